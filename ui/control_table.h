@@ -1,0 +1,58 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// A window described as data, so that any window kit can draw it. Positions and sizes are in
+// twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
+namespace dawnquill {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class ControlKind {
+  Timer,
+  ImageList,
+  PushButton,
+  Frame,
+  TextBox,
+  Label,
+  ComboBox,
+  Menu,
+  MenuItem
+};
+
+struct Font {
+  std::string_view face{};  // empty: the platform's default font
+  int points = 0;
+};
+
+struct Control {
+  std::string_view name{};
+  ControlKind kind = ControlKind::Label;
+  std::string_view container{};  // empty: the window's client area
+  std::string_view caption{};    // a menu item "-" is a separator
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int tabIndex = -1;  // -1: takes no focus
+  Font font{};
+  bool centred = false;  // label text centred instead of left-aligned
+  int maxLength = 0;     // text box: characters the user may type or paste; 0 for no limit
+  int interval = 0;      // timer: milliseconds
+  int index = 0;         // menu item: its index in the group
+};
+
+struct FormLayout {
+  std::string_view name{};
+  std::string_view caption;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  bool minimiseButton = false;
+  bool taskbarButton = true;
+  std::string_view defaultButton;  // clicked by Enter in a box; empty for none
+  std::string_view firstFocus;
+  std::span<const Control> controls;
+};
+
+}  // namespace dawnquill
