@@ -1,0 +1,94 @@
+#include "platform/mpris/mpris_player_windows.h"
+
+#include <vector>
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingReply>
+
+#include "mpris_player_interface.h"
+#include "player/mpris_names.h"
+
+namespace dawnquill {
+namespace {
+
+const QString kPlayerPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+
+QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QVariantList& args) {
+  QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
+  call.setArguments(args);
+  return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayerWindows::kCallTimeout.count()));
+}
+
+}  // namespace
+
+MprisPlayerWindows::MprisPlayerWindows(QDBusConnection bus) : bus_(std::move(bus)) {
+  bus_.connect(kBusService, kBusPath, kBusService, QStringLiteral("NameOwnerChanged"), this,
+               SLOT(NameOwnerChanged(QString, QString, QString)));
+  ReadPlayersFromBus();
+}
+
+void MprisPlayerWindows::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
+                                          const QString& newOwner) {
+  const std::string key = name.toStdString();
+  if (newOwner.isEmpty()) {
+    owners_.erase(key);
+  } else if (mpris::IsWakingPlayer(key)) {
+    owners_[key] = newOwner.toStdString();
+  }
+}
+
+void MprisPlayerWindows::ReadPlayersFromBus() {
+  owners_.clear();
+  if (!bus_.isConnected()) return;
+  const QDBusMessage reply = CallBus(bus_, QStringLiteral("ListNames"), {});
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return;
+  for (const QString& name : reply.arguments().constFirst().toStringList()) {
+    if (!mpris::IsWakingPlayer(name.toStdString())) continue;
+    const QDBusMessage owner = CallBus(bus_, QStringLiteral("GetNameOwner"), {name});
+    if (owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()) {
+      owners_[name.toStdString()] = owner.arguments().constFirst().toString().toStdString();
+    }
+  }
+}
+
+// Every MPRIS player answers to the player's class: the class name picks nothing here.
+PlayerHandle MprisPlayerWindows::FindByClass(std::string_view /*className*/) {
+  if (owners_.empty()) ReadPlayersFromBus();
+  std::vector<std::string> names;
+  names.reserve(owners_.size());
+  for (const auto& entry : owners_) names.push_back(entry.first);
+  const auto chosen = mpris::ChoosePlayer(names);
+  return chosen ? owners_[*chosen] : PlayerHandle();
+}
+
+void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*message*/,
+                              std::uintptr_t wParam, std::intptr_t /*lParam*/) {
+  if (window.empty() || !bus_.isConnected()) return;
+  OrgMprisMediaPlayer2PlayerInterface player(QString::fromStdString(window), kPlayerPath, bus_);
+  player.setTimeout(static_cast<int>(kCallTimeout.count()));
+  QDBusPendingReply<> reply;
+  switch (mpris::MethodFor(wParam)) {
+    case mpris::Method::Previous:
+      reply = player.Previous();
+      break;
+    case mpris::Method::Play:
+      reply = player.Play();
+      break;
+    case mpris::Method::Pause:
+      reply = player.Pause();
+      break;
+    case mpris::Method::Next:
+      reply = player.Next();
+      break;
+    case mpris::Method::None:
+      return;
+  }
+  // Synchronous, so that the player plays before the alarm counts as ringing; an error reply or
+  // a player that has gone is not the user's concern here.
+  reply.waitForFinished();
+}
+
+}  // namespace dawnquill

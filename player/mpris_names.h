@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Which of the media players on the session bus DawnQuill wakes, and which MPRIS method carries
+// each of the player remote's command numbers.
+namespace dawnquill::mpris {
+
+inline constexpr std::string_view kNamePrefix = "org.mpris.MediaPlayer2.";
+
+// True for a bus name of a media player that may wake the user. Browsers, phone bridges and the
+// playerctld proxy also speak MPRIS but are not the user's music player.
+bool IsWakingPlayer(std::string_view busName);
+
+// The first waking player in sorted order, or nothing.
+std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames);
+
+enum class Method { None, Previous, Play, Pause, Next };
+
+// Stop is sent as Pause: some players forget their playlist on Stop, and the ring after a snooze
+// would then play nothing.
+Method MethodFor(unsigned long commandNumber);
+
+}  // namespace dawnquill::mpris

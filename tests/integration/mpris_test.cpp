@@ -1,0 +1,189 @@
+#include <chrono>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "integration/processes.h"
+#include "mpris_player_interface.h"
+#include "platform/mpris/mpris_player_windows.h"
+#include "player/winamp_control.h"
+
+namespace dawnquill::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A private bus for each test, the player remote on it, and players started on demand.
+class MprisTest : public ::testing::Test {
+ protected:
+  MprisTest()
+      : bus_(QDBusConnection::connectToBus(QString::fromStdString(privateBus_.Address()),
+                                           QStringLiteral("test%1").arg(++connections_))),
+        windows_(std::make_unique<MprisPlayerWindows>(bus_)),
+        remote_(*windows_) {}
+
+  ~MprisTest() override {
+    players_.clear();
+    QDBusConnection::disconnectFromBus(bus_.name());
+  }
+
+  // Starts a fake player that owns `names` and waits until the remote has seen them.
+  void StartFake(const QStringList& names, bool hang = false) {
+    std::vector<std::string> argv{FAKE_MPRIS_PLAYER, log_.toStdString()};
+    if (hang) argv.emplace_back("--hang");
+    for (const QString& name : names) argv.push_back(name.toStdString());
+    players_.emplace_back(argv, Env());
+    ASSERT_TRUE(WaitOwned(names.last()));
+  }
+
+  // Waits for the bus to report the change, then lets the events run once, as the program's
+  // event loop does between two ticks, so that the remote has heard of it too.
+  bool WaitOwned(const QString& name, bool owned = true) {
+    const bool done =
+        WaitFor([&] { return bus_.interface()->isServiceRegistered(name).value() == owned; });
+    QCoreApplication::processEvents();
+    return done;
+  }
+
+  std::vector<std::string> Env() const {
+    return {"DBUS_SESSION_BUS_ADDRESS=" + privateBus_.Address()};
+  }
+
+  QStringList Calls() const {
+    QFile file(log_);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+  }
+
+  static inline int connections_ = 0;
+  PrivateBus privateBus_;
+  QDBusConnection bus_;
+  std::unique_ptr<MprisPlayerWindows> windows_;
+  WinampControl remote_;
+  QTemporaryDir dir_;
+  QString log_ = dir_.filePath(QStringLiteral("calls.log"));
+  std::vector<Child> players_;
+};
+
+const QString kFake = QStringLiteral("org.mpris.MediaPlayer2.fake");
+
+TEST_F(MprisTest, EachCommandIsOneCallOfItsMethodAndStopIsAPause) {
+  StartFake({kFake});
+  EXPECT_TRUE(remote_.Play());
+  EXPECT_TRUE(remote_.Pause());
+  EXPECT_TRUE(remote_.StopPlayback());
+  EXPECT_TRUE(remote_.NextTrack());
+  EXPECT_TRUE(remote_.PreviousTrack());
+  EXPECT_EQ(Calls(), (QStringList{kFake + " Play", kFake + " Pause", kFake + " Pause",
+                                  kFake + " Next", kFake + " Previous"}));
+  EXPECT_TRUE(QString::fromStdString(remote_.WinampWindow).startsWith(u':'));
+}
+
+TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
+  StartFake({QStringLiteral("org.mpris.MediaPlayer2.chromium.instance1")});
+  StartFake({QStringLiteral("org.mpris.MediaPlayer2.kdeconnect.mpris_1")});
+  EXPECT_FALSE(remote_.WinampRunning());  // only decoys on the bus
+  EXPECT_FALSE(remote_.Play());
+  StartFake({QStringLiteral("org.mpris.MediaPlayer2.vlc")});
+  StartFake({QStringLiteral("org.mpris.MediaPlayer2.audacious")});
+  EXPECT_TRUE(remote_.Play());
+  EXPECT_EQ(Calls(), QStringList{QStringLiteral("org.mpris.MediaPlayer2.audacious Play")});
+}
+
+TEST_F(MprisTest, ARestartedPlayerIsReachedWithoutAnyReset) {
+  StartFake({kFake});
+  ASSERT_TRUE(remote_.WinampRunning());
+  const PlayerHandle first = remote_.WinampWindow;
+  players_.clear();
+  ASSERT_TRUE(WaitOwned(kFake, false));
+  EXPECT_FALSE(remote_.WinampRunning());
+  StartFake({kFake});
+  EXPECT_TRUE(remote_.Play());
+  EXPECT_NE(remote_.WinampWindow, first);
+  EXPECT_EQ(Calls(), QStringList{kFake + " Play"});
+}
+
+TEST_F(MprisTest, APlayerGoneBetweenSearchAndSendCostsNothing) {
+  StartFake({kFake});
+  ASSERT_TRUE(remote_.WinampRunning());
+  const PlayerHandle stale = remote_.WinampWindow;
+  players_.clear();
+  windows_->Send(stale, WinampControl::kWmCommand, WinampControl::kPlay, 0);
+  EXPECT_TRUE(Calls().isEmpty());
+}
+
+TEST_F(MprisTest, APlayerThatNeverAnswersHoldsTheCallerOnlyForTheBound) {
+  StartFake({kFake}, /*hang=*/true);
+  const auto start = std::chrono::steady_clock::now();
+  remote_.Play();
+  const auto held = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(held, MprisPlayerWindows::kCallTimeout + 2s);  // generous: shared machines
+  EXPECT_EQ(Calls(), QStringList{kFake + " Play"});
+}
+
+TEST(MprisWithoutBus, NoSessionBusMeansNoPlayerAndNoCrash) {
+  QDBusConnection none = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
+                                                       QStringLiteral("nobus"));
+  MprisPlayerWindows windows(none);
+  WinampControl remote(windows);
+  EXPECT_FALSE(remote.WinampRunning());
+  EXPECT_FALSE(remote.Play());
+  windows.Send(":1.1", WinampControl::kWmCommand, WinampControl::kPlay, 0);
+}
+
+// The real player: judged by its Position, since mpv's PlaybackStatus is unreliable after Stop.
+TEST_F(MprisTest, MpvPlaysStopsAndPlaysAgain) {
+  const QString a = dir_.filePath(QStringLiteral("a.wav"));
+  const QString b = dir_.filePath(QStringLiteral("b.wav"));
+  for (const QString& tone : {a, b}) {
+    Child sox({"sox", "-n", "-r", "44100", "-c", "2", "-b", "16", tone.toStdString(), "synth", "20",
+               "sine", "440"});
+    ASSERT_TRUE(WaitFor([&] { return !sox.Running(); }));
+  }
+  players_.emplace_back(
+      std::vector<std::string>{"mpv", "--no-config", "--script=/usr/lib/mpv-mpris/mpris.so",
+                               "--no-terminal", "--really-quiet", "--idle=yes", "--keep-open=yes",
+                               "--loop-playlist=inf", "--vo=null", "--no-video", "--ao=null",
+                               "--pause", a.toStdString(), b.toStdString()},
+      Env());
+  const QString name = QStringLiteral("org.mpris.MediaPlayer2.mpv");
+  ASSERT_TRUE(WaitOwned(name));
+  // A connection of its own: a proxy on a well-known name makes Qt track that name's owner.
+  const QDBusConnection probe = QDBusConnection::connectToBus(
+      QString::fromStdString(privateBus_.Address()), QStringLiteral("probe"));
+  OrgMprisMediaPlayer2PlayerInterface mpv(name, QStringLiteral("/org/mpris/MediaPlayer2"), probe);
+  ASSERT_TRUE(WaitFor([&] { return mpv.playbackStatus() == QLatin1String("Paused"); }));
+
+  const auto advancing = [&] {
+    const qlonglong before = mpv.position();
+    std::this_thread::sleep_for(300ms);
+    return mpv.position() > before;
+  };
+  ASSERT_TRUE(remote_.Play());
+  EXPECT_TRUE(WaitFor(advancing, 3s));
+  ASSERT_TRUE(remote_.StopPlayback());
+  EXPECT_TRUE(WaitFor([&] { return !advancing(); }, 3s));
+  ASSERT_TRUE(remote_.Play());
+  EXPECT_TRUE(WaitFor(advancing, 3s)) << "the ring after a snooze must sound again";
+
+  players_.clear();
+  ASSERT_TRUE(WaitOwned(name, false));
+  EXPECT_FALSE(remote_.WinampRunning());
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
+
+int main(int argc, char** argv) {
+  // The bus address of the machine must not leak into the tests.
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/session");
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
