@@ -30,6 +30,8 @@ MprisPlayerWindows::MprisPlayerWindows(QDBusConnection bus) : bus_(std::move(bus
   ReadPlayersFromBus();
 }
 
+MprisPlayerWindows::~MprisPlayerWindows() = default;
+
 void MprisPlayerWindows::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
                                           const QString& newOwner) {
   const std::string key = name.toStdString();
@@ -64,11 +66,21 @@ PlayerHandle MprisPlayerWindows::FindByClass(std::string_view /*className*/) {
   return chosen ? owners_[*chosen] : PlayerHandle();
 }
 
+// A unique name never passes to another process, so its proxy stays right for as long as the
+// handle is the same.
+OrgMprisMediaPlayer2PlayerInterface& MprisPlayerWindows::ProxyFor(const PlayerHandle& window) {
+  const QString service = QString::fromStdString(window);
+  if (!proxy_ || proxy_->service() != service) {
+    proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
+    proxy_->setTimeout(static_cast<int>(kCallTimeout.count()));
+  }
+  return *proxy_;
+}
+
 void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*message*/,
                               std::uintptr_t wParam, std::intptr_t /*lParam*/) {
   if (window.empty() || !bus_.isConnected()) return;
-  OrgMprisMediaPlayer2PlayerInterface player(QString::fromStdString(window), kPlayerPath, bus_);
-  player.setTimeout(static_cast<int>(kCallTimeout.count()));
+  OrgMprisMediaPlayer2PlayerInterface& player = ProxyFor(window);
   QDBusPendingReply<> reply;
   switch (mpris::MethodFor(wParam)) {
     case mpris::Method::Previous:

@@ -2,12 +2,15 @@
 
 #include <chrono>
 #include <map>
+#include <memory>
 #include <string>
 
 #include <QDBusConnection>
 #include <QObject>
 
 #include "platform/player_windows.h"
+
+class OrgMprisMediaPlayer2PlayerInterface;
 
 namespace dawnquill {
 
@@ -24,6 +27,7 @@ class MprisPlayerWindows final : public QObject, public PlayerWindows {
   static constexpr std::chrono::milliseconds kCallTimeout{1000};
 
   explicit MprisPlayerWindows(QDBusConnection bus);
+  ~MprisPlayerWindows() override;
 
   PlayerHandle FindByClass(std::string_view className) override;
   void Send(const PlayerHandle& window, std::uint32_t message, std::uintptr_t wParam,
@@ -31,6 +35,7 @@ class MprisPlayerWindows final : public QObject, public PlayerWindows {
 
  private:
   void ReadPlayersFromBus();
+  OrgMprisMediaPlayer2PlayerInterface& ProxyFor(const PlayerHandle& window);
 
  private Q_SLOTS:
   void NameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
@@ -38,6 +43,7 @@ class MprisPlayerWindows final : public QObject, public PlayerWindows {
  private:
   QDBusConnection bus_;
   std::map<std::string, std::string> owners_;  // bus name of a player -> its unique name
+  std::unique_ptr<OrgMprisMediaPlayer2PlayerInterface> proxy_;  // for the last handle used
 };
 
 }  // namespace dawnquill
