@@ -1,5 +1,5 @@
 // A stand-in media player for tests: owns the bus names it is given, answers the MPRIS player
-// methods and appends "<first name> <method>" to a log file for every call. With --hang it never
+// methods and appends "<player> <method>", the player being its first name less "org.mpris.MediaPlayer2.", to a log file for every call. With --hang it never
 // answers, like a player that has locked up.
 #include <cstdio>
 
@@ -18,8 +18,13 @@ class FakePlayer final : public QDBusVirtualObject {
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
     if (message.interface() != QLatin1String("org.mpris.MediaPlayer2.Player")) return false;
-    QFile log(logPath_);
-    if (log.open(QIODevice::Append)) log.write((name_ + u' ' + message.member() + u'\n').toUtf8());
+    {
+      // Written and closed before the reply, so that the caller finds it once answered.
+      QFile log(logPath_);
+      if (log.open(QIODevice::Append)) {
+        log.write((name_.section(u'.', 3) + u' ' + message.member() + u'\n').toUtf8());
+      }
+    }
     if (!hang_) connection.send(message.createReply());
     return true;
   }

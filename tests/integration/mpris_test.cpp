@@ -55,10 +55,11 @@ class MprisTest : public ::testing::Test {
     return {"DBUS_SESSION_BUS_ADDRESS=" + privateBus_.Address()};
   }
 
-  QStringList Calls() const {
+  // What the fake players were asked, one "<name> <method>" a call, joined by commas.
+  std::string Calls() const {
     QFile file(log_);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts).join(u',').toStdString();
   }
 
   static inline int connections_ = 0;
@@ -80,8 +81,7 @@ TEST_F(MprisTest, EachCommandIsOneCallOfItsMethodAndStopIsAPause) {
   EXPECT_TRUE(remote_.StopPlayback());
   EXPECT_TRUE(remote_.NextTrack());
   EXPECT_TRUE(remote_.PreviousTrack());
-  EXPECT_EQ(Calls(), (QStringList{kFake + " Play", kFake + " Pause", kFake + " Pause",
-                                  kFake + " Next", kFake + " Previous"}));
+  EXPECT_EQ(Calls(), "fake Play,fake Pause,fake Pause,fake Next,fake Previous");
   EXPECT_TRUE(QString::fromStdString(remote_.WinampWindow).startsWith(u':'));
 }
 
@@ -93,7 +93,7 @@ TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.vlc")});
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.audacious")});
   EXPECT_TRUE(remote_.Play());
-  EXPECT_EQ(Calls(), QStringList{QStringLiteral("org.mpris.MediaPlayer2.audacious Play")});
+  EXPECT_EQ(Calls(), "audacious Play");
 }
 
 TEST_F(MprisTest, ARestartedPlayerIsReachedWithoutAnyReset) {
@@ -106,7 +106,7 @@ TEST_F(MprisTest, ARestartedPlayerIsReachedWithoutAnyReset) {
   StartFake({kFake});
   EXPECT_TRUE(remote_.Play());
   EXPECT_NE(remote_.WinampWindow, first);
-  EXPECT_EQ(Calls(), QStringList{kFake + " Play"});
+  EXPECT_EQ(Calls(), "fake Play");
 }
 
 TEST_F(MprisTest, APlayerGoneBetweenSearchAndSendCostsNothing) {
@@ -115,7 +115,7 @@ TEST_F(MprisTest, APlayerGoneBetweenSearchAndSendCostsNothing) {
   const PlayerHandle stale = remote_.WinampWindow;
   players_.clear();
   windows_->Send(stale, WinampControl::kWmCommand, WinampControl::kPlay, 0);
-  EXPECT_TRUE(Calls().isEmpty());
+  EXPECT_EQ(Calls(), "");
 }
 
 TEST_F(MprisTest, APlayerThatNeverAnswersHoldsTheCallerOnlyForTheBound) {
@@ -124,7 +124,7 @@ TEST_F(MprisTest, APlayerThatNeverAnswersHoldsTheCallerOnlyForTheBound) {
   remote_.Play();
   const auto held = std::chrono::steady_clock::now() - start;
   EXPECT_LT(held, MprisPlayerWindows::kCallTimeout + 2s);  // generous: shared machines
-  EXPECT_EQ(Calls(), QStringList{kFake + " Play"});
+  EXPECT_EQ(Calls(), "fake Play");
 }
 
 TEST(MprisWithoutBus, NoSessionBusMeansNoPlayerAndNoCrash) {

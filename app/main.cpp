@@ -1,0 +1,54 @@
+#include <QApplication>
+#include <QDBusConnection>
+
+#include "app/program.h"
+#include "platform/mpris/mpris_player_windows.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_form_view.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_tray.h"
+#include "ui/alarm/frm_alarm_layout.h"
+#include "ui/main/frm_main_layout.h"
+
+int main(int argc, char** argv) {
+  using namespace dawnquill;
+  QApplication app(argc, argv);
+  // The program ends when the main window is unloaded, not when the last window closes: a
+  // message box closed while the window sits in the tray must not end it.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  QtTrayPictures pictures;
+  QApplication::setWindowIcon(pictures.IconOf(pictures.Icon(1)));
+  QtFormView mainView(frm_main::Layout());
+  QtFormView alarmView(frm_alarm::Layout());
+  MprisPlayerWindows playerWindows(QDBusConnection::sessionBus());
+  QtSettingsStore settings;
+  QtExecutable executable;
+  QtClock clock;
+  QtMessageBoxes messageBoxes;
+  QtEventPass events;
+  QtNotifyIcon notifyIcon(pictures);
+
+  Program program({.mainView = mainView,
+                   .alarmView = alarmView,
+                   .playerWindows = playerWindows,
+                   .notifyIcon = notifyIcon,
+                   .trayIcons = pictures,
+                   .settings = settings,
+                   .executable = executable,
+                   .clock = clock,
+                   .messageBoxes = messageBoxes,
+                   .events = events,
+                   .decimalSeparator = LocaleDecimalSeparator()});
+  notifyIcon.SetEvents(&program.trayCallback);
+  mainView.SetEvents(&program.frmMain);
+  alarmView.SetEvents(&program.frmAlarm);
+  notifyIcon.SetMenu([&mainView] { return mainView.Menu(frm_main::menuTray); });
+  // exit(), not quit(): quit() asks every window to close first, and the main window refuses
+  // while the alarm is on. exit() also ends every nested loop still waiting.
+  mainView.SetOnClosed([] { QCoreApplication::exit(0); });
+
+  // A player prompt cancelled during start-up ends the program before any loop runs.
+  if (!program.frmMain.Start()) return 0;
+  return QApplication::exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+
+namespace dawnquill {
+
+class QtMessageBoxes final : public MessageBoxes {
+ public:
+  int MsgBox(std::string_view prompt, int buttons, std::string_view title) override;
+};
+
+class QtEventPass final : public EventPass {
+ public:
+  void DoEvents() override;
+};
+
+class QtClock final : public Clock {
+ public:
+  TimeOfDay Now() const override;
+};
+
+// The user's decimal separator, for numbers the program writes.
+std::string LocaleDecimalSeparator();
+
+}  // namespace dawnquill

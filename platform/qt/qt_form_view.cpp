@@ -1,0 +1,352 @@
+#include "platform/qt/qt_form_view.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QValidator>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/qt/qt_text.h"
+
+namespace dawnquill {
+
+namespace {
+
+const char* const kControlProperty = "dawnquillControl";
+
+QRect Pixels(const Control& c) {
+  return {c.left / kTwipsPerPixel, c.top / kTwipsPerPixel, c.width / kTwipsPerPixel,
+          c.height / kTwipsPerPixel};
+}
+
+// The user may type or paste up to the limit; a longer text that the program wrote stays whole
+// and can only be shortened. QLineEdit::setMaxLength would cut the program's text too.
+class LengthLimit final : public QValidator {
+ public:
+  LengthLimit(int limit, QLineEdit* box) : QValidator(box), limit_(limit), box_(box) {}
+  State validate(QString& input, int& /*pos*/) const override {
+    const bool tooLong = input.size() > limit_ && input.size() >= box_->text().size();
+    return tooLong ? Invalid : Acceptable;
+  }
+
+ private:
+  int limit_;
+  QLineEdit* box_;
+};
+
+}  // namespace
+
+// The top-level widget: its only job is to hand close requests to the view.
+class FormWindow final : public QWidget {
+ public:
+  FormWindow(QtFormView& view, Qt::WindowFlags flags) : QWidget(nullptr, flags), view_(view) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->setAccepted(view_.CloseEvent(event->spontaneous()));
+  }
+
+ private:
+  QtFormView& view_;
+};
+
+QtFormView::QtFormView(const FormLayout& layout, QObject* parent)
+    : QObject(parent), layout_(layout) {}
+
+QtFormView::~QtFormView() { delete window_; }
+
+void QtFormView::Load() {
+  closing_ = false;
+  if (window_) {
+    window_->hide();
+    window_->deleteLater();
+  }
+  widgets_.clear();
+  timers_.clear();
+  menus_.clear();
+  Build();
+}
+
+void QtFormView::Build() {
+  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  flags |= layout_.taskbarButton ? Qt::Window : Qt::Tool;
+  if (layout_.minimiseButton) flags |= Qt::WindowMinimizeButtonHint;
+  window_ = new FormWindow(*this, flags);
+  window_->setObjectName(Utf8(layout_.name));
+  window_->setWindowTitle(Utf8(layout_.caption));
+  window_->setFixedSize(layout_.clientWidth / kTwipsPerPixel,
+                        layout_.clientHeight / kTwipsPerPixel);
+  for (const Control& control : layout_.controls) {
+    QWidget* parent = window_;
+    if (!control.container.empty()) {
+      const auto found = widgets_.find(control.container);
+      if (found != widgets_.end()) parent = found->second;
+    }
+    if (QWidget* widget = MakeControl(control, parent)) {
+      widget->setObjectName(Utf8(control.name));
+      widget->setProperty(kControlProperty, Utf8(control.name));
+      widget->installEventFilter(this);
+      widgets_.emplace(std::string(control.name), widget);
+    }
+  }
+  SetTabOrder();
+}
+
+QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
+  const QString caption = Utf8(control.caption);
+  const std::string name(control.name);
+  QWidget* widget = nullptr;
+  switch (control.kind) {
+    case ControlKind::Timer: {
+      auto* timer = new QTimer(window_);
+      timer->setInterval(control.interval);
+      connect(timer, &QTimer::timeout, this, [this, name] {
+        if (events_) events_->Timer(name);
+      });
+      timer->start();
+      timers_.emplace(name, timer);
+      return nullptr;
+    }
+    case ControlKind::ImageList:
+      return nullptr;
+    case ControlKind::Menu: {
+      auto* menu = new QMenu(caption, window_);
+      menus_.emplace(name, menu);
+      return nullptr;
+    }
+    case ControlKind::MenuItem: {
+      QMenu* menu = Menu(control.container);
+      if (menu == nullptr) return nullptr;
+      if (control.caption == "-") {
+        menu->addSeparator();
+      } else {
+        QAction* action = menu->addAction(caption);
+        connect(action, &QAction::triggered, this, [this, name, index = control.index] {
+          if (events_) events_->MenuClick(name, index);
+        });
+      }
+      return nullptr;
+    }
+    case ControlKind::PushButton: {
+      auto* button = new QPushButton(caption, parent);
+      button->setAutoDefault(true);  // Enter on a focused button presses it
+      connect(button, &QPushButton::clicked, this, [this, name] {
+        if (events_) events_->Click(name);
+      });
+      widget = button;
+      break;
+    }
+    case ControlKind::Frame:
+      widget = new QGroupBox(caption, parent);
+      break;
+    case ControlKind::TextBox: {
+      auto* box = new QLineEdit(caption, parent);
+      if (control.maxLength > 0) box->setValidator(new LengthLimit(control.maxLength, box));
+      widget = box;
+      break;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption, parent);
+      label->setAlignment(Qt::AlignTop | (control.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+      widget = label;
+      break;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(true);
+      combo->setInsertPolicy(QComboBox::NoInsert);  // the lists never grow
+      combo->setCompleter(nullptr);                 // what is typed stays as typed
+      combo->setEditText(caption);
+      combo->lineEdit()->setProperty(kControlProperty, Utf8(control.name));
+      combo->lineEdit()->installEventFilter(this);
+      widget = combo;
+      break;
+    }
+  }
+  widget->setGeometry(Pixels(control));
+  if (!control.font.face.empty()) {
+    QFont font(Utf8(control.font.face), control.font.points, QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);  // where the face is missing
+    widget->setFont(font);
+  }
+  return widget;
+}
+
+void QtFormView::SetTabOrder() {
+  std::vector<const Control*> order;
+  for (const Control& control : layout_.controls) {
+    const bool takesFocus = control.kind == ControlKind::PushButton ||
+                            control.kind == ControlKind::TextBox ||
+                            control.kind == ControlKind::ComboBox;
+    if (takesFocus) order.push_back(&control);
+  }
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(Widget(order[i - 1]->name), Widget(order[i]->name));
+  }
+}
+
+bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || events_ == nullptr) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const std::string control = watched->property(kControlProperty).toString().toStdString();
+  if (control.empty()) return false;
+  if (events_->KeyPress(control, key->text().toStdString())) return true;
+  const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+  if (enter && qobject_cast<QPushButton*>(watched) == nullptr && !layout_.defaultButton.empty()) {
+    PressDefaultButton();
+    return true;
+  }
+  return false;
+}
+
+void QtFormView::PressDefaultButton() {
+  if (auto* button = qobject_cast<QPushButton*>(Widget(layout_.defaultButton))) {
+    if (button->isEnabled()) button->click();
+  }
+}
+
+bool QtFormView::CloseEvent(bool spontaneous) {
+  if (closing_ || events_ == nullptr) return true;
+  // The window frame's close is the user's; any other close that does not come from the program
+  // itself is Qt closing all windows as the session ends.
+  return events_->CloseRequested(spontaneous ? CloseReason::User : CloseReason::SessionEnd);
+}
+
+void QtFormView::Show() {
+  if (!window_) return;
+  if (!window_->isVisible() && !window_->property("shownOnce").toBool()) {
+    window_->setProperty("shownOnce", true);
+    if (QScreen* screen = window_->screen()) {
+      window_->move(screen->availableGeometry().center() - window_->rect().center());
+    }
+    if (QWidget* first = Widget(layout_.firstFocus)) first->setFocus();
+  }
+  if (window_->isMinimized()) {
+    window_->showNormal();
+  } else {
+    window_->show();
+  }
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtFormView::ShowModal() {
+  if (!window_ || closing_) return;
+  window_->setWindowModality(Qt::ApplicationModal);
+  if (QScreen* screen = window_->screen()) {
+    window_->move(screen->availableGeometry().center() - window_->rect().center());
+  }
+  if (QWidget* first = Widget(layout_.firstFocus)) first->setFocus();
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  QEventLoop loop;
+  modalLoop_ = &loop;
+  if (!closing_) loop.exec();
+  modalLoop_ = nullptr;
+}
+
+void QtFormView::Hide() {
+  if (window_) window_->hide();
+}
+
+void QtFormView::Minimise() {
+  if (window_) window_->showMinimized();
+}
+
+void QtFormView::Close() {
+  closing_ = true;
+  for (const auto& entry : timers_) entry.second->stop();
+  if (window_) window_->hide();
+  if (modalLoop_ != nullptr) modalLoop_->quit();
+  if (onClosed_) onClosed_();
+}
+
+std::uintptr_t QtFormView::Handle() const {
+  return reinterpret_cast<std::uintptr_t>(window_.data());
+}
+
+QWidget* QtFormView::Window() const { return window_; }
+
+QWidget* QtFormView::Widget(std::string_view control) const {
+  const auto found = widgets_.find(control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+QMenu* QtFormView::Menu(std::string_view menu) const {
+  const auto found = menus_.find(menu);
+  return found == menus_.end() ? nullptr : found->second;
+}
+
+std::string QtFormView::Text(std::string_view control) const {
+  QWidget* widget = Widget(control);
+  QString text;
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    text = box->text();
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    text = combo->currentText();
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    text = label->text();
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    text = button->text();
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    text = frame->title();
+  }
+  return text.toStdString();
+}
+
+void QtFormView::SetText(std::string_view control, std::string_view text) {
+  QWidget* widget = Widget(control);
+  const QString value = Utf8(text);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    box->setText(value);
+  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    combo->setEditText(value);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(value);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    button->setText(value);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+    frame->setTitle(value);
+  }
+}
+
+void QtFormView::SetEnabled(std::string_view control, bool enabled) {
+  if (QWidget* widget = Widget(control)) widget->setEnabled(enabled);
+}
+
+void QtFormView::AddItem(std::string_view comboBox, std::string_view item) {
+  if (auto* combo = qobject_cast<QComboBox*>(Widget(comboBox))) {
+    // Adding to an empty list would replace the text in the box with the first entry.
+    const QString text = combo->currentText();
+    combo->addItem(Utf8(item));
+    combo->setEditText(text);
+  }
+}
+
+void QtFormView::SetTimerEnabled(std::string_view timer, bool enabled) {
+  const auto found = timers_.find(timer);
+  if (found == timers_.end()) return;
+  if (enabled) {
+    found->second->start();
+  } else {
+    found->second->stop();
+  }
+}
+
+void QtFormView::PopupMenu(std::string_view menu) {
+  if (QMenu* popup = Menu(menu)) popup->popup(QCursor::pos());
+}
+
+}  // namespace dawnquill

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace dawnquill {
+
+inline QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace dawnquill

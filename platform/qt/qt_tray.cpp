@@ -1,0 +1,82 @@
+#include "platform/qt/qt_tray.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include <algorithm>
+
+#include "tray/tray_callback.h"
+#include "ui/main/tray_pictures.h"
+
+namespace dawnquill {
+
+namespace tp = tray_pictures;
+
+QtTrayPictures::QtTrayPictures() {
+  for (int picture = 1; picture <= 3; ++picture) {
+    QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
+    const tp::Picture pixels = tp::Draw(picture);
+    for (int row = 0; row < tp::kSize; ++row) {
+      for (int column = 0; column < tp::kSize; ++column) {
+        const tp::Rgb& c = pixels[row][column];
+        image.setPixel(column, row,
+                       c == tp::kMask ? qRgba(0, 0, 0, 0) : qRgb(c.red, c.green, c.blue));
+      }
+    }
+    icons_[picture - 1] = QIcon(QPixmap::fromImage(image));
+  }
+}
+
+IconHandle QtTrayPictures::Icon(int picture) {
+  return static_cast<IconHandle>(std::clamp(picture, 1, 3));
+}
+
+const QIcon& QtTrayPictures::IconOf(IconHandle handle) const {
+  return icons_[std::clamp<IconHandle>(handle, 1, 3) - 1];
+}
+
+QtNotifyIcon::QtNotifyIcon(const QtTrayPictures& pictures) : pictures_(pictures) {
+  connect(&icon_, &QSystemTrayIcon::activated, this,
+          [this](QSystemTrayIcon::ActivationReason reason) {
+            // The menu is the host's to open; only the double click is ours to report.
+            if (reason == QSystemTrayIcon::DoubleClick && events_ != nullptr) {
+              events_->TrayReport(TrayCallback::kLeftDoubleClick);
+            }
+          });
+}
+
+bool QtNotifyIcon::Shell_NotifyIcon(NotifyMessage message, const TrayData& data) {
+  switch (message) {
+    case NotifyMessage::Add:
+      if (menu_) icon_.setContextMenu(menu_());
+      Apply(data);
+      icon_.show();
+      return true;
+    case NotifyMessage::Modify:
+      if (!icon_.isVisible()) return false;
+      Apply(data);
+      return true;
+    case NotifyMessage::Delete:
+      icon_.hide();
+      return true;
+  }
+  return false;
+}
+
+// The tick hands the same record over every five seconds: only a change is drawn.
+void QtNotifyIcon::Apply(const TrayData& data) {
+  const auto end = std::find(data.szTip.begin(), data.szTip.end(), '\0');
+  const QString tip = QString::fromLatin1(data.szTip.data(), end - data.szTip.begin());
+  if (data.hIcon != shownIcon_) {
+    shownIcon_ = data.hIcon;
+    icon_.setIcon(pictures_.IconOf(data.hIcon));
+  }
+  if (tip != shownTip_) {
+    shownTip_ = tip;
+    icon_.setToolTip(tip);
+  }
+}
+
+bool QtNotifyIcon::HasNotificationArea() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+}  // namespace dawnquill
