@@ -41,6 +41,9 @@ struct Control {
   int maxLength = 0;     // text box: characters the user may type or paste; 0 for no limit
   int interval = 0;      // timer: milliseconds
   int index = 0;         // menu item: its index in the group
+  // The longest text the program writes into the control at run time; the window kit leaves
+  // room for it.
+  std::string_view widestText{};
 };
 
 struct FormLayout {

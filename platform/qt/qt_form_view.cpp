@@ -85,6 +85,7 @@ void QtFormView::Build() {
   window_->setWindowTitle(Utf8(layout_.caption));
   window_->setFixedSize(layout_.clientWidth / kTwipsPerPixel,
                         layout_.clientHeight / kTwipsPerPixel);
+  FitWindowFont();  // before the controls, which take the window's font as they are made
   for (const Control& control : layout_.controls) {
     QWidget* parent = window_;
     if (!control.container.empty()) {
@@ -99,6 +100,35 @@ void QtFormView::Build() {
     }
   }
   SetTabOrder();
+}
+
+// The layout was made for a narrow 8-point face. Where the desktop's default font is wider, the
+// window's font is made smaller until every caption, and every text the program will write,
+// fits its control instead of being cut off.
+void QtFormView::FitWindowFont() {
+  constexpr qreal kSmallest = 6.5;
+  QFont font = window_->font();
+  const auto fits = [&](const QFont& candidate) {
+    const QFontMetrics metrics(candidate);
+    for (const Control& control : layout_.controls) {
+      if (!control.font.face.empty()) continue;
+      int padding = 0;
+      if (control.kind == ControlKind::PushButton) {
+        padding = 8;
+      } else if (control.kind == ControlKind::Frame) {
+        padding = 16;
+      } else if (control.kind != ControlKind::Label) {
+        continue;
+      }
+      const int room = control.width / kTwipsPerPixel - padding;
+      for (const std::string_view text : {control.caption, control.widestText}) {
+        if (metrics.horizontalAdvance(Utf8(text)) > room) return false;
+      }
+    }
+    return true;
+  };
+  while (!fits(font) && font.pointSizeF() > kSmallest) font.setPointSizeF(font.pointSizeF() - 0.5);
+  window_->setFont(font);
 }
 
 QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
@@ -145,9 +175,15 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
       widget = button;
       break;
     }
-    case ControlKind::Frame:
-      widget = new QGroupBox(caption, parent);
+    case ControlKind::Frame: {
+      auto* frame = new QGroupBox(caption, parent);
+      // The caption sits in the frame's top border, as the layout's positions assume.
+      frame->setStyleSheet(QStringLiteral(
+          "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.5em; }"
+          "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+      widget = frame;
       break;
+    }
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption, parent);
       if (control.maxLength > 0) box->setValidator(new LengthLimit(control.maxLength, box));
@@ -173,11 +209,15 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
     }
   }
   widget->setGeometry(Pixels(control));
+  // Set on every control: a frame's style sheet would otherwise hand its children the
+  // application's font instead of the window's.
+  QFont font = window_->font();
   if (!control.font.face.empty()) {
-    QFont font(Utf8(control.font.face), control.font.points, QFont::Normal);
+    font = QFont(Utf8(control.font.face), control.font.points, QFont::Normal);
     font.setStyleHint(QFont::SansSerif);  // where the face is missing
-    widget->setFont(font);
   }
+  widget->setFont(font);
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->lineEdit()->setFont(font);
   return widget;
 }
 

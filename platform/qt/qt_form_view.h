@@ -56,6 +56,7 @@ class QtFormView final : public QObject, public FormView {
   void Build();
   QWidget* MakeControl(const Control& control, QWidget* parent);
   void SetTabOrder();
+  void FitWindowFont();
   void PressDefaultButton();
   // Returns true when the close may go ahead.
   bool CloseEvent(bool spontaneous);
