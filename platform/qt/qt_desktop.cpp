@@ -1,6 +1,5 @@
 #include "platform/qt/qt_desktop.h"
 
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>

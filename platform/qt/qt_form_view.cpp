@@ -1,5 +1,8 @@
 #include "platform/qt/qt_form_view.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -10,9 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QValidator>
-
-#include <algorithm>
-#include <vector>
 
 #include "platform/qt/qt_text.h"
 
@@ -31,15 +31,21 @@ QRect Pixels(const Control& c) {
 // and can only be shortened. QLineEdit::setMaxLength would cut the program's text too.
 class LengthLimit final : public QValidator {
  public:
-  LengthLimit(int limit, QLineEdit* box) : QValidator(box), limit_(limit), box_(box) {}
+  LengthLimit(int limit, QLineEdit* box) : QValidator(box), limit_(limit) {
+    connect(box, &QLineEdit::textChanged, this,
+            [this](const QString& text) { length_ = text.size(); });
+  }
+  // The program's own text is never refused.
+  void Allow(const QString& text) { allowed_ = text; }
   State validate(QString& input, int& /*pos*/) const override {
-    const bool tooLong = input.size() > limit_ && input.size() >= box_->text().size();
-    return tooLong ? Invalid : Acceptable;
+    const bool fits = input.size() <= limit_ || input.size() < length_ || input == allowed_;
+    return fits ? Acceptable : Invalid;
   }
 
  private:
   int limit_;
-  QLineEdit* box_;
+  qsizetype length_ = 0;  // of the text before the edit being validated
+  QString allowed_;
 };
 
 }  // namespace
@@ -76,8 +82,8 @@ void QtFormView::Load() {
 }
 
 void QtFormView::Build() {
-  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint;
   flags |= layout_.taskbarButton ? Qt::Window : Qt::Tool;
   if (layout_.minimiseButton) flags |= Qt::WindowMinimizeButtonHint;
   window_ = new FormWindow(*this, flags);
@@ -242,12 +248,21 @@ bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
   const std::string control = watched->property(kControlProperty).toString().toStdString();
   if (control.empty()) return false;
   if (events_->KeyPress(control, key->text().toStdString())) return true;
-  const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-  if (enter && qobject_cast<QPushButton*>(watched) == nullptr && !layout_.defaultButton.empty()) {
-    PressDefaultButton();
-    return true;
+  const bool button = qobject_cast<QPushButton*>(watched) != nullptr;
+  switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (button || layout_.defaultButton.empty()) return false;
+      PressDefaultButton();
+      return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return button;  // only Tab moves the focus between buttons
+    default:
+      return false;
   }
-  return false;
 }
 
 void QtFormView::PressDefaultButton() {
@@ -350,6 +365,7 @@ void QtFormView::SetText(std::string_view control, std::string_view text) {
   QWidget* widget = Widget(control);
   const QString value = Utf8(text);
   if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    if (auto* limit = box->findChild<LengthLimit*>()) limit->Allow(value);
     box->setText(value);
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     combo->setEditText(value);

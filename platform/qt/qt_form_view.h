@@ -1,14 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <map>
+#include <string>
+
 #include <QEventLoop>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
-#include <functional>
-#include <map>
-#include <string>
 
 #include "platform/form_view.h"
 #include "ui/control_table.h"

@@ -1,6 +1,5 @@
 #include "platform/qt/qt_settings_store.h"
 
-
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <string_view>
+
+#include <QString>
 
 namespace dawnquill {
 

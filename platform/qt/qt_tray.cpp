@@ -1,9 +1,9 @@
 #include "platform/qt/qt_tray.h"
 
+#include <algorithm>
+
 #include <QImage>
 #include <QPixmap>
-
-#include <algorithm>
 
 #include "tray/tray_callback.h"
 #include "ui/main/tray_pictures.h"

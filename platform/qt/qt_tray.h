@@ -1,11 +1,11 @@
 #pragma once
 
+#include <array>
+#include <functional>
+
 #include <QIcon>
 #include <QMenu>
 #include <QSystemTrayIcon>
-
-#include <array>
-#include <functional>
 
 #include "platform/notify_icon.h"
 

@@ -1,6 +1,7 @@
 // A stand-in media player for tests: owns the bus names it is given, answers the MPRIS player
-// methods and appends "<player> <method>", the player being its first name less "org.mpris.MediaPlayer2.", to a log file for every call. With --hang it never
-// answers, like a player that has locked up.
+// methods and appends "<player> <method>", the player being its first name less
+// "org.mpris.MediaPlayer2.", to a log file for every call. With --hang it never answers, like a
+// player that has locked up.
 #include <cstdio>
 
 #include <QCoreApplication>

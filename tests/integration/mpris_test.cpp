@@ -59,7 +59,10 @@ class MprisTest : public ::testing::Test {
   std::string Calls() const {
     QFile file(log_);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts).join(u',').toStdString();
+    return QString::fromUtf8(file.readAll())
+        .split(u'\n', Qt::SkipEmptyParts)
+        .join(u',')
+        .toStdString();
   }
 
   static inline int connections_ = 0;

@@ -1,0 +1,251 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_form_view.h"
+#include "ui/alarm/frm_alarm_layout.h"
+#include "ui/main/frm_main_layout.h"
+
+namespace dawnquill::testing {
+namespace {
+
+// Records what the kit forwards; refuses closes when told to, snoozes on keys when told to.
+struct Recorder final : FormEvents {
+  bool CloseRequested(CloseReason reason) override {
+    closes.push_back(reason);
+    if (!refuseClose) view->Close();
+    return !refuseClose;
+  }
+  void Click(std::string_view control) override { clicks.emplace_back(control); }
+  bool KeyPress(std::string_view control, std::string_view text) override {
+    keys.push_back(std::string(control) + ":" + std::string(text));
+    return useKeys;
+  }
+  FormView* view = nullptr;
+  bool refuseClose = false;
+  bool useKeys = false;
+  std::vector<CloseReason> closes;
+  std::vector<std::string> clicks;
+  std::vector<std::string> keys;
+};
+
+class KitTest : public ::testing::Test {
+ protected:
+  explicit KitTest(const FormLayout& layout = frm_main::Layout()) : view_(layout) {
+    events_.view = &view_;
+    view_.SetEvents(&events_);
+    view_.Load();
+    view_.Show();
+    QApplication::processEvents();
+  }
+  template <typename W>
+  W* Get(std::string_view name) {
+    return qobject_cast<W*>(view_.Widget(name));
+  }
+  Recorder events_;
+  QtFormView view_;
+};
+
+struct Placed {
+  const char* name;
+  QRect pixels;
+  const char* caption;
+};
+
+TEST_F(KitTest, MainWindowIsDrawnWhereTheLayoutPutsIt) {
+  QWidget* window = view_.Window();
+  EXPECT_EQ(window->windowTitle(), "DawnQuill");
+  EXPECT_EQ(window->size(), QSize(289, 185));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());  // no resizing
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  const Placed placed[] = {
+      {"cmdToTray", {104, 144, 81, 33}, "To tray"},
+      {"cmdEnd", {16, 144, 81, 33}, "Exit"},
+      {"Frame2", {16, 96, 257, 41}, "Snooze"},
+      {"txtSnoozeDelay", {80, 16, 25, 19}, "9"},
+      {"Label4", {112, 16, 41, 17}, "minutes"},
+      {"Label3", {8, 16, 65, 17}, "Delay:"},
+      {"Frame1", {16, 16, 257, 73}, "Alarm"},
+      {"cmbUur", {80, 24, 41, 21}, "00"},
+      {"cmbMin", {128, 24, 41, 21}, "00"},
+      {"lblStatus", {80, 48, 129, 17}, "Alarm is off"},
+      {"Label2", {8, 48, 65, 17}, "Alarm status:"},
+      {"Label1", {8, 24, 65, 17}, "Alarm time:"},
+      {"cmdToggleAlarm", {192, 144, 81, 33}, "Turn alarm on"},
+  };
+  for (const auto& p : placed) {
+    SCOPED_TRACE(p.name);
+    QWidget* widget = view_.Widget(p.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->geometry(), p.pixels);
+    EXPECT_EQ(view_.Text(p.name), p.caption);
+    EXPECT_TRUE(widget->isVisible());
+    EXPECT_TRUE(widget->isEnabled());
+  }
+  EXPECT_EQ(view_.Widget("txtSnoozeDelay")->parentWidget(), view_.Widget("Frame2"));
+  EXPECT_EQ(view_.Widget("cmbUur")->parentWidget(), view_.Widget("Frame1"));
+  EXPECT_EQ(window->focusWidget(), view_.Widget("cmbUur"));
+  // Every caption, and the longest status the program writes, fits without being cut.
+  const QFontMetrics metrics(view_.Widget("lblStatus")->font());
+  EXPECT_LE(metrics.horizontalAdvance("Snooze is on - Time: 23:59"), 129);
+  EXPECT_LE(QFontMetrics(view_.Widget("Label2")->font()).horizontalAdvance("Alarm status:"), 65);
+}
+
+TEST_F(KitTest, TabWalksBoxesThenButtonsAndSkipsDisabledOnes) {
+  const auto walk = [&] {
+    std::vector<std::string> order;
+    for (int i = 0; i < 6; ++i) {
+      QWidget* focus = QApplication::focusWidget();
+      if (auto* combo = qobject_cast<QComboBox*>(focus ? focus->parentWidget() : nullptr)) {
+        focus = combo;
+      }
+      order.push_back(focus ? focus->objectName().toStdString() : "none");
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return order;
+  };
+  view_.Widget("cmbUur")->setFocus();
+  EXPECT_EQ(walk(), (std::vector<std::string>{"cmbUur", "cmbMin", "txtSnoozeDelay",
+                                              "cmdToggleAlarm", "cmdToTray", "cmdEnd"}));
+  for (const char* box : {"cmbUur", "cmbMin", "txtSnoozeDelay"}) view_.SetEnabled(box, false);
+  view_.Widget("cmdToggleAlarm")->setFocus();
+  EXPECT_EQ(walk(), (std::vector<std::string>{"cmdToggleAlarm", "cmdToTray", "cmdEnd",
+                                              "cmdToggleAlarm", "cmdToTray", "cmdEnd"}));
+}
+
+TEST_F(KitTest, EnterInABoxPressesTheToggleButtonAndTheListsNeverGrow) {
+  for (const char* name : {"cmbUur", "cmbMin"}) view_.AddItem(name, "00");
+  for (const char* name : {"cmbUur", "cmbMin", "txtSnoozeDelay"}) {
+    QWidget* widget = view_.Widget(name);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+    widget->setFocus();
+    QTest::keyClicks(widget, "7");
+    QTest::keyClick(widget, Qt::Key_Return);
+  }
+  EXPECT_EQ(events_.clicks,
+            (std::vector<std::string>{"cmdToggleAlarm", "cmdToggleAlarm", "cmdToggleAlarm"}));
+  EXPECT_EQ(Get<QComboBox>("cmbUur")->count(), 1);
+  EXPECT_EQ(Get<QComboBox>("cmbMin")->count(), 1);
+  EXPECT_EQ(view_.Text("cmbMin"), "007");  // typed text stays as typed: no completion
+}
+
+TEST_F(KitTest, EnterOnAFocusedButtonPressesThatButtonAndEscapeDoesNothing) {
+  view_.Widget("cmdEnd")->setFocus();
+  QTest::keyClick(view_.Widget("cmdEnd"), Qt::Key_Return);
+  QTest::keyClick(view_.Widget("cmdEnd"), Qt::Key_Escape);
+  view_.Widget("cmbUur")->setFocus();
+  QTest::keyClick(Get<QComboBox>("cmbUur")->lineEdit(), Qt::Key_Escape);
+  EXPECT_EQ(events_.clicks, std::vector<std::string>{"cmdEnd"});
+  EXPECT_TRUE(view_.Window()->isVisible());
+}
+
+TEST_F(KitTest, TheDelayBoxTakesTwoCharactersButShowsWhatTheProgramWrites) {
+  auto* box = Get<QLineEdit>("txtSnoozeDelay");
+  box->setFocus();
+  box->clear();
+  QTest::keyClicks(box, "123");
+  EXPECT_EQ(box->text(), "12");
+  box->clear();
+  QApplication::clipboard()->setText("345");
+  box->paste();
+  EXPECT_EQ(box->text(), "");
+  view_.SetText("txtSnoozeDelay", "100");
+  EXPECT_EQ(box->text(), "100");
+  box->end(false);
+  QTest::keyClick(box, Qt::Key_5);
+  EXPECT_EQ(box->text(), "100");
+  QTest::keyClick(box, Qt::Key_Backspace);
+  EXPECT_EQ(box->text(), "10");
+}
+
+TEST_F(KitTest, OnlyTheProgramsOwnCloseSkipsTheCloseRequest) {
+  events_.refuseClose = true;
+  view_.Window()->close();  // Qt's own close, as at the end of a session
+  EXPECT_TRUE(view_.Window()->isVisible());
+  EXPECT_EQ(events_.closes, std::vector<CloseReason>{CloseReason::SessionEnd});
+  view_.Close();
+  EXPECT_FALSE(view_.Window()->isVisible());
+  EXPECT_EQ(events_.closes.size(), 1u);
+}
+
+class WakeUpKitTest : public KitTest {
+ protected:
+  WakeUpKitTest() : KitTest(frm_alarm::Layout()) {}
+};
+
+TEST_F(WakeUpKitTest, WakeUpWindowIsDrawnWhereTheLayoutPutsIt) {
+  QWidget* window = view_.Window();
+  EXPECT_EQ(window->windowTitle(), "Dawnquill - Wake up!");
+  EXPECT_EQ(window->size(), QSize(313, 201));
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(window->windowType(), Qt::Tool);  // no task bar entry
+  const Placed placed[] = {
+      {"cmdAlarmOff", {16, 160, 281, 25}, "Turn alarm off"},
+      {"cmdSnooze", {16, 104, 281, 49}, "Snooze"},
+      {"lblTijd", {16, 16, 281, 81}, "00:00:00"},
+  };
+  for (const auto& p : placed) {
+    EXPECT_EQ(view_.Widget(p.name)->geometry(), p.pixels) << p.name;
+    EXPECT_EQ(view_.Text(p.name), p.caption) << p.name;
+  }
+  EXPECT_EQ(view_.Widget("lblTijd")->font().pointSize(), 48);
+  EXPECT_EQ(view_.Widget("cmdSnooze")->font().pointSize(), 24);
+  EXPECT_EQ(view_.Widget("cmdSnooze")->font().weight(), QFont::Normal);
+  EXPECT_TRUE(Get<QLabel>("lblTijd")->alignment() & Qt::AlignHCenter);
+  EXPECT_EQ(window->focusWidget(), view_.Widget("cmdSnooze"));
+}
+
+TEST_F(WakeUpKitTest, KeysReachTheWindowWithTheirTextAndTabStillMovesTheFocus) {
+  QWidget* snooze = view_.Widget("cmdSnooze");
+  snooze->setFocus();
+  QTest::keyClick(snooze, Qt::Key_Shift);
+  QTest::keyClick(snooze, Qt::Key_Left);
+  QTest::keyClick(snooze, Qt::Key_A);
+  QTest::keyClick(snooze, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), snooze);  // arrows move nothing
+  QTest::keyClick(snooze, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), view_.Widget("cmdAlarmOff"));
+  EXPECT_EQ(events_.keys, (std::vector<std::string>{"cmdSnooze:", "cmdSnooze:", "cmdSnooze:a",
+                                                    "cmdSnooze:\x1b", "cmdSnooze:\t"}));
+  EXPECT_TRUE(view_.Window()->isVisible());  // Escape closes nothing
+}
+
+TEST_F(WakeUpKitTest, AKeyUsedUpByTheWindowDoesNotAlsoPressTheButton) {
+  events_.useKeys = true;
+  QWidget* snooze = view_.Widget("cmdSnooze");
+  snooze->setFocus();
+  QTest::keyClick(snooze, Qt::Key_Space);
+  QTest::keyClick(snooze, Qt::Key_Return);
+  EXPECT_EQ(events_.keys, (std::vector<std::string>{"cmdSnooze: ", "cmdSnooze:\r"}));
+  EXPECT_TRUE(events_.clicks.empty());
+}
+
+TEST_F(WakeUpKitTest, ShowModalWaitsUntilCloseAndEveryLoadStartsAfresh) {
+  QTimer::singleShot(50, [&] { view_.Close(); });
+  view_.Load();
+  view_.ShowModal();
+  EXPECT_FALSE(view_.Window()->isVisible());
+  view_.Load();
+  EXPECT_EQ(view_.Text("lblTijd"), "00:00:00");  // every load starts afresh
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

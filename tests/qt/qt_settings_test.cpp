@@ -1,0 +1,63 @@
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_settings_store.h"
+
+namespace dawnquill::testing {
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  SettingsFileTest() { qputenv("XDG_CONFIG_HOME", dir_.path().toUtf8()); }
+  ~SettingsFileTest() override { qunsetenv("XDG_CONFIG_HOME"); }
+
+  void Write(const QByteArray& text) {
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+  }
+  QString File() const { return dir_.filePath(QStringLiteral("DawnQuill.conf")); }
+  std::string Get(const char* key, const char* fallback = "default") {
+    return store_.GetSetting("DawnQuill", "Settings", key, fallback);
+  }
+
+  QTemporaryDir dir_;
+  QtSettingsStore store_;
+};
+
+TEST_F(SettingsFileTest, AMissingFileGivesTheDefaultsAndASaveCreatesIt) {
+  EXPECT_EQ(Get("Hour", "00"), "00");
+  store_.SaveSetting("DawnQuill", "Settings", "Hour", "7");
+  QFile file(File());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "[Settings]\nHour=7\n");
+}
+
+TEST_F(SettingsFileTest, TextsComeBackAsTheyWereSaved) {
+  const char* values[] = {"7,5",        "7.5", " 07 ",        "a=b;c#d",
+                          "\"quoted\"", "",    "caf\xc3\xa9", "1.79769313486232E+308"};
+  for (const char* value : values) {
+    store_.SaveSetting("DawnQuill", "Settings", "Minute", value);
+    EXPECT_EQ(Get("Minute"), value);
+  }
+}
+
+TEST_F(SettingsFileTest, HandWrittenValuesReadAsTheirText) {
+  Write("[Settings]\nHour=7,5\nMinute=\"05\"\nSnoozeDelay=  12  \n[Other]\nKeep=1\n");
+  EXPECT_EQ(Get("Hour"), "7,5");  // unquoted commas would otherwise make a list
+  EXPECT_EQ(Get("Minute"), "05");
+  EXPECT_EQ(Get("SnoozeDelay"), "12");
+  store_.SaveSetting("DawnQuill", "Settings", "Hour", "8");
+  EXPECT_EQ(store_.GetSetting("DawnQuill", "Other", "Keep", ""), "1");  // the rest survives
+}
+
+TEST_F(SettingsFileTest, EachExecutableNameHasItsOwnFile) {
+  store_.SaveSetting("dq-other", "Settings", "Hour", "3");
+  EXPECT_EQ(Get("Hour", "00"), "00");
+  EXPECT_TRUE(QFile::exists(dir_.filePath(QStringLiteral("dq-other.conf"))));
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
