@@ -1,0 +1,85 @@
+# Real desktop parts for running DawnQuill where there is no desktop, and for its end-to-end
+# tests: a virtual X display, a tray host, a private session bus and a headless mpv. Source it;
+# every process it starts is recorded and ended by rig_cleanup, by PID.
+
+rig_pids=()
+rig_dir=$(mktemp -d "${TMPDIR:-/tmp}/dawnquill-rig.XXXXXX")
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$rig_dir/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+
+rig_cleanup() {
+  local pid
+  for ((i = ${#rig_pids[@]} - 1; i >= 0; i--)); do
+    pid=${rig_pids[i]}
+    kill -TERM "$pid" 2>/dev/null
+  done
+  for pid in "${rig_pids[@]}"; do
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  rig_pids=()
+  rm -rf "$rig_dir"
+}
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+rig_wait() {
+  local tenths=$1
+  shift
+  for _ in $(seq "$tenths"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  "$@" >/dev/null 2>&1
+}
+
+# Starts Xvfb on a display number it picks itself and exports DISPLAY. Fails when it cannot.
+rig_start_x() {
+  local fd_file="$rig_dir/display"
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$fd_file" 2>/dev/null &
+  rig_pids+=($!)
+  rig_wait 50 test -s "$fd_file" || return 1
+  export DISPLAY=":$(cat "$fd_file")"
+}
+
+# Starts a private session bus and exports its address.
+rig_start_bus() {
+  local out
+  out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || return 1
+  export DBUS_SESSION_BUS_ADDRESS=${out%%$'\n'*}
+  rig_pids+=("${out##*$'\n'}")
+}
+
+rig_start_tray() {
+  trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+    >/dev/null 2>&1 &
+  rig_pids+=($!)
+}
+
+rig_bus_names() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.ListNames 2>/dev/null | grep -o '"org\.mpris\.MediaPlayer2\.[^"]*"'
+}
+
+rig_has_player() { rig_bus_names | grep -q .; }
+
+# Starts mpv, paused and silent, on a chime it makes, and waits until it answers on the bus.
+rig_start_mpv() {
+  local chime="$rig_dir/chime.wav"
+  [ -f "$chime" ] || sox -n -r 44100 -c 2 -b 16 "$chime" synth 1.5 pluck E5 pluck B5 \
+    fade q 0 1.5 1.2 pad 0 1 2>/dev/null
+  env -u DISPLAY mpv --no-config --script=/usr/lib/mpv-mpris/mpris.so --no-terminal \
+    --really-quiet --idle=yes --keep-open=yes --loop-playlist=inf --vo=null --no-video \
+    --ao="${RIG_AUDIO_OUT:-null}" --pause "$chime" &
+  rig_pids+=($!)
+  rig_wait 50 rig_player_status_is Paused
+}
+
+rig_player_status_is() {
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
+    org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player \
+    string:PlaybackStatus 2>/dev/null | grep -q "\"$1\""
+}
+
+# The window id of the top-level window whose title is exactly $1.
+rig_window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+rig_window_shown() { test -n "$(rig_window "$1")"; }
