@@ -36,14 +36,5 @@ TEST(MprisNames, TheFirstWakingPlayerInSortedOrderIsChosen) {
   EXPECT_EQ(ChoosePlayer(decoys), std::nullopt);
 }
 
-TEST(MprisNames, CommandNumbersMapToMethodsAndStopPauses) {
-  EXPECT_EQ(MethodFor(40044), Method::Previous);
-  EXPECT_EQ(MethodFor(40045), Method::Play);
-  EXPECT_EQ(MethodFor(40046), Method::Pause);
-  EXPECT_EQ(MethodFor(40047), Method::Pause);
-  EXPECT_EQ(MethodFor(40048), Method::Next);
-  EXPECT_EQ(MethodFor(40049), Method::None);
-}
-
 }  // namespace
 }  // namespace dawnquill::mpris

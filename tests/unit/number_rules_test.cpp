@@ -134,11 +134,5 @@ TEST(NumberRules, WholeValuesRoundHalvesToEvenAndRefuseWhatDoesNotFit) {
   }
 }
 
-TEST(NumberRules, TwoDigitTexts) {
-  EXPECT_EQ(TwoDigits(0), "00");
-  EXPECT_EQ(TwoDigits(5), "05");
-  EXPECT_EQ(TwoDigits(23), "23");
-}
-
 }  // namespace
 }  // namespace dawnquill::numbers
