@@ -69,7 +69,7 @@ rig_start_mpv() {
     fade q 0 1.5 1.2 pad 0 1 2>/dev/null
   env -u DISPLAY mpv --no-config --script=/usr/lib/mpv-mpris/mpris.so --no-terminal \
     --really-quiet --idle=yes --keep-open=yes --loop-playlist=inf --vo=null --no-video \
-    --ao="${RIG_AUDIO_OUT:-null}" --pause "$chime" &
+    --ao="${RIG_AUDIO_OUT:-null}" --pause "$chime" 2>/dev/null &
   rig_pids+=($!)
   rig_wait 50 rig_player_status_is Paused
 }
