@@ -107,7 +107,7 @@ tray_menu() {  # tray_menu ITEM-INDEX: opens the icon's menu and chooses Show/Hi
   w=$(icon_window) || fail "no docked icon"
   xdotool mousemove --window "$w" 11 11 click 3
   sleep 0.4
-  [ -n "${2:-}" ] && import -window root "$2"
+  [ -n "${2:-}" ] && import -window root -crop 260x90+540+0 "$2"
   if [ "$1" = 0 ]; then xdotool key Down Return; else xdotool key Down Down Return; fi
 }
 
