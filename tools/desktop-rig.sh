@@ -10,18 +10,18 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 
 rig_cleanup() {
-  local pid
+  # Runs from an EXIT trap, also under set -e: no step may fail.
+  local pid i
   for ((i = ${#rig_pids[@]} - 1; i >= 0; i--)); do
-    pid=${rig_pids[i]}
-    kill -TERM "$pid" 2>/dev/null
+    kill -TERM "${rig_pids[i]}" 2>/dev/null || true
   done
   for pid in "${rig_pids[@]}"; do
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
   rig_pids=()
-  rm -rf "$rig_dir"
+  rm -rf "$rig_dir" || true
 }
 
 # Waits up to $1 tenths of a second for the command after it to succeed.

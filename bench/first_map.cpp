@@ -1,0 +1,34 @@
+// Starts a program and prints, once its first top-level window is mapped, its PID and the
+// milliseconds from the exec to that moment. The program is left running.
+//   first_map PROGRAM [ARGS...]
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: first_map PROGRAM [ARGS...]\n");
+    return 2;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) return 1;
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  XSync(display, False);
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    execvp(argv[1], argv + 1);
+    _exit(127);
+  }
+  for (;;) {
+    XEvent event;
+    XNextEvent(display, &event);
+    if (event.type == MapNotify && !event.xmap.override_redirect) break;
+  }
+  const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+  std::printf("%d %.1f\n", static_cast<int>(pid), took.count());
+  XCloseDisplay(display);
+  return 0;
+}

@@ -1,0 +1,90 @@
+// Times the alarm tick of the real program logic against the MPRIS player on the session bus,
+// with windows, tray and settings that do nothing: what every five seconds costs at idle.
+#include <QCoreApplication>
+#include <QDBusConnection>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/mpris/mpris_player_windows.h"
+#include "ui/main/frm_main_layout.h"
+
+namespace {
+
+using namespace dawnquill;
+
+struct NullView final : FormView {
+  void Load() override {}
+  void Show() override {}
+  void ShowModal() override {}
+  void Hide() override {}
+  void Minimise() override {}
+  void Close() override {}
+  std::uintptr_t Handle() const override { return 0; }
+  std::string Text(std::string_view) const override { return {}; }
+  void SetText(std::string_view, std::string_view) override {}
+  void SetEnabled(std::string_view, bool) override {}
+  void AddItem(std::string_view, std::string_view) override {}
+  void SetTimerEnabled(std::string_view, bool) override {}
+  void PopupMenu(std::string_view) override {}
+};
+struct NullShell final : NotifyIcon, ImageList {
+  bool Shell_NotifyIcon(NotifyMessage, const TrayData&) override { return true; }
+  bool HasNotificationArea() const override { return true; }
+  IconHandle Icon(int picture) override { return static_cast<IconHandle>(picture); }
+};
+struct NullSettings final : SettingsStore, Executable {
+  std::string GetSetting(std::string_view, std::string_view, std::string_view,
+                         std::string_view fallback) override {
+    return std::string(fallback);
+  }
+  void SaveSetting(std::string_view, std::string_view, std::string_view,
+                   std::string_view) override {}
+  std::string Name() const override { return "tick_cost"; }
+};
+struct NullDesktop final : Clock, MessageBoxes, EventPass {
+  TimeOfDay Now() const override { return {6, 0, 0}; }
+  int MsgBox(std::string_view, int, std::string_view) override { return mb::kIdCancel; }
+  void DoEvents() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const int runs = argc > 1 ? std::atoi(argv[1]) : 10000;
+  NullView mainView, alarmView;
+  NullShell shell;
+  NullSettings settings;
+  NullDesktop desktop;
+  MprisPlayerWindows player(QDBusConnection::sessionBus());
+  Program program({.mainView = mainView,
+                   .alarmView = alarmView,
+                   .playerWindows = player,
+                   .notifyIcon = shell,
+                   .trayIcons = shell,
+                   .settings = settings,
+                   .executable = settings,
+                   .clock = desktop,
+                   .messageBoxes = desktop,
+                   .events = desktop,
+                   .decimalSeparator = "."});
+  if (!program.frmMain.Start()) {
+    std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");
+    return 1;
+  }
+  std::vector<double> nanos;
+  nanos.reserve(runs);
+  for (int i = 0; i < runs; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    program.frmMain.Timer(frm_main::TimerAlarm);
+    nanos.push_back(
+        std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::sort(nanos.begin(), nanos.end());
+  std::printf("%.0f %.0f\n", nanos[nanos.size() / 2], nanos[nanos.size() * 99 / 100]);
+  return 0;
+}
