@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   // The program ends when the main window is unloaded, not when the last window closes: a
   // message box closed while the window sits in the tray must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
+  QGuiApplication::setDesktopFileName(QStringLiteral(DAWNQUILL_APP_ID));  // the menu entry's icon
 
   QtTrayPictures pictures;
   QApplication::setWindowIcon(pictures.IconOf(pictures.Icon(1)));
