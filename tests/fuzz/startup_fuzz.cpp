@@ -1,0 +1,43 @@
+// Start-up from whatever the settings file holds, then the user arming with what the boxes show
+// and closing: no crash, no undefined behaviour, and the numbers saved are the program's own
+// number texts.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "core/number_rules.h"
+#include "fakes/rig.h"
+
+using namespace dawnquill;
+using namespace dawnquill::testing;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // The stored hour, minute and delay, separated by NUL bytes.
+  std::string parts[3];
+  int part = 0;
+  for (std::size_t i = 0; i < size && part < 3; ++i) {
+    if (data[i] == 0) {
+      ++part;
+    } else {
+      parts[part] += static_cast<char>(data[i]);
+    }
+  }
+  Rig rig;
+  rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "Hour")] = parts[0];
+  rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "Minute")] = parts[1];
+  rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "SnoozeDelay")] = parts[2];
+  rig.alarmView.whileModal = [&] { rig.program.frmAlarm.Click(frm_alarm::cmdSnooze); };
+  rig.Start();
+  rig.program.frmMain.Click(frm_main::cmdToggleAlarm);
+  if (rig.State() == AlarmState::Armed) {
+    rig.TickAt(rig.program.global.AlarmHour, rig.program.global.AlarmMinute);
+    if (rig.State() != AlarmState::Snoozing) std::abort();
+  }
+  rig.program.frmMain.cmdEnd_Click();
+  for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
+    const std::string saved = rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", key)];
+    if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();
+  }
+  return 0;
+}
