@@ -1,9 +1,9 @@
 // Asks a window to close as a person does through its frame: the WM_DELETE_WINDOW message that a
 // window manager sends for the close button or Alt+F4. Usage: close_window WINDOW-ID
-#include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
+
+#include <X11/Xlib.h>
 
 int main(int argc, char** argv) {
   if (argc != 2) {

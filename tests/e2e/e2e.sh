@@ -246,10 +246,45 @@ case_status_notifier_host() {
   grep -q '"Exit"' <<<"$layout" || fail "the exported menu has no Exit"
 }
 
+case_tray_host_restarts() {
+  start_rig tray
+  rig_start_mpv || fail "mpv did not start"
+  start_app
+  rig_wait 100 main_shown || fail "no main window"
+  rig_wait 50 icon_window >/dev/null || fail "the icon never docked"
+  kill "${rig_pids[2]}"  # the tray host, started third
+  sleep 1
+  app_running || fail "the program ended with the tray host"
+  rig_start_tray
+  rig_wait 50 icon_window >/dev/null || fail "the icon did not dock again"
+  click "$(main_window)" 144 160  # "To tray"
+  rig_wait 20 main_hidden || fail "To tray did not hide the window"
+  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
+  rig_wait 20 main_shown || fail "a double click on the docked-again icon did nothing"
+}
+
+# A thousand state changes, on and off, and the resident memory stays where it was.
+case_memory_flat() {
+  start_rig tray
+  rig_start_mpv || fail "mpv did not start"
+  start_app
+  rig_wait 100 main_shown || fail "no main window"
+  local w before after
+  w=$(main_window)
+  xdotool mousemove --window "$w" 232 160 click --repeat 100 --delay 5 1
+  sleep 1
+  before=$(awk '/^VmRSS/ {print $2}' "/proc/$app_pid/status")
+  xdotool mousemove --window "$w" 232 160 click --repeat 900 --delay 5 1
+  sleep 1
+  after=$(awk '/^VmRSS/ {print $2}' "/proc/$app_pid/status")
+  echo "    resident memory after 100 changes ${before} kB, after 1000 ${after} kB"
+  [ "$after" -le $((before * 105 / 100)) ] || fail "resident memory grew by more than 5%"
+}
+
 # ------------------------------------------------------------------------------------ runner
 passed=0 failed=0 skipped=0
 for name in ${E2E_CASES:-ring_snooze_and_off close_hides_and_tray_brings_back exit_saves_settings \
-  player_missing no_tray_host status_notifier_host}; do
+  player_missing no_tray_host status_notifier_host tray_host_restarts memory_flat}; do
   start=$(date +%s)
   ("case_$name")
   status=$?

@@ -1,12 +1,12 @@
 // A stand-in StatusNotifierItem host for tests: owns org.kde.StatusNotifierWatcher, says a host
 // is registered, and prints the service of every item that registers, one a line.
+#include <cstdio>
+
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusVirtualObject>
 #include <QDBusVariant>
-
-#include <cstdio>
+#include <QDBusVirtualObject>
 
 namespace {
 
@@ -25,13 +25,13 @@ class Watcher final : public QDBusVirtualObject {
       return bus.send(message.createReply());
     }
     if (member == QLatin1String("Get")) {
-      return bus.send(message.createReply(QVariant::fromValue(QDBusVariant(
-          Property(message.arguments().value(1).toString())))));
+      return bus.send(message.createReply(
+          QVariant::fromValue(QDBusVariant(Property(message.arguments().value(1).toString())))));
     }
     if (member == QLatin1String("GetAll")) {
       QVariantMap all;
-      for (const char* name : {"IsStatusNotifierHostRegistered", "ProtocolVersion",
-                               "RegisteredStatusNotifierItems"}) {
+      for (const char* name :
+           {"IsStatusNotifierHostRegistered", "ProtocolVersion", "RegisteredStatusNotifierItems"}) {
         all.insert(QLatin1String(name), Property(QLatin1String(name)));
       }
       return bus.send(message.createReply(all));

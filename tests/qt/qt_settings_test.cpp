@@ -1,4 +1,6 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,37 @@ TEST_F(SettingsFileTest, HandWrittenValuesReadAsTheirText) {
   EXPECT_EQ(Get("SnoozeDelay"), "12");
   store_.SaveSetting("DawnQuill", "Settings", "Hour", "8");
   EXPECT_EQ(store_.GetSetting("DawnQuill", "Other", "Keep", ""), "1");  // the rest survives
+}
+
+// Broken stores give the defaults and take a save without a crash; what else the file and its
+// folder hold survives the save.
+TEST_F(SettingsFileTest, ABrokenStoreGivesDefaultsAndLosesNothingElse) {
+  static const char kBroken[] =
+      "[Settings]\nHour=7\0008\nMinute=\xff\xfe\xfd\nSnoozeDelay=1\n[Other]\nKeep=1\n";
+  Write(QByteArray(kBroken, sizeof kBroken - 1));
+  QFile sibling(dir_.filePath(QStringLiteral("other.conf")));
+  ASSERT_TRUE(sibling.open(QIODevice::WriteOnly));
+  sibling.write("mine");
+  sibling.close();
+  Get("Hour");  // any text at all: the number rules take it from here
+  Get("Minute");
+  store_.SaveSetting("DawnQuill", "Settings", "Hour", "8");
+  EXPECT_EQ(Get("Hour"), "8");
+  EXPECT_EQ(Get("SnoozeDelay"), "1");
+  EXPECT_EQ(store_.GetSetting("DawnQuill", "Other", "Keep", ""), "1");
+  ASSERT_TRUE(sibling.open(QIODevice::ReadOnly));
+  EXPECT_EQ(sibling.readAll(), "mine");
+}
+
+TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsNoCrash) {
+  ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("DawnQuill.conf")));
+  EXPECT_EQ(Get("Hour", "00"), "00");
+  store_.SaveSetting("DawnQuill", "Settings", "Hour", "7");
+  EXPECT_TRUE(QFileInfo(File()).isDir());
+  qputenv("XDG_CONFIG_HOME", "/proc/self");  // a folder even root cannot write to
+  EXPECT_EQ(Get("Hour", "00"), "00");
+  store_.SaveSetting("DawnQuill", "Settings", "Hour", "7");
+  EXPECT_EQ(Get("Hour", "00"), "00");
 }
 
 TEST_F(SettingsFileTest, EachExecutableNameHasItsOwnFile) {

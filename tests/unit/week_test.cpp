@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <map>
 #include <memory>
+
+#include <gtest/gtest.h>
 
 #include "fakes/rig.h"
 
@@ -138,11 +138,10 @@ TEST(Week, EveryRingComesAtItsMinuteWithNoneExtraOrMissing) {
   // Sunday has no 2:30: the clocks go from 2:00 to 3:00. The alarm waits for Monday.
   week.React({0, Answer::Off});  // Mon 2:30
   week.RunUntil("2026-03-30 12:00");
-  EXPECT_EQ(week.rings,
-            (std::vector<std::string>{"Mon 07:00 CET", "Mon 07:10 CET", "Mon 07:19 CET",
-                                      "Tue 06:30 CET", "Wed 07:15 CET", "Thu 07:15 CET",
-                                      "Thu 07:24 CET", "Thu 07:33 CET", "Fri 07:15 CET",
-                                      "Sat 02:30 CET", "Mon 02:30 CEST"}));
+  EXPECT_EQ(week.rings, (std::vector<std::string>{"Mon 07:00 CET", "Mon 07:10 CET", "Mon 07:19 CET",
+                                                  "Tue 06:30 CET", "Wed 07:15 CET", "Thu 07:15 CET",
+                                                  "Thu 07:24 CET", "Thu 07:33 CET", "Fri 07:15 CET",
+                                                  "Sat 02:30 CET", "Mon 02:30 CEST"}));
 }
 
 // When the clocks go back, 2:00 to 3:00 comes twice: an alarm armed again after the first 2:30
