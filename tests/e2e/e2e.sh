@@ -157,6 +157,9 @@ case_close_hides_and_tray_brings_back() {
   rig_wait 20 main_hidden || fail "the close button did not hide the armed window"
   sleep 1
   app_running || fail "closing while armed ended the program"
+  xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
+  sleep 0.6
+  main_hidden || fail "a single click or the pointer over the icon showed the window"
   xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
   rig_wait 20 main_shown || fail "a double click did not bring the window back"
   tray_menu 0 "$shots/tray-menu.png"
