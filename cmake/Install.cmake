@@ -10,7 +10,7 @@ install(FILES ${desktop}/${DAWNQUILL_APP_ID}.metainfo.xml
 
 # The bell at 16 pixels and, block by block, at the larger theme sizes.
 add_executable(render_icons app/desktop/render_icons.cpp)
-target_link_libraries(render_icons PRIVATE dawnquill_core Qt6::Gui)
+target_link_libraries(render_icons PRIVATE dawnquill_qt)
 set(icons ${CMAKE_CURRENT_BINARY_DIR}/icons)
 add_custom_command(OUTPUT ${icons}/16x16/apps/${DAWNQUILL_APP_ID}.png
                    COMMAND render_icons ${icons} ${DAWNQUILL_APP_ID}

@@ -1,30 +1,21 @@
 // Writes the bell of the main window as hicolor theme icons: the 16-pixel picture itself and
 // larger sizes in which every picture pixel becomes a square block, so they stay as crisp.
 //   render_icons OUTPUT-DIR NAME
-#include <QDir>
-#include <QImage>
-
 #include <cstdio>
 
-#include "ui/main/tray_pictures.h"
+#include <QDir>
+
+#include "platform/qt/qt_tray.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: render_icons OUTPUT-DIR NAME\n");
     return 2;
   }
-  namespace tp = dawnquill::tray_pictures;
-  const tp::Picture bell = tp::Draw(1);
-  QImage picture(tp::kSize, tp::kSize, QImage::Format_ARGB32);
-  for (int row = 0; row < tp::kSize; ++row) {
-    for (int column = 0; column < tp::kSize; ++column) {
-      const tp::Rgb& c = bell[row][column];
-      picture.setPixel(column, row,
-                       c == tp::kMask ? qRgba(0, 0, 0, 0) : qRgb(c.red, c.green, c.blue));
-    }
-  }
+  const QImage picture = dawnquill::TrayPictureImage(1);
   for (const int size : {16, 32, 48, 64, 128, 256}) {
-    const QString dir = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
+    const QString dir =
+        QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
     if (!QDir().mkpath(dir)) return 1;
     const QImage scaled = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     if (!scaled.save(dir + u'/' + QString::fromLocal8Bit(argv[2]) + QStringLiteral(".png"))) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QImage>
 #include <QPixmap>
 
 #include "tray/tray_callback.h"
@@ -12,18 +11,22 @@ namespace dawnquill {
 
 namespace tp = tray_pictures;
 
+QImage TrayPictureImage(int picture) {
+  QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
+  const tp::Picture pixels = tp::Draw(picture);
+  for (int row = 0; row < tp::kSize; ++row) {
+    for (int column = 0; column < tp::kSize; ++column) {
+      const tp::Rgb& c = pixels[row][column];
+      image.setPixel(column, row,
+                     c == tp::kMask ? qRgba(0, 0, 0, 0) : qRgb(c.red, c.green, c.blue));
+    }
+  }
+  return image;
+}
+
 QtTrayPictures::QtTrayPictures() {
   for (int picture = 1; picture <= 3; ++picture) {
-    QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
-    const tp::Picture pixels = tp::Draw(picture);
-    for (int row = 0; row < tp::kSize; ++row) {
-      for (int column = 0; column < tp::kSize; ++column) {
-        const tp::Rgb& c = pixels[row][column];
-        image.setPixel(column, row,
-                       c == tp::kMask ? qRgba(0, 0, 0, 0) : qRgb(c.red, c.green, c.blue));
-      }
-    }
-    icons_[picture - 1] = QIcon(QPixmap::fromImage(image));
+    icons_[picture - 1] = QIcon(QPixmap::fromImage(TrayPictureImage(picture)));
   }
 }
 

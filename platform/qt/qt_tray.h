@@ -4,12 +4,16 @@
 #include <functional>
 
 #include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 #include "platform/notify_icon.h"
 
 namespace dawnquill {
+
+// Tray picture 1, 2 or 3 at its own 16 pixels, the mask colour transparent.
+QImage TrayPictureImage(int picture);
 
 // The three tray pictures as icons, made once and kept for the whole run. An icon's handle is
 // its picture number.
