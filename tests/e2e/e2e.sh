@@ -140,6 +140,9 @@ case_ring_snooze_and_off() {
   set_clock 07:00:57
   rig_wait 150 rig_window_shown 'Dawnquill - Wake up!' || fail "no second ring at 7:01"
   rig_wait 30 player_sounding || fail "the player is silent at the second ring"
+  "$close_window" "$(wake_window)"
+  sleep 0.5
+  [ -n "$(wake_window)" ] || fail "the wake-up window's close button closed it"
   click "$(wake_window)" 150 172  # "Turn alarm off"
   rig_wait 30 player_silent || fail "Turn alarm off did not stop the player"
   rig_wait 20 icon_is 2 || fail "turning off does not show picture 2"
