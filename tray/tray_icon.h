@@ -27,7 +27,6 @@ class TrayIcon {
   void Refresh();
   void Delete();
 
-  const TrayData& Data() const { return data_; }
   // The tip as the shell reads it: up to the NUL.
   std::string Tip() const;
 
