@@ -71,6 +71,7 @@ QtFormView::~QtFormView() { delete window_; }
 
 void QtFormView::Load() {
   closing_ = false;
+  shown_ = false;
   if (window_) {
     window_->hide();
     window_->deleteLater();
@@ -280,8 +281,8 @@ bool QtFormView::CloseEvent(bool spontaneous) {
 
 void QtFormView::Show() {
   if (!window_) return;
-  if (!window_->isVisible() && !window_->property("shownOnce").toBool()) {
-    window_->setProperty("shownOnce", true);
+  if (!shown_) {
+    shown_ = true;
     if (QScreen* screen = window_->screen()) {
       window_->move(screen->availableGeometry().center() - window_->rect().center());
     }

@@ -70,6 +70,7 @@ class QtFormView final : public QObject, public FormView {
   std::map<std::string, QMenu*, std::less<>> menus_;
   QEventLoop* modalLoop_ = nullptr;
   bool closing_ = false;
+  bool shown_ = false;  // since the last load: the first showing centres the window
 };
 
 }  // namespace dawnquill
