@@ -131,20 +131,6 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
   }
 }
 
-TEST(Snooze, RepeatsWithoutLimitAndComparesOnlyTheSnoozeTime) {
-  Rig rig;
-  rig.Start();
-  rig.Arm("23", "50", "9");
-  rig.alarmView.whileModal = [&] { rig.program.frmAlarm.Click(frm_alarm::cmdSnooze); };
-  rig.TickAt(23, 50);      // rings, snoozes to 23:59
-  rig.TickAt(23, 50, 30);  // the alarm time no longer counts while snoozing
-  EXPECT_EQ(rig.State(), AlarmState::Snoozing);
-  rig.TickAt(23, 59);  // rings, snoozes to 0:08
-  rig.TickAt(0, 8);    // rings, snoozes to 0:17
-  EXPECT_EQ(rig.Main(fm::lblStatus), "Snooze is on - Time: 0:17");
-  EXPECT_EQ(rig.Only("alarm.ShowModal").size(), 3u);
-}
-
 TEST(RingAlarm, PlaysThenShowsRingingThenOpensTheWakeUpWindow) {
   Rig rig;
   rig.Start();

@@ -84,20 +84,5 @@ TEST(TrayCallback, WithoutANotificationAreaEveryHideMinimises) {
   EXPECT_TRUE(rig.program.frmMain.Loaded());
 }
 
-TEST(TrayCallback, ExitFromTheMenuEndsTheProgramInAnyState) {
-  for (const bool ringing : {false, true}) {
-    Rig rig;
-    rig.Start();
-    rig.Arm("6", "0");
-    if (ringing) {
-      rig.alarmView.whileModal = [&] { rig.program.trayCallback.mnuTray_Click(2); };
-    }
-    rig.TickAt(ringing ? 6 : 5, 0);
-    if (!ringing) rig.program.trayCallback.mnuTray_Click(2);
-    EXPECT_TRUE(rig.program.frmMain.Unloaded());
-    EXPECT_EQ(rig.Only("player 40047").size(), ringing ? 1u : 0u);
-  }
-}
-
 }  // namespace
 }  // namespace dawnquill::testing

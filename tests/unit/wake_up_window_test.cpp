@@ -72,13 +72,6 @@ TEST(WakeUpWindow, RefusesOnlyTheUsersOwnCloseAndKeepsRinging) {
   }
 }
 
-TEST(WakeUpWindow, TurnAlarmOffClosesTheWindowOnce) {
-  Rig rig;
-  RingAnd(rig, [&] { rig.program.frmAlarm.Click(fa::cmdAlarmOff); });
-  EXPECT_EQ(rig.Only("alarm.Close").size(), 1u);
-  EXPECT_EQ(rig.Main(frm_main::lblStatus), "Alarm is off");
-}
-
 TEST(WakeUpWindow, IsLoadedAfreshAtEveryRing) {
   Rig rig;
   RingAnd(rig, [&] { rig.program.frmAlarm.Click(fa::cmdSnooze); });
