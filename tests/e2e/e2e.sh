@@ -2,10 +2,10 @@
 # DawnQuill end to end on real parts: Xvfb, the trayer tray host (or a stand-in StatusNotifier
 # host, or none), a private session bus, mpv, the real executable with a settings folder of its
 # own, xdotool for the person, and libfaketime to put the clock just before the alarm.
-#   e2e.sh DAWNQUILL CLOSE_WINDOW FAKE_SNI_WATCHER SHOTS_DIR
+#   e2e.sh DAWNQUILL CLOSE_WINDOW FAKE_SNI_WATCHER FAKE_MPRIS_PLAYER SHOTS_DIR
 # Each case runs in a subshell with a rig of its own that ends every process it started.
 set -uo pipefail
-app=$1 close_window=$2 fake_sni_watcher=$3 shots=$4
+app=$1 close_window=$2 fake_sni_watcher=$3 fake_player=$4 shots=$5
 here=$(dirname "$0")
 mkdir -p "$shots"
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
@@ -287,10 +287,33 @@ case_memory_flat() {
   [ "$after" -le $((before * 105 / 100)) ] || fail "resident memory grew by more than 5%"
 }
 
+# A player that takes every command and never answers holds each command for the bound, 1 s,
+# and no longer: the alarm still rings, turns off, and the window answers again.
+case_hanging_player() {
+  start_rig tray
+  "$fake_player" "$rig_dir/calls" --hang org.mpris.MediaPlayer2.stuck &
+  rig_pids+=($!)
+  set_clock 06:59:57
+  start_app
+  rig_wait 100 main_shown || fail "no main window"
+  arm 7 0 9
+  rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring with a hanging player"
+  local start
+  start=$(date +%s%N)
+  click "$(wake_window)" 150 172  # "Turn alarm off": its stop is held for the bound
+  rig_wait 30 bash -c "! xdotool search --onlyvisible --name 'Wake up'" ||
+    fail "the wake-up window stayed"
+  echo "    Turn alarm off took $((($(date +%s%N) - start) / 1000000)) ms with the player hanging"
+  click "$(main_window)" 144 160  # "To tray"
+  rig_wait 20 main_hidden || fail "the window did not answer after the hanging player"
+  grep -q 'stuck Play' "$rig_dir/calls" || fail "the hanging player never got Play"
+}
+
 # ------------------------------------------------------------------------------------ runner
 passed=0 failed=0 skipped=0
 for name in ${E2E_CASES:-ring_snooze_and_off close_hides_and_tray_brings_back exit_saves_settings \
-  player_missing no_tray_host status_notifier_host tray_host_restarts memory_flat}; do
+  player_missing no_tray_host status_notifier_host tray_host_restarts memory_flat \
+  hanging_player}; do
   start=$(date +%s)
   ("case_$name")
   status=$?
