@@ -1,11 +1,11 @@
 // Starts a program and prints, once its first top-level window is mapped, its PID and the
 // milliseconds from the exec to that moment. The program is left running.
 //   first_map PROGRAM [ARGS...]
-#include <X11/Xlib.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
+
+#include <X11/Xlib.h>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
   if (argc < 2) {

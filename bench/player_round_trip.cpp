@@ -1,14 +1,14 @@
 // Times one player command end to end against the MPRIS player on the session bus: through
 // DawnQuill's remote (search, then a blocking call) and, as the floor, one bare blocking call.
-#include <QCoreApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
 
 #include "platform/mpris/mpris_player_windows.h"
 #include "player/winamp_control.h"

@@ -1,12 +1,12 @@
 // Times the alarm tick of the real program logic against the MPRIS player on the session bus,
 // with windows, tray and settings that do nothing: what every five seconds costs at idle.
-#include <QCoreApplication>
-#include <QDBusConnection>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
 
 #include "app/program.h"
 #include "platform/mpris/mpris_player_windows.h"

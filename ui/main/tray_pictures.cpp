@@ -27,8 +27,9 @@ void DrawBell(Picture& p) {
   constexpr Span body[] = {{5, 6, 9}, {6, 5, 10}, {7, 5, 10}, {8, 5, 10}, {9, 4, 11}};
   constexpr Span rimAndClapper[] = {{10, 5, 10}, {11, 7, 8}};
   std::array<std::array<bool, kSize + 2>, kSize + 2> bell{};  // with a border of background
-  for (const std::span<const Span> spans : {std::span<const Span>(knob), std::span<const Span>(body),
-                                             std::span<const Span>(rimAndClapper)}) {
+  for (const std::span<const Span> spans :
+       {std::span<const Span>(knob), std::span<const Span>(body),
+        std::span<const Span>(rimAndClapper)}) {
     for (const auto& [row, first, last] : spans) {
       for (int column = first; column <= last; ++column) bell[row + 1][column + 1] = true;
     }
