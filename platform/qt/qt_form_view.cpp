@@ -27,24 +27,40 @@ QRect Pixels(const Control& c) {
           c.height / kTwipsPerPixel};
 }
 
-// The user may type or paste up to the limit; a longer text that the program wrote stays whole
-// and can only be shortened. QLineEdit::setMaxLength would cut the program's text too.
+// The user may type or paste up to the limit, as into an edit control with a text limit: what
+// does not fit of a paste is cut off, and a typed character that does not fit is refused. A
+// longer text that the program wrote stays whole and can only be shortened;
+// QLineEdit::setMaxLength would cut the program's text too.
 class LengthLimit final : public QValidator {
  public:
-  LengthLimit(int limit, QLineEdit* box) : QValidator(box), limit_(limit) {
-    connect(box, &QLineEdit::textChanged, this,
-            [this](const QString& text) { length_ = text.size(); });
+  LengthLimit(int limit, QLineEdit* box) : QValidator(box), limit_(limit), before_(box->text()) {
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { before_ = text; });
   }
   // The program's own text is never refused.
   void Allow(const QString& text) { allowed_ = text; }
-  State validate(QString& input, int& /*pos*/) const override {
-    const bool fits = input.size() <= limit_ || input.size() < length_ || input == allowed_;
-    return fits ? Acceptable : Invalid;
+  State validate(QString& input, int& pos) const override {
+    if (input == allowed_) return Acceptable;
+    // The edit replaced the middle of the text before it with `inserted` characters.
+    qsizetype same = 0;
+    while (same < input.size() && same < before_.size() && input[same] == before_[same]) ++same;
+    qsizetype sameEnd = 0;
+    while (sameEnd < input.size() - same && sameEnd < before_.size() - same &&
+           input[input.size() - 1 - sameEnd] == before_[before_.size() - 1 - sameEnd]) {
+      ++sameEnd;
+    }
+    const qsizetype inserted = input.size() - same - sameEnd;
+    const qsizetype kept = same + sameEnd;
+    const qsizetype room = std::max<qsizetype>(0, limit_ - kept);
+    if (inserted > room) {
+      input.remove(same + room, inserted - room);
+      pos = static_cast<int>(same + room);
+    }
+    return Acceptable;
   }
 
  private:
   int limit_;
-  qsizetype length_ = 0;  // of the text before the edit being validated
+  QString before_;  // the text before the edit being validated
   QString allowed_;
 };
 
@@ -146,7 +162,11 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
     case ControlKind::Timer: {
       auto* timer = new QTimer(window_);
       timer->setInterval(control.interval);
-      connect(timer, &QTimer::timeout, this, [this, name] {
+      connect(timer, &QTimer::timeout, this, [this, name, timer] {
+        // Qt never fires a timer again while its own handler runs, not even from a nested loop.
+        // The alarm tick waits inside its handler for as long as the alarm rings, and the ticks
+        // must go on meanwhile; to Qt a restarted timer is a new one.
+        timer->start();
         if (events_) events_->Timer(name);
       });
       timer->start();

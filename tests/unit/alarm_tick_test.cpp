@@ -20,30 +20,6 @@ TEST(AlarmTick, ReadsTheClockRefreshesTheTrayOnceThenAsksForThePlayer) {
   EXPECT_EQ(rig.program.global.NowMinute, 1);
 }
 
-TEST(AlarmTick, RingsOnlyAtTheArmedMinuteAndNotAgainWhileRinging) {
-  Rig rig;
-  rig.Start();
-  rig.Arm("7", "30");
-  int rings = 0;
-  int nestedTicks = 0;
-  rig.alarmView.whileModal = [&] {
-    ++rings;
-    // Timer ticks keep arriving while the window waits; inside the alarm minute they must not
-    // ring again, and they keep the time current for the snooze.
-    rig.TickAt(7, 30, 40);
-    rig.TickAt(7, 31, 5);
-    nestedTicks += 2;
-    rig.program.frmAlarm.Click(frm_alarm::cmdSnooze);
-  };
-  for (const auto& [h, m, s] :
-       {std::tuple{7, 29, 55}, {6, 30, 0}, {8, 30, 0}, {7, 30, 0}, std::tuple{7, 30, 5}}) {
-    rig.TickAt(h, m, s);
-  }
-  EXPECT_EQ(rings, 1);
-  EXPECT_EQ(nestedTicks, 2);
-  EXPECT_EQ(rig.Main(fm::lblStatus), "Snooze is on - Time: 7:40");  // 7:31 + 9
-}
-
 TEST(AlarmTick, RingsAgainWhenRearmedInsideTheSameMinute) {
   Rig rig;
   rig.Start();
@@ -124,40 +100,6 @@ TEST(AlarmTick, StartUpAsksForTheMissingPlayerBeforeTheWindowIsEverShown) {
             (std::map<std::string, std::string>{{"DawnQuill/Settings/Hour", "0"},
                                                 {"DawnQuill/Settings/Minute", "0"},
                                                 {"DawnQuill/Settings/SnoozeDelay", "9"}}));
-}
-
-// The program can end while a tick waits: the tray's Exit is not blocked by every tray host, and
-// a tick nested in a ringing alarm can be cancelled. Each way must end cleanly.
-TEST(AlarmTick, AnEndWhileATickWaitsEndsTheWaitAndTheWakeUpWindow) {
-  enum class Path { ExitDuringPrompt, ExitDuringEventPass, CancelInsideRinging };
-  for (const auto path :
-       {Path::ExitDuringPrompt, Path::ExitDuringEventPass, Path::CancelInsideRinging}) {
-    Rig rig;
-    rig.Start();
-    rig.Arm("7", "0");
-    const auto exitFromTray = [&] { rig.program.trayCallback.mnuTray_Click(2); };
-    if (path == Path::ExitDuringPrompt) {
-      rig.player.running = false;
-      rig.boxes.Next(mb::kIdRetry, exitFromTray);
-    } else if (path == Path::ExitDuringEventPass) {
-      rig.player.running = false;
-      rig.boxes.Next(mb::kIdRetry);
-      rig.events.action = exitFromTray;
-    } else {
-      rig.alarmView.whileModal = [&] {
-        rig.player.running = false;
-        rig.boxes.Next(mb::kIdCancel);
-        rig.TickAt(7, 0, 5);
-      };
-    }
-    rig.TickAt(7, 0);
-    EXPECT_TRUE(rig.program.frmMain.Unloaded());
-    EXPECT_FALSE(rig.program.frmAlarm.Loaded());
-    EXPECT_EQ(rig.Only("msgbox").size(), 1u);  // no second prompt after the end
-    EXPECT_EQ(rig.Only("tray delete").size(), 1u);
-    EXPECT_EQ(rig.Only("save").size(), 3u);
-    EXPECT_EQ(rig.Only("main.Close").size(), 1u);
-  }
 }
 
 }  // namespace
