@@ -5,6 +5,7 @@
 #include "platform/mpris/mpris_player_windows.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_form_view.h"
+#include "platform/qt/qt_session_end.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_tray.h"
 #include "ui/alarm/frm_alarm_layout.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on. exit() also ends every nested loop still waiting.
   mainView.SetOnClosed([] { QCoreApplication::exit(0); });
+  // A signal or the session manager ends the program at once, saving as a close would.
+  SessionEnd sessionEnd([&program] { program.frmMain.CloseRequested(CloseReason::SessionEnd); });
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
   if (!program.frmMain.Start()) return 0;

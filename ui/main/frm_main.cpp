@@ -33,13 +33,18 @@ void FrmMain::Form_Load() {
   parts_.tick.TimerAlarm_Timer();
 }
 
-bool FrmMain::Form_QueryUnload(CloseReason /*reason*/) {
-  if (parts_.global.AlarmState != AlarmState::Off) {
+// The end of the session is not refused, even with the alarm on: a program that holds up the
+// log-off is ended by force a little later, and refusing would gain nothing.
+bool FrmMain::Form_QueryUnload(CloseReason reason) {
+  const bool alarmOff = parts_.global.AlarmState == AlarmState::Off;
+  if (!alarmOff && reason != CloseReason::SessionEnd) {
     parts_.trayCallback.HideMainWindow();
     return true;
   }
-  parts_.tray.Delete();
-  SaveSettings();
+  if (alarmOff) {
+    parts_.tray.Delete();
+    SaveSettings();
+  }
   // Cancelling a player prompt nested in a ringing alarm ends the program too; the wake-up
   // window must not outlive the main window.
   parts_.wakeUpWindow.Unload();
