@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QPixmap>
 
 #include "tray/tray_callback.h"
@@ -10,6 +14,25 @@
 namespace dawnquill {
 
 namespace tp = tray_pictures;
+
+namespace {
+
+// Qt shows the icon as a StatusNotifierItem, rather than in the XEmbed tray, when a watcher on
+// the session bus reports a registered host; it decides once, when the first icon is made.
+bool StatusNotifierHostPresent() {
+  const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher)) return false;
+  QDBusMessage get = QDBusMessage::createMethodCall(
+      watcher, QStringLiteral("/StatusNotifierWatcher"),
+      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+  get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
+  const QDBusMessage reply = bus.call(get, QDBus::Block, 1000);
+  return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
+         reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
+
+}  // namespace
 
 QImage TrayPictureImage(int picture) {
   QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
@@ -38,13 +61,17 @@ const QIcon& QtTrayPictures::IconOf(IconHandle handle) const {
   return icons_[std::clamp<IconHandle>(handle, 1, 3) - 1];
 }
 
-QtNotifyIcon::QtNotifyIcon(const QtTrayPictures& pictures) : pictures_(pictures) {
+QtNotifyIcon::QtNotifyIcon(const QtTrayPictures& pictures)
+    : pictures_(pictures), statusNotifierHost_(StatusNotifierHostPresent()) {
   connect(&icon_, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {
-            // The menu is the host's to open; only the double click is ours to report.
-            if (reason == QSystemTrayIcon::DoubleClick && events_ != nullptr) {
-              events_->TrayReport(TrayCallback::kLeftDoubleClick);
-            }
+            // The menu is the host's to open; only the double click is ours to report. A
+            // StatusNotifierItem host knows no double click: its primary activation, which
+            // reaches Qt as a trigger, is the user's way to bring the window back. In the XEmbed
+            // tray a trigger is a mere single click.
+            const bool open = reason == QSystemTrayIcon::DoubleClick ||
+                              (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
+            if (open && events_ != nullptr) events_->TrayReport(TrayCallback::kLeftDoubleClick);
           });
 }
 

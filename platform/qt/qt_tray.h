@@ -47,6 +47,7 @@ class QtNotifyIcon final : public QObject, public NotifyIcon {
   void Apply(const TrayData& data);
 
   const QtTrayPictures& pictures_;
+  const bool statusNotifierHost_;
   NotifyIconEvents* events_ = nullptr;
   QSystemTrayIcon icon_;
   std::function<QMenu*()> menu_;
