@@ -42,15 +42,16 @@ std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames) {
   return chosen;
 }
 
-Method MethodFor(unsigned long commandNumber) {
+Method MethodFor(unsigned long commandNumber, bool canPause) {
   switch (commandNumber) {
     case WinampControl::kPreviousTrack:
       return Method::Previous;
     case WinampControl::kPlay:
       return Method::Play;
     case WinampControl::kPause:
-    case WinampControl::kStop:
       return Method::Pause;
+    case WinampControl::kStop:
+      return canPause ? Method::Pause : Method::Stop;
     case WinampControl::kNextTrack:
       return Method::Next;
     default:

@@ -18,10 +18,11 @@ bool IsWakingPlayer(std::string_view busName);
 // The first waking player in sorted order, or nothing.
 std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames);
 
-enum class Method { None, Previous, Play, Pause, Next };
+enum class Method { None, Previous, Play, Pause, Stop, Next };
 
 // Stop is sent as Pause: some players forget their playlist on Stop, and the ring after a snooze
-// would then play nothing.
-Method MethodFor(unsigned long commandNumber);
+// would then play nothing. A player that cannot pause (a live stream) ignores Pause, and gets
+// Stop.
+Method MethodFor(unsigned long commandNumber, bool canPause);
 
 }  // namespace dawnquill::mpris

@@ -8,6 +8,7 @@
 
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
+#include "player/winamp_control.h"
 
 namespace dawnquill {
 namespace {
@@ -20,6 +21,12 @@ QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QV
   QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
   call.setArguments(args);
   return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayerWindows::kCallTimeout.count()));
+}
+
+// A property read with the call's bound; a player that does not answer counts as able.
+bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* property) {
+  const QVariant value = player.property(property);
+  return !value.isValid() || value.toBool();
 }
 
 }  // namespace
@@ -81,8 +88,11 @@ void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*messag
                               std::uintptr_t wParam, std::intptr_t /*lParam*/) {
   if (window.empty() || !bus_.isConnected()) return;
   OrgMprisMediaPlayer2PlayerInterface& player = ProxyFor(window);
+  // Asked only before a stop, so that other commands cost one round trip. A player that does
+  // not say counts as one that can pause.
+  const bool canPause = wParam != WinampControl::kStop || SaysItCan(player, "CanPause");
   QDBusPendingReply<> reply;
-  switch (mpris::MethodFor(wParam)) {
+  switch (mpris::MethodFor(wParam, canPause)) {
     case mpris::Method::Previous:
       reply = player.Previous();
       break;
@@ -91,6 +101,9 @@ void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*messag
       break;
     case mpris::Method::Pause:
       reply = player.Pause();
+      break;
+    case mpris::Method::Stop:
+      reply = player.Stop();
       break;
     case mpris::Method::Next:
       reply = player.Next();

@@ -1,12 +1,13 @@
 // A stand-in media player for tests: owns the bus names it is given, answers the MPRIS player
 // methods and appends "<player> <method>", the player being its first name less
 // "org.mpris.MediaPlayer2.", to a log file for every call. With --hang it never answers, like a
-// player that has locked up.
+// player that has locked up; with --no-pause its CanPause is false, with --no-play its CanPlay.
 #include <cstdio>
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QFile>
 
@@ -14,10 +15,23 @@ namespace {
 
 class FakePlayer final : public QDBusVirtualObject {
  public:
-  FakePlayer(QString logPath, QString name, bool hang)
-      : logPath_(std::move(logPath)), name_(std::move(name)), hang_(hang) {}
+  FakePlayer(QString logPath, QString name, bool hang, bool canPause, bool canPlay)
+      : logPath_(std::move(logPath)),
+        name_(std::move(name)),
+        hang_(hang),
+        canPause_(canPause),
+        canPlay_(canPlay) {}
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+    if (message.member() == QLatin1String("Get") &&
+        message.interface() == QLatin1String("org.freedesktop.DBus.Properties")) {
+      const QString property = message.arguments().value(1).toString();
+      if (property != QLatin1String("CanPause") && property != QLatin1String("CanPlay")) {
+        return false;
+      }
+      const bool can = property == QLatin1String("CanPause") ? canPause_ : canPlay_;
+      return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(can))));
+    }
     if (message.interface() != QLatin1String("org.mpris.MediaPlayer2.Player")) return false;
     {
       // Written and closed before the reply, so that the caller finds it once answered.
@@ -35,6 +49,8 @@ class FakePlayer final : public QDBusVirtualObject {
   QString logPath_;
   QString name_;
   bool hang_;
+  bool canPause_;
+  bool canPlay_;
 };
 
 }  // namespace
@@ -43,12 +59,15 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QStringList args = app.arguments().mid(1);
   const bool hang = args.removeAll(QStringLiteral("--hang")) > 0;
+  const bool canPause = args.removeAll(QStringLiteral("--no-pause")) == 0;
+  const bool canPlay = args.removeAll(QStringLiteral("--no-play")) == 0;
   if (args.size() < 2) {
-    std::fprintf(stderr, "usage: fake_mpris_player LOGFILE [--hang] NAME...\n");
+    std::fprintf(stderr,
+                 "usage: fake_mpris_player LOGFILE [--hang] [--no-pause] [--no-play] NAME...\n");
     return 2;
   }
   QDBusConnection bus = QDBusConnection::sessionBus();
-  FakePlayer player(args[0], args[1], hang);
+  FakePlayer player(args[0], args[1], hang, canPause, canPlay);
   if (!bus.registerVirtualObject(QStringLiteral("/org/mpris/MediaPlayer2"), &player)) return 1;
   for (const QString& name : args.mid(1)) {
     if (!bus.registerService(name)) return 1;

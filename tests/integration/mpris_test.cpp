@@ -34,9 +34,9 @@ class MprisTest : public ::testing::Test {
   }
 
   // Starts a fake player that owns `names` and waits until the remote has seen them.
-  void StartFake(const QStringList& names, bool hang = false) {
+  void StartFake(const QStringList& names, const char* flag = nullptr) {
     std::vector<std::string> argv{FAKE_MPRIS_PLAYER, log_.toStdString()};
-    if (hang) argv.emplace_back("--hang");
+    if (flag != nullptr) argv.emplace_back(flag);
     for (const QString& name : names) argv.push_back(name.toStdString());
     players_.emplace_back(argv, Env());
     ASSERT_TRUE(WaitOwned(names.last()));
@@ -88,6 +88,14 @@ TEST_F(MprisTest, EachCommandIsOneCallOfItsMethodAndStopIsAPause) {
   EXPECT_TRUE(QString::fromStdString(remote_.WinampWindow).startsWith(u':'));
 }
 
+// A live stream cannot pause and ignores Pause: it gets Stop.
+TEST_F(MprisTest, APlayerThatCannotPauseIsStopped) {
+  StartFake({kFake}, "--no-pause");
+  EXPECT_TRUE(remote_.Play());
+  EXPECT_TRUE(remote_.StopPlayback());
+  EXPECT_EQ(Calls(), "fake Play,fake Stop");
+}
+
 TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.chromium.instance1")});
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.kdeconnect.mpris_1")});
@@ -122,7 +130,7 @@ TEST_F(MprisTest, APlayerGoneBetweenSearchAndSendCostsNothing) {
 }
 
 TEST_F(MprisTest, APlayerThatNeverAnswersHoldsTheCallerOnlyForTheBound) {
-  StartFake({kFake}, /*hang=*/true);
+  StartFake({kFake}, "--hang");
   const auto start = std::chrono::steady_clock::now();
   remote_.Play();
   const auto held = std::chrono::steady_clock::now() - start;
