@@ -49,10 +49,12 @@ rig_start_bus() {
   rig_pids+=("${out##*$'\n'}")
 }
 
+# Starts the trayer tray host; its PID is in rig_tray_pid.
 rig_start_tray() {
   trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
     >/dev/null 2>&1 &
-  rig_pids+=($!)
+  rig_tray_pid=$!
+  rig_pids+=("$rig_tray_pid")
 }
 
 rig_bus_names() {
@@ -62,7 +64,8 @@ rig_bus_names() {
 
 rig_has_player() { rig_bus_names | grep -q .; }
 
-# Starts mpv, paused and silent, on a chime it makes, and waits until it answers on the bus.
+# Starts mpv, paused and silent, on a chime it makes, and waits until it answers on the bus; its
+# PID is in rig_mpv_pid.
 rig_start_mpv() {
   local chime="$rig_dir/chime.wav"
   [ -f "$chime" ] || sox -n -r 44100 -c 2 -b 16 "$chime" synth 1.5 pluck E5 pluck B5 \
@@ -70,7 +73,8 @@ rig_start_mpv() {
   env -u DISPLAY mpv --no-config --script=/usr/lib/mpv-mpris/mpris.so --no-terminal \
     --really-quiet --idle=yes --keep-open=yes --loop-playlist=inf --vo=null --no-video \
     --ao="${RIG_AUDIO_OUT:-null}" --pause "$chime" 2>/dev/null &
-  rig_pids+=($!)
+  rig_mpv_pid=$!
+  rig_pids+=("$rig_mpv_pid")
   rig_wait 50 rig_player_status_is Paused
 }
 
