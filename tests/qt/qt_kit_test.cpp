@@ -157,7 +157,7 @@ TEST_F(KitTest, TheDelayBoxTakesTwoCharactersButShowsWhatTheProgramWrites) {
   box->clear();
   QApplication::clipboard()->setText("345");
   box->paste();
-  EXPECT_EQ(box->text(), "");
+  EXPECT_EQ(box->text(), "34");  // what does not fit of a paste is cut off
   view_.SetText("txtSnoozeDelay", "100");
   EXPECT_EQ(box->text(), "100");
   box->end(false);
