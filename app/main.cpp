@@ -2,14 +2,14 @@
 #include <QDBusConnection>
 
 #include "app/program.h"
-#include "platform/mpris/mpris_player_windows.h"
+#include "platform/mpris/mpris_player.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_form_view.h"
 #include "platform/qt/qt_session_end.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_tray.h"
-#include "ui/alarm/frm_alarm_layout.h"
-#include "ui/main/frm_main_layout.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/wake_up/wake_up_window_layout.h"
 
 int main(int argc, char** argv) {
   using namespace dawnquill;
@@ -18,24 +18,22 @@ int main(int argc, char** argv) {
   // message box closed while the window sits in the tray must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   QGuiApplication::setDesktopFileName(QStringLiteral(DAWNQUILL_APP_ID));  // the menu entry's icon
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrayPictureImage(TrayPicture::Armed))));
 
-  QtTrayPictures pictures;
-  QApplication::setWindowIcon(pictures.IconOf(pictures.Icon(1)));
-  QtFormView mainView(frm_main::Layout());
-  QtFormView alarmView(frm_alarm::Layout());
-  MprisPlayerWindows playerWindows(QDBusConnection::sessionBus());
+  QtFormView mainView(main_window::Layout());
+  QtFormView wakeUpView(wake_up_window::Layout());
+  MprisPlayer player(QDBusConnection::sessionBus());
   QtSettingsStore settings;
   QtExecutable executable;
   QtClock clock;
   QtMessageBoxes messageBoxes;
   QtEventPass events;
-  QtNotifyIcon notifyIcon(pictures);
+  QtNotifyIcon notifyIcon;
 
   Program program({.mainView = mainView,
-                   .alarmView = alarmView,
-                   .playerWindows = playerWindows,
-                   .notifyIcon = notifyIcon,
-                   .trayIcons = pictures,
+                   .wakeUpView = wakeUpView,
+                   .player = player,
+                   .notificationIcon = notifyIcon,
                    .settings = settings,
                    .executable = executable,
                    .clock = clock,
@@ -43,16 +41,16 @@ int main(int argc, char** argv) {
                    .events = events,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayCallback);
-  mainView.SetEvents(&program.frmMain);
-  alarmView.SetEvents(&program.frmAlarm);
-  notifyIcon.SetMenu([&mainView] { return mainView.Menu(frm_main::menuTray); });
+  mainView.SetEvents(&program.mainWindow);
+  wakeUpView.SetEvents(&program.wakeUpWindow);
+  notifyIcon.SetMenu([&mainView] { return mainView.Menu(main_window::menuTray); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on. exit() also ends every nested loop still waiting.
   mainView.SetOnClosed([] { QCoreApplication::exit(0); });
   // A signal or the session manager ends the program at once, saving as a close would.
-  SessionEnd sessionEnd([&program] { program.frmMain.CloseRequested(CloseReason::SessionEnd); });
+  SessionEnd sessionEnd([&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
-  if (!program.frmMain.Start()) return 0;
+  if (!program.mainWindow.Start()) return 0;
   return QApplication::exec();
 }

@@ -1,35 +1,40 @@
 #include "app/program.h"
 
+#include "ui/main/main_window_layout.h"
+
 namespace dawnquill {
 
 // Members that name each other are bound by reference before they are built; none is used
 // until Start.
 Program::Program(const Backends& b)
-    : PlayerRemote(b.playerWindows),
-      tray(b.notifyIcon, b.trayIcons),
-      global({.mainWindow = b.mainView,
-              .tray = tray,
-              .player = PlayerRemote,
-              .wakeUpWindow = frmAlarm,
-              .messageBoxes = b.messageBoxes,
-              .decimalSeparator = b.decimalSeparator}),
-      frmAlarm(b.alarmView, global, b.clock),
-      tick({.global = global,
+    : playerRemote(b.player),
+      tray(b.notificationIcon),
+      mainControls(b.mainView),
+      alarm({.controls = mainControls,
+             .tray = tray,
+             .player = playerRemote,
+             .wakeUpWindow = wakeUpWindow,
+             .messageBoxes = b.messageBoxes,
+             .decimalSeparator = b.decimalSeparator}),
+      wakeUpWindow(b.wakeUpView, alarm, b.clock),
+      tick({.alarm = alarm,
             .clock = b.clock,
             .tray = tray,
-            .player = PlayerRemote,
-            .mainView = b.mainView,
-            .mainWindow = frmMain,
+            .player = playerRemote,
+            .mainWindow = mainWindow,
             .messageBoxes = b.messageBoxes,
             .events = b.events}),
-      trayCallback(b.mainView, frmMain, b.notifyIcon),
-      frmMain({.view = b.mainView,
-               .global = global,
-               .tick = tick,
-               .tray = tray,
-               .trayCallback = trayCallback,
-               .wakeUpWindow = frmAlarm,
-               .settings = b.settings,
-               .executable = b.executable}) {}
+      trayCallback({.mainView = b.mainView,
+                    .trayMenu = main_window::menuTray,
+                    .icon = b.notificationIcon,
+                    .exit = [this] { mainWindow.cmdEnd_Click(); }}),
+      mainWindow({.view = b.mainView,
+                  .alarm = alarm,
+                  .tick = tick,
+                  .tray = tray,
+                  .trayCallback = trayCallback,
+                  .wakeUpWindow = wakeUpWindow,
+                  .settings = b.settings,
+                  .executable = b.executable}) {}
 
 }  // namespace dawnquill

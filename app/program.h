@@ -2,29 +2,29 @@
 
 #include <string>
 
+#include "core/alarm.h"
 #include "core/alarm_tick.h"
-#include "core/global.h"
 #include "platform/clock.h"
 #include "platform/form_view.h"
+#include "platform/media_player.h"
 #include "platform/message_box.h"
-#include "platform/notify_icon.h"
-#include "platform/player_windows.h"
+#include "platform/notification_icon.h"
 #include "platform/settings_store.h"
-#include "player/winamp_control.h"
+#include "player/player_remote.h"
 #include "tray/tray_callback.h"
 #include "tray/tray_icon.h"
-#include "ui/alarm/frm_alarm.h"
-#include "ui/main/frm_main.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_controls.h"
+#include "ui/wake_up/wake_up_window.h"
 
 namespace dawnquill {
 
 // What a platform provides for the program to run on.
 struct Backends {
   FormView& mainView;
-  FormView& alarmView;
-  PlayerWindows& playerWindows;
-  NotifyIcon& notifyIcon;
-  ImageList& trayIcons;
+  FormView& wakeUpView;
+  MediaPlayer& player;
+  NotificationIcon& notificationIcon;
   SettingsStore& settings;
   const Executable& executable;
   const Clock& clock;
@@ -33,21 +33,22 @@ struct Backends {
   std::string decimalSeparator;
 };
 
-// The whole program, wired once. The window kit forwards each window's events to frmMain and
-// frmAlarm, and the icon's reports to trayCallback.
+// The whole program, wired once. The window kit forwards each window's events to mainWindow and
+// wakeUpWindow, and the icon's to trayCallback.
 class Program {
  public:
   explicit Program(const Backends& backends);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  WinampControl PlayerRemote;
+  PlayerRemote playerRemote;
   TrayIcon tray;
-  Global global;
-  FrmAlarm frmAlarm;
+  MainWindowControls mainControls;
+  Alarm alarm;
+  WakeUpWindow wakeUpWindow;
   AlarmTick tick;
   TrayCallback trayCallback;
-  FrmMain frmMain;
+  MainWindow mainWindow;
 };
 
 }  // namespace dawnquill

@@ -10,8 +10,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-#include "platform/mpris/mpris_player_windows.h"
-#include "player/winamp_control.h"
+#include "platform/mpris/mpris_player.h"
+#include "player/player_remote.h"
 
 namespace {
 
@@ -40,13 +40,13 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 1000;
   QDBusConnection bus = QDBusConnection::sessionBus();
-  dawnquill::MprisPlayerWindows windows(bus);
-  dawnquill::WinampControl remote(windows);
-  if (!remote.WinampRunning()) {
+  dawnquill::MprisPlayer player(bus);
+  dawnquill::PlayerRemote remote(player);
+  if (!remote.Running()) {
     std::fprintf(stderr, "player_round_trip: no MPRIS player on the session bus\n");
     return 1;
   }
-  const QString owner = QString::fromStdString(remote.WinampWindow);
+  const QString owner = QString::fromStdString(player.Found());
   const QDBusMessage pause = QDBusMessage::createMethodCall(
       owner, QStringLiteral("/org/mpris/MediaPlayer2"),
       QStringLiteral("org.mpris.MediaPlayer2.Player"), QStringLiteral("Pause"));

@@ -9,8 +9,8 @@
 #include <QDBusConnection>
 
 #include "app/program.h"
-#include "platform/mpris/mpris_player_windows.h"
-#include "ui/main/frm_main_layout.h"
+#include "platform/mpris/mpris_player.h"
+#include "ui/main/main_window_layout.h"
 
 namespace {
 
@@ -23,7 +23,6 @@ struct NullView final : FormView {
   void Hide() override {}
   void Minimise() override {}
   void Close() override {}
-  std::uintptr_t Handle() const override { return 0; }
   std::string Text(std::string_view) const override { return {}; }
   void SetText(std::string_view, std::string_view) override {}
   void SetEnabled(std::string_view, bool) override {}
@@ -31,10 +30,11 @@ struct NullView final : FormView {
   void SetTimerEnabled(std::string_view, bool) override {}
   void PopupMenu(std::string_view) override {}
 };
-struct NullShell final : NotifyIcon, ImageList {
-  bool Shell_NotifyIcon(NotifyMessage, const TrayData&) override { return true; }
+struct NullIcon final : NotificationIcon {
+  void Add(TrayPicture, std::string_view) override {}
+  void Modify(TrayPicture, std::string_view) override {}
+  void Delete() override {}
   bool HasNotificationArea() const override { return true; }
-  IconHandle Icon(int picture) override { return static_cast<IconHandle>(picture); }
 };
 struct NullSettings final : SettingsStore, Executable {
   std::string GetSetting(std::string_view, std::string_view, std::string_view,
@@ -47,7 +47,9 @@ struct NullSettings final : SettingsStore, Executable {
 };
 struct NullDesktop final : Clock, MessageBoxes, EventPass {
   TimeOfDay Now() const override { return {6, 0, 0}; }
-  int MsgBox(std::string_view, int, std::string_view) override { return mb::kIdCancel; }
+  BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
+    return BoxAnswer::Cancel;
+  }
   void DoEvents() override {}
 };
 
@@ -56,23 +58,22 @@ struct NullDesktop final : Clock, MessageBoxes, EventPass {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10000;
-  NullView mainView, alarmView;
-  NullShell shell;
+  NullView mainView, wakeUpView;
+  NullIcon icon;
   NullSettings settings;
   NullDesktop desktop;
-  MprisPlayerWindows player(QDBusConnection::sessionBus());
+  MprisPlayer player(QDBusConnection::sessionBus());
   Program program({.mainView = mainView,
-                   .alarmView = alarmView,
-                   .playerWindows = player,
-                   .notifyIcon = shell,
-                   .trayIcons = shell,
+                   .wakeUpView = wakeUpView,
+                   .player = player,
+                   .notificationIcon = icon,
                    .settings = settings,
                    .executable = settings,
                    .clock = desktop,
                    .messageBoxes = desktop,
                    .events = desktop,
                    .decimalSeparator = "."});
-  if (!program.frmMain.Start()) {
+  if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");
     return 1;
   }
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
   nanos.reserve(runs);
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
-    program.frmMain.Timer(frm_main::TimerAlarm);
+    program.mainWindow.Timer(main_window::TimerAlarm);
     nanos.push_back(
         std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count());
   }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "core/global.h"
-#include "core/windows.h"
+#include "core/alarm.h"
+#include "core/window_roles.h"
 #include "platform/clock.h"
-#include "platform/form_view.h"
 #include "platform/message_box.h"
 
 namespace dawnquill {
@@ -17,12 +16,11 @@ class AlarmTick {
   static constexpr std::string_view kPlayerTitle = "Winamp not running";
 
   struct Parts {
-    Global& global;
+    Alarm& alarm;
     const Clock& clock;
     TrayIcon& tray;
-    WinampControl& player;
-    FormView& mainView;
-    MainWindow& mainWindow;
+    PlayerRemote& player;
+    TickWindow& mainWindow;
     MessageBoxes& messageBoxes;
     EventPass& events;
   };

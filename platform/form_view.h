@@ -1,17 +1,15 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace dawnquill {
 
-// Why a window is asked to close. The numbers are the ones the window system reports.
-enum class CloseReason : std::int16_t {
-  User = 0,         // the window's close button, its control menu or Alt+F4
-  Program = 1,      // the program unloads the window itself
-  SessionEnd = 2,   // log-off or shut-down
-  TaskManager = 3,  // another program ends this one
+// Why a window is asked to close.
+enum class CloseReason {
+  User,        // the window's close button, its control menu or Alt+F4
+  Program,     // the program unloads the window itself
+  SessionEnd,  // log-off, shut-down, or the program told to end
 };
 
 // The widgets of one window, as a window kit draws them from a control table. Controls are
@@ -29,7 +27,6 @@ class FormView {
   virtual void Minimise() = 0;
   // Takes the window away for good; ends a modal showing.
   virtual void Close() = 0;
-  virtual std::uintptr_t Handle() const = 0;
 
   // The caption of a label, button or frame, or the text of a box.
   virtual std::string Text(std::string_view control) const = 0;

@@ -4,24 +4,18 @@
 
 namespace dawnquill {
 
-// Buttons and icon of a message box, and its answers, numbered as the window system numbers them.
-namespace mb {
-inline constexpr int kOk = 0;
-inline constexpr int kRetryCancel = 5;
-inline constexpr int kIconWarning = 48;
-inline constexpr int kIconInformation = 64;
+enum class BoxKind { Warning, Information };
+enum class BoxButtons { Ok, RetryCancel };
+enum class BoxAnswer { Ok, Retry, Cancel };
 
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-inline constexpr int kIdRetry = 4;
-}  // namespace mb
-
-// A modal message box. Returns the answer, or kIdCancel when the box went away unanswered.
+// A modal message box.
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
 
-  virtual int MsgBox(std::string_view prompt, int buttons, std::string_view title) = 0;
+  // The answer, or Cancel when the box went away unanswered.
+  virtual BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                         BoxButtons buttons) = 0;
 };
 
 // Lets the pending events run once, then returns.

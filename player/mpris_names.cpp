@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "player/winamp_control.h"
 
 namespace dawnquill::mpris {
 namespace {
@@ -42,21 +41,20 @@ std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames) {
   return chosen;
 }
 
-Method MethodFor(unsigned long commandNumber, bool canPause) {
-  switch (commandNumber) {
-    case WinampControl::kPreviousTrack:
+Method MethodFor(PlayerCommand command, bool canPause) {
+  switch (command) {
+    case PlayerCommand::Previous:
       return Method::Previous;
-    case WinampControl::kPlay:
+    case PlayerCommand::Play:
       return Method::Play;
-    case WinampControl::kPause:
+    case PlayerCommand::Pause:
       return Method::Pause;
-    case WinampControl::kStop:
+    case PlayerCommand::Stop:
       return canPause ? Method::Pause : Method::Stop;
-    case WinampControl::kNextTrack:
+    case PlayerCommand::Next:
       return Method::Next;
-    default:
-      return Method::None;
   }
+  return Method::Pause;  // no other value exists; pausing is the harmless answer
 }
 
 }  // namespace dawnquill::mpris

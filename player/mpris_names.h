@@ -5,8 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/media_player.h"
+
 // Which of the media players on the session bus DawnQuill wakes, and which MPRIS method carries
-// each of the player remote's command numbers.
+// each of the player remote's commands.
 namespace dawnquill::mpris {
 
 inline constexpr std::string_view kNamePrefix = "org.mpris.MediaPlayer2.";
@@ -18,11 +20,11 @@ bool IsWakingPlayer(std::string_view busName);
 // The first waking player in sorted order, or nothing.
 std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames);
 
-enum class Method { None, Previous, Play, Pause, Stop, Next };
+enum class Method { Previous, Play, Pause, Stop, Next };
 
 // Stop is sent as Pause: some players forget their playlist on Stop, and the ring after a snooze
 // would then play nothing. A player that cannot pause (a live stream) ignores Pause, and gets
 // Stop.
-Method MethodFor(unsigned long commandNumber, bool canPause);
+Method MethodFor(PlayerCommand command, bool canPause);
 
 }  // namespace dawnquill::mpris

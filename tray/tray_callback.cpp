@@ -1,16 +1,6 @@
 #include "tray/tray_callback.h"
 
-#include "ui/main/frm_main_layout.h"
-
 namespace dawnquill {
-
-void TrayCallback::TrayReport(int mouseMessage) {
-  if (mouseMessage == kLeftDoubleClick) {
-    ShowMainWindow();
-  } else if (mouseMessage == kRightButtonUp) {
-    mainView_.PopupMenu(frm_main::menuTray);
-  }
-}
 
 void TrayCallback::mnuTray_Click(int index) {
   if (index == kMenuShowHide) {
@@ -20,21 +10,21 @@ void TrayCallback::mnuTray_Click(int index) {
       HideMainWindow();
     }
   } else if (index == kMenuExit) {
-    mainWindow_.cmdEnd_Click();
+    parts_.exit();
   }
 }
 
 void TrayCallback::HideMainWindow() {
-  if (shell_.HasNotificationArea()) {
-    mainView_.Hide();
+  if (parts_.icon.HasNotificationArea()) {
+    parts_.mainView.Hide();
   } else {
-    mainView_.Minimise();
+    parts_.mainView.Minimise();
   }
   IsHidden = true;
 }
 
 void TrayCallback::ShowMainWindow() {
-  mainView_.Show();
+  parts_.mainView.Show();
   IsHidden = false;
 }
 

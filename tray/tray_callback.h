@@ -1,24 +1,31 @@
 #pragma once
 
-#include "core/windows.h"
+#include <functional>
+#include <string_view>
+
 #include "platform/form_view.h"
-#include "platform/notify_icon.h"
+#include "platform/notification_icon.h"
 
 namespace dawnquill {
 
-// Hiding the main window to the tray and bringing it back: the "To tray" button, the icon's
-// reports and the tray menu.
-class TrayCallback final : public NotifyIconEvents {
+// Hiding the main window to the tray and bringing it back: the "To tray" button, the icon and its
+// menu.
+class TrayCallback final : public NotificationIconEvents {
  public:
-  static constexpr int kLeftDoubleClick = 0x0203;  // 515
-  static constexpr int kRightButtonUp = 0x0205;    // 517
   static constexpr int kMenuShowHide = 0;
   static constexpr int kMenuExit = 2;
 
-  TrayCallback(FormView& mainView, MainWindow& mainWindow, const NotifyIcon& shell)
-      : mainView_(mainView), mainWindow_(mainWindow), shell_(shell) {}
+  struct Parts {
+    FormView& mainView;
+    std::string_view trayMenu;  // the main window's menu that the icon pops up
+    const NotificationIcon& icon;
+    std::function<void()> exit;  // the "Exit" command
+  };
 
-  void TrayReport(int mouseMessage) override;
+  explicit TrayCallback(Parts parts) : parts_(std::move(parts)) {}
+
+  void Activated() override { ShowMainWindow(); }
+  void MenuRequested() override { parts_.mainView.PopupMenu(parts_.trayMenu); }
   void mnuTray_Click(int index);
   void cmdToTray_Click() { HideMainWindow(); }
 
@@ -31,9 +38,7 @@ class TrayCallback final : public NotifyIconEvents {
   bool IsHidden = false;
 
  private:
-  FormView& mainView_;
-  MainWindow& mainWindow_;
-  const NotifyIcon& shell_;
+  Parts parts_;
 };
 
 }  // namespace dawnquill

@@ -3,39 +3,32 @@
 #include <string>
 #include <string_view>
 
-#include "platform/notify_icon.h"
+#include "platform/notification_icon.h"
 
 namespace dawnquill {
 
-// The program's one notification-area icon: its record, and the requests made with it.
+// The program's one notification-area icon: the picture and tip it shows, and the requests made
+// with them.
 class TrayIcon {
  public:
-  static constexpr std::uint32_t kCbSize = 88;
-  static constexpr std::uint32_t kId = 1;
-  static constexpr std::uint32_t kFlags = 7;  // message, icon and tip are valid
-  static constexpr std::uint32_t kCallbackMessage = 0x0200;
-  static constexpr std::string_view kStartTip = "Dawnquill";
+  // The longest tip the notification area of every platform takes whole.
+  static constexpr std::size_t kLongestTip = 63;
 
-  static constexpr int kPictureArmed = 1;
-  static constexpr int kPictureOff = 2;
-  static constexpr int kPictureRinging = 3;
+  explicit TrayIcon(NotificationIcon& icon) : icon_(icon) {}
 
-  TrayIcon(NotifyIcon& shell, ImageList& pictures) : shell_(shell), pictures_(pictures) {}
+  void Add(std::string_view tip);
+  void Publish(std::string_view tip, TrayPicture picture);
+  void Refresh() { icon_.Modify(picture_, tip_); }
+  void Delete() { icon_.Delete(); }
 
-  void FillAndAdd(std::uintptr_t window);
-  void Publish(std::string_view tip, int picture);
-  void Refresh();
-  void Delete();
-
-  // The tip as the shell reads it: up to the NUL.
-  std::string Tip() const;
+  const std::string& Tip() const { return tip_; }
 
  private:
-  void SetTip(std::string_view tip);
+  void SetTip(std::string_view tip) { tip_ = tip.substr(0, kLongestTip); }
 
-  NotifyIcon& shell_;
-  ImageList& pictures_;
-  TrayData data_;
+  NotificationIcon& icon_;
+  TrayPicture picture_ = TrayPicture::Off;
+  std::string tip_;
 };
 
 }  // namespace dawnquill

@@ -11,7 +11,6 @@ inline constexpr int kTwipsPerPixel = 15;
 
 enum class ControlKind {
   Timer,
-  ImageList,
   PushButton,
   Frame,
   TextBox,

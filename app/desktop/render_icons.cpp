@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: render_icons OUTPUT-DIR NAME\n");
     return 2;
   }
-  const QImage picture = dawnquill::TrayPictureImage(1);
+  const QImage picture = dawnquill::TrayPictureImage(dawnquill::TrayPicture::Armed);
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     const QString dir =
         QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);

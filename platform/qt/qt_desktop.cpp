@@ -9,11 +9,12 @@
 #include "platform/qt/qt_text.h"
 
 namespace dawnquill {
-int QtMessageBoxes::MsgBox(std::string_view prompt, int buttons, std::string_view title) {
-  const int icon = buttons & 0xF0;
-  QMessageBox box(icon == mb::kIconWarning ? QMessageBox::Warning : QMessageBox::Information,
+
+BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                               BoxButtons buttons) {
+  QMessageBox box(kind == BoxKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                   Utf8(title), Utf8(prompt));
-  if ((buttons & 0x0F) == mb::kRetryCancel) {
+  if (buttons == BoxButtons::RetryCancel) {
     box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Retry);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -23,11 +24,11 @@ int QtMessageBoxes::MsgBox(std::string_view prompt, int buttons, std::string_vie
   // A box closed by the end of the program, not by a button, counts as Cancel.
   switch (box.exec()) {
     case QMessageBox::Ok:
-      return mb::kIdOk;
+      return BoxAnswer::Ok;
     case QMessageBox::Retry:
-      return mb::kIdRetry;
+      return BoxAnswer::Retry;
     default:
-      return mb::kIdCancel;
+      return BoxAnswer::Cancel;
   }
 }
 

@@ -9,7 +9,8 @@ namespace dawnquill {
 
 class QtMessageBoxes final : public MessageBoxes {
  public:
-  int MsgBox(std::string_view prompt, int buttons, std::string_view title) override;
+  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                 BoxButtons buttons) override;
 };
 
 class QtEventPass final : public EventPass {

@@ -155,85 +155,32 @@ void QtFormView::FitWindowFont() {
 }
 
 QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
-  const QString caption = Utf8(control.caption);
-  const std::string name(control.name);
   QWidget* widget = nullptr;
   switch (control.kind) {
-    case ControlKind::Timer: {
-      auto* timer = new QTimer(window_);
-      timer->setInterval(control.interval);
-      connect(timer, &QTimer::timeout, this, [this, name, timer] {
-        // Qt never fires a timer again while its own handler runs, not even from a nested loop.
-        // The alarm tick waits inside its handler for as long as the alarm rings, and the ticks
-        // must go on meanwhile; to Qt a restarted timer is a new one.
-        timer->start();
-        if (events_) events_->Timer(name);
-      });
-      timer->start();
-      timers_.emplace(name, timer);
+    case ControlKind::Timer:
+      MakeTimer(control);
       return nullptr;
-    }
-    case ControlKind::ImageList:
+    case ControlKind::Menu:
+      menus_.emplace(std::string(control.name), new QMenu(Utf8(control.caption), window_));
       return nullptr;
-    case ControlKind::Menu: {
-      auto* menu = new QMenu(caption, window_);
-      menus_.emplace(name, menu);
+    case ControlKind::MenuItem:
+      MakeMenuItem(control);
       return nullptr;
-    }
-    case ControlKind::MenuItem: {
-      QMenu* menu = Menu(control.container);
-      if (menu == nullptr) return nullptr;
-      if (control.caption == "-") {
-        menu->addSeparator();
-      } else {
-        QAction* action = menu->addAction(caption);
-        connect(action, &QAction::triggered, this, [this, name, index = control.index] {
-          if (events_) events_->MenuClick(name, index);
-        });
-      }
-      return nullptr;
-    }
-    case ControlKind::PushButton: {
-      auto* button = new QPushButton(caption, parent);
-      button->setAutoDefault(true);  // Enter on a focused button presses it
-      connect(button, &QPushButton::clicked, this, [this, name] {
-        if (events_) events_->Click(name);
-      });
-      widget = button;
+    case ControlKind::PushButton:
+      widget = MakeButton(control, parent);
       break;
-    }
-    case ControlKind::Frame: {
-      auto* frame = new QGroupBox(caption, parent);
-      // The caption sits in the frame's top border, as the layout's positions assume.
-      frame->setStyleSheet(QStringLiteral(
-          "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.5em; }"
-          "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-      widget = frame;
+    case ControlKind::Frame:
+      widget = MakeFrame(control, parent);
       break;
-    }
-    case ControlKind::TextBox: {
-      auto* box = new QLineEdit(caption, parent);
-      if (control.maxLength > 0) box->setValidator(new LengthLimit(control.maxLength, box));
-      widget = box;
+    case ControlKind::TextBox:
+      widget = MakeTextBox(control, parent);
       break;
-    }
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption, parent);
-      label->setAlignment(Qt::AlignTop | (control.centred ? Qt::AlignHCenter : Qt::AlignLeft));
-      widget = label;
+    case ControlKind::Label:
+      widget = MakeLabel(control, parent);
       break;
-    }
-    case ControlKind::ComboBox: {
-      auto* combo = new QComboBox(parent);
-      combo->setEditable(true);
-      combo->setInsertPolicy(QComboBox::NoInsert);  // the lists never grow
-      combo->setCompleter(nullptr);                 // what is typed stays as typed
-      combo->setEditText(caption);
-      combo->lineEdit()->setProperty(kControlProperty, Utf8(control.name));
-      combo->lineEdit()->installEventFilter(this);
-      widget = combo;
+    case ControlKind::ComboBox:
+      widget = MakeComboBox(control, parent);
       break;
-    }
   }
   widget->setGeometry(Pixels(control));
   // Set on every control: a frame's style sheet would otherwise hand its children the
@@ -246,6 +193,75 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
   widget->setFont(font);
   if (auto* combo = qobject_cast<QComboBox*>(widget)) combo->lineEdit()->setFont(font);
   return widget;
+}
+
+void QtFormView::MakeTimer(const Control& control) {
+  auto* timer = new QTimer(window_);
+  timer->setInterval(control.interval);
+  connect(timer, &QTimer::timeout, this, [this, name = std::string(control.name), timer] {
+    // Qt never fires a timer again while its own handler runs, not even from a nested loop.
+    // The alarm tick waits inside its handler for as long as the alarm rings, and the ticks
+    // must go on meanwhile; to Qt a restarted timer is a new one.
+    timer->start();
+    if (events_) events_->Timer(name);
+  });
+  timer->start();
+  timers_.emplace(std::string(control.name), timer);
+}
+
+void QtFormView::MakeMenuItem(const Control& control) {
+  QMenu* menu = Menu(control.container);
+  if (menu == nullptr) return;
+  if (control.caption == "-") {
+    menu->addSeparator();
+    return;
+  }
+  QAction* action = menu->addAction(Utf8(control.caption));
+  connect(action, &QAction::triggered, this,
+          [this, name = std::string(control.name), index = control.index] {
+            if (events_) events_->MenuClick(name, index);
+          });
+}
+
+QWidget* QtFormView::MakeButton(const Control& control, QWidget* parent) {
+  auto* button = new QPushButton(Utf8(control.caption), parent);
+  button->setAutoDefault(true);  // Enter on a focused button presses it
+  connect(button, &QPushButton::clicked, this, [this, name = std::string(control.name)] {
+    if (events_) events_->Click(name);
+  });
+  return button;
+}
+
+QWidget* QtFormView::MakeFrame(const Control& control, QWidget* parent) {
+  auto* frame = new QGroupBox(Utf8(control.caption), parent);
+  // The caption sits in the frame's top border, as the layout's positions assume.
+  frame->setStyleSheet(QStringLiteral(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.5em; }"
+      "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+  return frame;
+}
+
+QWidget* QtFormView::MakeTextBox(const Control& control, QWidget* parent) {
+  auto* box = new QLineEdit(Utf8(control.caption), parent);
+  if (control.maxLength > 0) box->setValidator(new LengthLimit(control.maxLength, box));
+  return box;
+}
+
+QWidget* QtFormView::MakeLabel(const Control& control, QWidget* parent) {
+  auto* label = new QLabel(Utf8(control.caption), parent);
+  label->setAlignment(Qt::AlignTop | (control.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+  return label;
+}
+
+QWidget* QtFormView::MakeComboBox(const Control& control, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);  // the lists never grow
+  combo->setCompleter(nullptr);                 // what is typed stays as typed
+  combo->setEditText(Utf8(control.caption));
+  combo->lineEdit()->setProperty(kControlProperty, Utf8(control.name));
+  combo->lineEdit()->installEventFilter(this);
+  return combo;
 }
 
 void QtFormView::SetTabOrder() {
@@ -347,10 +363,6 @@ void QtFormView::Close() {
   if (window_) window_->hide();
   if (modalLoop_ != nullptr) modalLoop_->quit();
   if (onClosed_) onClosed_();
-}
-
-std::uintptr_t QtFormView::Handle() const {
-  return reinterpret_cast<std::uintptr_t>(window_.data());
 }
 
 QWidget* QtFormView::Window() const { return window_; }

@@ -34,7 +34,6 @@ class QtFormView final : public QObject, public FormView {
   void Hide() override;
   void Minimise() override;
   void Close() override;
-  std::uintptr_t Handle() const override;
   std::string Text(std::string_view control) const override;
   void SetText(std::string_view control, std::string_view text) override;
   void SetEnabled(std::string_view control, bool enabled) override;
@@ -55,6 +54,13 @@ class QtFormView final : public QObject, public FormView {
 
   void Build();
   QWidget* MakeControl(const Control& control, QWidget* parent);
+  void MakeTimer(const Control& control);
+  void MakeMenuItem(const Control& control);
+  QWidget* MakeButton(const Control& control, QWidget* parent);
+  static QWidget* MakeFrame(const Control& control, QWidget* parent);
+  static QWidget* MakeTextBox(const Control& control, QWidget* parent);
+  static QWidget* MakeLabel(const Control& control, QWidget* parent);
+  QWidget* MakeComboBox(const Control& control, QWidget* parent);
   void SetTabOrder();
   void FitWindowFont();
   void PressDefaultButton();

@@ -1,15 +1,12 @@
 #include "platform/qt/qt_tray.h"
 
-#include <algorithm>
-
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QPixmap>
 
-#include "tray/tray_callback.h"
-#include "ui/main/tray_pictures.h"
+#include "tray/tray_pictures.h"
 
 namespace dawnquill {
 
@@ -34,9 +31,9 @@ bool StatusNotifierHostPresent() {
 
 }  // namespace
 
-QImage TrayPictureImage(int picture) {
+QImage TrayPictureImage(TrayPicture picture) {
   QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
-  const tp::Picture pixels = tp::Draw(picture);
+  const tp::Picture pixels = tp::Draw(static_cast<int>(picture));
   for (int row = 0; row < tp::kSize; ++row) {
     for (int column = 0; column < tp::kSize; ++column) {
       const tp::Rgb& c = pixels[row][column];
@@ -47,63 +44,44 @@ QImage TrayPictureImage(int picture) {
   return image;
 }
 
-QtTrayPictures::QtTrayPictures() {
-  for (int picture = 1; picture <= 3; ++picture) {
-    icons_[picture - 1] = QIcon(QPixmap::fromImage(TrayPictureImage(picture)));
+QtNotifyIcon::QtNotifyIcon() : statusNotifierHost_(StatusNotifierHostPresent()) {
+  for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {
+    icons_[static_cast<int>(picture) - 1] = QIcon(QPixmap::fromImage(TrayPictureImage(picture)));
   }
-}
-
-IconHandle QtTrayPictures::Icon(int picture) {
-  return static_cast<IconHandle>(std::clamp(picture, 1, 3));
-}
-
-const QIcon& QtTrayPictures::IconOf(IconHandle handle) const {
-  return icons_[std::clamp<IconHandle>(handle, 1, 3) - 1];
-}
-
-QtNotifyIcon::QtNotifyIcon(const QtTrayPictures& pictures)
-    : pictures_(pictures), statusNotifierHost_(StatusNotifierHostPresent()) {
   connect(&icon_, &QSystemTrayIcon::activated, this,
           [this](QSystemTrayIcon::ActivationReason reason) {
-            // The menu is the host's to open; only the double click is ours to report. A
-            // StatusNotifierItem host knows no double click: its primary activation, which
+            // A StatusNotifierItem host knows no double click: its primary activation, which
             // reaches Qt as a trigger, is the user's way to bring the window back. In the XEmbed
             // tray a trigger is a mere single click.
-            const bool open = reason == QSystemTrayIcon::DoubleClick ||
-                              (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
-            if (open && events_ != nullptr) events_->TrayReport(TrayCallback::kLeftDoubleClick);
+            const bool activated = reason == QSystemTrayIcon::DoubleClick ||
+                                   (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
+            if (activated && events_ != nullptr) events_->Activated();
           });
 }
 
-bool QtNotifyIcon::Shell_NotifyIcon(NotifyMessage message, const TrayData& data) {
-  switch (message) {
-    case NotifyMessage::Add:
-      if (menu_) icon_.setContextMenu(menu_());
-      Apply(data);
-      icon_.show();
-      return true;
-    case NotifyMessage::Modify:
-      if (!icon_.isVisible()) return false;
-      Apply(data);
-      return true;
-    case NotifyMessage::Delete:
-      icon_.hide();
-      return true;
-  }
-  return false;
+void QtNotifyIcon::Add(TrayPicture picture, std::string_view tip) {
+  if (menu_) icon_.setContextMenu(menu_());
+  shownTip_.clear();
+  icon_.setIcon(icons_[static_cast<int>(picture) - 1]);
+  shownPicture_ = picture;
+  Apply(picture, tip);
+  icon_.show();
 }
 
-// The tick hands the same record over every five seconds: only a change is drawn.
-void QtNotifyIcon::Apply(const TrayData& data) {
-  const auto end = std::find(data.szTip.begin(), data.szTip.end(), '\0');
-  const QString tip = QString::fromLatin1(data.szTip.data(), end - data.szTip.begin());
-  if (data.hIcon != shownIcon_) {
-    shownIcon_ = data.hIcon;
-    icon_.setIcon(pictures_.IconOf(data.hIcon));
+void QtNotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
+  if (icon_.isVisible()) Apply(picture, tip);
+}
+
+// The tick hands the same picture and tip over every five seconds: only a change is drawn.
+void QtNotifyIcon::Apply(TrayPicture picture, std::string_view tip) {
+  if (picture != shownPicture_) {
+    shownPicture_ = picture;
+    icon_.setIcon(icons_[static_cast<int>(picture) - 1]);
   }
-  if (tip != shownTip_) {
-    shownTip_ = tip;
-    icon_.setToolTip(tip);
+  const QString text = QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+  if (text != shownTip_) {
+    shownTip_ = text;
+    icon_.setToolTip(text);
   }
 }
 

@@ -8,50 +8,40 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-#include "platform/notify_icon.h"
+#include "platform/notification_icon.h"
 
 namespace dawnquill {
 
-// Tray picture 1, 2 or 3 at its own 16 pixels, the mask colour transparent.
-QImage TrayPictureImage(int picture);
-
-// The three tray pictures as icons, made once and kept for the whole run. An icon's handle is
-// its picture number.
-class QtTrayPictures final : public ImageList {
- public:
-  QtTrayPictures();
-
-  IconHandle Icon(int picture) override;
-  const QIcon& IconOf(IconHandle handle) const;
-
- private:
-  std::array<QIcon, 3> icons_;
-};
+// A tray picture at its own 16 pixels, the mask colour transparent.
+QImage TrayPictureImage(TrayPicture picture);
 
 // The notification-area icon on QSystemTrayIcon: the freedesktop StatusNotifierItem host where
-// one runs, else the XEmbed system tray.
-class QtNotifyIcon final : public QObject, public NotifyIcon {
+// one runs, else the XEmbed system tray. The host opens the menu itself, so it is never asked
+// for here.
+class QtNotifyIcon final : public QObject, public NotificationIcon {
  public:
-  explicit QtNotifyIcon(const QtTrayPictures& pictures);
+  QtNotifyIcon();
 
-  void SetEvents(NotifyIconEvents* events) { events_ = events; }
+  void SetEvents(NotificationIconEvents* events) { events_ = events; }
   // The menu the host opens on the icon; asked for when the icon is added.
   void SetMenu(std::function<QMenu*()> menu) { menu_ = std::move(menu); }
 
-  bool Shell_NotifyIcon(NotifyMessage message, const TrayData& data) override;
+  void Add(TrayPicture picture, std::string_view tip) override;
+  void Modify(TrayPicture picture, std::string_view tip) override;
+  void Delete() override { icon_.hide(); }
   bool HasNotificationArea() const override;
 
   QSystemTrayIcon& Icon() { return icon_; }
 
  private:
-  void Apply(const TrayData& data);
+  void Apply(TrayPicture picture, std::string_view tip);
 
-  const QtTrayPictures& pictures_;
+  std::array<QIcon, 3> icons_;  // made once, for the whole run
   const bool statusNotifierHost_;
-  NotifyIconEvents* events_ = nullptr;
+  NotificationIconEvents* events_ = nullptr;
   QSystemTrayIcon icon_;
   std::function<QMenu*()> menu_;
-  IconHandle shownIcon_ = 0;
+  TrayPicture shownPicture_ = TrayPicture::Off;
   QString shownTip_;
 };
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "app/program.h"
-#include "ui/alarm/frm_alarm_layout.h"
-#include "ui/main/frm_main_layout.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/wake_up/wake_up_window_layout.h"
 
 // Fakes of every back end that write what they are asked into one shared log, so that a test
-// can check the order of effects across the window, the tray, the player and the settings.
+// can check the order of effects where it matters.
 namespace dawnquill::testing {
 
 using Log = std::vector<std::string>;
@@ -23,9 +23,7 @@ class FakeFormView final : public FormView {
 
   void Load() override {
     texts.clear();
-    enabled.clear();
-    for (const Control& control : layout_.controls)
-      texts[std::string(control.name)] = control.caption;
+    for (const Control& control : layout_.controls) texts[std::string(control.name)] = control.caption;
     loaded = true;
     Write("Load");
   }
@@ -38,18 +36,15 @@ class FakeFormView final : public FormView {
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, loaded = false, Write("Close"); }
-  std::uintptr_t Handle() const override { return 0x1234; }
   std::string Text(std::string_view control) const override {
     const auto found = texts.find(std::string(control));
     return found == texts.end() ? std::string() : found->second;
   }
   void SetText(std::string_view control, std::string_view text) override {
     texts[std::string(control)] = text;
-    Write("SetText " + std::string(control) + " " + std::string(text));
   }
   void SetEnabled(std::string_view control, bool on) override {
     enabled[std::string(control)] = on;
-    Write("SetEnabled " + std::string(control) + (on ? " on" : " off"));
   }
   void AddItem(std::string_view control, std::string_view item) override {
     items[std::string(control)].emplace_back(item);
@@ -74,55 +69,37 @@ class FakeFormView final : public FormView {
   Log& log_;
 };
 
-class FakePlayerWindows final : public PlayerWindows {
+class FakeMediaPlayer final : public MediaPlayer {
  public:
-  explicit FakePlayerWindows(Log& log) : log_(log) {}
-  PlayerHandle FindByClass(std::string_view className) override {
-    lastClass = className;
-    return running ? handle : PlayerHandle();
+  explicit FakeMediaPlayer(Log& log) : log_(log) {}
+  bool Find() override { return running; }
+  void Send(PlayerCommand command) override {
+    static constexpr const char* kNames[] = {"Previous", "Play", "Pause", "Stop", "Next"};
+    log_.push_back(std::string("player ") + kNames[static_cast<int>(command)]);
   }
-  void Send(const PlayerHandle& window, std::uint32_t message, std::uintptr_t wParam,
-            std::intptr_t lParam) override {
-    log_.push_back("player " + std::to_string(wParam));
-    sent.push_back({window, message, wParam, lParam});
-  }
-  struct Sent {
-    PlayerHandle window;
-    std::uint32_t message;
-    std::uintptr_t wParam;
-    std::intptr_t lParam;
-  };
   bool running = true;
-  PlayerHandle handle = ":1.42";
-  std::string lastClass;
-  std::vector<Sent> sent;
 
  private:
   Log& log_;
 };
 
-class FakeNotifyIcon final : public NotifyIcon {
+class FakeNotificationIcon final : public NotificationIcon {
  public:
-  explicit FakeNotifyIcon(Log& log) : log_(log) {}
-  bool Shell_NotifyIcon(NotifyMessage message, const TrayData& data) override {
-    static constexpr const char* kNames[] = {"add", "modify", "delete"};
-    const std::string tip(data.szTip.data());
-    log_.push_back(std::string("tray ") + kNames[static_cast<int>(message)] + " " +
-                   std::to_string(data.hIcon) + " " + tip);
-    last = data;
-    return true;
+  explicit FakeNotificationIcon(Log& log) : log_(log) {}
+  void Add(TrayPicture picture, std::string_view tip) override { Write("add", picture, tip); }
+  void Modify(TrayPicture picture, std::string_view tip) override {
+    Write("modify", picture, tip);
   }
+  void Delete() override { log_.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
   bool hasArea = true;
-  TrayData last;
 
  private:
+  void Write(const char* request, TrayPicture picture, std::string_view tip) {
+    log_.push_back(std::string("tray ") + request + " " +
+                   std::to_string(static_cast<int>(picture)) + " " + std::string(tip));
+  }
   Log& log_;
-};
-
-class FakeImageList final : public ImageList {
- public:
-  IconHandle Icon(int picture) override { return static_cast<IconHandle>(picture); }
 };
 
 class FakeSettings final : public SettingsStore {
@@ -163,18 +140,20 @@ class FakeClock final : public Clock {
 class FakeMessageBoxes final : public MessageBoxes {
  public:
   explicit FakeMessageBoxes(Log& log) : log_(log) {}
-  int MsgBox(std::string_view prompt, int buttons, std::string_view title) override {
-    log_.push_back("msgbox " + std::string(title) + ": " + std::string(prompt) + " (" +
-                   std::to_string(buttons) + ")");
-    if (answers.empty()) return mb::kIdOk;
+  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind /*kind*/,
+                 BoxButtons /*buttons*/) override {
+    log_.push_back("msgbox " + std::string(title) + ": " + std::string(prompt));
+    if (answers.empty()) return BoxAnswer::Ok;
     auto [answer, action] = answers.front();
     answers.pop_front();
     if (action) action();
     return answer;
   }
   // The user does `action` while the box is open, then gives `answer`.
-  void Next(int answer, std::function<void()> action = {}) { answers.push_back({answer, action}); }
-  std::deque<std::pair<int, std::function<void()>>> answers;
+  void Next(BoxAnswer answer, std::function<void()> action = {}) {
+    answers.push_back({answer, std::move(action)});
+  }
+  std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
 
  private:
   Log& log_;
@@ -183,11 +162,7 @@ class FakeMessageBoxes final : public MessageBoxes {
 class FakeEventPass final : public EventPass {
  public:
   explicit FakeEventPass(Log& log) : log_(log) {}
-  void DoEvents() override {
-    log_.push_back("doevents");
-    if (action) action();
-  }
-  std::function<void()> action;
+  void DoEvents() override { log_.push_back("doevents"); }
 
  private:
   Log& log_;
@@ -196,42 +171,43 @@ class FakeEventPass final : public EventPass {
 // The whole program on fakes.
 struct Rig {
   explicit Rig(std::string decimalSeparator = ".")
-      : separator(std::move(decimalSeparator)), program(MakeBackends()) {}
-
-  Backends MakeBackends() {
-    return {.mainView = mainView,
-            .alarmView = alarmView,
-            .playerWindows = player,
-            .notifyIcon = shell,
-            .trayIcons = pictures,
-            .settings = settings,
-            .executable = executable,
-            .clock = clock,
-            .messageBoxes = boxes,
-            .events = events,
-            .decimalSeparator = separator};
-  }
+      : program({.mainView = mainView,
+                 .wakeUpView = wakeUpView,
+                 .player = player,
+                 .notificationIcon = icon,
+                 .settings = settings,
+                 .executable = executable,
+                 .clock = clock,
+                 .messageBoxes = boxes,
+                 .events = events,
+                 .decimalSeparator = std::move(decimalSeparator)}) {}
 
   // Starts the program and forgets what start-up wrote to the log.
   void Start() {
-    started = program.frmMain.Start();
+    started = program.mainWindow.Start();
     log.clear();
   }
   void SetInputs(std::string hour, std::string minute, std::string delay) {
-    mainView.texts[std::string(frm_main::cmbUur)] = std::move(hour);
-    mainView.texts[std::string(frm_main::cmbMin)] = std::move(minute);
-    mainView.texts[std::string(frm_main::txtSnoozeDelay)] = std::move(delay);
+    mainView.texts[std::string(main_window::cmbHour)] = std::move(hour);
+    mainView.texts[std::string(main_window::cmbMin)] = std::move(minute);
+    mainView.texts[std::string(main_window::txtSnoozeDelay)] = std::move(delay);
   }
   void Arm(std::string hour, std::string minute, std::string delay = "9") {
     SetInputs(std::move(hour), std::move(minute), std::move(delay));
-    program.frmMain.Click(frm_main::cmdToggleAlarm);
+    program.mainWindow.Click(main_window::cmdToggleAlarm);
   }
   void TickAt(int hour, int minute, int second = 0) {
     clock.now = {hour, minute, second};
-    program.frmMain.Timer(frm_main::TimerAlarm);
+    program.mainWindow.Timer(main_window::TimerAlarm);
+  }
+  // Rings at the next tick and lets `user` act on the open wake-up window.
+  void RingAnd(std::function<void()> user, int hour = 6, int minute = 0) {
+    Arm(std::to_string(hour), std::to_string(minute));
+    wakeUpView.whileModal = std::move(user);
+    TickAt(hour, minute);
   }
   std::string Main(std::string_view control) const { return mainView.Text(control); }
-  AlarmState State() const { return program.global.AlarmState; }
+  AlarmState State() const { return program.alarm.State(); }
   // The log entries that start with `prefix`.
   Log Only(std::string_view prefix) const {
     Log found;
@@ -241,17 +217,15 @@ struct Rig {
   }
 
   Log log;
-  FakeFormView mainView{"main", frm_main::Layout(), log};
-  FakeFormView alarmView{"alarm", frm_alarm::Layout(), log};
-  FakePlayerWindows player{log};
-  FakeNotifyIcon shell{log};
-  FakeImageList pictures;
+  FakeFormView mainView{"main", main_window::Layout(), log};
+  FakeFormView wakeUpView{"wakeUp", wake_up_window::Layout(), log};
+  FakeMediaPlayer player{log};
+  FakeNotificationIcon icon{log};
   FakeSettings settings{log};
   FakeExecutable executable;
   FakeClock clock;
   FakeMessageBoxes boxes{log};
   FakeEventPass events{log};
-  std::string separator;
   Program program;
   bool started = false;
 };

@@ -27,14 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "Hour")] = parts[0];
   rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "Minute")] = parts[1];
   rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", "SnoozeDelay")] = parts[2];
-  rig.alarmView.whileModal = [&] { rig.program.frmAlarm.Click(frm_alarm::cmdSnooze); };
+  rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze); };
   rig.Start();
-  rig.program.frmMain.Click(frm_main::cmdToggleAlarm);
-  if (rig.State() == AlarmState::Armed) {
-    rig.TickAt(rig.program.global.AlarmHour, rig.program.global.AlarmMinute);
+  rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
+  if (rig.State() == AlarmState::Armed) {  // the boxes now show the armed time's number texts
+    rig.TickAt(std::stoi(rig.Main(main_window::cmbHour)), std::stoi(rig.Main(main_window::cmbMin)));
     if (rig.State() != AlarmState::Snoozing) std::abort();
   }
-  rig.program.frmMain.cmdEnd_Click();
+  rig.program.mainWindow.cmdEnd_Click();
   for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
     const std::string saved = rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", key)];
     if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();

@@ -11,8 +11,8 @@
 
 #include "integration/processes.h"
 #include "mpris_player_interface.h"
-#include "platform/mpris/mpris_player_windows.h"
-#include "player/winamp_control.h"
+#include "platform/mpris/mpris_player.h"
+#include "player/player_remote.h"
 
 namespace dawnquill::testing {
 namespace {
@@ -25,8 +25,8 @@ class MprisTest : public ::testing::Test {
   MprisTest()
       : bus_(QDBusConnection::connectToBus(QString::fromStdString(privateBus_.Address()),
                                            QStringLiteral("test%1").arg(++connections_))),
-        windows_(std::make_unique<MprisPlayerWindows>(bus_)),
-        remote_(*windows_) {}
+        player_(std::make_unique<MprisPlayer>(bus_)),
+        remote_(*player_) {}
 
   ~MprisTest() override {
     players_.clear();
@@ -68,8 +68,8 @@ class MprisTest : public ::testing::Test {
   static inline int connections_ = 0;
   PrivateBus privateBus_;
   QDBusConnection bus_;
-  std::unique_ptr<MprisPlayerWindows> windows_;
-  WinampControl remote_;
+  std::unique_ptr<MprisPlayer> player_;
+  PlayerRemote remote_;
   QTemporaryDir dir_;
   QString log_ = dir_.filePath(QStringLiteral("calls.log"));
   std::vector<Child> players_;
@@ -81,25 +81,25 @@ TEST_F(MprisTest, EachCommandIsOneCallOfItsMethodAndStopIsAPause) {
   StartFake({kFake});
   EXPECT_TRUE(remote_.Play());
   EXPECT_TRUE(remote_.Pause());
-  EXPECT_TRUE(remote_.StopPlayback());
+  EXPECT_TRUE(remote_.Stop());
   EXPECT_TRUE(remote_.NextTrack());
   EXPECT_TRUE(remote_.PreviousTrack());
   EXPECT_EQ(Calls(), "fake Play,fake Pause,fake Pause,fake Next,fake Previous");
-  EXPECT_TRUE(QString::fromStdString(remote_.WinampWindow).startsWith(u':'));
+  EXPECT_TRUE(QString::fromStdString(player_->Found()).startsWith(u':'));
 }
 
 // A live stream cannot pause and ignores Pause: it gets Stop.
 TEST_F(MprisTest, APlayerThatCannotPauseIsStopped) {
   StartFake({kFake}, "--no-pause");
   EXPECT_TRUE(remote_.Play());
-  EXPECT_TRUE(remote_.StopPlayback());
+  EXPECT_TRUE(remote_.Stop());
   EXPECT_EQ(Calls(), "fake Play,fake Stop");
 }
 
 TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.chromium.instance1")});
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.kdeconnect.mpris_1")});
-  EXPECT_FALSE(remote_.WinampRunning());  // only decoys on the bus
+  EXPECT_FALSE(remote_.Running());  // only decoys on the bus
   EXPECT_FALSE(remote_.Play());
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.vlc")});
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.audacious")});
@@ -109,23 +109,22 @@ TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
 
 TEST_F(MprisTest, ARestartedPlayerIsReachedWithoutAnyReset) {
   StartFake({kFake});
-  ASSERT_TRUE(remote_.WinampRunning());
-  const PlayerHandle first = remote_.WinampWindow;
+  ASSERT_TRUE(remote_.Running());
+  const std::string first = player_->Found();
   players_.clear();
   ASSERT_TRUE(WaitOwned(kFake, false));
-  EXPECT_FALSE(remote_.WinampRunning());
+  EXPECT_FALSE(remote_.Running());
   StartFake({kFake});
   EXPECT_TRUE(remote_.Play());
-  EXPECT_NE(remote_.WinampWindow, first);
+  EXPECT_NE(player_->Found(), first);
   EXPECT_EQ(Calls(), "fake Play");
 }
 
 TEST_F(MprisTest, APlayerGoneBetweenSearchAndSendCostsNothing) {
   StartFake({kFake});
-  ASSERT_TRUE(remote_.WinampRunning());
-  const PlayerHandle stale = remote_.WinampWindow;
+  ASSERT_TRUE(remote_.Running());
   players_.clear();
-  windows_->Send(stale, WinampControl::kWmCommand, WinampControl::kPlay, 0);
+  player_->Send(PlayerCommand::Play);
   EXPECT_EQ(Calls(), "");
 }
 
@@ -134,18 +133,17 @@ TEST_F(MprisTest, APlayerThatNeverAnswersHoldsTheCallerOnlyForTheBound) {
   const auto start = std::chrono::steady_clock::now();
   remote_.Play();
   const auto held = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(held, MprisPlayerWindows::kCallTimeout + 2s);  // generous: shared machines
+  EXPECT_LT(held, MprisPlayer::kCallTimeout + 2s);  // generous: shared machines
   EXPECT_EQ(Calls(), "fake Play");
 }
 
 TEST(MprisWithoutBus, NoSessionBusMeansNoPlayerAndNoCrash) {
   QDBusConnection none = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
                                                        QStringLiteral("nobus"));
-  MprisPlayerWindows windows(none);
-  WinampControl remote(windows);
-  EXPECT_FALSE(remote.WinampRunning());
+  MprisPlayer player(none);
+  PlayerRemote remote(player);
+  EXPECT_FALSE(remote.Running());
   EXPECT_FALSE(remote.Play());
-  windows.Send(":1.1", WinampControl::kWmCommand, WinampControl::kPlay, 0);
 }
 
 // The real player: judged by its Position, since mpv's PlaybackStatus is unreliable after Stop.
@@ -178,14 +176,14 @@ TEST_F(MprisTest, MpvPlaysStopsAndPlaysAgain) {
   };
   ASSERT_TRUE(remote_.Play());
   EXPECT_TRUE(WaitFor(advancing, 3s));
-  ASSERT_TRUE(remote_.StopPlayback());
+  ASSERT_TRUE(remote_.Stop());
   EXPECT_TRUE(WaitFor([&] { return !advancing(); }, 3s));
   ASSERT_TRUE(remote_.Play());
   EXPECT_TRUE(WaitFor(advancing, 3s)) << "the ring after a snooze must sound again";
 
   players_.clear();
   ASSERT_TRUE(WaitOwned(name, false));
-  EXPECT_FALSE(remote_.WinampRunning());
+  EXPECT_FALSE(remote_.Running());
 }
 
 }  // namespace

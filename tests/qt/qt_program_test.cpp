@@ -21,8 +21,8 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace fm = frm_main;
-namespace fa = frm_alarm;
+namespace mw = main_window;
+namespace wu = wake_up_window;
 
 // A window's control table with its timers sped up.
 struct FastLayout {
@@ -41,18 +41,19 @@ struct FastLayout {
 // the script once it has been open for a moment, then gives that step's answer.
 class ScriptedBoxes final : public MessageBoxes {
  public:
-  int MsgBox(std::string_view /*prompt*/, int /*buttons*/, std::string_view /*title*/) override {
+  BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     ++shown;
-    auto [answer, action] = steps.empty() ? Step{mb::kIdCancel, {}} : steps.front();
+    auto [answer, action] = steps.empty() ? Step{BoxAnswer::Cancel, {}} : steps.front();
     if (!steps.empty()) steps.erase(steps.begin());
     QEventLoop loop;
-    QTimer::singleShot(30, &loop, [&, answer = answer, action = action] {
+    QTimer::singleShot(30, &loop, [&, action = action] {
       if (action) action();
-      loop.exit(answer);
+      loop.quit();
     });
-    return loop.exec();
+    loop.exec();
+    return answer;
   }
-  using Step = std::pair<int, std::function<void()>>;
+  using Step = std::pair<BoxAnswer, std::function<void()>>;
   std::vector<Step> steps;
   int shown = 0;
 };
@@ -80,44 +81,43 @@ class Script {
 // The program wired as main() wires it, on real windows.
 struct RealProgram {
   RealProgram() {
-    mainView.SetEvents(&program.frmMain);
-    alarmView.SetEvents(&program.frmAlarm);
+    mainView.SetEvents(&program.mainWindow);
+    wakeUpView.SetEvents(&program.wakeUpWindow);
     // Where the real program ends its event loop, this records the end.
     mainView.SetOnClosed([this] { ended = true; });
     rig.clock.now = {6, 59, 0};
     // A test that fails must not hang in the wake-up window's loop.
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [this] { alarmView.Close(); });
+    QObject::connect(&watchdog, &QTimer::timeout, [this] { wakeUpView.Close(); });
     watchdog.start(6000);
   }
 
-  bool Ringing() const { return alarmView.Window() != nullptr && alarmView.Window()->isVisible(); }
+  bool Ringing() const { return wakeUpView.Window() != nullptr && wakeUpView.Window()->isVisible(); }
   void SetInputs(const char* hour, const char* minute, const char* delay) {
-    mainView.SetText(fm::cmbUur, hour);
-    mainView.SetText(fm::cmbMin, minute);
-    mainView.SetText(fm::txtSnoozeDelay, delay);
+    mainView.SetText(mw::cmbHour, hour);
+    mainView.SetText(mw::cmbMin, minute);
+    mainView.SetText(mw::txtSnoozeDelay, delay);
   }
   void Arm(const char* hour, const char* minute, const char* delay) {
     SetInputs(hour, minute, delay);
-    Click(mainView, fm::cmdToggleAlarm);
+    Click(mainView, mw::cmdToggleAlarm);
   }
   static void Click(QtFormView& view, std::string_view button) {
     qobject_cast<QAbstractButton*>(view.Widget(button))->click();
   }
-  int Rings() const { return static_cast<int>(rig.Only("player 40045").size()); }
+  int Rings() const { return static_cast<int>(rig.Only("player Play").size()); }
   std::size_t Saves() const { return rig.Only("save").size(); }
 
-  FastLayout mainLayout{fm::Layout(), 20};
-  FastLayout alarmLayout{fa::Layout(), 20};
+  FastLayout mainLayout{mw::Layout(), 20};
+  FastLayout wakeUpLayout{wu::Layout(), 20};
   QtFormView mainView{mainLayout.layout};
-  QtFormView alarmView{alarmLayout.layout};
+  QtFormView wakeUpView{wakeUpLayout.layout};
   Rig rig;
   ScriptedBoxes boxes;
   Program program{{.mainView = mainView,
-                   .alarmView = alarmView,
-                   .playerWindows = rig.player,
-                   .notifyIcon = rig.shell,
-                   .trayIcons = rig.pictures,
+                   .wakeUpView = wakeUpView,
+                   .player = rig.player,
+                   .notificationIcon = rig.icon,
                    .settings = rig.settings,
                    .executable = rig.executable,
                    .clock = rig.clock,
@@ -136,21 +136,19 @@ bool RunUntil(const Script& script) {
 // from the last tick before the press, so it rings again a minute later.
 TEST(Program, TicksGoOnWhileRingingSoALateSnoozeRingsAgain) {
   RealProgram p;
-  ASSERT_TRUE(p.program.frmMain.Start());
+  ASSERT_TRUE(p.program.mainWindow.Start());
   p.Arm("7", "0", "1");
   p.rig.clock.now = {7, 0, 0};
+  std::size_t logged = 0;  // a tick while ringing logs its refresh of the tray
   Script script({
       {[&] { return p.Ringing(); },
        [&] {
          p.rig.clock.now = {7, 2, 10};
+         logged = p.rig.log.size();
        }},
-      {[&] { return p.program.global.NowMinute == 2; },
-       [&] { p.Click(p.alarmView, fa::cmdSnooze); }},
-      {[&] { return !p.Ringing(); },
-       [&] {
-         p.rig.clock.now = {7, 3, 0};
-       }},
-      {[&] { return p.Ringing(); }, [&] { p.Click(p.alarmView, fa::cmdAlarmOff); }},
+      {[&] { return p.rig.log.size() > logged; }, [&] { p.Click(p.wakeUpView, wu::cmdSnooze); }},
+      {[&] { return !p.Ringing(); }, [&] { p.rig.clock.now = {7, 3, 0}; }},
+      {[&] { return p.Ringing(); }, [&] { p.Click(p.wakeUpView, wu::cmdAlarmOff); }},
   });
   EXPECT_TRUE(RunUntil(script)) << "stopped before step " << script.Reached();
   EXPECT_EQ(p.Rings(), 2);
@@ -160,10 +158,10 @@ TEST(Program, TicksGoOnWhileRingingSoALateSnoozeRingsAgain) {
 // and the wake-up window, saving the settings once, with the alarm off.
 TEST(Program, APlayerQuittingWhileRingingIsAskedForAndCancelEndsTheProgram) {
   RealProgram p;
-  ASSERT_TRUE(p.program.frmMain.Start());
+  ASSERT_TRUE(p.program.mainWindow.Start());
   p.Arm("7", "0", "5");
   p.rig.clock.now = {7, 0, 0};
-  p.boxes.steps = {{mb::kIdCancel, {}}};
+  p.boxes.steps = {{BoxAnswer::Cancel, {}}};
   Script script({{[&] { return p.Ringing(); }, [&] { p.rig.player.running = false; }},
                  {[&] { return p.ended; }, [] {}}});
   EXPECT_TRUE(RunUntil(script)) << "stopped before step " << script.Reached();
@@ -175,10 +173,10 @@ TEST(Program, APlayerQuittingWhileRingingIsAskedForAndCancelEndsTheProgram) {
 // Exit from the tray menu while a tick waits in its player prompt ends the wait and the program.
 TEST(Program, ExitFromTheTrayWhileThePlayerPromptWaitsEndsTheProgram) {
   RealProgram p;
-  ASSERT_TRUE(p.program.frmMain.Start());
+  ASSERT_TRUE(p.program.mainWindow.Start());
   p.rig.player.running = false;
-  QMenu* menu = p.mainView.Menu(fm::menuTray);
-  p.boxes.steps = {{mb::kIdRetry, [menu] { menu->actions().at(2)->trigger(); }}};
+  QMenu* menu = p.mainView.Menu(mw::menuTray);
+  p.boxes.steps = {{BoxAnswer::Retry, [menu] { menu->actions().at(2)->trigger(); }}};
   EXPECT_TRUE(QTest::qWaitFor([&] { return p.ended; }, 5000));
   EXPECT_EQ(p.boxes.shown, 1);
   EXPECT_EQ(p.Saves(), 3u);
@@ -199,10 +197,10 @@ TEST(Program, TheEndOfTheSessionEndsTheProgramAndSavesOnlyWithTheAlarmOff) {
   };
   for (const auto& c : cases) {
     RealProgram p;
-    SessionEnd sessionEnd([&] { p.program.frmMain.CloseRequested(CloseReason::SessionEnd); });
-    ASSERT_TRUE(p.program.frmMain.Start());
+    SessionEnd sessionEnd([&] { p.program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
+    ASSERT_TRUE(p.program.mainWindow.Start());
     p.SetInputs("6", "45", "7");
-    if (c.armed) p.Click(p.mainView, fm::cmdToggleAlarm);
+    if (c.armed) p.Click(p.mainView, mw::cmdToggleAlarm);
     c.end();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.ended; }, 5000));
     EXPECT_EQ(p.Saves(), c.armed ? 0u : 3u);

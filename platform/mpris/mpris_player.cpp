@@ -1,4 +1,4 @@
-#include "platform/mpris/mpris_player_windows.h"
+#include "platform/mpris/mpris_player.h"
 
 #include <vector>
 
@@ -8,7 +8,6 @@
 
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
-#include "player/winamp_control.h"
 
 namespace dawnquill {
 namespace {
@@ -20,7 +19,7 @@ const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
 QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QVariantList& args) {
   QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
   call.setArguments(args);
-  return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayerWindows::kCallTimeout.count()));
+  return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayer::kCallTimeout.count()));
 }
 
 // A property read with the call's bound; a player that does not answer counts as able.
@@ -31,15 +30,15 @@ bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* pr
 
 }  // namespace
 
-MprisPlayerWindows::MprisPlayerWindows(QDBusConnection bus) : bus_(std::move(bus)) {
+MprisPlayer::MprisPlayer(QDBusConnection bus) : bus_(std::move(bus)) {
   bus_.connect(kBusService, kBusPath, kBusService, QStringLiteral("NameOwnerChanged"), this,
                SLOT(NameOwnerChanged(QString, QString, QString)));
   ReadPlayersFromBus();
 }
 
-MprisPlayerWindows::~MprisPlayerWindows() = default;
+MprisPlayer::~MprisPlayer() = default;
 
-void MprisPlayerWindows::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
+void MprisPlayer::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
                                           const QString& newOwner) {
   const std::string key = name.toStdString();
   if (newOwner.isEmpty()) {
@@ -49,7 +48,7 @@ void MprisPlayerWindows::NameOwnerChanged(const QString& name, const QString& /*
   }
 }
 
-void MprisPlayerWindows::ReadPlayersFromBus() {
+void MprisPlayer::ReadPlayersFromBus() {
   owners_.clear();
   if (!bus_.isConnected()) return;
   const QDBusMessage reply = CallBus(bus_, QStringLiteral("ListNames"), {});
@@ -63,20 +62,20 @@ void MprisPlayerWindows::ReadPlayersFromBus() {
   }
 }
 
-// Every MPRIS player answers to the player's class: the class name picks nothing here.
-PlayerHandle MprisPlayerWindows::FindByClass(std::string_view /*className*/) {
+bool MprisPlayer::Find() {
   if (owners_.empty()) ReadPlayersFromBus();
   std::vector<std::string> names;
   names.reserve(owners_.size());
   for (const auto& entry : owners_) names.push_back(entry.first);
   const auto chosen = mpris::ChoosePlayer(names);
-  return chosen ? owners_[*chosen] : PlayerHandle();
+  found_ = chosen ? owners_[*chosen] : std::string();
+  return !found_.empty();
 }
 
 // A unique name never passes to another process, so its proxy stays right for as long as the
-// handle is the same.
-OrgMprisMediaPlayer2PlayerInterface& MprisPlayerWindows::ProxyFor(const PlayerHandle& window) {
-  const QString service = QString::fromStdString(window);
+// player found is the same.
+OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
+  const QString service = QString::fromStdString(found_);
   if (!proxy_ || proxy_->service() != service) {
     proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
     proxy_->setTimeout(static_cast<int>(kCallTimeout.count()));
@@ -84,15 +83,13 @@ OrgMprisMediaPlayer2PlayerInterface& MprisPlayerWindows::ProxyFor(const PlayerHa
   return *proxy_;
 }
 
-void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*message*/,
-                              std::uintptr_t wParam, std::intptr_t /*lParam*/) {
-  if (window.empty() || !bus_.isConnected()) return;
-  OrgMprisMediaPlayer2PlayerInterface& player = ProxyFor(window);
-  // Asked only before a stop, so that other commands cost one round trip. A player that does
-  // not say counts as one that can pause.
-  const bool canPause = wParam != WinampControl::kStop || SaysItCan(player, "CanPause");
+void MprisPlayer::Send(PlayerCommand command) {
+  if (found_.empty() || !bus_.isConnected()) return;
+  OrgMprisMediaPlayer2PlayerInterface& player = Proxy();
+  // Asked only before a stop, so that other commands cost one round trip.
+  const bool canPause = command != PlayerCommand::Stop || SaysItCan(player, "CanPause");
   QDBusPendingReply<> reply;
-  switch (mpris::MethodFor(wParam, canPause)) {
+  switch (mpris::MethodFor(command, canPause)) {
     case mpris::Method::Previous:
       reply = player.Previous();
       break;
@@ -108,8 +105,6 @@ void MprisPlayerWindows::Send(const PlayerHandle& window, std::uint32_t /*messag
     case mpris::Method::Next:
       reply = player.Next();
       break;
-    case mpris::Method::None:
-      return;
   }
   // Synchronous, so that the player plays before the alarm counts as ringing; an error reply or
   // a player that has gone is not the user's concern here.

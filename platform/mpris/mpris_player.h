@@ -8,34 +8,37 @@
 #include <QDBusConnection>
 #include <QObject>
 
-#include "platform/player_windows.h"
+#include "platform/media_player.h"
 
 class OrgMprisMediaPlayer2PlayerInterface;
 
 namespace dawnquill {
 
-// The player remote's window search and message send on the session D-Bus: the player is an
-// MPRIS 2 media player, its handle the unique connection name that owns the player's bus name.
+// The media player on the session D-Bus: an MPRIS 2 player, reached through the unique
+// connection name that owns the player's bus name, so that a restarted player is a new one.
 //
 // The list of players is kept current from the bus's name-owner signals, so that the check at
 // every tick costs no round trip; only an empty list is read afresh from the bus. The signals
 // come for every name on the bus (Qt 6.4 cannot ask the bus for a prefix) and are filtered here.
-class MprisPlayerWindows final : public QObject, public PlayerWindows {
+class MprisPlayer final : public QObject, public MediaPlayer {
   Q_OBJECT
 
  public:
+  // How long one call may hold the program when a player does not answer.
   static constexpr std::chrono::milliseconds kCallTimeout{1000};
 
-  explicit MprisPlayerWindows(QDBusConnection bus);
-  ~MprisPlayerWindows() override;
+  explicit MprisPlayer(QDBusConnection bus);
+  ~MprisPlayer() override;
 
-  PlayerHandle FindByClass(std::string_view className) override;
-  void Send(const PlayerHandle& window, std::uint32_t message, std::uintptr_t wParam,
-            std::intptr_t lParam) override;
+  bool Find() override;
+  void Send(PlayerCommand command) override;
+
+  // The unique name of the player found last; empty when none was.
+  const std::string& Found() const { return found_; }
 
  private:
   void ReadPlayersFromBus();
-  OrgMprisMediaPlayer2PlayerInterface& ProxyFor(const PlayerHandle& window);
+  OrgMprisMediaPlayer2PlayerInterface& Proxy();
 
  private Q_SLOTS:
   void NameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
@@ -43,7 +46,8 @@ class MprisPlayerWindows final : public QObject, public PlayerWindows {
  private:
   QDBusConnection bus_;
   std::map<std::string, std::string> owners_;  // bus name of a player -> its unique name
-  std::unique_ptr<OrgMprisMediaPlayer2PlayerInterface> proxy_;  // for the last handle used
+  std::string found_;
+  std::unique_ptr<OrgMprisMediaPlayer2PlayerInterface> proxy_;  // for the last player used
 };
 
 }  // namespace dawnquill

@@ -1,14 +1,16 @@
-#include "ui/alarm/frm_alarm_layout.h"
+#include "ui/wake_up/wake_up_window_layout.h"
 
 #include <array>
 
-namespace dawnquill::frm_alarm {
+#include "ui/captions.h"
+
+namespace dawnquill::wake_up_window {
 namespace {
 
 using enum ControlKind;
 
 constexpr std::array kControls{
-    Control{.name = TimerTijd, .kind = Timer, .interval = 200},
+    Control{.name = TimerClock, .kind = Timer, .interval = 200},
     Control{.name = cmdAlarmOff,
             .kind = PushButton,
             .caption = "Turn alarm off",
@@ -26,7 +28,7 @@ constexpr std::array kControls{
             .height = 735,
             .tabIndex = 1,
             .font = {"Tahoma", 24}},
-    Control{.name = lblTijd,
+    Control{.name = lblClock,
             .kind = Label,
             .caption = "00:00:00",
             .left = 240,
@@ -39,8 +41,8 @@ constexpr std::array kControls{
 };
 
 constexpr FormLayout kLayout{
-    .name = "frmAlarm",
-    .caption = "Dawnquill - Wake up!",
+    .name = "wakeUpWindow",
+    .caption = kWakeUpCaption,
     .clientWidth = 4695,
     .clientHeight = 3015,
     .minimiseButton = false,
@@ -54,4 +56,4 @@ constexpr FormLayout kLayout{
 
 const FormLayout& Layout() { return kLayout; }
 
-}  // namespace dawnquill::frm_alarm
+}  // namespace dawnquill::wake_up_window

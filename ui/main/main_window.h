@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/alarm.h"
 #include "core/alarm_tick.h"
-#include "core/global.h"
-#include "core/windows.h"
+#include "core/window_roles.h"
 #include "platform/settings_store.h"
 #include "tray/tray_callback.h"
 #include "tray/tray_icon.h"
@@ -12,7 +12,7 @@ namespace dawnquill {
 
 // The main window: start-up with the stored settings, the close that hides while the alarm is
 // on, and the end of the program with the settings saved.
-class FrmMain final : public Form, public MainWindow {
+class MainWindow final : public Form, public TickWindow {
  public:
   static constexpr std::string_view kSection = "Settings";
   static constexpr std::string_view kHourKey = "Hour";
@@ -22,24 +22,25 @@ class FrmMain final : public Form, public MainWindow {
 
   struct Parts {
     FormView& view;
-    Global& global;
+    Alarm& alarm;
     AlarmTick& tick;
     TrayIcon& tray;
     TrayCallback& trayCallback;
-    WakeUpWindow& wakeUpWindow;
+    ModalWindow& wakeUpWindow;
     SettingsStore& settings;
     const Executable& executable;
   };
 
-  explicit FrmMain(Parts parts) : Form(parts.view), parts_(parts) {}
+  explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
 
   // Loads and shows the window. False when the program ended while loading, before the window
   // was ever seen: then there is no event loop to run.
   bool Start();
 
+  void SetTickTimerEnabled(bool enabled) override;
   void Unload() override { UnloadForm(); }
   bool Unloaded() const override { return started_ && !Loaded(); }
-  void cmdEnd_Click() override;
+  void cmdEnd_Click();
 
   void Click(std::string_view control) override;
   void Timer(std::string_view timer) override;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/global.h"
-#include "core/windows.h"
+#include "core/alarm.h"
+#include "core/window_roles.h"
 #include "platform/clock.h"
 #include "ui/form.h"
 
@@ -13,10 +13,10 @@ namespace dawnquill {
 std::string ClockText(const TimeOfDay& time);
 
 // The wake-up window: a running clock and the two ways out, "Snooze" and "Turn alarm off".
-class FrmAlarm final : public Form, public WakeUpWindow {
+class WakeUpWindow final : public Form, public ModalWindow {
  public:
-  FrmAlarm(FormView& view, Global& global, const Clock& clock)
-      : Form(view), global_(global), clock_(clock) {}
+  WakeUpWindow(FormView& view, Alarm& alarm, const Clock& clock)
+      : Form(view), alarm_(alarm), clock_(clock) {}
 
   void ShowModal() override;
   void Unload() override { UnloadForm(); }
@@ -26,17 +26,17 @@ class FrmAlarm final : public Form, public WakeUpWindow {
   void Timer(std::string_view timer) override;
 
  protected:
-  void Form_Load() override { TimerTijd_Timer(); }
-  // Only the user's own close through the frame is refused; the program's unload, a log-off
-  // and a shut-down are not.
+  void Form_Load() override { TimerClock_Timer(); }
+  // Only the user's own close through the frame is refused; the program's unload and the end of
+  // the session are not.
   bool Form_QueryUnload(CloseReason reason) override { return reason == CloseReason::User; }
 
  private:
-  void TimerTijd_Timer();
+  void TimerClock_Timer();
   void cmdSnooze_Click();
   void cmdAlarmOff_Click();
 
-  Global& global_;
+  Alarm& alarm_;
   const Clock& clock_;
 };
 

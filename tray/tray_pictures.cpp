@@ -1,4 +1,4 @@
-#include "ui/main/tray_pictures.h"
+#include "tray/tray_pictures.h"
 
 #include <span>
 #include <utility>

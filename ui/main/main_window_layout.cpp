@@ -1,15 +1,14 @@
-#include "ui/main/frm_main_layout.h"
+#include "ui/main/main_window_layout.h"
 
 #include <array>
 
-namespace dawnquill::frm_main {
+namespace dawnquill::main_window {
 namespace {
 
 using enum ControlKind;
 
 constexpr std::array kControls{
     Control{.name = TimerAlarm, .kind = Timer, .interval = 5000},
-    Control{.name = TrayIcons, .kind = ImageList},
     Control{.name = cmdToTray,
             .kind = PushButton,
             .caption = "To tray",
@@ -26,7 +25,7 @@ constexpr std::array kControls{
             .width = 1215,
             .height = 495,
             .tabIndex = 5},
-    Control{.name = Frame2,
+    Control{.name = fraSnooze,
             .kind = Frame,
             .caption = "Snooze",
             .left = 240,
@@ -36,7 +35,7 @@ constexpr std::array kControls{
             .tabIndex = 10},
     Control{.name = txtSnoozeDelay,
             .kind = TextBox,
-            .container = Frame2,
+            .container = fraSnooze,
             .caption = "9",
             .left = 1200,
             .top = 240,
@@ -44,25 +43,25 @@ constexpr std::array kControls{
             .height = 285,
             .tabIndex = 2,
             .maxLength = 2},
-    Control{.name = Label4,
+    Control{.name = lblMinutes,
             .kind = Label,
-            .container = Frame2,
+            .container = fraSnooze,
             .caption = "minutes",
             .left = 1680,
             .top = 240,
             .width = 615,
             .height = 255,
             .tabIndex = 12},
-    Control{.name = Label3,
+    Control{.name = lblDelay,
             .kind = Label,
-            .container = Frame2,
+            .container = fraSnooze,
             .caption = "Delay:",
             .left = 120,
             .top = 240,
             .width = 975,
             .height = 255,
             .tabIndex = 11},
-    Control{.name = Frame1,
+    Control{.name = fraAlarm,
             .kind = Frame,
             .caption = "Alarm",
             .left = 240,
@@ -70,9 +69,9 @@ constexpr std::array kControls{
             .width = 3855,
             .height = 1095,
             .tabIndex = 6},
-    Control{.name = cmbUur,
+    Control{.name = cmbHour,
             .kind = ComboBox,
-            .container = Frame1,
+            .container = fraAlarm,
             .caption = "00",
             .left = 1200,
             .top = 360,
@@ -81,7 +80,7 @@ constexpr std::array kControls{
             .tabIndex = 0},
     Control{.name = cmbMin,
             .kind = ComboBox,
-            .container = Frame1,
+            .container = fraAlarm,
             .caption = "00",
             .left = 1920,
             .top = 360,
@@ -90,25 +89,26 @@ constexpr std::array kControls{
             .tabIndex = 1},
     Control{.name = lblStatus,
             .kind = Label,
-            .container = Frame1,
+            .container = fraAlarm,
             .caption = "Alarm is off",
             .left = 1200,
             .top = 720,
             .width = 1935,
             .height = 255,
-            .tabIndex = 9},
-    Control{.name = Label2,
+            .tabIndex = 9,
+            .widestText = "Snooze is on - Time: 23:59"},
+    Control{.name = lblAlarmStatus,
             .kind = Label,
-            .container = Frame1,
+            .container = fraAlarm,
             .caption = "Alarm status:",
             .left = 120,
             .top = 720,
             .width = 975,
             .height = 255,
             .tabIndex = 8},
-    Control{.name = Label1,
+    Control{.name = lblAlarmTime,
             .kind = Label,
-            .container = Frame1,
+            .container = fraAlarm,
             .caption = "Alarm time:",
             .left = 120,
             .top = 360,
@@ -122,7 +122,8 @@ constexpr std::array kControls{
             .top = 2160,
             .width = 1215,
             .height = 495,
-            .tabIndex = 3},
+            .tabIndex = 3,
+            .widestText = "Turn alarm off"},
     Control{.name = menuTray, .kind = Menu, .caption = "TrayMenu"},
     Control{.name = mnuTray,
             .kind = MenuItem,
@@ -135,14 +136,14 @@ constexpr std::array kControls{
 };
 
 constexpr FormLayout kLayout{
-    .name = "frmMain",
+    .name = "mainWindow",
     .caption = "DawnQuill",
     .clientWidth = 4335,
     .clientHeight = 2775,
     .minimiseButton = true,
     .taskbarButton = true,
     .defaultButton = cmdToggleAlarm,
-    .firstFocus = cmbUur,
+    .firstFocus = cmbHour,
     .controls = kControls,
 };
 
@@ -150,4 +151,4 @@ constexpr FormLayout kLayout{
 
 const FormLayout& Layout() { return kLayout; }
 
-}  // namespace dawnquill::frm_main
+}  // namespace dawnquill::main_window

@@ -1,0 +1,112 @@
+#include "core/alarm.h"
+
+#include "core/number_rules.h"
+
+namespace dawnquill {
+
+using Input = AlarmControls::Input;
+
+namespace {
+
+std::string HourMinute(int hour, int minute) {
+  return std::to_string(hour) + ":" + numbers::TwoDigits(minute);
+}
+
+}  // namespace
+
+void Alarm::cmdToggleAlarm_Click() {
+  switch (state_) {
+    case AlarmState::Off:
+      TurnAlarmOn();
+      break;
+    case AlarmState::Armed:
+    case AlarmState::Snoozing:
+      TurnAlarmOff();
+      break;
+    case AlarmState::Ringing:
+      break;
+  }
+}
+
+// A numeric text is first rounded to a whole number, so that 7.6 arms for 8; then the box shows
+// the plain number text of what was read, 07 becoming 7.
+double Alarm::NormaliseTimeField(Input input) {
+  const std::string text = parts_.controls.Text(input);
+  const double value = numbers::IsNumericText(text)
+                           ? numbers::RoundHalfEven(numbers::LeadingNumber(text))
+                           : numbers::LeadingNumber(text);
+  parts_.controls.SetText(input, numbers::NumberText(value, parts_.decimalSeparator));
+  return value;
+}
+
+void Alarm::TurnAlarmOn() {
+  const double hour = NormaliseTimeField(Input::Hour);
+  if (hour < 0 || hour > 23) return Warn("Fill in an hour between 0 and 23");
+  const double minute = NormaliseTimeField(Input::Minute);
+  if (minute < 0 || minute > 59) return Warn("Fill in a minute between 0 and 59");
+  const double delay = numbers::LeadingNumber(parts_.controls.Text(Input::SnoozeDelay));
+  parts_.controls.SetText(Input::SnoozeDelay, numbers::NumberText(delay, parts_.decimalSeparator));
+  if (delay < 1 || delay > 99) return Warn("Fill in a snooze delay between 1 and 99 minutes");
+
+  // All three are in range, so their whole values fit.
+  state_ = AlarmState::Armed;
+  alarmHour_ = *numbers::WholeValue(hour);
+  alarmMinute_ = *numbers::WholeValue(minute);
+  snoozeDelay_ = *numbers::WholeValue(delay);
+  parts_.controls.SetToggleCaption("Turn alarm off");
+  parts_.controls.SetInputsEnabled(false);
+  ShowState("Alarm is on - Time: " + HourMinute(alarmHour_, alarmMinute_), TrayPicture::Armed);
+}
+
+void Alarm::TurnAlarmOff() {
+  if (state_ == AlarmState::Ringing) parts_.player.Stop();
+  state_ = AlarmState::Off;
+  parts_.controls.SetToggleCaption("Turn alarm on");
+  parts_.controls.SetInputsEnabled(true);
+  ShowState("Alarm is off", TrayPicture::Off);
+  parts_.wakeUpWindow.Unload();
+}
+
+void Alarm::StartSnooze() {
+  if (state_ == AlarmState::Ringing) parts_.player.Stop();
+  // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
+  const int minute = nowMinute_ + snoozeDelay_;
+  state_ = AlarmState::Snoozing;
+  snoozeHour_ = static_cast<std::int16_t>((nowHour_ + minute / 60) % 24);
+  snoozeMinute_ = static_cast<std::int16_t>(minute % 60);
+  ShowState("Snooze is on - Time: " + HourMinute(snoozeHour_, snoozeMinute_), TrayPicture::Armed);
+}
+
+void Alarm::RingAlarm() {
+  parts_.player.Play();
+  state_ = AlarmState::Ringing;
+  ShowState("Alarm!", TrayPicture::Ringing);
+  parts_.wakeUpWindow.ShowModal();
+}
+
+void Alarm::SetNow(const TimeOfDay& now) {
+  nowHour_ = static_cast<std::int16_t>(now.hour);
+  nowMinute_ = static_cast<std::int16_t>(now.minute);
+}
+
+bool Alarm::RingIsDue() const {
+  switch (state_) {
+    case AlarmState::Armed:
+      return nowHour_ == alarmHour_ && nowMinute_ == alarmMinute_;
+    case AlarmState::Snoozing:
+      return nowHour_ == snoozeHour_ && nowMinute_ == snoozeMinute_;
+    default:
+      return false;
+  }
+}
+
+void Alarm::Warn(std::string_view message) {
+  parts_.messageBoxes.Show(message, "Error", BoxKind::Warning, BoxButtons::Ok);
+}
+
+void Alarm::ShowState(const std::string& text, TrayPicture picture) {
+  parts_.controls.SetStatus(text);
+  parts_.tray.Publish(text, picture);
+}
+
+}  // namespace dawnquill

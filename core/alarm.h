@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/window_roles.h"
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "player/player_remote.h"
+#include "tray/tray_icon.h"
+
+namespace dawnquill {
+
+enum class AlarmState : std::int32_t { Off = 0, Armed = 1, Ringing = 2, Snoozing = 3 };
+
+// The alarm: its state and times, and the four transitions that change the state together with
+// everything the user sees of it: the main window's texts and inputs, the tray, the player and
+// the wake-up window.
+class Alarm {
+ public:
+  struct Parts {
+    AlarmControls& controls;
+    TrayIcon& tray;
+    PlayerRemote& player;
+    ModalWindow& wakeUpWindow;
+    MessageBoxes& messageBoxes;
+    std::string decimalSeparator;  // of the user's locale, for the numbers written back
+  };
+
+  explicit Alarm(Parts parts) : parts_(std::move(parts)) {}
+
+  void TurnAlarmOn();
+  void TurnAlarmOff();
+  void StartSnooze();
+  void RingAlarm();
+  // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
+  void cmdToggleAlarm_Click();
+  // The tick's give-up path: off, with nothing shown, as the program ends.
+  void GiveUp() { state_ = AlarmState::Off; }
+
+  // The time read at the last tick; a snooze counts from it.
+  void SetNow(const TimeOfDay& now);
+  // Whether the last tick's time is the armed or snoozed time.
+  bool RingIsDue() const;
+
+  AlarmState State() const { return state_; }
+  // Restored at start-up and kept at the close while the alarm is off.
+  std::int16_t SnoozeDelay() const { return snoozeDelay_; }
+  void SetSnoozeDelay(std::int16_t minutes) { snoozeDelay_ = minutes; }
+  const std::string& DecimalSeparator() const { return parts_.decimalSeparator; }
+
+ private:
+  double NormaliseTimeField(AlarmControls::Input input);
+  void Warn(std::string_view message);
+  void ShowState(const std::string& text, TrayPicture picture);
+
+  Parts parts_;
+  AlarmState state_ = AlarmState::Off;
+  std::int16_t alarmHour_ = 0;
+  std::int16_t alarmMinute_ = 0;
+  std::int16_t nowHour_ = 0;
+  std::int16_t nowMinute_ = 0;
+  std::int16_t snoozeHour_ = 0;
+  std::int16_t snoozeMinute_ = 0;
+  std::int16_t snoozeDelay_ = 0;
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/media_player.h"
+
+namespace dawnquill {
+
+// The remote control of the user's media player. Every command looks for the player afresh, so a
+// player that was closed and started again is reached without any reset.
+class PlayerRemote {
+ public:
+  explicit PlayerRemote(MediaPlayer& player) : player_(player) {}
+
+  bool Running() { return player_.Find(); }
+  // Each returns false, having sent nothing, when no player runs; true once the player has the
+  // command.
+  bool Play() { return Command(PlayerCommand::Play); }
+  bool Pause() { return Command(PlayerCommand::Pause); }
+  bool Stop() { return Command(PlayerCommand::Stop); }
+  bool NextTrack() { return Command(PlayerCommand::Next); }
+  bool PreviousTrack() { return Command(PlayerCommand::Previous); }
+
+ private:
+  bool Command(PlayerCommand command) {
+    if (!Running()) return false;
+    player_.Send(command);
+    return true;
+  }
+
+  MediaPlayer& player_;
+};
+
+}  // namespace dawnquill
