@@ -2,6 +2,7 @@
 #include <QDBusConnection>
 
 #include "app/program.h"
+#include "platform/inhibit/dbus_sleep_inhibitor.h"
 #include "platform/mpris/mpris_player.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_form_view.h"
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
   QtMessageBoxes messageBoxes;
   QtEventPass events;
   QtNotifyIcon notifyIcon;
+  DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
                    .clock = clock,
                    .messageBoxes = messageBoxes,
                    .events = events,
+                   .inhibitor = inhibitor,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayCallback);
   mainView.SetEvents(&program.mainWindow);

@@ -15,6 +15,7 @@ Program::Program(const Backends& b)
              .player = playerRemote,
              .wakeUpWindow = wakeUpWindow,
              .messageBoxes = b.messageBoxes,
+             .inhibitor = b.inhibitor,
              .decimalSeparator = b.decimalSeparator}),
       wakeUpWindow(b.wakeUpView, alarm, b.clock),
       tick({.alarm = alarm,

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/notification_icon.h"
 #include "platform/settings_store.h"
+#include "platform/sleep_inhibitor.h"
 #include "player/player_remote.h"
 #include "tray/tray_callback.h"
 #include "tray/tray_icon.h"
@@ -30,6 +31,7 @@ struct Backends {
   const Clock& clock;
   MessageBoxes& messageBoxes;
   EventPass& events;
+  SleepInhibitor& inhibitor;
   std::string decimalSeparator;
 };
 

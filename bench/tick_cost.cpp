@@ -45,7 +45,9 @@ struct NullSettings final : SettingsStore, Executable {
                    std::string_view) override {}
   std::string Name() const override { return "tick_cost"; }
 };
-struct NullDesktop final : Clock, MessageBoxes, EventPass {
+struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor {
+  void Hold(std::string_view) override {}
+  void Release() override {}
   TimeOfDay Now() const override { return {6, 0, 0}; }
   BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     return BoxAnswer::Cancel;
@@ -72,6 +74,7 @@ int main(int argc, char** argv) {
                    .clock = desktop,
                    .messageBoxes = desktop,
                    .events = desktop,
+                   .inhibitor = desktop,
                    .decimalSeparator = "."});
   if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");

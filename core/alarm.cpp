@@ -104,9 +104,20 @@ void Alarm::Warn(std::string_view message) {
   parts_.messageBoxes.Show(message, "Error", BoxKind::Warning, BoxButtons::Ok);
 }
 
+void Alarm::GiveUp() {
+  state_ = AlarmState::Off;
+  parts_.inhibitor.Release();
+}
+
+// The tip says why the computer stays awake, so the desktop's power menu can tell the user.
 void Alarm::ShowState(const std::string& text, TrayPicture picture) {
   parts_.controls.SetStatus(text);
   parts_.tray.Publish(text, picture);
+  if (state_ == AlarmState::Off) {
+    parts_.inhibitor.Release();
+  } else {
+    parts_.inhibitor.Hold(text);
+  }
 }
 
 }  // namespace dawnquill

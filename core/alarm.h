@@ -6,6 +6,7 @@
 #include "core/window_roles.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/sleep_inhibitor.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
 
@@ -15,7 +16,7 @@ enum class AlarmState : std::int32_t { Off = 0, Armed = 1, Ringing = 2, Snoozing
 
 // The alarm: its state and times, and the four transitions that change the state together with
 // everything the user sees of it: the main window's texts and inputs, the tray, the player and
-// the wake-up window.
+// the wake-up window. While an alarm is pending the computer is kept awake for it.
 class Alarm {
  public:
   struct Parts {
@@ -24,6 +25,7 @@ class Alarm {
     PlayerRemote& player;
     ModalWindow& wakeUpWindow;
     MessageBoxes& messageBoxes;
+    SleepInhibitor& inhibitor;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
   };
 
@@ -36,7 +38,7 @@ class Alarm {
   // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
   void cmdToggleAlarm_Click();
   // The tick's give-up path: off, with nothing shown, as the program ends.
-  void GiveUp() { state_ = AlarmState::Off; }
+  void GiveUp();
 
   // The time read at the last tick; a snooze counts from it.
   void SetNow(const TimeOfDay& now);

@@ -14,8 +14,8 @@ bool AlarmTick::WaitForPlayer() {
   TickWindow& window = parts_.mainWindow;
   window.SetTickTimerEnabled(false);
   while (!parts_.player.Running()) {
-    const BoxAnswer answer = parts_.messageBoxes.Show(kPlayerPrompt, kPlayerTitle,
-                                                      BoxKind::Information, BoxButtons::RetryCancel);
+    const BoxAnswer answer = parts_.messageBoxes.Show(
+        kPlayerPrompt, kPlayerTitle, BoxKind::Information, BoxButtons::RetryCancel);
     // The tray's Exit can end the program while the prompt is open.
     if (window.Unloaded()) return false;
     if (answer == BoxAnswer::Cancel) {

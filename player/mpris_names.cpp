@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-
+#include <vector>
 
 namespace dawnquill::mpris {
 namespace {
@@ -33,12 +33,20 @@ bool IsWakingPlayer(std::string_view busName) {
   return std::find(kNotPlayers.begin(), kNotPlayers.end(), first) == kNotPlayers.end();
 }
 
-std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames) {
-  std::optional<std::string> chosen;
+std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames,
+                                        const std::function<bool(const std::string&)>& canPlay) {
+  std::vector<std::string> players;
   for (const std::string& name : busNames) {
-    if (IsWakingPlayer(name) && (!chosen || name < *chosen)) chosen = name;
+    if (IsWakingPlayer(name)) players.push_back(name);
   }
-  return chosen;
+  if (players.empty()) return std::nullopt;
+  std::sort(players.begin(), players.end());
+  if (players.size() > 1) {
+    for (const std::string& name : players) {
+      if (canPlay(name)) return name;
+    }
+  }
+  return players.front();
 }
 
 Method MethodFor(PlayerCommand command, bool canPause) {

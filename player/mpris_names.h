@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,8 +18,11 @@ inline constexpr std::string_view kNamePrefix = "org.mpris.MediaPlayer2.";
 // playerctld proxy also speak MPRIS but are not the user's music player.
 bool IsWakingPlayer(std::string_view busName);
 
-// The first waking player in sorted order, or nothing.
-std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames);
+// The first waking player in sorted order that can play, or the first of all when none can (a
+// running player is still a running player), or nothing. `canPlay` is asked only when more than
+// one player counts, so that the usual single player costs no question.
+std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames,
+                                        const std::function<bool(const std::string&)>& canPlay);
 
 enum class Method { Previous, Play, Pause, Stop, Next };
 

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingReply>
@@ -30,6 +31,23 @@ bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* pr
 
 }  // namespace
 
+// A player can play when it says so and names a track to play: mpv says it can with an empty
+// playlist, and names no track then.
+bool MprisPlayer::CanPlay(const QString& owner) const {
+  QDBusMessage getAll = QDBusMessage::createMethodCall(
+      owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+      QStringLiteral("GetAll"));
+  getAll.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
+  const QDBusMessage reply =
+      bus_.call(getAll, QDBus::Block, static_cast<int>(kCallTimeout.count()));
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+  const QVariantMap track = qdbus_cast<QVariantMap>(properties.value(QStringLiteral("Metadata")));
+  return properties.value(QStringLiteral("CanPlay")).toBool() &&
+         (track.contains(QStringLiteral("xesam:url")) ||
+          track.contains(QStringLiteral("xesam:title")));
+}
+
 MprisPlayer::MprisPlayer(QDBusConnection bus) : bus_(std::move(bus)) {
   bus_.connect(kBusService, kBusPath, kBusService, QStringLiteral("NameOwnerChanged"), this,
                SLOT(NameOwnerChanged(QString, QString, QString)));
@@ -39,7 +57,7 @@ MprisPlayer::MprisPlayer(QDBusConnection bus) : bus_(std::move(bus)) {
 MprisPlayer::~MprisPlayer() = default;
 
 void MprisPlayer::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
-                                          const QString& newOwner) {
+                                   const QString& newOwner) {
   const std::string key = name.toStdString();
   if (newOwner.isEmpty()) {
     owners_.erase(key);
@@ -67,7 +85,9 @@ bool MprisPlayer::Find() {
   std::vector<std::string> names;
   names.reserve(owners_.size());
   for (const auto& entry : owners_) names.push_back(entry.first);
-  const auto chosen = mpris::ChoosePlayer(names);
+  const auto chosen = mpris::ChoosePlayer(names, [this](const std::string& name) {
+    return CanPlay(QString::fromStdString(owners_[name]));
+  });
   found_ = chosen ? owners_[*chosen] : std::string();
   return !found_.empty();
 }

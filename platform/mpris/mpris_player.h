@@ -38,6 +38,7 @@ class MprisPlayer final : public QObject, public MediaPlayer {
 
  private:
   void ReadPlayersFromBus();
+  bool CanPlay(const QString& owner) const;
   OrgMprisMediaPlayer2PlayerInterface& Proxy();
 
  private Q_SLOTS:

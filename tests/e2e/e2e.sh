@@ -2,11 +2,11 @@
 # DawnQuill end to end on real parts: Xvfb, the trayer tray host (or a stand-in StatusNotifier
 # host), a private session bus, mpv, the real executable with a settings folder of its own,
 # xdotool for the person, and libfaketime to move the program's wall clock.
-#   e2e.sh CASE DAWNQUILL CLOSE_WINDOW FAKE_SNI_WATCHER FAKE_MPRIS_PLAYER SHOTS_DIR
+#   e2e.sh CASE DAWNQUILL TEST_PROGRAMS_DIR SHOTS_DIR
 # Each case has a rig of its own that ends every process it started; exit 77 when Xvfb cannot
 # start here.
 set -uo pipefail
-name=$1 app=$2 close_window=$3 fake_sni_watcher=$4 fake_player=$5 shots=$6
+name=$1 app=$2 bin=$3 shots=$4
 mkdir -p "$shots"
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
 trap rig_cleanup EXIT
@@ -122,7 +122,7 @@ case_ring_late_snooze_and_off() {
   check 30 "the player is silent while ringing" sounding
   check 30 "ringing does not show picture 3" icon_is 3
   import -window "$(wake_window)" "$shots/wake-up-window.png"
-  "$close_window" "$(wake_window)"
+  "$bin/close_window" "$(wake_window)"
   set_clock 07:02:10
   sleep 6  # a tick passes while the wake-up window is open
   ringing || fail "the wake-up window's close button closed it"
@@ -147,7 +147,7 @@ case_tray_hides_and_brings_back() {
   start_app
   check 100 "no main window" main_shown
   arm 12 30 9
-  "$close_window" "$(main_window)"
+  "$bin/close_window" "$(main_window)"
   check 20 "the close button did not hide the armed window" main_hidden
   xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
   sleep 0.6
@@ -169,11 +169,10 @@ case_tray_hides_and_brings_back() {
 # back.
 case_status_notifier_host() {
   rig_start_mpv || fail "mpv did not start"
-  "$fake_sni_watcher" >"$rig_dir/items" &
+  "$bin/fake_sni_watcher" >"$rig_dir/items" &
   rig_pids+=($!)
-  check 50 "the stand-in host did not start" bash -c "dbus-send --session --print-reply \
-    --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
-    string:org.kde.StatusNotifierWatcher | grep -q true"
+  check 50 "the stand-in host did not start" \
+    on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
   start_app
   check 100 "no item registered with the host" test -s "$rig_dir/items"
   local item menu layout
@@ -242,7 +241,7 @@ case_player_missing() {
 # alarm still rings and turns off, and the window answers again.
 case_hanging_player() {
   rig_start_tray
-  "$fake_player" "$rig_dir/calls" --hang org.mpris.MediaPlayer2.stuck &
+  "$bin/fake_mpris_player" "$rig_dir/calls" --hang org.mpris.MediaPlayer2.stuck &
   rig_pids+=($!)
   set_clock 06:59:57
   start_app
@@ -274,6 +273,57 @@ case_memory_flat() {
   echo "resident memory after 100 changes ${before} kB, after 1001 ${after} kB"
   [ "$after" -le $((before * 105 / 100)) ] || fail "resident memory grew by more than 5%"
 }
+
+# Armed, snoozing and ringing hold the session awake with the tip's text; off, Exit and SIGKILL
+# let it go: through the desktop portal on the session bus, or logind on the system bus.
+keeps_awake() {  # keeps_awake portal|logind
+  local holds=$rig_dir/holds bus=$DBUS_SESSION_BUS_ADDRESS out
+  if [ "$1" = logind ]; then
+    out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no system bus"
+    export DBUS_SYSTEM_BUS_ADDRESS=${out%%$'\n'*}
+    rig_pids+=("${out##*$'\n'}")
+    bus=$DBUS_SYSTEM_BUS_ADDRESS
+  fi
+  DBUS_SESSION_BUS_ADDRESS=$bus "$bin/fake_inhibitor" "$1" "$holds" &
+  rig_pids+=($!)
+  check 50 "the stand-in $1 did not start" on_bus "$bus" 'portal.Desktop|login1'
+  rig_start_tray
+  rig_start_mpv || fail "mpv did not start"
+  set_clock 06:59:56
+  start_app
+  check 100 "no main window" main_shown
+  arm 7 0 1
+  check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
+  check 120 "no ring at 7:00" ringing
+  xdotool windowfocus --sync "$(wake_window)" key x
+  check 30 "a snooze does not hold with its own text" holding "Snooze is on - Time: 7:01"
+  click "$(main_window)" 232 160  # "Turn alarm off"
+  check 20 "turning off does not let go" holding
+  arm 7 30 5
+  check 20 "arming again holds nothing" holding "Alarm is on - Time: 7:30"
+  tray_menu 2
+  check 50 "Exit did not end the program" app_ended
+  check 20 "Exit while armed does not let go" holding
+  start_app
+  check 100 "no main window" main_shown
+  arm 8 0 5
+  check 20 "arming holds nothing" holding "Alarm is on - Time: 8:00"
+  kill -KILL "$app_pid"
+  check 20 "the hold outlives the killed program" holding
+}
+on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
+  DBUS_SESSION_BUS_ADDRESS=$1 dbus-send --session --print-reply --dest=org.freedesktop.DBus \
+    /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$2"
+}
+# What is held now is exactly the reason given, or nothing without one.
+holding() {
+  local active
+  active=$(awk '{ r = $0; sub(/^[a-z]+ /, "", r) } /^held / { n[r]++ } /^released / { n[r]-- }
+    END { for (r in n) if (n[r] > 0) print r }' "$rig_dir/holds" 2>/dev/null)
+  [ "$active" = "${1:-}" ]
+}
+case_keeps_awake_portal() { keeps_awake portal; }
+case_keeps_awake_logind() { keeps_awake logind; }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 "case_$name"

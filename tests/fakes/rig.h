@@ -23,7 +23,8 @@ class FakeFormView final : public FormView {
 
   void Load() override {
     texts.clear();
-    for (const Control& control : layout_.controls) texts[std::string(control.name)] = control.caption;
+    for (const Control& control : layout_.controls)
+      texts[std::string(control.name)] = control.caption;
     loaded = true;
     Write("Load");
   }
@@ -87,9 +88,7 @@ class FakeNotificationIcon final : public NotificationIcon {
  public:
   explicit FakeNotificationIcon(Log& log) : log_(log) {}
   void Add(TrayPicture picture, std::string_view tip) override { Write("add", picture, tip); }
-  void Modify(TrayPicture picture, std::string_view tip) override {
-    Write("modify", picture, tip);
-  }
+  void Modify(TrayPicture picture, std::string_view tip) override { Write("modify", picture, tip); }
   void Delete() override { log_.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
   bool hasArea = true;
@@ -168,6 +167,14 @@ class FakeEventPass final : public EventPass {
   Log& log_;
 };
 
+// What is held, and why; empty when nothing is.
+class FakeInhibitor final : public SleepInhibitor {
+ public:
+  void Hold(std::string_view reason) override { held = reason; }
+  void Release() override { held.clear(); }
+  std::string held;
+};
+
 // The whole program on fakes.
 struct Rig {
   explicit Rig(std::string decimalSeparator = ".")
@@ -180,6 +187,7 @@ struct Rig {
                  .clock = clock,
                  .messageBoxes = boxes,
                  .events = events,
+                 .inhibitor = inhibitor,
                  .decimalSeparator = std::move(decimalSeparator)}) {}
 
   // Starts the program and forgets what start-up wrote to the log.
@@ -226,6 +234,7 @@ struct Rig {
   FakeClock clock;
   FakeMessageBoxes boxes{log};
   FakeEventPass events{log};
+  FakeInhibitor inhibitor;
   Program program;
   bool started = false;
 };

@@ -23,14 +23,18 @@ class FakePlayer final : public QDBusVirtualObject {
         canPlay_(canPlay) {}
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-    if (message.member() == QLatin1String("Get") &&
-        message.interface() == QLatin1String("org.freedesktop.DBus.Properties")) {
-      const QString property = message.arguments().value(1).toString();
-      if (property != QLatin1String("CanPause") && property != QLatin1String("CanPlay")) {
-        return false;
+    if (message.interface() == QLatin1String("org.freedesktop.DBus.Properties")) {
+      // Without a track to play it names none.
+      const QVariantMap track{{QStringLiteral("xesam:title"), name_}};
+      const QVariantMap all{{QStringLiteral("CanPause"), canPause_},
+                            {QStringLiteral("CanPlay"), canPlay_},
+                            {QStringLiteral("Metadata"), canPlay_ ? track : QVariantMap()}};
+      if (message.member() == QLatin1String("GetAll")) {
+        return connection.send(message.createReply(all));
       }
-      const bool can = property == QLatin1String("CanPause") ? canPause_ : canPlay_;
-      return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(can))));
+      const QVariant value = all.value(message.arguments().value(1).toString());
+      if (message.member() != QLatin1String("Get") || !value.isValid()) return false;
+      return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
     }
     if (message.interface() != QLatin1String("org.mpris.MediaPlayer2.Player")) return false;
     {

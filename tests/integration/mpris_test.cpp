@@ -102,9 +102,9 @@ TEST_F(MprisTest, TheFirstPlayerInSortedOrderIsUsedAndDecoysNeverAre) {
   EXPECT_FALSE(remote_.Running());  // only decoys on the bus
   EXPECT_FALSE(remote_.Play());
   StartFake({QStringLiteral("org.mpris.MediaPlayer2.vlc")});
-  StartFake({QStringLiteral("org.mpris.MediaPlayer2.audacious")});
-  EXPECT_TRUE(remote_.Play());
-  EXPECT_EQ(Calls(), "audacious Play");
+  StartFake({QStringLiteral("org.mpris.MediaPlayer2.audacious")}, "--no-play");
+  EXPECT_TRUE(remote_.Play());  // the first in order has nothing to play
+  EXPECT_EQ(Calls(), "vlc Play");
 }
 
 TEST_F(MprisTest, ARestartedPlayerIsReachedWithoutAnyReset) {
@@ -146,33 +146,47 @@ TEST(MprisWithoutBus, NoSessionBusMeansNoPlayerAndNoCrash) {
   EXPECT_FALSE(remote.Play());
 }
 
-// The real player: judged by its Position, since mpv's PlaybackStatus is unreliable after Stop.
-TEST_F(MprisTest, MpvPlaysStopsAndPlaysAgain) {
-  const QString a = dir_.filePath(QStringLiteral("a.wav"));
-  const QString b = dir_.filePath(QStringLiteral("b.wav"));
-  for (const QString& tone : {a, b}) {
-    Child sox({"sox", "-n", "-r", "44100", "-c", "2", "-b", "16", tone.toStdString(), "synth", "20",
-               "sine", "440"});
-    ASSERT_TRUE(WaitFor([&] { return !sox.Running(); }));
-  }
-  players_.emplace_back(
-      std::vector<std::string>{"mpv", "--no-config", "--script=/usr/lib/mpv-mpris/mpris.so",
-                               "--no-terminal", "--really-quiet", "--idle=yes", "--keep-open=yes",
-                               "--loop-playlist=inf", "--vo=null", "--no-video", "--ao=null",
-                               "--pause", a.toStdString(), b.toStdString()},
-      Env());
-  const QString name = QStringLiteral("org.mpris.MediaPlayer2.mpv");
+// Real players, judged by their Position, since mpv's PlaybackStatus is unreliable after Stop: an
+// mpv with nothing to play beside one with a tone, which is the one that sounds; it stops, and
+// plays again at the next ring.
+TEST_F(MprisTest, TheMpvWithSomethingToPlayPlaysStopsAndPlaysAgain) {
+  const QString tone = dir_.filePath(QStringLiteral("a.wav"));
+  Child sox({"sox", "-n", "-r", "44100", "-c", "2", "-b", "16", tone.toStdString(), "synth", "20",
+             "sine", "440"});
+  ASSERT_TRUE(WaitFor([&] { return !sox.Running(); }));
+  const auto mpv = [&](std::vector<std::string> files) {
+    std::vector<std::string> argv{"mpv",
+                                  "--no-config",
+                                  "--script=/usr/lib/mpv-mpris/mpris.so",
+                                  "--no-terminal",
+                                  "--really-quiet",
+                                  "--idle=yes",
+                                  "--keep-open=yes",
+                                  "--loop-playlist=inf",
+                                  "--vo=null",
+                                  "--no-video",
+                                  "--ao=null",
+                                  "--pause"};
+    argv.insert(argv.end(), files.begin(), files.end());
+    players_.emplace_back(argv, Env());
+  };
+  mpv({});
+  ASSERT_TRUE(WaitOwned(QStringLiteral("org.mpris.MediaPlayer2.mpv")));
+  mpv({tone.toStdString()});
+  const QString name =
+      QStringLiteral("org.mpris.MediaPlayer2.mpv.instance%1").arg(players_.back().Pid());
   ASSERT_TRUE(WaitOwned(name));
   // A connection of its own: a proxy on a well-known name makes Qt track that name's owner.
   const QDBusConnection probe = QDBusConnection::connectToBus(
       QString::fromStdString(privateBus_.Address()), QStringLiteral("probe"));
-  OrgMprisMediaPlayer2PlayerInterface mpv(name, QStringLiteral("/org/mpris/MediaPlayer2"), probe);
-  ASSERT_TRUE(WaitFor([&] { return mpv.playbackStatus() == QLatin1String("Paused"); }));
+  OrgMprisMediaPlayer2PlayerInterface player(name, QStringLiteral("/org/mpris/MediaPlayer2"),
+                                             probe);
+  ASSERT_TRUE(WaitFor([&] { return player.playbackStatus() == QLatin1String("Paused"); }));
 
   const auto advancing = [&] {
-    const qlonglong before = mpv.position();
+    const qlonglong before = player.position();
     std::this_thread::sleep_for(300ms);
-    return mpv.position() > before;
+    return player.position() > before;
   };
   ASSERT_TRUE(remote_.Play());
   EXPECT_TRUE(WaitFor(advancing, 3s));

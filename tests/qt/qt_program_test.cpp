@@ -123,6 +123,7 @@ struct RealProgram {
                    .clock = rig.clock,
                    .messageBoxes = boxes,
                    .events = rig.events,
+                   .inhibitor = rig.inhibitor,
                    .decimalSeparator = "."}};
   bool ended = false;
   QTimer watchdog;

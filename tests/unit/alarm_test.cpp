@@ -16,20 +16,14 @@ TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
     std::string hourAfter, minuteAfter, delayAfter;
     std::string message;  // empty: armed
   } cases[] = {
-      {"07", "30", "9", "7", "30", "9", ""},
-      {"23", "59", "99", "23", "59", "99", ""},
-      {"", "abc", "1", "0", "0", "1", ""},
-      {"7.6", "0", "9", "8", "0", "9", ""},
+      {"07", "30", "9", "7", "30", "9", ""},         {"23", "59", "99", "23", "59", "99", ""},
+      {"", "abc", "1", "0", "0", "1", ""},           {"7.6", "0", "9", "8", "0", "9", ""},
       {"8.5", "0", "9", "8", "0", "9", ""},     // halves go to the even hour
       {"7.5x", "0", "9", "7.5", "0", "9", ""},  // not numeric: not rounded
-      {"0", "0", "9.", "0", "0", "9", ""},
-      {"24", "zz", "0", "24", "zz", "0", hourMsg},
-      {"-1", "30", "9", "-1", "30", "9", hourMsg},
-      {"23.5", "30", "9", "24", "30", "9", hourMsg},
-      {"7", "59.7", "x", "7", "60", "x", minuteMsg},
-      {"07", "05", "0", "7", "5", "0", delayMsg},
-      {"07", "05", ".5", "7", "5", "0.5", delayMsg},
-      {"07", "05", "100", "7", "5", "100", delayMsg},
+      {"0", "0", "9.", "0", "0", "9", ""},           {"24", "zz", "0", "24", "zz", "0", hourMsg},
+      {"-1", "30", "9", "-1", "30", "9", hourMsg},   {"23.5", "30", "9", "24", "30", "9", hourMsg},
+      {"7", "59.7", "x", "7", "60", "x", minuteMsg}, {"07", "05", "0", "7", "5", "0", delayMsg},
+      {"07", "05", ".5", "7", "5", "0.5", delayMsg}, {"07", "05", "100", "7", "5", "100", delayMsg},
       {"07", "05", "abc", "7", "5", "0", delayMsg},
   };
   for (const auto& c : cases) {
@@ -83,8 +77,10 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
     int hour, minute, delay;
     std::string status;
   } cases[] = {
-      {7, 30, 9, "Snooze is on - Time: 7:39"},  {7, 55, 9, "Snooze is on - Time: 8:04"},
-      {23, 55, 9, "Snooze is on - Time: 0:04"}, {23, 59, 99, "Snooze is on - Time: 1:38"},
+      {7, 30, 9, "Snooze is on - Time: 7:39"},
+      {7, 55, 9, "Snooze is on - Time: 8:04"},
+      {23, 55, 9, "Snooze is on - Time: 0:04"},
+      {23, 59, 99, "Snooze is on - Time: 1:38"},
   };
   for (const auto& c : cases) {
     Rig rig;
@@ -114,6 +110,28 @@ TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndKeepsLongTipsWhole) {
   EXPECT_EQ(rig.Only("tray"), (Log{"tray add 2 Dawnquill", "tray modify 2 Dawnquill"}));
   rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);
   EXPECT_EQ(rig.program.tray.Tip(), std::string(63, 'x'));  // what every notification area takes
+}
+
+// Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
+// program given up, lets it sleep.
+TEST(KeepAwake, HoldsWhileAnAlarmIsPendingWithTheTipAsTheReason) {
+  Rig rig;
+  rig.Start();
+  rig.Arm("7", "0", "5");
+  EXPECT_EQ(rig.inhibitor.held, "Alarm is on - Time: 7:00");
+  rig.wakeUpView.whileModal = [&] {
+    EXPECT_EQ(rig.inhibitor.held, "Alarm!");
+    rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze);
+  };
+  rig.TickAt(7, 0);
+  EXPECT_EQ(rig.inhibitor.held, "Snooze is on - Time: 7:05");
+  rig.program.mainWindow.Click(mw::cmdToggleAlarm);
+  EXPECT_EQ(rig.inhibitor.held, "");
+  rig.Arm("8", "0");
+  rig.player.running = false;
+  rig.boxes.Next(BoxAnswer::Cancel);
+  rig.TickAt(7, 30);
+  EXPECT_EQ(rig.inhibitor.held, "");
 }
 
 }  // namespace

@@ -33,7 +33,9 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
       rig.clock.now = {7, 1, 0};
       rig.player.running = true;
     });
-    rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); };
+    rig.wakeUpView.whileModal = [&] {
+      rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff);
+    };
     tickInTheMinute ? rig.TickAt(7, 0) : rig.TickAt(6, 59);
     EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), tickInTheMinute ? 1u : 0u);
     EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 7),

@@ -27,13 +27,27 @@ TEST(MprisNames, OnlyMediaPlayersWakeTheUser) {
   for (const auto& [name, wakes] : cases) EXPECT_EQ(IsWakingPlayer(name), wakes) << name;
 }
 
-TEST(MprisNames, TheFirstWakingPlayerInSortedOrderIsChosen) {
-  const std::vector<std::string> names{"org.mpris.MediaPlayer2.vlc", ":1.7",
-                                       "org.mpris.MediaPlayer2.chromium.instance1",
-                                       "org.mpris.MediaPlayer2.audacious"};
-  EXPECT_EQ(ChoosePlayer(names), "org.mpris.MediaPlayer2.audacious");
-  const std::vector<std::string> decoys{"org.mpris.MediaPlayer2.kdeconnect.mpris_1"};
-  EXPECT_EQ(ChoosePlayer(decoys), std::nullopt);
+// The first in sorted order that can play; with none able, the first; a lone player is never
+// asked.
+TEST(MprisNames, TheFirstWakingPlayerThatCanPlayIsChosen) {
+  const std::string audacious = "org.mpris.MediaPlayer2.audacious";
+  const std::string vlc = "org.mpris.MediaPlayer2.vlc";
+  const std::vector<std::string> names{vlc, ":1.7", "org.mpris.MediaPlayer2.chromium.instance1",
+                                       audacious};
+  std::vector<std::string> asked;
+  const auto only = [&](const std::string& able) {
+    return [&, able](const std::string& name) {
+      asked.push_back(name);
+      return name == able;
+    };
+  };
+  EXPECT_EQ(ChoosePlayer(names, only(audacious)), audacious);
+  EXPECT_EQ(ChoosePlayer(names, only(vlc)), vlc);
+  EXPECT_EQ(ChoosePlayer(names, only("none")), audacious);
+  asked.clear();
+  EXPECT_EQ(ChoosePlayer(std::vector<std::string>{vlc}, only("none")), vlc);
+  EXPECT_TRUE(asked.empty());
+  EXPECT_EQ(ChoosePlayer(std::vector<std::string>{names[2]}, only("none")), std::nullopt);
 }
 
 }  // namespace

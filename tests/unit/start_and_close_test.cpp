@@ -15,7 +15,10 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
     std::string hour, minute, delayBox;
   } cases[] = {
       {{}, "00", "00", "9"},
-      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}, {Key("SnoozeDelay"), "15"}}, "7.5", " x", "15"},
+      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}, {Key("SnoozeDelay"), "15"}},
+       "7.5",
+       " x",
+       "15"},
       {{{Key("SnoozeDelay"), "7.5"}}, "00", "00", "8"},
       {{{Key("SnoozeDelay"), "8.5"}}, "00", "00", "8"},
       {{{Key("SnoozeDelay"), "09"}}, "00", "00", "9"},
@@ -80,11 +83,14 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     bool ends;
     Log log;
   } cases[] = {
-      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::User); }, false,
+      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::User); },
+       false,
        {"main.Hide"}},
-      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); }, true,
+      {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); },
+       true,
        {"main.Close"}},
-      {[](Rig& r) { r.program.mainWindow.Click(mw::cmdEnd); }, true,
+      {[](Rig& r) { r.program.mainWindow.Click(mw::cmdEnd); },
+       true,
        {"tray modify 2 Alarm is off", "tray delete", "save Hour 7", "save Minute 0",
         "save SnoozeDelay 9", "main.Close"}},
   };

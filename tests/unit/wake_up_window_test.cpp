@@ -24,9 +24,9 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
     std::string control, text;
     bool snoozes;
   } cases[] = {
-      {"cmdSnooze", "a", true},  {"cmdSnooze", " ", true},   {"cmdSnooze", "\r", true},
-      {"cmdSnooze", "\x1b", true}, {"cmdSnooze", "\b", true}, {"cmdSnooze", "", false},
-      {"cmdSnooze", "\t", false}, {"cmdAlarmOff", "a", false},
+      {"cmdSnooze", "a", true},    {"cmdSnooze", " ", true},    {"cmdSnooze", "\r", true},
+      {"cmdSnooze", "\x1b", true}, {"cmdSnooze", "\b", true},   {"cmdSnooze", "", false},
+      {"cmdSnooze", "\t", false},  {"cmdAlarmOff", "a", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.control + " " + c.text);

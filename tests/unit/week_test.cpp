@@ -94,8 +94,9 @@ class Week {
     const Reaction reaction = reactions_.empty() ? Reaction{} : reactions_.front();
     if (!reactions_.empty()) reactions_.erase(reactions_.begin());
     RunUntil(now_ + reaction.afterMinutes * 60);  // ticks nested in the ringing alarm
-    rig_->program.wakeUpWindow.Click(reaction.answer == Answer::Snooze ? wake_up_window::cmdSnooze
-                                                                       : wake_up_window::cmdAlarmOff);
+    rig_->program.wakeUpWindow.Click(reaction.answer == Answer::Snooze
+                                         ? wake_up_window::cmdSnooze
+                                         : wake_up_window::cmdAlarmOff);
   }
 
   void Set() {
