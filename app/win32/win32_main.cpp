@@ -1,0 +1,56 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/program.h"
+#include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_form_view.h"
+#include "platform/win32/win32_notify_icon.h"
+#include "platform/win32/win32_player.h"
+#include "platform/win32/win32_settings_store.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/wake_up/wake_up_window_layout.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+  using namespace dawnquill;
+  InitCommonControls();
+  HICON bell = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  Win32FormView mainView(main_window::Layout(), instance, bell);
+  Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
+  Win32Player player;
+  Win32SettingsStore settings;
+  Win32Executable executable;
+  Win32Clock clock;
+  Win32MessageBoxes messageBoxes;
+  Win32EventPass events;
+  Win32NotifyIcon notifyIcon(instance);
+  Win32SleepInhibitor inhibitor;
+
+  Program program({.mainView = mainView,
+                   .wakeUpView = wakeUpView,
+                   .player = player,
+                   .notificationIcon = notifyIcon,
+                   .settings = settings,
+                   .executable = executable,
+                   .clock = clock,
+                   .messageBoxes = messageBoxes,
+                   .events = events,
+                   .inhibitor = inhibitor,
+                   .decimalSeparator = LocaleDecimalSeparator()});
+  notifyIcon.SetEvents(&program.trayCallback);
+  mainView.SetEvents(&program.mainWindow);
+  wakeUpView.SetEvents(&program.wakeUpWindow);
+  mainView.SetOnClosed([] { PostQuitMessage(0); });
+
+  // A player prompt cancelled during start-up ends the program before any loop runs.
+  if (!program.mainWindow.Start()) return 0;
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (!Win32FormView::DialogKeys(message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  return 0;
+}

@@ -1,0 +1,51 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <windows.h>
+
+namespace dawnquill {
+
+BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                                  BoxButtons buttons) {
+  const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
+                     (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
+  switch (MessageBoxA(nullptr, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
+    case IDOK:
+      return BoxAnswer::Ok;
+    case IDRETRY:
+      return BoxAnswer::Retry;
+    default:
+      return BoxAnswer::Cancel;
+  }
+}
+
+void Win32EventPass::DoEvents() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that waits for it
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+TimeOfDay Win32Clock::Now() const {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wHour, now.wMinute, now.wSecond};
+}
+
+void Win32SleepInhibitor::Hold(std::string_view /*reason*/) {
+  SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
+}
+
+void Win32SleepInhibitor::Release() { SetThreadExecutionState(ES_CONTINUOUS); }
+
+std::string LocaleDecimalSeparator() {
+  char separator[8] = ".";
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+  return separator;
+}
+
+}  // namespace dawnquill
