@@ -9,16 +9,7 @@ namespace dawnquill {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-enum class ControlKind {
-  Timer,
-  PushButton,
-  Frame,
-  TextBox,
-  Label,
-  ComboBox,
-  Menu,
-  MenuItem
-};
+enum class ControlKind { Timer, PushButton, Frame, TextBox, Label, ComboBox, Menu, MenuItem };
 
 struct Font {
   std::string_view face{};  // empty: the platform's default font

@@ -26,11 +26,12 @@ int main(int argc, char** argv) {
   constexpr std::uint32_t kMaskRow = 4;  // 16 bits, padded to 32
   constexpr std::uint32_t kImage = 40 + kSize * kSize * 4 + kSize * kMaskRow;
   std::vector<std::uint8_t> out;
-  Put(out, 0, 2), Put(out, 1, 2), Put(out, 1, 2);                  // icon file, one image
-  Put(out, kSize, 1), Put(out, kSize, 1), Put(out, 0, 2);           // 16 x 16, no palette
+  Put(out, 0, 2), Put(out, 1, 2), Put(out, 1, 2);          // icon file, one image
+  Put(out, kSize, 1), Put(out, kSize, 1), Put(out, 0, 2);  // 16 x 16, no palette
   Put(out, 1, 2), Put(out, 32, 2), Put(out, kImage, 4), Put(out, 22, 4);
-  Put(out, 40, 4), Put(out, kSize, 4), Put(out, kSize * 2, 4);      // header: twice the height
-  Put(out, 1, 2), Put(out, 32, 2), Put(out, 0, 4), Put(out, kSize * kSize * 4 + kSize * kMaskRow, 4);
+  Put(out, 40, 4), Put(out, kSize, 4), Put(out, kSize * 2, 4);  // header: twice the height
+  Put(out, 1, 2), Put(out, 32, 2), Put(out, 0, 4),
+      Put(out, kSize * kSize * 4 + kSize * kMaskRow, 4);
   Put(out, 0, 4), Put(out, 0, 4), Put(out, 0, 4), Put(out, 0, 4);
   for (int row = kSize - 1; row >= 0; --row) {  // bottom row first
     for (int column = 0; column < kSize; ++column) {

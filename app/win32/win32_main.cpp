@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include "app/program.h"
 #include "platform/win32/win32_desktop.h"

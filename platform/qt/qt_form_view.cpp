@@ -15,6 +15,7 @@
 #include <QValidator>
 
 #include "platform/qt/qt_text.h"
+#include "ui/text_room.h"
 
 namespace dawnquill {
 
@@ -125,30 +126,17 @@ void QtFormView::Build() {
   SetTabOrder();
 }
 
-// The layout was made for a narrow 8-point face. Where the desktop's default font is wider, the
-// window's font is made smaller until every caption, and every text the program will write,
-// fits its control instead of being cut off.
+// Where the desktop's default font is wider than the one the layout was made for, the window's
+// font is made smaller until the texts fit their controls instead of being cut off.
 void QtFormView::FitWindowFont() {
   constexpr qreal kSmallest = 6.5;
   QFont font = window_->font();
+  const std::vector<TextRoom> texts = TextsToFit(layout_);
   const auto fits = [&](const QFont& candidate) {
     const QFontMetrics metrics(candidate);
-    for (const Control& control : layout_.controls) {
-      if (!control.font.face.empty()) continue;
-      int padding = 0;
-      if (control.kind == ControlKind::PushButton) {
-        padding = 8;
-      } else if (control.kind == ControlKind::Frame) {
-        padding = 16;
-      } else if (control.kind != ControlKind::Label) {
-        continue;
-      }
-      const int room = control.width / kTwipsPerPixel - padding;
-      for (const std::string_view text : {control.caption, control.widestText}) {
-        if (metrics.horizontalAdvance(Utf8(text)) > room) return false;
-      }
-    }
-    return true;
+    return std::all_of(texts.begin(), texts.end(), [&](const TextRoom& text) {
+      return metrics.horizontalAdvance(Utf8(text.text)) <= text.pixels;
+    });
   };
   while (!fits(font) && font.pointSizeF() > kSmallest) font.setPointSizeF(font.pointSizeF() - 0.5);
   window_->setFont(font);

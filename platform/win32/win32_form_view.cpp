@@ -1,10 +1,13 @@
 #include "platform/win32/win32_form_view.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include <commctrl.h>
+
+#include "ui/text_room.h"
 
 namespace dawnquill {
 namespace {
@@ -49,8 +52,7 @@ void Win32FormView::Load() {
 
 void Win32FormView::Build() {
   const DWORD style =
-      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN |
-      (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
   // A tool window has no task bar button.
   const DWORD exStyle = layout_.taskbarButton ? 0 : WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
   RECT frame{0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
@@ -60,7 +62,7 @@ void Win32FormView::Build() {
                             frame.bottom - frame.top, nullptr, nullptr, instance_, this);
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  const auto defaultFont = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
+  const auto defaultFont = reinterpret_cast<WPARAM>(FitFont());
   int id = kFirstId;
   for (const ::dawnquill::Control& control : layout_.controls) {
     Item& item = items_[id] = Item{std::string(control.name), &control};
@@ -85,14 +87,13 @@ void Win32FormView::Build() {
         break;
       case ControlKind::MenuItem:
         if (const auto menu = menus_.find(control.container); menu != menus_.end()) {
-          AppendMenuA(menu->second, caption == "-" ? MF_SEPARATOR : MF_STRING, id,
-                      caption.c_str());
+          AppendMenuA(menu->second, caption == "-" ? MF_SEPARATOR : MF_STRING, id, caption.c_str());
         }
         break;
       case ControlKind::PushButton:
         windowClass = "BUTTON";
-        controlStyle |= WS_TABSTOP | (control.name == layout_.defaultButton ? BS_DEFPUSHBUTTON
-                                                                             : BS_PUSHBUTTON);
+        controlStyle |=
+            WS_TABSTOP | (control.name == layout_.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         break;
       case ControlKind::Frame:
         windowClass = "BUTTON";
@@ -114,10 +115,10 @@ void Win32FormView::Build() {
         break;
     }
     if (windowClass != nullptr) {
-      item.window = CreateWindowExA(controlExStyle, windowClass, caption.c_str(), controlStyle,
-                                    left, top, Pixels(control.width), height, window_,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                    nullptr);
+      item.window =
+          CreateWindowExA(controlExStyle, windowClass, caption.c_str(), controlStyle, left, top,
+                          Pixels(control.width), height, window_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
       WPARAM font = defaultFont;
       if (!control.font.face.empty()) {
         HFONT& made = fonts_[item.name];
@@ -161,6 +162,32 @@ void Win32FormView::SetTabOrder() {
     if (item.control->kind == ControlKind::Frame) {
       SetWindowPos(item.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+  }
+}
+
+// The desktop's dialog font, made smaller where it is wider than the one the layout was made for,
+// until the texts fit their controls instead of being cut off.
+HFONT Win32FormView::FitFont() {
+  LOGFONTA face{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  const std::vector<TextRoom> texts = TextsToFit(layout_);
+  HDC screen = GetDC(window_);
+  constexpr LONG kSmallest = 8;  // pixels
+  for (;;) {
+    HFONT font = CreateFontIndirectA(&face);
+    HGDIOBJ before = SelectObject(screen, font);
+    const bool fits = std::all_of(texts.begin(), texts.end(), [&](const TextRoom& text) {
+      SIZE size{};
+      GetTextExtentPoint32A(screen, text.text.data(), static_cast<int>(text.text.size()), &size);
+      return size.cx <= text.pixels;
+    });
+    SelectObject(screen, before);
+    if (fits || std::abs(face.lfHeight) <= kSmallest) {
+      ReleaseDC(window_, screen);
+      return fonts_[""] = font;
+    }
+    DeleteObject(font);
+    face.lfHeight += face.lfHeight < 0 ? 1 : -1;
   }
 }
 
@@ -294,8 +321,8 @@ void Win32FormView::PopupMenu(std::string_view menu) {
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(window_);  // or the menu would not close when the user clicks elsewhere
-  const int id = TrackPopupMenu(found->second, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD,
-                                at.x, at.y, 0, window_, nullptr);
+  const int id = TrackPopupMenu(found->second, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x,
+                                at.y, 0, window_, nullptr);
   PostMessageA(window_, WM_NULL, 0, 0);
   const Item* item = ItemById(id);
   if (item != nullptr && Live()) events_->MenuClick(item->name, item->control->index);
@@ -355,6 +382,9 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
+    case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_ENDSESSION:
       if (wParam != 0 && Live()) events_->CloseRequested(CloseReason::SessionEnd);
       return 0;
@@ -372,8 +402,8 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // Buttons hand every key but Tab to the window as text, so that any key can snooze; Enter
 // presses a focused button that had no use for it, and the arrows move nothing.
-LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR data) {
   auto* self = reinterpret_cast<Win32FormView*>(data);
   switch (message) {
     case WM_GETDLGCODE: {

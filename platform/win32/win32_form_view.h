@@ -56,6 +56,7 @@ class Win32FormView final : public FormView {
                                      UINT_PTR id, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
+  HFONT FitFont();
   void Destroy();
   void Centre();
   void SetTabOrder();
@@ -71,7 +72,7 @@ class Win32FormView final : public FormView {
   HWND window_ = nullptr;
   std::map<int, Item> items_;  // by control id
   std::map<std::string, HMENU, std::less<>> menus_;
-  std::map<std::string, HFONT, std::less<>> fonts_;
+  std::map<std::string, HFONT, std::less<>> fonts_;  // by control, "" the window's own
   bool closed_ = true;
   bool shown_ = false;  // since the last load: the first showing centres the window
 };

@@ -84,8 +84,7 @@ void Win32NotifyIcon::Delete() {
 LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr &&
-      wParam == kId) {
+  if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr && wParam == kId) {
     if (lParam == WM_LBUTTONDBLCLK) self->events_->Activated();
     if (lParam == WM_RBUTTONUP) self->events_->MenuRequested();
     return 0;

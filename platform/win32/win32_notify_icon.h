@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "platform/notification_icon.h"
 

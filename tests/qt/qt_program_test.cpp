@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/fast_layout.h"
 #include "fakes/rig.h"
 #include "platform/qt/qt_form_view.h"
 #include "platform/qt/qt_session_end.h"
@@ -23,19 +24,6 @@ namespace {
 
 namespace mw = main_window;
 namespace wu = wake_up_window;
-
-// A window's control table with its timers sped up.
-struct FastLayout {
-  FastLayout(const FormLayout& real, int interval) : layout(real) {
-    controls.assign(real.controls.begin(), real.controls.end());
-    for (Control& control : controls) {
-      if (control.kind == ControlKind::Timer) control.interval = interval;
-    }
-    layout.controls = controls;
-  }
-  std::vector<Control> controls;
-  FormLayout layout;
-};
 
 // A message box is a nested event loop, as in the real program; each box runs the next step of
 // the script once it has been open for a moment, then gives that step's answer.
@@ -92,7 +80,9 @@ struct RealProgram {
     watchdog.start(6000);
   }
 
-  bool Ringing() const { return wakeUpView.Window() != nullptr && wakeUpView.Window()->isVisible(); }
+  bool Ringing() const {
+    return wakeUpView.Window() != nullptr && wakeUpView.Window()->isVisible();
+  }
   void SetInputs(const char* hour, const char* minute, const char* delay) {
     mainView.SetText(mw::cmbHour, hour);
     mainView.SetText(mw::cmbMin, minute);
@@ -148,7 +138,10 @@ TEST(Program, TicksGoOnWhileRingingSoALateSnoozeRingsAgain) {
          logged = p.rig.log.size();
        }},
       {[&] { return p.rig.log.size() > logged; }, [&] { p.Click(p.wakeUpView, wu::cmdSnooze); }},
-      {[&] { return !p.Ringing(); }, [&] { p.rig.clock.now = {7, 3, 0}; }},
+      {[&] { return !p.Ringing(); },
+       [&] {
+         p.rig.clock.now = {7, 3, 0};
+       }},
       {[&] { return p.Ringing(); }, [&] { p.Click(p.wakeUpView, wu::cmdAlarmOff); }},
   });
   EXPECT_TRUE(RunUntil(script)) << "stopped before step " << script.Reached();

@@ -1,8 +1,7 @@
 # The Windows program's tests, under Wine: one fresh prefix and one Xvfb for the whole run, made
 # by a fixture and ended by another; ctest runs each test through wine.sh.
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/win32/wine.sh.in ${CMAKE_CURRENT_BINARY_DIR}/wine.sh @ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 set(wine_dir ${CMAKE_CURRENT_BINARY_DIR}/wine)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/win32/wine.sh.in ${CMAKE_CURRENT_BINARY_DIR}/wine.sh @ONLY)
 
 add_test(NAME wine_up COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine_up.sh ${wine_dir})
 set_tests_properties(wine_up PROPERTIES FIXTURES_SETUP wine SKIP_RETURN_CODE 77 TIMEOUT 120)
@@ -13,8 +12,10 @@ add_executable(stub_player win32/stub_player.cpp)
 add_executable(win32_tests win32/win32_back_ends_test.cpp win32/win32_kit_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE dawnquill_win32 version GTest::gtest GTest::gtest_main)
-target_compile_definitions(win32_tests PRIVATE DAWNQUILL_EXE="$<TARGET_FILE_NAME:DawnQuill>")
+target_compile_definitions(win32_tests PRIVATE DAWNQUILL_EXE="$<TARGET_FILE:DawnQuill>")
 
+set_target_properties(core_tests win32_tests PROPERTIES
+                      CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win32_tests COMMAND win32_tests)
 add_test(NAME win32_e2e COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${CMAKE_BINARY_DIR}

@@ -1,0 +1,44 @@
+// A stand-in for the player: a window of the player's class that appends "wParam lParam" to a
+// log file for every WM_COMMAND it is sent, and closes after a minute at the latest.
+//   stub_player LOGFILE
+#include <cstdio>
+
+#include <windows.h>
+
+namespace {
+
+const char* logPath = nullptr;
+
+LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    if (std::FILE* log = std::fopen(logPath, "ab")) {
+      std::fprintf(log, "%llu %lld\n", static_cast<unsigned long long>(wParam),
+                   static_cast<long long>(lParam));
+      std::fclose(log);
+    }
+    return 0;
+  }
+  if (message == WM_TIMER || message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  logPath = argv[1];
+  WNDCLASSA playerClass{};
+  playerClass.lpfnWndProc = Player;
+  playerClass.hInstance = GetModuleHandleA(nullptr);
+  playerClass.lpszClassName = "Winamp v1.x";
+  if (!RegisterClassA(&playerClass)) return 1;
+  HWND window = CreateWindowExA(0, "Winamp v1.x", "stub player", WS_OVERLAPPED, 0, 0, 100, 100,
+                                nullptr, nullptr, playerClass.hInstance, nullptr);
+  SetTimer(window, 1, 60000, nullptr);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+  return 0;
+}

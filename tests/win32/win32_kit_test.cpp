@@ -1,0 +1,105 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "fakes/fast_layout.h"
+#include "platform/win32/win32_form_view.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/wake_up/wake_up_window_layout.h"
+
+namespace dawnquill::testing {
+namespace {
+
+struct Recorder final : FormEvents {
+  bool CloseRequested(CloseReason reason) override {
+    closes.push_back(reason);
+    return false;
+  }
+  void Click(std::string_view control) override { clicks.emplace_back(control); }
+  void Timer(std::string_view /*timer*/) override {
+    if (onTimer) onTimer();
+  }
+  std::vector<CloseReason> closes;
+  std::vector<std::string> clicks;
+  std::function<void()> onTimer;
+};
+
+SIZE ClientSize(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+// Both windows at their sizes; the frame's close reaches the program as the user's; the delay
+// box takes two typed characters but shows a longer text the program writes; Enter's default
+// button is the toggle.
+TEST(Win32Kit, WindowsKeepTheirSizesCloseReasonsDefaultButtonAndTextLimit) {
+  Recorder events;
+  Win32FormView main(main_window::Layout(), GetModuleHandleA(nullptr), nullptr);
+  Win32FormView wakeUp(wake_up_window::Layout(), GetModuleHandleA(nullptr), nullptr);
+  main.SetEvents(&events);
+  main.Load();
+  main.Show();
+  wakeUp.Load();
+  EXPECT_EQ(ClientSize(main.Window()).cx, 289);
+  EXPECT_EQ(ClientSize(main.Window()).cy, 185);
+  EXPECT_EQ(ClientSize(wakeUp.Window()).cx, 313);
+  EXPECT_EQ(ClientSize(wakeUp.Window()).cy, 201);
+  EXPECT_TRUE(GetWindowLongA(main.Window(), GWL_STYLE) & WS_MINIMIZEBOX);
+  EXPECT_FALSE(GetWindowLongA(wakeUp.Window(), GWL_STYLE) & WS_MINIMIZEBOX);
+  EXPECT_EQ(wakeUp.Text(wake_up_window::lblClock), "00:00:00");
+
+  SendMessageA(main.Window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(events.closes, std::vector<CloseReason>{CloseReason::User});
+  const LRESULT defaultId = SendMessageA(main.Window(), DM_GETDEFID, 0, 0);
+  EXPECT_EQ(LOWORD(defaultId), GetDlgCtrlID(main.Control(main_window::cmdToggleAlarm)));
+
+  HWND delay = main.Control(main_window::txtSnoozeDelay);
+  SetWindowTextA(delay, "");
+  for (const char key : {'1', '2', '3'}) SendMessageA(delay, WM_CHAR, key, 0);
+  EXPECT_EQ(main.Text(main_window::txtSnoozeDelay), "12");
+  main.SetText(main_window::txtSnoozeDelay, "100");
+  EXPECT_EQ(main.Text(main_window::txtSnoozeDelay), "100");
+}
+
+// The alarm tick rings inside its own timer handler and waits there in the wake-up window's
+// loop; the tick must keep firing meanwhile, and the main window takes no input.
+TEST(Win32Kit, ATimerFiresAgainInsideANestedLoopRunFromItsOwnHandler) {
+  FastLayout fast(main_window::Layout(), 20);
+  Recorder mainEvents;
+  Recorder wakeUpEvents;
+  Win32FormView main(fast.layout, GetModuleHandleA(nullptr), nullptr);
+  Win32FormView wakeUp(wake_up_window::Layout(), GetModuleHandleA(nullptr), nullptr);
+  main.SetEvents(&mainEvents);
+  wakeUp.SetEvents(&wakeUpEvents);
+  main.Load();
+  main.Show();
+  int ticks = 0;
+  int clockTicks = 0;  // a test that fails must not hang in the nested loop
+  wakeUpEvents.onTimer = [&] {
+    if (++clockTicks > 15) wakeUp.Close();
+  };
+  bool mainEnabledWhileModal = true;
+  mainEvents.onTimer = [&] {
+    if (++ticks == 1) {
+      wakeUp.Load();
+      wakeUp.ShowModal();  // returns once the nested ticks have closed it
+    } else if (ticks == 6) {
+      mainEnabledWhileModal = IsWindowEnabled(main.Window());
+      wakeUp.Close();
+    }
+  };
+  const DWORD start = GetTickCount();
+  MSG message;
+  while (ticks < 6 && GetTickCount() - start < 5000 && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    DispatchMessageA(&message);
+  }
+  EXPECT_GE(ticks, 6);
+  EXPECT_FALSE(mainEnabledWhileModal);
+  EXPECT_TRUE(IsWindowEnabled(main.Window()));
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
