@@ -1,5 +1,6 @@
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "app/program.h"
 #include "platform/win32/win32_desktop.h"

@@ -3,8 +3,9 @@
 #include <array>
 #include <string_view>
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "platform/notification_icon.h"
 

@@ -2,8 +2,9 @@
 #include <sstream>
 #include <vector>
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "fakes/rig.h"
 #include "platform/win32/win32_desktop.h"

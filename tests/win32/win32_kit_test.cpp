@@ -1,8 +1,9 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "fakes/fast_layout.h"
 #include "platform/win32/win32_form_view.h"

@@ -37,6 +37,8 @@ void MainWindowControls::SetToggleCaption(std::string_view caption) {
   view_.SetText(mw::cmdToggleAlarm, caption);
 }
 
-void MainWindowControls::SetStatus(std::string_view status) { view_.SetText(mw::lblStatus, status); }
+void MainWindowControls::SetStatus(std::string_view status) {
+  view_.SetText(mw::lblStatus, status);
+}
 
 }  // namespace dawnquill
