@@ -178,17 +178,24 @@ class FakeInhibitor final : public SleepInhibitor {
 // The whole program on fakes.
 struct Rig {
   explicit Rig(std::string decimalSeparator = ".")
-      : program({.mainView = mainView,
-                 .wakeUpView = wakeUpView,
-                 .player = player,
-                 .notificationIcon = icon,
-                 .settings = settings,
-                 .executable = executable,
-                 .clock = clock,
-                 .messageBoxes = boxes,
-                 .events = events,
-                 .inhibitor = inhibitor,
-                 .decimalSeparator = std::move(decimalSeparator)}) {}
+      : separator(std::move(decimalSeparator)),
+        program(BackendsWith(mainView, wakeUpView, player, boxes)) {}
+
+  // The rig's back ends, with other windows, player or message boxes in their place.
+  Backends BackendsWith(FormView& main, FormView& wakeUp, MediaPlayer& mediaPlayer,
+                        MessageBoxes& messageBoxes) {
+    return {.mainView = main,
+            .wakeUpView = wakeUp,
+            .player = mediaPlayer,
+            .notificationIcon = icon,
+            .settings = settings,
+            .executable = executable,
+            .clock = clock,
+            .messageBoxes = messageBoxes,
+            .events = events,
+            .inhibitor = inhibitor,
+            .decimalSeparator = separator};
+  }
 
   // Starts the program and forgets what start-up wrote to the log.
   void Start() {
@@ -208,11 +215,11 @@ struct Rig {
     clock.now = {hour, minute, second};
     program.mainWindow.Timer(main_window::TimerAlarm);
   }
-  // Rings at the next tick and lets `user` act on the open wake-up window.
-  void RingAnd(std::function<void()> user, int hour = 6, int minute = 0) {
-    Arm(std::to_string(hour), std::to_string(minute));
+  // Rings at 6:00 and lets `user` act on the open wake-up window.
+  void RingAnd(std::function<void()> user) {
+    Arm("6", "0");
     wakeUpView.whileModal = std::move(user);
-    TickAt(hour, minute);
+    TickAt(6, 0);
   }
   std::string Main(std::string_view control) const { return mainView.Text(control); }
   AlarmState State() const { return program.alarm.State(); }
@@ -235,6 +242,7 @@ struct Rig {
   FakeMessageBoxes boxes{log};
   FakeEventPass events{log};
   FakeInhibitor inhibitor;
+  std::string separator;
   Program program;
   bool started = false;
 };

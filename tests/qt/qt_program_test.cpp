@@ -104,17 +104,7 @@ struct RealProgram {
   QtFormView wakeUpView{wakeUpLayout.layout};
   Rig rig;
   ScriptedBoxes boxes;
-  Program program{{.mainView = mainView,
-                   .wakeUpView = wakeUpView,
-                   .player = rig.player,
-                   .notificationIcon = rig.icon,
-                   .settings = rig.settings,
-                   .executable = rig.executable,
-                   .clock = rig.clock,
-                   .messageBoxes = boxes,
-                   .events = rig.events,
-                   .inhibitor = rig.inhibitor,
-                   .decimalSeparator = "."}};
+  Program program{rig.BackendsWith(mainView, wakeUpView, rig.player, boxes)};
   bool ended = false;
   QTimer watchdog;
 };

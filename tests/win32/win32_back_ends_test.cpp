@@ -91,17 +91,7 @@ TEST(Win32Player, TheRingPlaysAndOnlyARingingAlarmIsStopped) {
   ASSERT_NE(stubs.Start("ring.log"), 0u);
   Rig rig;
   Win32Player player;
-  Program program({.mainView = rig.mainView,
-                   .wakeUpView = rig.wakeUpView,
-                   .player = player,
-                   .notificationIcon = rig.icon,
-                   .settings = rig.settings,
-                   .executable = rig.executable,
-                   .clock = rig.clock,
-                   .messageBoxes = rig.boxes,
-                   .events = rig.events,
-                   .inhibitor = rig.inhibitor,
-                   .decimalSeparator = "."});
+  Program program(rig.BackendsWith(rig.mainView, rig.wakeUpView, player, rig.boxes));
   ASSERT_TRUE(program.mainWindow.Start());
   const auto toggle = [&] { program.mainWindow.Click(main_window::cmdToggleAlarm); };
   rig.SetInputs("6", "0", "9");
