@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   QtMessageBoxes messageBoxes;
   QtEventPass events;
   QtNotifyIcon notifyIcon;
-  DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus(), QDBusConnection::systemBus());
+  DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,

@@ -50,7 +50,7 @@ DBusSleepInhibitor::Lock DBusSleepInhibitor::HoldWithLogind(const QString& reaso
       QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
   call.setArguments(
       {QStringLiteral("idle"), QStringLiteral("DawnQuill"), reason, QStringLiteral("block")});
-  const QDBusMessage reply = Call(system_, call);
+  const QDBusMessage reply = Call(QDBusConnection::systemBus(), call);
   Lock hold;
   if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
     hold.logindLock = reply.arguments().constFirst().value<QDBusUnixFileDescriptor>();

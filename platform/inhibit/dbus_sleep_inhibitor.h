@@ -15,8 +15,8 @@ namespace dawnquill {
 // ends with Release, the object, or the process.
 class DBusSleepInhibitor final : public SleepInhibitor {
  public:
-  DBusSleepInhibitor(QDBusConnection session, QDBusConnection system)
-      : session_(std::move(session)), system_(std::move(system)) {}
+  // The system bus is reached only when the session has no portal.
+  explicit DBusSleepInhibitor(QDBusConnection session) : session_(std::move(session)) {}
   ~DBusSleepInhibitor() override { Release(); }
   DBusSleepInhibitor(const DBusSleepInhibitor&) = delete;
   DBusSleepInhibitor& operator=(const DBusSleepInhibitor&) = delete;
@@ -35,7 +35,6 @@ class DBusSleepInhibitor final : public SleepInhibitor {
   void Close(Lock& hold);
 
   QDBusConnection session_;
-  QDBusConnection system_;
   Lock held_;
   QString reason_;
 };
