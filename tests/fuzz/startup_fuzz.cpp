@@ -30,8 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze); };
   rig.Start();
   rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
-  if (rig.State() == AlarmState::Armed) {  // the boxes now show the armed time's number texts
-    rig.TickAt(std::stoi(rig.Main(main_window::cmbHour)), std::stoi(rig.Main(main_window::cmbMin)));
+  if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
+    const std::string status = rig.Main(main_window::lblStatus);
+    const std::size_t colon = status.rfind(':');
+    rig.TickAt(std::stoi(status.substr(status.rfind(' ', colon) + 1)),
+               std::stoi(status.substr(colon + 1)));
     if (rig.State() != AlarmState::Snoozing) std::abort();
   }
   rig.program.mainWindow.cmdEnd_Click();
