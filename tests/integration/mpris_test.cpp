@@ -182,6 +182,9 @@ TEST_F(MprisTest, TheMpvWithSomethingToPlayPlaysStopsAndPlaysAgain) {
   OrgMprisMediaPlayer2PlayerInterface player(name, QStringLiteral("/org/mpris/MediaPlayer2"),
                                              probe);
   ASSERT_TRUE(WaitFor([&] { return player.playbackStatus() == QLatin1String("Paused"); }));
+  // Chosen once it has loaded its tone.
+  const std::string owner = bus_.interface()->serviceOwner(name).value().toStdString();
+  ASSERT_TRUE(WaitFor([&] { return remote_.Running() && player_->Found() == owner; }));
 
   const auto advancing = [&] {
     const qlonglong before = player.position();
