@@ -48,7 +48,7 @@ wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
 pids+=($!)
 wait_for 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
 # The alarm minute must not run out while the program starts.
-[ "$(date +%S)" -lt 45 ] || sleep $((62 - $(date +%S)))
+[ "$(date +%S)" -lt 35 ] || sleep $((62 - $(date +%S)))
 hour=$(date +%-H) minute=$(date +%-M)
 wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
 pids+=($!)
