@@ -31,7 +31,6 @@ class QtNotifyIcon final : public QObject, public NotificationIcon {
   void Delete() override { icon_.hide(); }
   bool HasNotificationArea() const override;
 
-  QSystemTrayIcon& Icon() { return icon_; }
 
  private:
   void Apply(TrayPicture picture, std::string_view tip);

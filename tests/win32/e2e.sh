@@ -13,10 +13,9 @@ shots=$build/screenshots
 mkdir -p "$shots"
 log=$dir/player.log
 rm -f "$log"
-pids=()
+source "$(dirname "$0")/../../tools/desktop-rig.sh"
 cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rig_cleanup
   wineserver -k 2>/dev/null
 }
 trap cleanup EXIT
@@ -25,15 +24,7 @@ fail() {
   import -window root "$shots/windows-failed.png"
   exit 1
 }
-wait_for() {  # wait_for TENTHS COMMAND...
-  local tenths=$1
-  shift
-  for _ in $(seq "$tenths"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  "$@" >/dev/null 2>&1
-}
-window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-shown() { test -n "$(window "$1")"; }
-gone() { ! shown "$1"; }
+gone() { ! rig_window_shown "$1"; }
 docked() {  # an icon of the program's whose parent is the tray host
   local w
   for w in $(xdotool search --all --name '' 2>/dev/null); do
@@ -45,32 +36,32 @@ docked() {  # an icon of the program's whose parent is the tray host
 }
 
 wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
+rig_pids+=($!)
+rig_wait 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
 # The alarm minute must not run out while the program starts.
 [ "$(date +%S)" -lt 35 ] || sleep $((62 - $(date +%S)))
 hour=$(date +%-H) minute=$(date +%-M)
 wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
-pids+=($!)
-wait_for 200 shown DawnQuill || fail "no main window"
-wait_for 50 docked || fail "the icon did not dock in the tray"
-main=$(window DawnQuill)
+rig_pids+=($!)
+rig_wait 200 rig_window_shown DawnQuill || fail "no main window"
+rig_wait 50 docked || fail "the icon did not dock in the tray"
+main=$(rig_window DawnQuill)
 import -window "$main" "$shots/windows-main-window.png"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+a type "$hour"
 xdotool key Tab ctrl+a type "$minute"
 xdotool key Tab ctrl+a type 9
 xdotool key Return
-wait_for 100 shown 'Dawnquill - Wake up!' || fail "no ring in the armed minute"
+rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring in the armed minute"
 sleep 0.5
-import -window "$(window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
+import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
 [ "$(cat "$log" 2>/dev/null)" = "40045 0" ] || fail "the player was not told to play: $(cat "$log")"
-xdotool windowfocus --sync "$(window 'Dawnquill - Wake up!')" key x
-wait_for 50 gone 'Dawnquill - Wake up!' || fail "a key did not snooze"
+xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
+rig_wait 50 gone 'Dawnquill - Wake up!' || fail "a key did not snooze"
 [ "$(tr '\n' ' ' <"$log")" = "40045 0 40047 0 " ] || fail "the snooze did not stop: $(cat "$log")"
 xdotool mousemove --window "$main" 56 160 click 1  # "Exit"
-wait_for 50 gone DawnQuill || fail "Exit did not end the program"
-wait_for 30 bash -c "wine reg query 'HKCU\\Software\\VB and VBA Program Settings\\DawnQuill\\Settings' \
+rig_wait 50 gone DawnQuill || fail "Exit did not end the program"
+rig_wait 30 bash -c "wine reg query 'HKCU\\Software\\VB and VBA Program Settings\\DawnQuill\\Settings' \
   2>/dev/null | tr -d '\r' | grep -q 'SnoozeDelay    REG_SZ    9'" ||
   fail "the settings are not in the registry"
 wine reg query 'HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings' 2>/dev/null | tr -d '\r'
