@@ -24,6 +24,4 @@ add_test(NAME win32_imports
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/imports.sh $<TARGET_FILE:DawnQuill>)
 set_tests_properties(core_tests win32_tests win32_e2e PROPERTIES FIXTURES_REQUIRED wine
                      SKIP_RETURN_CODE 77 TIMEOUT 120)
-# The player's window class is one for the whole Wine session.
-set_tests_properties(win32_tests win32_e2e PROPERTIES RESOURCE_LOCK player_window_class)
 add_dependencies(win32_tests stub_player DawnQuill)
