@@ -213,8 +213,8 @@ case_settings_saved() {
 }
 
 # No player: the prompt comes before any window; Retry with the player started shows the window;
-# the player quitting brings the prompt within a tick, and Cancel ends the program with the
-# settings saved.
+# the player quitting while the alarm rings brings the prompt within a tick, and Cancel ends the
+# program and its wake-up window with the settings saved.
 case_player_missing() {
   rig_start_tray
   start_app
@@ -223,11 +223,14 @@ case_player_missing() {
   rig_start_mpv || fail "mpv did not start"
   xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Return  # Retry
   check 50 "Retry with the player running did not show the window" main_shown
+  set_clock 06:59:58
+  arm 7 0 9
+  check 120 "no ring at 7:00" ringing
   kill "$rig_mpv_pid"
   check 80 "no prompt within a tick" rig_window_shown 'Winamp not running'
   xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Escape  # Cancel
   check 50 "Cancel did not end the program" app_ended
-  settings_are 0 0 9
+  settings_are 7 0 9
 }
 
 # Audacious, headless, wakes the user too: a ring makes it sound and a snooze stops it. Without a
