@@ -16,25 +16,12 @@ class Watcher final : public QDBusVirtualObject {
     const QString member = message.member();
     if (member == QLatin1String("RegisterStatusNotifierItem")) {
       const QString item = message.arguments().value(0).toString();
-      items_ << (item.startsWith(u'/') ? message.service() : item);
-      std::printf("%s\n", qPrintable(items_.last()));
+      std::printf("%s\n", qPrintable(item.startsWith(u'/') ? message.service() : item));
       std::fflush(stdout);
       return bus.send(message.createReply());
     }
-    if (member == QLatin1String("RegisterStatusNotifierHost")) {
-      return bus.send(message.createReply());
-    }
-    if (member == QLatin1String("Get")) {
-      return bus.send(message.createReply(
-          QVariant::fromValue(QDBusVariant(Property(message.arguments().value(1).toString())))));
-    }
-    if (member == QLatin1String("GetAll")) {
-      QVariantMap all;
-      for (const char* name :
-           {"IsStatusNotifierHostRegistered", "ProtocolVersion", "RegisteredStatusNotifierItems"}) {
-        all.insert(QLatin1String(name), Property(QLatin1String(name)));
-      }
-      return bus.send(message.createReply(all));
+    if (member == QLatin1String("Get")) {  // IsStatusNotifierHostRegistered, all Qt reads
+      return bus.send(message.createReply(QVariant::fromValue(QDBusVariant(true))));
     }
     return false;
   }
@@ -43,20 +30,9 @@ class Watcher final : public QDBusVirtualObject {
     return QStringLiteral(
         "<interface name=\"org.kde.StatusNotifierWatcher\">"
         "<method name=\"RegisterStatusNotifierItem\"><arg type=\"s\" direction=\"in\"/></method>"
-        "<method name=\"RegisterStatusNotifierHost\"><arg type=\"s\" direction=\"in\"/></method>"
-        "<property name=\"RegisteredStatusNotifierItems\" type=\"as\" access=\"read\"/>"
         "<property name=\"IsStatusNotifierHostRegistered\" type=\"b\" access=\"read\"/>"
-        "<property name=\"ProtocolVersion\" type=\"i\" access=\"read\"/>"
         "</interface>");
   }
-
- private:
-  QVariant Property(const QString& name) const {
-    if (name == QLatin1String("IsStatusNotifierHostRegistered")) return true;
-    if (name == QLatin1String("ProtocolVersion")) return 0;
-    return items_;
-  }
-  QStringList items_;
 };
 
 }  // namespace

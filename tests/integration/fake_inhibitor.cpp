@@ -5,7 +5,6 @@
 //   fake_inhibitor portal|logind LOGFILE
 #include <cstdio>
 #include <map>
-#include <vector>
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -15,7 +14,6 @@
 #include <QDBusServiceWatcher>
 #include <QDBusUnixFileDescriptor>
 #include <QDBusVirtualObject>
-#include <QFile>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
@@ -25,87 +23,69 @@ namespace {
 
 class Inhibitor final : public QDBusVirtualObject {
  public:
-  Inhibitor(bool portal, QString logPath, const QDBusConnection& bus)
-      : portal_(portal), logPath_(std::move(logPath)) {
+  Inhibitor(bool portal, const char* logPath, const QDBusConnection& bus)
+      : portal_(portal), log_(std::fopen(logPath, "a")) {
     watcher_.setConnection(bus);
     watcher_.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    // The caller left the bus: the portal drops what it held.
     QObject::connect(&watcher_, &QDBusServiceWatcher::serviceUnregistered,
-                     [this](const QString& caller) { Gone(caller); });
+                     [this](const QString& caller) {
+                       for (auto hold = holds_.begin(); hold != holds_.end();) {
+                         hold = hold->second.caller == caller ? Release(hold) : std::next(hold);
+                       }
+                     });
   }
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
-    if (message.member() == QLatin1String("Inhibit")) {
-      return portal_ ? HoldForPortal(message, bus) : HoldForLogind(message, bus);
+    const QString key = QStringLiteral("/org/freedesktop/portal/desktop/request/%1").arg(++count_);
+    if (portal_ && message.member() == QLatin1String("Inhibit")) {
+      Hold(key, qdbus_cast<QVariantMap>(message.arguments().value(2)).value("reason").toString(),
+           message.service());
+      watcher_.addWatchedService(message.service());
+      return bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(key))));
     }
     if (portal_ && message.member() == QLatin1String("Close")) {
-      Release(message.path());
+      if (holds_.count(message.path())) Release(holds_.find(message.path()));
       return bus.send(message.createReply());
     }
-    return false;
-  }
-  QString introspect(const QString&) const override { return {}; }
-
- private:
-  // The caller left the bus: the portal drops what it held.
-  void Gone(const QString& caller) {
-    std::vector<QString> held;
-    for (const auto& [path, owner] : callers_) {
-      if (owner == caller) held.push_back(path);
-    }
-    for (const QString& path : held) Release(path);
-  }
-
-  bool HoldForPortal(const QDBusMessage& message, const QDBusConnection& bus) {
-    const QString reason = qdbus_cast<QVariantMap>(message.arguments().value(2))
-                               .value(QStringLiteral("reason"))
-                               .toString();
-    const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1").arg(++count_);
-    reasons_[path] = reason;
-    callers_[path] = message.service();
-    watcher_.addWatchedService(message.service());
-    Log(QStringLiteral("held ") + reason);
-    return bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(path))));
-  }
-
-  bool HoldForLogind(const QDBusMessage& message, const QDBusConnection& bus) {
     int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) != 0) return false;
-    const QString key = QString::number(++count_);
-    reasons_[key] = message.arguments().value(2).toString();
-    auto* notifier =
-        new QSocketNotifier(ends[0], QSocketNotifier::Read, QCoreApplication::instance());
+    if (message.member() != QLatin1String("Inhibit") || ::pipe2(ends, O_CLOEXEC) != 0) return false;
+    Hold(key, message.arguments().value(2).toString(), {});
+    auto* notifier = new QSocketNotifier(ends[0], QSocketNotifier::Read, &watcher_);
     QObject::connect(notifier, &QSocketNotifier::activated, [this, notifier, key, ends] {
       char byte;
       if (::read(ends[0], &byte, 1) > 0) return;
       notifier->setEnabled(false);
       ::close(ends[0]);
-      Release(key);
+      Release(holds_.find(key));
     });
-    Log(QStringLiteral("held ") + reasons_[key]);
     const bool sent =
         bus.send(message.createReply(QVariant::fromValue(QDBusUnixFileDescriptor(ends[1]))));
     ::close(ends[1]);
     return sent;
   }
+  QString introspect(const QString&) const override { return {}; }
 
-  void Release(const QString& key) {
-    if (!reasons_.count(key)) return;
-    Log(QStringLiteral("released ") + reasons_[key]);
-    reasons_.erase(key);
-    callers_.erase(key);
+ private:
+  struct Held {
+    QString reason, caller;
+  };
+  void Hold(const QString& key, const QString& reason, const QString& caller) {
+    holds_[key] = {reason, caller};
+    std::fprintf(log_, "held %s\n", qPrintable(reason));
+    std::fflush(log_);
   }
-
-  void Log(const QString& line) {
-    QFile log(logPath_);
-    if (log.open(QIODevice::Append)) log.write((line + u'\n').toUtf8());
+  std::map<QString, Held>::iterator Release(std::map<QString, Held>::iterator hold) {
+    std::fprintf(log_, "released %s\n", qPrintable(hold->second.reason));
+    std::fflush(log_);
+    return holds_.erase(hold);
   }
 
   bool portal_;
-  QString logPath_;
+  std::FILE* log_;
   QDBusServiceWatcher watcher_;
   int count_ = 0;
-  std::map<QString, QString> reasons_;  // hold -> reason
-  std::map<QString, QString> callers_;  // portal hold -> the caller's unique name
+  std::map<QString, Held> holds_;  // request path -> what it holds
 };
 
 }  // namespace
@@ -118,7 +98,7 @@ int main(int argc, char** argv) {
   }
   const bool portal = QLatin1String(argv[1]) == QLatin1String("portal");
   QDBusConnection bus = QDBusConnection::sessionBus();
-  Inhibitor inhibitor(portal, QString::fromLocal8Bit(argv[2]), bus);
+  Inhibitor inhibitor(portal, argv[2], bus);
   const QString path = portal ? QStringLiteral("/org/freedesktop/portal/desktop")
                               : QStringLiteral("/org/freedesktop/login1");
   if (!bus.registerVirtualObject(path, &inhibitor, QDBusConnection::SubPath)) return 1;

