@@ -101,21 +101,19 @@ class FakeNotificationIcon final : public NotificationIcon {
   Log& log_;
 };
 
+// Keeps the settings by "APP/KEY"; every program's section is "Settings".
 class FakeSettings final : public SettingsStore {
  public:
   explicit FakeSettings(Log& log) : log_(log) {}
-  std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,
+  std::string GetSetting(std::string_view app, std::string_view, std::string_view key,
                          std::string_view fallback) override {
-    const auto found = values.find(Path(app, section, key));
+    const auto found = values.find(std::string(app) + "/" + std::string(key));
     return found == values.end() ? std::string(fallback) : found->second;
   }
-  void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
+  void SaveSetting(std::string_view app, std::string_view, std::string_view key,
                    std::string_view value) override {
-    values[Path(app, section, key)] = value;
+    values[std::string(app) + "/" + std::string(key)] = value;
     log_.push_back("save " + std::string(key) + " " + std::string(value));
-  }
-  static std::string Path(std::string_view app, std::string_view section, std::string_view key) {
-    return std::string(app) + "/" + std::string(section) + "/" + std::string(key);
   }
   std::map<std::string, std::string> values;
 

@@ -7,7 +7,7 @@ namespace {
 
 namespace mw = main_window;
 
-std::string Key(const char* key) { return FakeSettings::Path("DawnQuill", "Settings", key); }
+std::string Key(const char* key) { return std::string("DawnQuill/") + key; }
 
 // Stored texts come back as they were, except the delay, which is rounded, and which falls back
 // to the default when it is no 16-bit value.
@@ -44,7 +44,7 @@ TEST(StartUp, ReadsAndWritesUnderTheExecutablesOwnName) {
   rig.Start();
   EXPECT_EQ(rig.Main(mw::cmbHour), "00");
   rig.program.mainWindow.cmdEnd_Click();
-  EXPECT_EQ(rig.settings.values["dq-test/Settings/Hour"], "0");
+  EXPECT_EQ(rig.settings.values["dq-test/Hour"], "0");
 }
 
 // No range check at close; an invalid delay keeps the last valid one; a delay restored as 100 is
