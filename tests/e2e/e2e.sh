@@ -49,7 +49,7 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X
 to_tray() { click "$(main_window)" 144 160; }
 turn_off() { click "$(wake_window)" 150 172; }
 
-type_inputs() {  # type_inputs HOUR MINUTE DELAY
+arm() {  # arm HOUR MINUTE DELAY: types them into the boxes and presses Enter
   local w
   w=$(main_window)
   xdotool windowfocus --sync "$w"
@@ -57,8 +57,8 @@ type_inputs() {  # type_inputs HOUR MINUTE DELAY
   xdotool key ctrl+a type "$1"
   xdotool key Tab ctrl+a type "$2"
   xdotool key Tab ctrl+a type "$3"
+  xdotool key Return
 }
-arm() { type_inputs "$@" && xdotool key Return; }
 
 # The docked icon: the program's window whose parent is the tray host, not the root.
 icon_window() {
@@ -82,9 +82,8 @@ icon_is() {
 }
 
 # The player sounds when its Position advances.
-player=org.mpris.MediaPlayer2.mpv
 position() {
-  dbus-send --session --print-reply --dest="$player" /org/mpris/MediaPlayer2 \
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
     org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player string:Position |
     awk '/int64/ {print $3}'
 }
@@ -140,7 +139,7 @@ case_ring_late_snooze_and_off() {
 }
 
 # The close button hides an armed window, single clicks do nothing, a double click and the menu
-# bring it back, and the hidden program still rings.
+# bring it back, the hidden program still rings, and the tray's Exit saves the settings.
 case_tray_hides_and_brings_back() {
   rig_start_tray
   rig_start_mpv || fail "mpv did not start"
@@ -164,10 +163,13 @@ case_tray_hides_and_brings_back() {
   set_clock 12:29:58
   check 120 "the hidden program did not ring" ringing
   turn_off
+  tray_menu 2
+  check 50 "the tray's Exit did not end the program" app_ended
+  settings_are 12 30 9
 }
 
 # On a StatusNotifierItem host the menu is exported, and the host's activation brings the window
-# back.
+# back; the end of the session, as SIGTERM, saves the settings.
 case_status_notifier_host() {
   rig_start_mpv || fail "mpv did not start"
   "$bin/fake_sni_watcher" >"$rig_dir/items" &
@@ -191,25 +193,9 @@ case_status_notifier_host() {
   dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
     org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null || fail "Activate failed"
   check 20 "the host's activation did not bring the window back" main_shown
-}
-
-# The settings are saved by the tray's Exit and by SIGTERM; a delay of 0 at the close keeps the
-# last good one.
-case_settings_saved() {
-  rig_start_tray
-  rig_start_mpv || fail "mpv did not start"
-  start_app
-  check 100 "no main window" main_shown
-  type_inputs 07 05 15
-  tray_menu 2
-  check 50 "the tray's Exit did not end the program" app_ended
-  settings_are 7 5 15
-  start_app
-  check 100 "no main window on the second run" main_shown
-  type_inputs 6 45 0
   kill -TERM "$app_pid"
   check 30 "SIGTERM did not end the program" app_ended
-  settings_are 6 45 15
+  settings_are 0 0 9
 }
 
 # No player: the prompt comes before any window; Retry with the player started shows the window;
@@ -231,38 +217,6 @@ case_player_missing() {
   xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Escape  # Cancel
   check 50 "Cancel did not end the program" app_ended
   settings_are 7 0 9
-}
-
-# Audacious, headless, wakes the user too: a ring makes it sound and a snooze stops it. Without a
-# sound card it needs its SDL output, chosen in its plugin registry after a first run.
-case_audacious() {
-  export XDG_CONFIG_HOME=$rig_dir/audacious SDL_AUDIODRIVER=dummy
-  player=org.mpris.MediaPlayer2.audacious
-  sox -n -r 44100 -c 2 -b 16 "$rig_dir/tone.wav" synth 60 sine 440 2>/dev/null
-  local registry=$XDG_CONFIG_HOME/audacious/plugin-registry
-  env -u DISPLAY audacious -H >/dev/null 2>&1 &
-  rig_pids+=($!)
-  check 50 "audacious did not start" position
-  dbus-send --session --print-reply --dest="$player" /org/mpris/MediaPlayer2 \
-    org.mpris.MediaPlayer2.Quit >/dev/null
-  check 50 "audacious wrote no plugin registry" test -s "$registry"
-  sleep 0.5
-  awk '/^output / { out = ($0 ~ /sdlout/) }
-    /^enabled / && out != "" { print "enabled " out; out = ""; next } { print }' "$registry" \
-    >"$registry.new" && mv "$registry.new" "$registry"
-  env -u DISPLAY audacious -H -e "$rig_dir/tone.wav" >/dev/null 2>&1 &
-  rig_pids+=($!)
-  check 50 "audacious did not start again" position
-  unset SDL_AUDIODRIVER
-  export XDG_CONFIG_HOME=$rig_dir/config
-  set_clock 06:59:56
-  start_app
-  check 100 "no main window" main_shown
-  arm 7 0 9
-  check 120 "no ring at 7:00" ringing
-  check 30 "audacious is silent while ringing" sounding
-  xdotool windowfocus --sync "$(wake_window)" key x
-  check 30 "the snooze did not stop audacious" silent
 }
 
 # Armed, snoozing and ringing hold the session awake with the tip's text; off and SIGKILL let
