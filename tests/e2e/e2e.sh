@@ -172,7 +172,7 @@ case_tray_hides_and_brings_back() {
 # back; the end of the session, as SIGTERM, saves the settings.
 case_status_notifier_host() {
   rig_start_mpv || fail "mpv did not start"
-  "$bin/fake_sni_watcher" >"$rig_dir/items" &
+  "$(dirname "$0")/fake_sni_watcher.py" >"$rig_dir/items" &
   rig_pids+=($!)
   check 50 "the stand-in host did not start" \
     on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
@@ -229,7 +229,7 @@ keeps_awake() {  # keeps_awake portal|logind
     rig_pids+=("${out##*$'\n'}")
     bus=$DBUS_SYSTEM_BUS_ADDRESS
   fi
-  DBUS_SESSION_BUS_ADDRESS=$bus "$bin/fake_inhibitor" "$1" "$holds" &
+  DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/fake_inhibitor.py" "$1" "$holds" &
   rig_pids+=($!)
   check 50 "the stand-in $1 did not start" on_bus "$bus" 'portal.Desktop|login1'
   rig_start_tray
