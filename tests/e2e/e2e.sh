@@ -82,8 +82,9 @@ icon_is() {
 }
 
 # The player sounds when its Position advances.
+player=org.mpris.MediaPlayer2.mpv
 position() {
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
+  dbus-send --session --print-reply --dest="$player" /org/mpris/MediaPlayer2 \
     org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player string:Position |
     awk '/int64/ {print $3}'
 }
@@ -217,6 +218,38 @@ case_player_missing() {
   xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Escape  # Cancel
   check 50 "Cancel did not end the program" app_ended
   settings_are 7 0 9
+}
+
+# Audacious, headless, wakes the user too: a ring makes it sound and a snooze stops it. Without a
+# sound card it needs its SDL output, chosen in its plugin registry after a first run.
+case_audacious() {
+  export XDG_CONFIG_HOME=$rig_dir/audacious SDL_AUDIODRIVER=dummy
+  player=org.mpris.MediaPlayer2.audacious
+  sox -n -r 44100 -c 2 -b 16 "$rig_dir/tone.wav" synth 60 sine 440 2>/dev/null
+  local registry=$XDG_CONFIG_HOME/audacious/plugin-registry
+  env -u DISPLAY audacious -H >/dev/null 2>&1 &
+  rig_pids+=($!)
+  check 50 "audacious did not start" position
+  dbus-send --session --print-reply --dest="$player" /org/mpris/MediaPlayer2 \
+    org.mpris.MediaPlayer2.Quit >/dev/null
+  check 50 "audacious wrote no plugin registry" test -s "$registry"
+  sleep 0.5
+  awk '/^output / { out = ($0 ~ /sdlout/) }
+    /^enabled / && out != "" { print "enabled " out; out = ""; next } { print }' "$registry" \
+    >"$registry.new" && mv "$registry.new" "$registry"
+  env -u DISPLAY audacious -H -e "$rig_dir/tone.wav" >/dev/null 2>&1 &
+  rig_pids+=($!)
+  check 50 "audacious did not start again" position
+  unset SDL_AUDIODRIVER
+  export XDG_CONFIG_HOME=$rig_dir/config
+  set_clock 06:59:56
+  start_app
+  check 100 "no main window" main_shown
+  arm 7 0 9
+  check 120 "no ring at 7:00" ringing
+  check 30 "audacious is silent while ringing" sounding
+  xdotool windowfocus --sync "$(wake_window)" key x
+  check 30 "the snooze did not stop audacious" silent
 }
 
 # Armed, snoozing and ringing hold the session awake with the tip's text; off and SIGKILL let
