@@ -38,7 +38,7 @@ class FakeFormView final : public FormView {
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, loaded = false, Write("Close"); }
   std::string Text(std::string_view control) const override {
-    const auto found = texts.find(std::string(control));
+    const auto found = texts.find(control);
     return found == texts.end() ? std::string() : found->second;
   }
   void SetText(std::string_view control, std::string_view text) override {
@@ -55,9 +55,9 @@ class FakeFormView final : public FormView {
   }
   void PopupMenu(std::string_view menu) override { Write("PopupMenu " + std::string(menu)); }
 
-  std::map<std::string, std::string> texts;
-  std::map<std::string, bool> enabled;
-  std::map<std::string, std::vector<std::string>> items;
+  std::map<std::string, std::string, std::less<>> texts;
+  std::map<std::string, bool, std::less<>> enabled;
+  std::map<std::string, std::vector<std::string>, std::less<>> items;
   bool loaded = false;
   bool visible = false;
   std::function<void()> whileModal;  // what the user does while the window is modal
@@ -70,129 +70,81 @@ class FakeFormView final : public FormView {
   Log& log_;
 };
 
-class FakeMediaPlayer final : public MediaPlayer {
- public:
-  explicit FakeMediaPlayer(Log& log) : log_(log) {}
-  bool Find() override { return running; }
+// Every back end outside the windows, in one: the player, the tray icon, the settings, the
+// executable's name, the clock, the message boxes, the event pass and the sleep inhibitor.
+struct FakeDesktop : MediaPlayer,
+                     NotificationIcon,
+                     SettingsStore,
+                     Executable,
+                     Clock,
+                     MessageBoxes,
+                     EventPass,
+                     SleepInhibitor {
+  bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
     static constexpr const char* kNames[] = {"Previous", "Play", "Pause", "Stop", "Next"};
-    log_.push_back(std::string("player ") + kNames[static_cast<int>(command)]);
+    log.push_back(std::string("player ") + kNames[static_cast<int>(command)]);
   }
-  bool running = true;
 
- private:
-  Log& log_;
-};
-
-class FakeNotificationIcon final : public NotificationIcon {
- public:
-  explicit FakeNotificationIcon(Log& log) : log_(log) {}
-  void Add(TrayPicture picture, std::string_view tip) override { Write("add", picture, tip); }
-  void Modify(TrayPicture picture, std::string_view tip) override { Write("modify", picture, tip); }
-  void Delete() override { log_.push_back("tray delete"); }
+  void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
+  void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
+  void Delete() override { log.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
-  bool hasArea = true;
-
- private:
-  void Write(const char* request, TrayPicture picture, std::string_view tip) {
-    log_.push_back(std::string("tray ") + request + " " +
-                   std::to_string(static_cast<int>(picture)) + " " + std::string(tip));
+  void Tray(const char* request, TrayPicture picture, std::string_view tip) {
+    log.push_back(std::string("tray ") + request + " " + std::to_string(static_cast<int>(picture)) +
+                  " " + std::string(tip));
   }
-  Log& log_;
-};
 
-// Keeps the settings by "APP/KEY"; every program's section is "Settings".
-class FakeSettings final : public SettingsStore {
- public:
-  explicit FakeSettings(Log& log) : log_(log) {}
+  // Kept by "APP/KEY"; every program's section is "Settings".
   std::string GetSetting(std::string_view app, std::string_view, std::string_view key,
                          std::string_view fallback) override {
-    const auto found = values.find(std::string(app) + "/" + std::string(key));
-    return found == values.end() ? std::string(fallback) : found->second;
+    const auto found = settings.find(std::string(app) + "/" + std::string(key));
+    return found == settings.end() ? std::string(fallback) : found->second;
   }
   void SaveSetting(std::string_view app, std::string_view, std::string_view key,
                    std::string_view value) override {
-    values[std::string(app) + "/" + std::string(key)] = value;
-    log_.push_back("save " + std::string(key) + " " + std::string(value));
+    settings[std::string(app) + "/" + std::string(key)] = value;
+    log.push_back("save " + std::string(key) + " " + std::string(value));
   }
-  std::map<std::string, std::string> values;
-
- private:
-  Log& log_;
-};
-
-class FakeExecutable final : public Executable {
- public:
-  std::string Name() const override { return name; }
-  std::string name = "DawnQuill";
-};
-
-class FakeClock final : public Clock {
- public:
+  std::string Name() const override { return executableName; }
   TimeOfDay Now() const override { return now; }
-  TimeOfDay now{6, 0, 0};
-};
 
-// Answers message boxes from a queue, the "next answer" seam; an empty queue answers OK.
-class FakeMessageBoxes final : public MessageBoxes {
- public:
-  explicit FakeMessageBoxes(Log& log) : log_(log) {}
-  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind /*kind*/,
-                 BoxButtons /*buttons*/) override {
-    log_.push_back("msgbox " + std::string(title) + ": " + std::string(prompt));
+  // Answers from a queue, the "next answer" seam; an empty queue answers OK.
+  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind, BoxButtons) override {
+    log.push_back("msgbox " + std::string(title) + ": " + std::string(prompt));
     if (answers.empty()) return BoxAnswer::Ok;
     auto [answer, action] = answers.front();
     answers.pop_front();
     if (action) action();
     return answer;
   }
-  // The user does `action` while the box is open, then gives `answer`.
-  void Next(BoxAnswer answer, std::function<void()> action = {}) {
-    answers.push_back({answer, std::move(action)});
+  // The user does `action` while the next box is open, then gives `answer`.
+  void Answer(BoxAnswer answer, std::function<void()> action = {}) {
+    answers.emplace_back(answer, std::move(action));
   }
-  std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
-
- private:
-  Log& log_;
-};
-
-class FakeEventPass final : public EventPass {
- public:
-  explicit FakeEventPass(Log& log) : log_(log) {}
-  void DoEvents() override { log_.push_back("doevents"); }
-
- private:
-  Log& log_;
-};
-
-// What is held, and why; empty when nothing is.
-class FakeInhibitor final : public SleepInhibitor {
- public:
+  void DoEvents() override { log.push_back("doevents"); }
   void Hold(std::string_view reason) override { held = reason; }
   void Release() override { held.clear(); }
-  std::string held;
+
+  Log log;
+  bool playerRunning = true;
+  bool hasArea = true;
+  std::map<std::string, std::string> settings;
+  std::string executableName = "DawnQuill";
+  TimeOfDay now{6, 0, 0};
+  std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
+  std::string held;  // what keeps the computer awake; empty when nothing does
 };
 
 // The whole program on fakes.
-struct Rig {
+struct Rig : FakeDesktop {
   explicit Rig(std::string decimalSeparator = ".")
       : separator(std::move(decimalSeparator)),
-        program(BackendsWith(mainView, wakeUpView, player, boxes)) {}
+        program(BackendsWith(mainView, wakeUpView, *this)) {}
 
-  // The rig's back ends, with other windows, player or message boxes in their place.
-  Backends BackendsWith(FormView& main, FormView& wakeUp, MediaPlayer& mediaPlayer,
-                        MessageBoxes& messageBoxes) {
-    return {.mainView = main,
-            .wakeUpView = wakeUp,
-            .player = mediaPlayer,
-            .notificationIcon = icon,
-            .settings = settings,
-            .executable = executable,
-            .clock = clock,
-            .messageBoxes = messageBoxes,
-            .events = events,
-            .inhibitor = inhibitor,
-            .decimalSeparator = separator};
+  // The rig's back ends, with other windows or message boxes in their place.
+  Backends BackendsWith(FormView& main, FormView& wakeUp, MessageBoxes& boxes) {
+    return {main, wakeUp, *this, *this, *this, *this, *this, boxes, *this, *this, separator};
   }
 
   // Starts the program and forgets what start-up wrote to the log.
@@ -210,7 +162,7 @@ struct Rig {
     program.mainWindow.Click(main_window::cmdToggleAlarm);
   }
   void TickAt(int hour, int minute, int second = 0) {
-    clock.now = {hour, minute, second};
+    now = {hour, minute, second};
     program.mainWindow.Timer(main_window::TimerAlarm);
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.
@@ -229,17 +181,8 @@ struct Rig {
     return found;
   }
 
-  Log log;
   FakeFormView mainView{"main", main_window::Layout(), log};
   FakeFormView wakeUpView{"wakeUp", wake_up_window::Layout(), log};
-  FakeMediaPlayer player{log};
-  FakeNotificationIcon icon{log};
-  FakeSettings settings{log};
-  FakeExecutable executable;
-  FakeClock clock;
-  FakeMessageBoxes boxes{log};
-  FakeEventPass events{log};
-  FakeInhibitor inhibitor;
   std::string separator;
   Program program;
   bool started = false;

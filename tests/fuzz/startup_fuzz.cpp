@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   Rig rig;
-  rig.settings.values = {{"DawnQuill/Hour", parts[0]},
-                         {"DawnQuill/Minute", parts[1]},
-                         {"DawnQuill/SnoozeDelay", parts[2]}};
+  rig.settings = {{"DawnQuill/Hour", parts[0]},
+                  {"DawnQuill/Minute", parts[1]},
+                  {"DawnQuill/SnoozeDelay", parts[2]}};
   rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze); };
   rig.Start();
   rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   rig.program.mainWindow.cmdEnd_Click();
   for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
-    const std::string saved = rig.settings.values[std::string("DawnQuill/") + key];
+    const std::string saved = rig.settings[std::string("DawnQuill/") + key];
     if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();
   }
   return 0;

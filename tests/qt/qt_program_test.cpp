@@ -55,7 +55,7 @@ struct RealProgram {
   QtFormView wakeUpView{wake_up_window::Layout()};
   Rig rig;
   NestedBoxes boxes;
-  Program program{rig.BackendsWith(mainView, wakeUpView, rig.player, boxes)};
+  Program program{rig.BackendsWith(mainView, wakeUpView, boxes)};
   bool ended = false;
 };
 
@@ -63,7 +63,7 @@ struct RealProgram {
 TEST(Program, ExitFromTheTrayWhileThePlayerPromptWaitsEndsTheProgram) {
   RealProgram p;
   ASSERT_TRUE(p.program.mainWindow.Start());
-  p.rig.player.running = false;
+  p.rig.playerRunning = false;
   QMenu* menu = p.mainView.Menu(main_window::menuTray);
   p.boxes.whileOpen = [menu] { menu->actions().at(2)->trigger(); };
   EXPECT_TRUE(QTest::qWaitFor([&] { return p.ended; }, 5000));

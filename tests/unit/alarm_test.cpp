@@ -116,20 +116,20 @@ TEST(KeepAwake, HoldsWhileAnAlarmIsPendingWithTheTipAsTheReason) {
   Rig rig;
   rig.Start();
   rig.Arm("7", "0", "5");
-  EXPECT_EQ(rig.inhibitor.held, "Alarm is on - Time: 7:00");
+  EXPECT_EQ(rig.held, "Alarm is on - Time: 7:00");
   rig.wakeUpView.whileModal = [&] {
-    EXPECT_EQ(rig.inhibitor.held, "Alarm!");
+    EXPECT_EQ(rig.held, "Alarm!");
     rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze);
   };
   rig.TickAt(7, 0);
-  EXPECT_EQ(rig.inhibitor.held, "Snooze is on - Time: 7:05");
+  EXPECT_EQ(rig.held, "Snooze is on - Time: 7:05");
   rig.program.mainWindow.Click(mw::cmdToggleAlarm);
-  EXPECT_EQ(rig.inhibitor.held, "");
+  EXPECT_EQ(rig.held, "");
   rig.Arm("8", "0");
-  rig.player.running = false;
-  rig.boxes.Next(BoxAnswer::Cancel);
+  rig.playerRunning = false;
+  rig.Answer(BoxAnswer::Cancel);
   rig.TickAt(7, 30);
-  EXPECT_EQ(rig.inhibitor.held, "");
+  EXPECT_EQ(rig.held, "");
 }
 
 }  // namespace

@@ -27,11 +27,11 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
     rig.Start();
     rig.Arm("7", "0");
     rig.log.clear();
-    rig.player.running = false;
-    rig.boxes.Next(BoxAnswer::Retry);  // still no player
-    rig.boxes.Next(BoxAnswer::Retry, [&] {
-      rig.clock.now = {7, 1, 0};
-      rig.player.running = true;
+    rig.playerRunning = false;
+    rig.Answer(BoxAnswer::Retry);  // still no player
+    rig.Answer(BoxAnswer::Retry, [&] {
+      rig.now = {7, 1, 0};
+      rig.playerRunning = true;
     });
     rig.wakeUpView.whileModal = [&] {
       rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff);
@@ -54,15 +54,15 @@ TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
       rig.Arm("7", "0", "12");
       rig.log.clear();
     }
-    rig.player.running = false;
-    rig.boxes.Next(BoxAnswer::Cancel);
+    rig.playerRunning = false;
+    rig.Answer(BoxAnswer::Cancel);
     atStartUp ? rig.Start() : rig.TickAt(6, 0);
     EXPECT_EQ(rig.State(), AlarmState::Off);
     EXPECT_TRUE(rig.program.mainWindow.Unloaded());
     EXPECT_EQ(rig.started, !atStartUp);  // at start-up, before the window was ever shown
     EXPECT_TRUE(rig.Only("tray modify 2").empty());  // nothing of the off state is shown
     const auto saved = [&](const char* key) {
-      return rig.settings.values[std::string("DawnQuill/") + key];
+      return rig.settings[std::string("DawnQuill/") + key];
     };
     EXPECT_EQ(saved("Hour"), atStartUp ? "0" : "7");
     EXPECT_EQ(saved("SnoozeDelay"), atStartUp ? "9" : "12");

@@ -26,7 +26,7 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
   };
   for (const auto& c : cases) {
     Rig rig;
-    rig.settings.values = c.stored;
+    rig.settings = c.stored;
     rig.Start();
     EXPECT_EQ(
         rig.Main(mw::cmbHour) + " " + rig.Main(mw::cmbMin) + " " + rig.Main(mw::txtSnoozeDelay),
@@ -39,12 +39,12 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
 
 TEST(StartUp, ReadsAndWritesUnderTheExecutablesOwnName) {
   Rig rig;
-  rig.executable.name = "dq-test";
-  rig.settings.values[Key("Hour")] = "7";
+  rig.executableName = "dq-test";
+  rig.settings[Key("Hour")] = "7";
   rig.Start();
   EXPECT_EQ(rig.Main(mw::cmbHour), "00");
   rig.program.mainWindow.cmdEnd_Click();
-  EXPECT_EQ(rig.settings.values["dq-test/Hour"], "0");
+  EXPECT_EQ(rig.settings["dq-test/Hour"], "0");
 }
 
 // No range check at close; an invalid delay keeps the last valid one; a delay restored as 100 is
@@ -64,7 +64,7 @@ TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delayBox);
     Rig rig;
-    rig.settings.values[Key("SnoozeDelay")] = c.storedDelay;
+    rig.settings[Key("SnoozeDelay")] = c.storedDelay;
     rig.Start();
     rig.SetInputs(c.hour, c.minute, c.delayBox);
     rig.program.mainWindow.cmdEnd_Click();

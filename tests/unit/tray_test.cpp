@@ -34,7 +34,7 @@ TEST(TrayCallback, TheIconAndItsMenuShowAndHideTheMainWindow) {
 
 TEST(TrayCallback, WithoutANotificationAreaEveryHideMinimises) {
   Rig rig;
-  rig.icon.hasArea = false;
+  rig.hasArea = false;
   rig.Start();
   rig.program.mainWindow.Click(main_window::cmdToTray);
   rig.program.trayCallback.mnuTray_Click(0);  // IsHidden is true now: shows

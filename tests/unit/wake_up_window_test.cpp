@@ -12,7 +12,7 @@ TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
   rig.Start();
   rig.RingAnd([&] {
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:00");
-    rig.clock.now = {6, 0, 8};
+    rig.now = {6, 0, 8};
     rig.program.wakeUpWindow.Timer(wu::TimerClock);
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:08");
     rig.program.wakeUpWindow.Click(wu::cmdSnooze);
