@@ -159,8 +159,11 @@ struct Rig : FakeDesktop {
   }
   void Arm(std::string hour, std::string minute, std::string delay = "9") {
     SetInputs(std::move(hour), std::move(minute), std::move(delay));
-    program.mainWindow.Click(main_window::cmdToggleAlarm);
+    Toggle();
   }
+  void Toggle() { program.mainWindow.Click(main_window::cmdToggleAlarm); }
+  void Snooze() { program.wakeUpWindow.Click(wake_up_window::cmdSnooze); }
+  void AlarmOff() { program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); }
   void TickAt(int hour, int minute, int second = 0) {
     now = {hour, minute, second};
     program.mainWindow.Timer(main_window::TimerAlarm);
@@ -172,6 +175,11 @@ struct Rig : FakeDesktop {
     TickAt(6, 0);
   }
   std::string Main(std::string_view control) const { return mainView.Text(control); }
+  // The hour, minute and delay boxes' texts, joined by spaces.
+  std::string Inputs() const {
+    return Main(main_window::cmbHour) + " " + Main(main_window::cmbMin) + " " +
+           Main(main_window::txtSnoozeDelay);
+  }
   AlarmState State() const { return program.alarm.State(); }
   // The log entries that start with `prefix`.
   Log Only(std::string_view prefix) const {
@@ -186,6 +194,13 @@ struct Rig : FakeDesktop {
   std::string separator;
   Program program;
   bool started = false;
+};
+
+// The program on fakes, started with nothing stored.
+struct StartedRig : Rig {
+  explicit StartedRig(std::string decimalSeparator = ".") : Rig(std::move(decimalSeparator)) {
+    Start();
+  }
 };
 
 }  // namespace dawnquill::testing

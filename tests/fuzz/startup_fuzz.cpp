@@ -27,9 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rig.settings = {{"DawnQuill/Hour", parts[0]},
                   {"DawnQuill/Minute", parts[1]},
                   {"DawnQuill/SnoozeDelay", parts[2]}};
-  rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze); };
+  rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
   rig.Start();
-  rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
+  rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
     const std::string status = rig.Main(main_window::lblStatus);
     const std::size_t colon = status.rfind(':');

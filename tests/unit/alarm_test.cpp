@@ -7,35 +7,31 @@ namespace {
 
 namespace mw = main_window;
 
+// Halves go to the even hour; a text that is not numeric is not rounded.
 TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
   const std::string hour = "Fill in an hour between 0 and 23";
   const std::string minute = "Fill in a minute between 0 and 59";
   const std::string delay = "Fill in a snooze delay between 1 and 99 minutes";
-  // Halves go to the even hour; a text that is not numeric is not rounded.
   const struct {
-    std::string hour, minute, delay;  // typed, then the boxes' texts afterwards
-    std::string hourAfter, minuteAfter, delayAfter;
-    std::string message;  // empty: armed
+    std::string hour, minute, delay, after;  // typed, then the boxes' texts afterwards
+    std::string message;                     // empty: armed
   } cases[] = {
       // clang-format off
-      {"07", "30", "9", "7", "30", "9", ""},     {"23", "59", "99", "23", "59", "99", ""},
-      {"", "abc", "1", "0", "0", "1", ""},       {"7.6", "0", "9", "8", "0", "9", ""},
-      {"8.5", "0", "9", "8", "0", "9", ""},      {"7.5x", "0", "9", "7.5", "0", "9", ""},
-      {"0", "0", "9.", "0", "0", "9", ""},       {"24", "zz", "0", "24", "zz", "0", hour},
-      {"-1", "30", "9", "-1", "30", "9", hour},  {"23.5", "30", "9", "24", "30", "9", hour},
-      {"7", "59.7", "x", "7", "60", "x", minute}, {"07", "05", "0", "7", "5", "0", delay},
-      {"07", "05", ".5", "7", "5", "0.5", delay}, {"07", "05", "100", "7", "5", "100", delay},
-      {"07", "05", "abc", "7", "5", "0", delay},
+      {"07", "30", "9", "7 30 9", ""},      {"23", "59", "99", "23 59 99", ""},
+      {"", "abc", "1", "0 0 1", ""},        {"7.6", "0", "9", "8 0 9", ""},
+      {"8.5", "0", "9", "8 0 9", ""},       {"7.5x", "0", "9", "7.5 0 9", ""},
+      {"0", "0", "9.", "0 0 9", ""},        {"24", "zz", "0", "24 zz 0", hour},
+      {"-1", "30", "9", "-1 30 9", hour},   {"23.5", "30", "9", "24 30 9", hour},
+      {"7", "59.7", "x", "7 60 x", minute}, {"07", "05", "0", "7 5 0", delay},
+      {"07", "05", ".5", "7 5 0.5", delay}, {"07", "05", "100", "7 5 100", delay},
+      {"07", "05", "abc", "7 5 0", delay},
       // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     rig.Arm(c.hour, c.minute, c.delay);
-    EXPECT_EQ(rig.Main(mw::cmbHour), c.hourAfter);
-    EXPECT_EQ(rig.Main(mw::cmbMin), c.minuteAfter);
-    EXPECT_EQ(rig.Main(mw::txtSnoozeDelay), c.delayAfter);
+    EXPECT_EQ(rig.Inputs(), c.after);
     EXPECT_EQ(rig.Only("msgbox"), c.message.empty() ? Log{} : Log{"msgbox Error: " + c.message});
     EXPECT_EQ(rig.State(), c.message.empty() ? AlarmState::Armed : AlarmState::Off);
     EXPECT_EQ(rig.Only("tray").empty(), !c.message.empty());
@@ -43,8 +39,7 @@ TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 }
 
 TEST(TurnAlarmOn, ShowsTheAlarmTimeLocksTheInputsAndWritesTheLocaleSeparator) {
-  Rig rig(",");
-  rig.Start();
+  StartedRig rig(",");
   rig.Arm("7.5x", "05", "15");
   EXPECT_EQ(rig.Main(mw::cmbHour), "7,5");
   EXPECT_EQ(rig.Main(mw::lblStatus), "Alarm is on - Time: 8:05");  // 7.5 to the even hour
@@ -53,23 +48,31 @@ TEST(TurnAlarmOn, ShowsTheAlarmTimeLocksTheInputsAndWritesTheLocaleSeparator) {
   EXPECT_EQ(rig.log, Log{"tray modify 1 Alarm is on - Time: 8:05"});
 }
 
-// Off while armed or snoozing sends the player nothing; the toggle does nothing while ringing.
-TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRinging) {
-  Rig rig;
-  rig.Start();
-  rig.Arm("7", "0");
-  rig.program.mainWindow.Click(mw::cmdToggleAlarm);
-  EXPECT_EQ(rig.State(), AlarmState::Off);
-  EXPECT_EQ(rig.Main(mw::lblStatus), "Alarm is off");
+// Off while armed or snoozing sends the player nothing, and the toggle does nothing while ringing.
+// Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
+// program given up, lets it sleep.
+TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
+  StartedRig rig;
+  rig.Arm("7", "0", "5");
+  EXPECT_EQ(rig.held, "Alarm is on - Time: 7:00");
+  rig.Toggle();
+  EXPECT_EQ(rig.Main(mw::lblStatus) + "|" + rig.held, "Alarm is off|");
   EXPECT_TRUE(rig.mainView.enabled[std::string(mw::cmbHour)]);
   rig.RingAnd([&] {
-    rig.program.mainWindow.Click(mw::cmdToggleAlarm);
+    rig.Toggle();
     EXPECT_EQ(rig.State(), AlarmState::Ringing);
-    rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze);
+    EXPECT_EQ(rig.held, "Alarm!");
+    rig.Snooze();
   });
-  rig.program.mainWindow.Click(mw::cmdToggleAlarm);
+  EXPECT_EQ(rig.held, "Snooze is on - Time: 6:09");
+  rig.Toggle();
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
-  EXPECT_EQ(rig.log.back(), "tray modify 2 Alarm is off");
+  EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify 2 Alarm is off|");
+  rig.Arm("8", "0");
+  rig.playerRunning = false;
+  rig.Answer(BoxAnswer::Cancel);
+  rig.TickAt(7, 30);
+  EXPECT_EQ(rig.held, "");
 }
 
 TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
@@ -81,10 +84,9 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
                {23, 55, 9, "Snooze is on - Time: 0:04"},
                {23, 59, 99, "Snooze is on - Time: 1:38"}};
   for (const auto& c : cases) {
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     rig.Arm(std::to_string(c.hour), std::to_string(c.minute), std::to_string(c.delay));
-    rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze); };
+    rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
     rig.TickAt(c.hour, c.minute);
     EXPECT_EQ(rig.Main(mw::lblStatus), c.status);
     EXPECT_EQ(rig.Only("tray").back(), "tray modify 1 " + c.status);
@@ -93,9 +95,8 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
 
 // The player plays before the alarm counts as ringing and before the window opens.
 TEST(RingAlarm, PlaysThenShowsRingingThenOpensTheWakeUpWindow) {
-  Rig rig;
-  rig.Start();
-  rig.RingAnd([&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); });
+  StartedRig rig;
+  rig.RingAnd([&] { rig.AlarmOff(); });
   EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 6),
             (Log{"tray modify 1 Alarm is on - Time: 6:00", "player Play", "tray modify 3 Alarm!",
                  "wakeUp.Load", "wakeUp.ShowModal"}));
@@ -108,28 +109,6 @@ TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndKeepsLongTipsWhole) {
   EXPECT_EQ(rig.Only("tray"), (Log{"tray add 2 Dawnquill", "tray modify 2 Dawnquill"}));
   rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);
   EXPECT_EQ(rig.program.tray.Tip(), std::string(63, 'x'));  // what every notification area takes
-}
-
-// Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
-// program given up, lets it sleep.
-TEST(KeepAwake, HoldsWhileAnAlarmIsPendingWithTheTipAsTheReason) {
-  Rig rig;
-  rig.Start();
-  rig.Arm("7", "0", "5");
-  EXPECT_EQ(rig.held, "Alarm is on - Time: 7:00");
-  rig.wakeUpView.whileModal = [&] {
-    EXPECT_EQ(rig.held, "Alarm!");
-    rig.program.wakeUpWindow.Click(wake_up_window::cmdSnooze);
-  };
-  rig.TickAt(7, 0);
-  EXPECT_EQ(rig.held, "Snooze is on - Time: 7:05");
-  rig.program.mainWindow.Click(mw::cmdToggleAlarm);
-  EXPECT_EQ(rig.held, "");
-  rig.Arm("8", "0");
-  rig.playerRunning = false;
-  rig.Answer(BoxAnswer::Cancel);
-  rig.TickAt(7, 30);
-  EXPECT_EQ(rig.held, "");
 }
 
 }  // namespace

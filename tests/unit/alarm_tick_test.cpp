@@ -9,12 +9,11 @@ const std::string kPrompt =
     "msgbox Winamp not running: Winamp is not running. Please start winamp to use the alarm.";
 
 TEST(AlarmTick, RingsAgainWhenRearmedInsideTheSameMinute) {
-  Rig rig;
-  rig.Start();
-  rig.wakeUpView.whileModal = [&] { rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); };
+  StartedRig rig;
+  rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
   rig.Arm("7", "30");
   rig.TickAt(7, 30, 0);
-  rig.program.mainWindow.Click(main_window::cmdToggleAlarm);
+  rig.Toggle();
   rig.TickAt(7, 30, 5);
   EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), 2u);
 }
@@ -23,8 +22,7 @@ TEST(AlarmTick, RingsAgainWhenRearmedInsideTheSameMinute) {
 // the ring check compares the time read when the tick began.
 TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTickBegan) {
   for (const bool tickInTheMinute : {false, true}) {
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     rig.Arm("7", "0");
     rig.log.clear();
     rig.playerRunning = false;
@@ -33,9 +31,7 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
       rig.now = {7, 1, 0};
       rig.playerRunning = true;
     });
-    rig.wakeUpView.whileModal = [&] {
-      rig.program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff);
-    };
+    rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
     tickInTheMinute ? rig.TickAt(7, 0) : rig.TickAt(6, 59);
     EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), tickInTheMinute ? 1u : 0u);
     EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 7),

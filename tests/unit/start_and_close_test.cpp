@@ -93,8 +93,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
         "save SnoozeDelay 9", "main.Close"}},
   };
   for (const auto& c : cases) {
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     rig.Arm("7", "0");
     rig.log.clear();
     c.close(rig);

@@ -22,8 +22,7 @@ TEST(TrayCallback, TheIconAndItsMenuShowAndHideTheMainWindow) {
       {[](TrayCallback& t) { t.MenuRequested(); }, {"main.PopupMenu menuTray"}, true},
       {activate, {"main.Show"}, false},
   };
-  Rig rig;
-  rig.Start();
+  StartedRig rig;
   for (const auto& step : steps) {
     rig.log.clear();
     step.act(rig.program.trayCallback);

@@ -8,14 +8,13 @@ namespace {
 namespace wu = wake_up_window;
 
 TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
-  Rig rig;
-  rig.Start();
+  StartedRig rig;
   rig.RingAnd([&] {
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:00");
     rig.now = {6, 0, 8};
     rig.program.wakeUpWindow.Timer(wu::TimerClock);
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:08");
-    rig.program.wakeUpWindow.Click(wu::cmdSnooze);
+    rig.Snooze();
   });
 }
 
@@ -30,12 +29,11 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.control + " " + c.text);
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     bool used = false;
     rig.RingAnd([&] {
       used = rig.program.wakeUpWindow.KeyPress(c.control, c.text);
-      if (!c.snoozes) rig.program.wakeUpWindow.Click(wu::cmdAlarmOff);
+      if (!c.snoozes) rig.AlarmOff();
     });
     EXPECT_EQ(used, c.snoozes);
     EXPECT_EQ(rig.State(), c.snoozes ? AlarmState::Snoozing : AlarmState::Off);
@@ -47,12 +45,11 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
 // The frame's close is refused; the end of the session takes the window and leaves the alarm.
 TEST(WakeUpWindow, RefusesOnlyTheUsersOwnClose) {
   for (const auto reason : {CloseReason::User, CloseReason::SessionEnd}) {
-    Rig rig;
-    rig.Start();
+    StartedRig rig;
     bool closed = false;
     rig.RingAnd([&] {
       closed = rig.program.wakeUpWindow.CloseRequested(reason);
-      if (!closed) rig.program.wakeUpWindow.Click(wu::cmdAlarmOff);
+      if (!closed) rig.AlarmOff();
     });
     EXPECT_EQ(closed, reason != CloseReason::User);
     EXPECT_EQ(rig.State(), closed ? AlarmState::Ringing : AlarmState::Off);
