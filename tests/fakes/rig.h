@@ -107,6 +107,11 @@ struct FakeDesktop : MediaPlayer,
     log.push_back("save " + std::string(key) + " " + std::string(value));
   }
   std::string Name() const override { return executableName; }
+  // The stored hour, minute and delay, joined by spaces.
+  std::string Stored() {
+    return settings["DawnQuill/Hour"] + " " + settings["DawnQuill/Minute"] + " " +
+           settings["DawnQuill/SnoozeDelay"];
+  }
   TimeOfDay Now() const override { return now; }
 
   // Answers from a queue, the "next answer" seam; an empty queue answers OK.

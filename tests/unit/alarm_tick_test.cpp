@@ -57,11 +57,7 @@ TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
     EXPECT_TRUE(rig.program.mainWindow.Unloaded());
     EXPECT_EQ(rig.started, !atStartUp);  // at start-up, before the window was ever shown
     EXPECT_TRUE(rig.Only("tray modify 2").empty());  // nothing of the off state is shown
-    const auto saved = [&](const char* key) {
-      return rig.settings[std::string("DawnQuill/") + key];
-    };
-    EXPECT_EQ(saved("Hour"), atStartUp ? "0" : "7");
-    EXPECT_EQ(saved("SnoozeDelay"), atStartUp ? "9" : "12");
+    EXPECT_EQ(rig.Stored(), atStartUp ? "0 0 9" : "7 0 12");
   }
 }
 
