@@ -4,7 +4,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -41,6 +40,7 @@ class MprisTest : public ::testing::Test {
     remote_.reset();
     player_.reset();
     QDBusConnection::disconnectFromBus(address_);
+    QDBusConnection::disconnectFromBus("probe" + address_);
   }
 
   // Starts an mpv, paused, with a tone to play or none, and returns its bus name once the remote
@@ -53,7 +53,7 @@ class MprisTest : public ::testing::Test {
                      "--idle=yes",  "--really-quiet",
                      "--vo=null",   "--ao=null",
                      "--pause"};
-    if (withTone) args << Tone();
+    if (withTone) args << QStringLiteral("av://lavfi:sine=frequency=440:duration=20");
     mpv.start(QStringLiteral("mpv"), args);
     const QString plain = QStringLiteral("org.mpris.MediaPlayer2.mpv");
     QString name;
@@ -70,20 +70,12 @@ class MprisTest : public ::testing::Test {
     QCoreApplication::processEvents();  // as the event loop does between two ticks
     return seen ? name : QString();
   }
-  QString Tone() {
-    const QString tone = dir_.filePath(QStringLiteral("a.wav"));
-    if (!QFile::exists(tone)) {
-      QProcess::execute(QStringLiteral("sox"), {"-n", "-r", "44100", "-c", "2", "-b", "16", tone,
-                                                "synth", "20", "sine", "440"});
-    }
-    return tone;
-  }
   // A view of a player from a connection of its own: a proxy on a well-known name makes Qt track
   // that name's owner, which the remote must not rely on.
   OrgMprisMediaPlayer2PlayerInterface Probe(const QString& name) {
     return OrgMprisMediaPlayer2PlayerInterface(
         name, QStringLiteral("/org/mpris/MediaPlayer2"),
-        QDBusConnection::connectToBus(address_, QStringLiteral("probe")));
+        QDBusConnection::connectToBus(address_, "probe" + address_));
   }
 
   Process daemon_;
@@ -91,7 +83,6 @@ class MprisTest : public ::testing::Test {
   QDBusConnection bus_{QString()};
   std::unique_ptr<MprisPlayer> player_;
   std::unique_ptr<PlayerRemote> remote_;
-  QTemporaryDir dir_;
 };
 
 // Of an idle mpv, first in sorted order, and one with a tone, the one with the tone is chosen
