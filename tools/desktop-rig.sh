@@ -78,12 +78,39 @@ rig_start_mpv() {
   rig_wait 50 rig_player_status_is Paused
 }
 
-rig_player_status_is() {
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
-    org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player \
-    string:PlaybackStatus 2>/dev/null | grep -q "\"$1\""
+rig_player_property() {  # rig_player_property NAME [PLAYER]
+  dbus-send --session --print-reply --dest="${2:-org.mpris.MediaPlayer2.mpv}" \
+    /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \
+    string:org.mpris.MediaPlayer2.Player "string:$1" 2>/dev/null
+}
+rig_player_status_is() { rig_player_property PlaybackStatus | grep -q "\"$1\""; }
+# Where the player is in its track, in microseconds: it sounds while this advances.
+rig_position() { rig_player_property Position "$@" | awk '/int64/ {print $3}'; }
+
+# The wall clock of programs started by rig_start_on_clock reads $1 (any date(1) time) from now
+# on; their timers keep their real pace.
+rig_clock_file=$rig_dir/faketime
+echo +0 >"$rig_clock_file"
+rig_set_clock() { printf '%+d\n' $(($(date -d "$1" +%s) - $(date +%s))) >"$rig_clock_file"; }
+rig_start_on_clock() {  # rig_start_on_clock PROGRAM: its PID is in rig_app_pid
+  LD_PRELOAD=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1) \
+    FAKETIME_TIMESTAMP_FILE=$rig_clock_file FAKETIME_CACHE_DURATION=1 \
+    FAKETIME_DONT_FAKE_MONOTONIC=1 "$1" &
+  rig_app_pid=$!
+  rig_pids+=("$rig_app_pid")
 }
 
 # The window id of the top-level window whose title is exactly $1.
 rig_window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 rig_window_shown() { test -n "$(rig_window "$1")"; }
+
+# Types HOUR, MINUTE and DELAY into DawnQuill's boxes, as a person does, and presses Enter.
+rig_arm() {
+  local w
+  w=$(rig_window DawnQuill)
+  xdotool windowfocus --sync "$w" mousemove --window "$w" 110 50 click 1  # the hour box
+  xdotool key ctrl+a type "$1"
+  xdotool key Tab ctrl+a type "$2"
+  xdotool key Tab ctrl+a type "$3"
+  xdotool key Return
+}

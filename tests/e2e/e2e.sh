@@ -13,9 +13,6 @@ trap rig_cleanup EXIT
 rig_start_x || exit 77
 rig_start_bus || exit 1
 export XDG_CONFIG_HOME=$rig_dir/config
-faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-clock_file=$rig_dir/faketime
-echo +0 >"$clock_file"
 
 fail() {
   echo "FAIL: $*"
@@ -27,16 +24,7 @@ check() {  # check TENTHS MESSAGE COMMAND...: waits for the command, or fails wi
   rig_wait "$tenths" "$@" || fail "$message"
 }
 
-# The program's wall clock reads $1 (HH:MM:SS, today) from now on; timers keep their real pace.
-set_clock() { printf '%+d\n' $(($(date -d "$1" +%s) - $(date +%s))) >"$clock_file"; }
-
-start_app() {
-  LD_PRELOAD=$faketime_lib FAKETIME_TIMESTAMP_FILE=$clock_file FAKETIME_CACHE_DURATION=1 \
-    FAKETIME_DONT_FAKE_MONOTONIC=1 "$app" &
-  app_pid=$!
-  rig_pids+=("$app_pid")
-}
-app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+app_ended() { ! kill -0 "$rig_app_pid" 2>/dev/null; }
 
 main_window() { rig_window DawnQuill; }
 wake_window() { rig_window 'Dawnquill - Wake up!'; }
@@ -48,17 +36,6 @@ not_ringing() { ! ringing; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X Y
 to_tray() { click "$(main_window)" 144 160; }
 turn_off() { click "$(wake_window)" 150 172; }
-
-arm() {  # arm HOUR MINUTE DELAY: types them into the boxes and presses Enter
-  local w
-  w=$(main_window)
-  xdotool windowfocus --sync "$w"
-  click "$w" 110 50  # the hour box
-  xdotool key ctrl+a type "$1"
-  xdotool key Tab ctrl+a type "$2"
-  xdotool key Tab ctrl+a type "$3"
-  xdotool key Return
-}
 
 # The docked icon: the program's window whose parent is the tray host, not the root.
 icon_window() {
@@ -83,11 +60,7 @@ icon_is() {
 
 # The player sounds when its Position advances.
 player=org.mpris.MediaPlayer2.mpv
-position() {
-  dbus-send --session --print-reply --dest="$player" /org/mpris/MediaPlayer2 \
-    org.freedesktop.DBus.Properties.Get string:org.mpris.MediaPlayer2.Player string:Position |
-    awk '/int64/ {print $3}'
-}
+position() { rig_position "$player"; }
 sounding() { local before; before=$(position); sleep 0.4; [ "$(position)" -gt "$before" ]; }
 silent() { ! sounding; }
 
@@ -112,26 +85,26 @@ settings_are() {
 case_ring_late_snooze_and_off() {
   rig_start_tray
   rig_start_mpv || fail "mpv did not start"
-  set_clock 06:59:56
-  start_app
+  rig_set_clock 06:59:56
+  rig_start_on_clock "$app"
   check 100 "no main window" main_shown
   check 50 "the icon does not dock with picture 2" icon_is 2
   import -window "$(main_window)" "$shots/main-window.png"
-  arm 7 0 1
+  rig_arm 7 0 1
   check 20 "arming does not show picture 1" icon_is 1
   check 120 "no ring at 7:00" ringing
   check 30 "the player is silent while ringing" sounding
   check 30 "ringing does not show picture 3" icon_is 3
   import -window "$(wake_window)" "$shots/wake-up-window.png"
   "$bin/close_window" "$(wake_window)"
-  set_clock 07:02:10
+  rig_set_clock 07:02:10
   sleep 6  # a tick passes while the wake-up window is open
   ringing || fail "the wake-up window's close button closed it"
   xdotool windowfocus --sync "$(wake_window)" key x
   check 30 "a key did not snooze" not_ringing
   check 20 "the player still sounds after the snooze" silent
   icon_is 1 || fail "snoozing does not show picture 1"
-  set_clock 07:02:58
+  rig_set_clock 07:02:58
   check 150 "the late snooze never rang again" ringing
   check 30 "the player is silent at the second ring" sounding
   turn_off
@@ -144,10 +117,10 @@ case_ring_late_snooze_and_off() {
 case_tray_hides_and_brings_back() {
   rig_start_tray
   rig_start_mpv || fail "mpv did not start"
-  set_clock 12:00:00
-  start_app
+  rig_set_clock 12:00:00
+  rig_start_on_clock "$app"
   check 100 "no main window" main_shown
-  arm 12 30 9
+  rig_arm 12 30 9
   "$bin/close_window" "$(main_window)"
   check 20 "the close button did not hide the armed window" main_hidden
   xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
@@ -161,7 +134,7 @@ case_tray_hides_and_brings_back() {
   check 20 "Show/Hide did not bring the window back" main_shown
   to_tray
   check 20 "To tray did not hide the window" main_hidden
-  set_clock 12:29:58
+  rig_set_clock 12:29:58
   check 120 "the hidden program did not ring" ringing
   turn_off
   tray_menu 2
@@ -177,7 +150,7 @@ case_status_notifier_host() {
   rig_pids+=($!)
   check 50 "the stand-in host did not start" \
     on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
-  start_app
+  rig_start_on_clock "$app"
   check 100 "no item registered with the host" test -s "$rig_dir/items"
   local item menu layout
   item=$(head -n 1 "$rig_dir/items")
@@ -194,7 +167,7 @@ case_status_notifier_host() {
   dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
     org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null || fail "Activate failed"
   check 20 "the host's activation did not bring the window back" main_shown
-  kill -TERM "$app_pid"
+  kill -TERM "$rig_app_pid"
   check 30 "SIGTERM did not end the program" app_ended
   settings_are 0 0 9
 }
@@ -204,14 +177,14 @@ case_status_notifier_host() {
 # program and its wake-up window with the settings saved.
 case_player_missing() {
   rig_start_tray
-  start_app
+  rig_start_on_clock "$app"
   check 100 "no prompt for the missing player" rig_window_shown 'Winamp not running'
   [ -z "$(main_window)" ] || fail "the main window came before the prompt"
   rig_start_mpv || fail "mpv did not start"
   xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Return  # Retry
   check 50 "Retry with the player running did not show the window" main_shown
-  set_clock 06:59:58
-  arm 7 0 9
+  rig_set_clock 06:59:58
+  rig_arm 7 0 9
   check 120 "no ring at 7:00" ringing
   kill "$rig_mpv_pid"
   check 80 "no prompt within a tick" rig_window_shown 'Winamp not running'
@@ -242,10 +215,10 @@ case_audacious() {
   check 50 "audacious did not start again" position
   unset SDL_AUDIODRIVER
   export XDG_CONFIG_HOME=$rig_dir/config
-  set_clock 06:59:56
-  start_app
+  rig_set_clock 06:59:56
+  rig_start_on_clock "$app"
   check 100 "no main window" main_shown
-  arm 7 0 9
+  rig_arm 7 0 9
   check 120 "no ring at 7:00" ringing
   check 30 "audacious is silent while ringing" sounding
   xdotool windowfocus --sync "$(wake_window)" key x
@@ -267,19 +240,19 @@ keeps_awake() {  # keeps_awake portal|logind
   check 50 "the stand-in $1 did not start" on_bus "$bus" 'portal.Desktop|login1'
   rig_start_tray
   rig_start_mpv || fail "mpv did not start"
-  set_clock 06:59:56
-  start_app
+  rig_set_clock 06:59:56
+  rig_start_on_clock "$app"
   check 100 "no main window" main_shown
-  arm 7 0 1
+  rig_arm 7 0 1
   check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
   check 120 "no ring at 7:00" ringing
   xdotool windowfocus --sync "$(wake_window)" key x
   check 30 "a snooze does not hold with its own text" holding "Snooze is on - Time: 7:01"
   click "$(main_window)" 232 160  # "Turn alarm off"
   check 20 "turning off does not let go" holding
-  arm 8 0 5
+  rig_arm 8 0 5
   check 20 "arming holds nothing" holding "Alarm is on - Time: 8:00"
-  kill -KILL "$app_pid"
+  kill -KILL "$rig_app_pid"
   check 20 "the hold outlives the killed program" holding
 }
 on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
