@@ -194,6 +194,7 @@ HFONT Win32FormView::FitFont() {
 void Win32FormView::Destroy() {
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
+  lastFocus_ = nullptr;
   for (const auto& [name, menu] : menus_) DestroyMenu(menu);
   for (const auto& [name, font] : fonts_) DeleteObject(font);
   items_.clear();
@@ -380,6 +381,15 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:  // the close button, the control menu, Alt+F4
       if (Live()) events_->CloseRequested(CloseReason::User);
       return 0;
+    case WM_ACTIVATE:  // as a dialog does: the focus leaves with the window and comes back to it
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ != nullptr && IsChild(window_, lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefWindowProcA(window_, message, wParam, lParam);
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box

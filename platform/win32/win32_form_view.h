@@ -70,6 +70,7 @@ class Win32FormView final : public FormView {
   FormEvents* events_ = nullptr;
   std::function<void()> onClosed_;
   HWND window_ = nullptr;
+  HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it
   std::map<int, Item> items_;  // by control id
   std::map<std::string, HMENU, std::less<>> menus_;
   std::map<std::string, HFONT, std::less<>> fonts_;  // by control, "" the window's own
