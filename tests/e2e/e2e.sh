@@ -28,9 +28,8 @@ app_ended() { ! kill -0 "$rig_app_pid" 2>/dev/null; }
 
 main_window() { rig_window DawnQuill; }
 wake_window() { rig_window 'Dawnquill - Wake up!'; }
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
-main_shown() { local w; w=$(main_window); [ -n "$w" ] && viewable "$w"; }
-main_hidden() { ! viewable "$(xdotool search --all --name '^DawnQuill$' | head -n 1)"; }
+main_shown() { rig_window_shown DawnQuill; }
+main_hidden() { ! main_shown; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 not_ringing() { ! ringing; }
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X Y

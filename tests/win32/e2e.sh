@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real DawnQuill.exe under Wine, on the test run's display with trayer, and the stub player:
 # started before the player, it asks for it, and Retry with the player there shows its window;
-# its icon docks; it is armed for the current minute and rings, the player is told to play, a key
-# snoozes and the player is told to stop; Exit saves the settings in the registry.
+# its icon docks; it is armed for the current minute and rings, and the player is told to play;
+# the player quits while the wake-up window is open and the prompt comes, so ticks fire inside
+# the window's loop; Retry with the player back, a key snoozes and the player is told to stop;
+# Exit saves the settings in the registry.
 # Screenshots of both windows land in the build's screenshots folder.
 #   e2e.sh BUILD-DIR WINE-DIR
 set -uo pipefail
@@ -36,16 +38,22 @@ docked() {  # an icon of the program's whose parent is the tray host
   return 1
 }
 
+# Starts the stub player and answers the waiting prompt with Retry.
+start_player() {
+  wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
+  player_pid=$!
+  rig_pids+=($player_pid)
+  rig_wait 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
+  xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Return  # Retry
+}
+
 # The alarm minute must not run out while the program starts.
 [ "$(date +%S)" -lt 30 ] || sleep $((62 - $(date +%S)))
 hour=$(date +%-H) minute=$(date +%-M)
 wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
 rig_pids+=($!)
 rig_wait 200 rig_window_shown 'Winamp not running' || fail "no prompt for the missing player"
-wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
-rig_pids+=($!)
-rig_wait 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
-xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Return  # Retry
+start_player
 rig_wait 50 rig_window_shown DawnQuill || fail "Retry with the player there showed no window"
 rig_wait 50 docked || fail "the icon did not dock in the tray"
 main=$(rig_window DawnQuill)
@@ -59,6 +67,10 @@ rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring in the arm
 sleep 0.5
 import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
 [ "$(cat "$log" 2>/dev/null)" = "40045 0" ] || fail "the player was not told to play: $(cat "$log")"
+kill "$player_pid"
+rig_wait 100 rig_window_shown 'Winamp not running' || fail "no tick while the wake-up window is open"
+start_player
+rig_wait 50 gone 'Winamp not running' || fail "Retry with the player back did not end the prompt"
 xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
 rig_wait 50 gone 'Dawnquill - Wake up!' || fail "a key did not snooze"
 [ "$(tr '\n' ' ' <"$log")" = "40045 0 40047 0 " ] || fail "the snooze did not stop: $(cat "$log")"

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fast_layout.h"
 #include "platform/win32/win32_form_view.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -20,12 +19,8 @@ struct Recorder final : FormEvents {
     return false;
   }
   void Click(std::string_view control) override { clicks.emplace_back(control); }
-  void Timer(std::string_view /*timer*/) override {
-    if (onTimer) onTimer();
-  }
   std::vector<CloseReason> closes;
   std::vector<std::string> clicks;
-  std::function<void()> onTimer;
 };
 
 std::pair<LONG, LONG> ClientSize(HWND window) {
@@ -59,43 +54,6 @@ TEST(Win32Kit, WindowsKeepTheirSizesCloseReasonsDefaultButtonAndTextLimit) {
   EXPECT_EQ(main.Text(main_window::txtSnoozeDelay), "12");
   main.SetText(main_window::txtSnoozeDelay, "100");
   EXPECT_EQ(main.Text(main_window::txtSnoozeDelay), "100");
-}
-
-// The alarm tick rings inside its own timer handler and waits there in the wake-up window's
-// loop; the tick must keep firing meanwhile, and the main window takes no input.
-TEST(Win32Kit, ATimerFiresAgainInsideANestedLoopRunFromItsOwnHandler) {
-  FastLayout fast(main_window::Layout(), 20);
-  Recorder mainEvents;
-  Recorder wakeUpEvents;
-  Win32FormView main(fast.layout, GetModuleHandleA(nullptr), nullptr);
-  Win32FormView wakeUp(wake_up_window::Layout(), GetModuleHandleA(nullptr), nullptr);
-  main.SetEvents(&mainEvents);
-  wakeUp.SetEvents(&wakeUpEvents);
-  main.Load();
-  main.Show();
-  int ticks = 0;
-  int clockTicks = 0;  // a test that fails must not hang in the nested loop
-  wakeUpEvents.onTimer = [&] {
-    if (++clockTicks > 15) wakeUp.Close();
-  };
-  bool mainEnabledWhileModal = true;
-  mainEvents.onTimer = [&] {
-    if (++ticks == 1) {
-      wakeUp.Load();
-      wakeUp.ShowModal();  // returns once the nested ticks have closed it
-    } else if (ticks == 6) {
-      mainEnabledWhileModal = IsWindowEnabled(main.Window());
-      wakeUp.Close();
-    }
-  };
-  const DWORD start = GetTickCount();
-  MSG message;
-  while (ticks < 6 && GetTickCount() - start < 5000 && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    DispatchMessageA(&message);
-  }
-  EXPECT_GE(ticks, 6);
-  EXPECT_FALSE(mainEnabledWhileModal);
-  EXPECT_TRUE(IsWindowEnabled(main.Window()));
 }
 
 }  // namespace
