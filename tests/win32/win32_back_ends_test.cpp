@@ -48,22 +48,19 @@ TEST(Win32Settings, TextsComeBackUnderTheExecutablesNameAndMissingOnesAsTheDefau
 }
 
 TEST(Win32Version, TheExecutableCarriesItsVersionRecord) {
-  const DWORD size = GetFileVersionInfoSizeA(DAWNQUILL_EXE, nullptr);
-  ASSERT_GT(size, 0u);
-  std::vector<char> record(size);
-  ASSERT_TRUE(GetFileVersionInfoA(DAWNQUILL_EXE, 0, size, record.data()));
-  const auto value = [&](const char* name) {
-    char* text = nullptr;
-    UINT length = 0;
-    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
-    return VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)
-               ? std::string(text)
-               : std::string();
-  };
+  std::vector<char> record(GetFileVersionInfoSizeA(DAWNQUILL_EXE, nullptr));
+  ASSERT_FALSE(record.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(DAWNQUILL_EXE, 0, record.size(), record.data()));
   std::string values;
   for (const char* name :
        {"FileVersion", "ProductVersion", "ProductName", "InternalName", "OriginalFilename"}) {
-    values += value(name) + ";";
+    char* text = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) {
+      values += text;
+    }
+    values += ";";
   }
   EXPECT_EQ(values, "1.00.0001;1.00.0001;DawnQuill;DawnQuill;DawnQuill.exe;");
 }
