@@ -25,7 +25,6 @@ class FakeFormView final : public FormView {
     texts.clear();
     for (const Control& control : layout_.controls)
       texts[std::string(control.name)] = control.caption;
-    loaded = true;
     Write("Load");
   }
   void Show() override { visible = true, Write("Show"); }
@@ -36,7 +35,7 @@ class FakeFormView final : public FormView {
   }
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
-  void Close() override { visible = false, loaded = false, Write("Close"); }
+  void Close() override { visible = false, Write("Close"); }
   std::string Text(std::string_view control) const override {
     const auto found = texts.find(control);
     return found == texts.end() ? std::string() : found->second;
@@ -58,7 +57,6 @@ class FakeFormView final : public FormView {
   std::map<std::string, std::string, std::less<>> texts;
   std::map<std::string, bool, std::less<>> enabled;
   std::map<std::string, std::vector<std::string>, std::less<>> items;
-  bool loaded = false;
   bool visible = false;
   std::function<void()> whileModal;  // what the user does while the window is modal
 

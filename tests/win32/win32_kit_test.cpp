@@ -18,9 +18,7 @@ struct Recorder final : FormEvents {
     closes.push_back(reason);
     return false;
   }
-  void Click(std::string_view control) override { clicks.emplace_back(control); }
   std::vector<CloseReason> closes;
-  std::vector<std::string> clicks;
 };
 
 std::pair<LONG, LONG> ClientSize(HWND window) {
