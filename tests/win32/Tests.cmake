@@ -9,10 +9,9 @@ add_test(NAME wine_down COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine_down.sh $
 set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
 
 add_executable(stub_player win32/stub_player.cpp)
-add_executable(win32_tests win32/win32_back_ends_test.cpp win32/win32_kit_test.cpp)
+add_executable(win32_tests win32/win32_back_ends_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(win32_tests PRIVATE dawnquill_win32 version GTest::gtest GTest::gtest_main)
-target_compile_definitions(win32_tests PRIVATE DAWNQUILL_EXE="$<TARGET_FILE:DawnQuill>")
+target_link_libraries(win32_tests PRIVATE dawnquill_win32 GTest::gtest GTest::gtest_main)
 
 set_target_properties(core_tests win32_tests PROPERTIES
                       CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
@@ -20,8 +19,8 @@ add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win32_tests COMMAND win32_tests)
 add_test(NAME win32_e2e COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${CMAKE_BINARY_DIR}
                                  ${wine_dir})
-add_test(NAME win32_imports
-         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/imports.sh $<TARGET_FILE:DawnQuill>)
+add_test(NAME win32_executable
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/executable_check.sh $<TARGET_FILE:DawnQuill>)
 set_tests_properties(core_tests win32_tests win32_e2e PROPERTIES FIXTURES_REQUIRED wine
                      SKIP_RETURN_CODE 77 TIMEOUT 120)
-add_dependencies(win32_tests stub_player DawnQuill)
+add_dependencies(win32_tests stub_player)

@@ -4,7 +4,7 @@
 # its icon docks; it is armed for the current minute and rings, and the player is told to play;
 # the player quits while the wake-up window is open and the prompt comes, so ticks fire inside
 # the window's loop; Retry with the player back, a key snoozes and the player is told to stop;
-# Exit saves the settings in the registry.
+# Exit saves the settings, with the delay box's two typed characters, in the registry.
 # Screenshots of both windows land in the build's screenshots folder.
 #   e2e.sh BUILD-DIR WINE-DIR
 set -uo pipefail
@@ -71,7 +71,7 @@ import -window "$main" "$shots/windows-main-window.png"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+a type "$hour"
 xdotool key Tab ctrl+a type "$minute"
-xdotool key Tab ctrl+a type 9
+xdotool key Tab ctrl+a type 123  # the delay box keeps two typed characters
 xdotool key Return
 rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring in the armed minute"
 sleep 0.5
@@ -86,6 +86,6 @@ rig_wait 50 gone 'Dawnquill - Wake up!' || fail "a key did not snooze"
 xdotool mousemove --window "$main" 56 160 click 1  # "Exit"
 rig_wait 50 gone DawnQuill || fail "Exit did not end the program"
 rig_wait 30 bash -c "wine reg query 'HKCU\\Software\\VB and VBA Program Settings\\DawnQuill\\Settings' \
-  2>/dev/null | tr -d '\r' | grep -q 'SnoozeDelay    REG_SZ    9'" ||
+  2>/dev/null | tr -d '\r' | grep -q 'SnoozeDelay    REG_SZ    12'" ||
   fail "the settings are not in the registry"
 wine reg query 'HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings' 2>/dev/null | tr -d '\r'

@@ -1,5 +1,4 @@
 #include <tuple>
-#include <vector>
 
 #include <windows.h>
 
@@ -45,24 +44,6 @@ TEST(Win32Settings, TextsComeBackUnderTheExecutablesNameAndMissingOnesAsTheDefau
   EXPECT_EQ(store.GetSetting("dq-test", "Settings", "Minute", "00"), "00");
   EXPECT_EQ(store.GetSetting("dq-none", "Settings", "Hour", "00"), "00");
   EXPECT_EQ(Win32Executable().Name(), "win32_tests");
-}
-
-TEST(Win32Version, TheExecutableCarriesItsVersionRecord) {
-  std::vector<char> record(GetFileVersionInfoSizeA(DAWNQUILL_EXE, nullptr));
-  ASSERT_FALSE(record.empty());
-  ASSERT_TRUE(GetFileVersionInfoA(DAWNQUILL_EXE, 0, record.size(), record.data()));
-  std::string values;
-  for (const char* name :
-       {"FileVersion", "ProductVersion", "ProductName", "InternalName", "OriginalFilename"}) {
-    char* text = nullptr;
-    UINT length = 0;
-    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
-    if (VerQueryValueA(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) {
-      values += text;
-    }
-    values += ";";
-  }
-  EXPECT_EQ(values, "1.00.0001;1.00.0001;DawnQuill;DawnQuill;DawnQuill.exe;");
 }
 
 }  // namespace

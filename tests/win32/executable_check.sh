@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The executable needs no DLL beyond the system's (no C++ runtime, no toolkit), and carries the
+# version record that Explorer shows.
+#   executable_check.sh DAWNQUILL.EXE
+set -uo pipefail
+imports=$(x86_64-w64-mingw32-objdump -p "$1" | awk '/DLL Name/ {print $3}')
+echo "$(stat -c %s "$1") bytes; imports:" $imports
+others=$(grep -viE '^(kernel32|user32|gdi32|shell32|advapi32|comctl32|msvcrt)\.dll$' \
+  <<<"$imports")
+[ -z "$others" ] || { echo "FAIL: imports beyond the system's: $others"; exit 1; }
+record=$(strings -e l "$1" | sed -n '/^StringFileInfo$/,/^VarFileInfo$/p' | paste -sd ' ')
+[ "$record" = "StringFileInfo 040904B0 FileVersion 1.00.0001 ProductVersion 1.00.0001 \
+ProductName DawnQuill InternalName DawnQuill OriginalFilename DawnQuill.exe FileDescription \
+DawnQuill alarm clock VarFileInfo" ] || { echo "FAIL: the version record is $record"; exit 1; }
