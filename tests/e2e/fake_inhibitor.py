@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 # A stand-in for what holds a session awake, on the session bus it is given: the desktop portal's
 # Inhibit (portal) or logind's (logind, whose descriptor is the hold). Appends "held REASON" and
-# "released REASON" to a log file, a release being a Close of the portal's request, the caller
-# leaving the bus, or the last copy of logind's descriptor closing.
+# "released REASON" to a log file, a release being a Close of the portal's request or the last
+# copy of logind's descriptor closing.
 #   fake_inhibitor.py portal|logind LOGFILE
 import itertools
 import os
@@ -17,25 +17,17 @@ kind, log = sys.argv[1], open(sys.argv[2], "a", buffering=1)
 DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
 requests = itertools.count(1)
-holds = {}  # the portal's request path, or logind's descriptor -> (reason, caller)
+holds = {}  # the portal's request path, or logind's descriptor -> reason
 
 
-def hold(key, reason, caller=None):
-    holds[key] = (reason, caller)
+def hold(key, reason):
+    holds[key] = reason
     log.write(f"held {reason}\n")
 
 
 def release(key):
     if key in holds:
-        log.write(f"released {holds.pop(key)[0]}\n")
-
-
-def watch_caller(caller):  # a caller that left the bus drops what the portal held for it
-    def owner_changed(owner):
-        for key in [key for key, held in holds.items() if not owner and held[1] == caller]:
-            release(key)
-
-    bus.watch_name_owner(caller, owner_changed)
+        log.write(f"released {holds.pop(key)}\n")
 
 
 def closed(fd, _condition):  # the last copy of logind's descriptor is gone
@@ -45,11 +37,10 @@ def closed(fd, _condition):  # the last copy of logind's descriptor is gone
 
 
 class Portal(dbus.service.FallbackObject):
-    @dbus.service.method("org.freedesktop.portal.Inhibit", "sua{sv}", "o", sender_keyword="caller")
-    def Inhibit(self, window, flags, options, caller):
+    @dbus.service.method("org.freedesktop.portal.Inhibit", "sua{sv}", "o")
+    def Inhibit(self, window, flags, options):
         path = f"/request/{next(requests)}"
-        hold(path, options.get("reason", ""), caller)
-        watch_caller(caller)
+        hold(path, options.get("reason", ""))
         return "/org/freedesktop/portal/desktop" + path
 
     @dbus.service.method("org.freedesktop.portal.Request", "", "", rel_path_keyword="path")
