@@ -124,7 +124,7 @@ case_tray_hides_and_brings_back() {
   rig_set_clock 12:00:00
   rig_start_on_clock "$app"
   check 100 "no main window" main_shown
-  rig_arm 12 30 9
+  rig_arm 12 30 912  # the delay box keeps two typed characters
   "$bin/close_window" "$(main_window)"
   check 20 "the close button did not hide the armed window" main_hidden
   xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
@@ -143,7 +143,7 @@ case_tray_hides_and_brings_back() {
   turn_off
   tray_menu 2
   check 50 "the tray's Exit did not end the program" app_ended
-  settings_are 12 30 9
+  settings_are 12 30 91
 }
 
 # On a StatusNotifierItem host the menu is exported, and the host's activation brings the window
