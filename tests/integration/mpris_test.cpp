@@ -32,6 +32,7 @@ class MprisTest : public ::testing::Test {
     daemon_.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--print-address=1"});
     daemon_.waitForReadyRead(5000);
     address_ = QString::fromUtf8(daemon_.readLine().trimmed());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address_.toUtf8());  // for the players it starts
     bus_ = QDBusConnection::connectToBus(address_, address_);
     player_ = std::make_unique<MprisPlayer>(bus_);
     remote_ = std::make_unique<PlayerRemote>(*player_);
@@ -46,29 +47,20 @@ class MprisTest : public ::testing::Test {
   // Starts an mpv, paused, with a tone to play or none, and returns its bus name once the remote
   // has heard of it: the plain name when it is free, else one with the PID added.
   QString StartMpv(Process& mpv, bool withTone) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
-    mpv.setProcessEnvironment(env);
-    QStringList args{"--no-config", "--script=/usr/lib/mpv-mpris/mpris.so",
-                     "--idle=yes",  "--really-quiet",
-                     "--vo=null",   "--ao=null",
-                     "--pause"};
+    QStringList args = QStringLiteral(
+                           "--no-config --script=/usr/lib/mpv-mpris/mpris.so --idle=yes "
+                           "--really-quiet --vo=null --ao=null --pause")
+                           .split(' ');
     if (withTone) args << QStringLiteral("av://lavfi:sine=frequency=440:duration=20");
     mpv.start(QStringLiteral("mpv"), args);
     const QString plain = QStringLiteral("org.mpris.MediaPlayer2.mpv");
-    QString name;
-    const bool seen = QTest::qWaitFor(
-        [&] {
-          for (const QString& candidate :
-               {plain, plain + ".instance" + QString::number(mpv.processId())}) {
-            if (bus_.interface()->servicePid(candidate).value() == mpv.processId())
-              name = candidate;
-          }
-          return !name.isEmpty();
-        },
-        5000);
+    const QString own = plain + ".instance" + QString::number(mpv.processId());
+    const auto owns = [&](const QString& name) {
+      return bus_.interface()->servicePid(name).value() == mpv.processId();
+    };
+    const bool seen = QTest::qWaitFor([&] { return owns(plain) || owns(own); }, 5000);
     QCoreApplication::processEvents();  // as the event loop does between two ticks
-    return seen ? name : QString();
+    return !seen ? QString() : owns(plain) ? plain : own;
   }
   // A view of a player from a connection of its own: a proxy on a well-known name makes Qt track
   // that name's owner, which the remote must not rely on.
