@@ -10,108 +10,83 @@
 namespace dawnquill::testing {
 namespace {
 
-// Mornings on the wall clock of a real time zone, ticking every five seconds, with a scripted
-// user: what rang, and when, is compared with what should have.
-class Week {
- public:
-  Week(const char* zone, const char* start) {
-    setenv("TZ", zone, 1);
-    tzset();
-    now_ = At(start);
-    rig_.wakeUpView.whileModal = [this] { Ringing(); };
-    rig_.Start();
-  }
-  ~Week() {
-    unsetenv("TZ");
-    tzset();
-  }
-
-  // A local time, "YYYY-MM-DD HH:MM", or one in UTC, to name a moment of a repeated hour.
-  static std::time_t At(const char* local) { return Parse(local, std::mktime); }
-  static std::time_t AtUtc(const char* utc) { return Parse(utc, timegm); }
-
-  // The user arms the alarm at a moment.
-  void ArmAt(std::time_t when, const char* hour, const char* minute) {
-    arms_.emplace(when, std::pair(hour, minute));
-  }
-  // How the user answers the next ring: after how many minutes, and whether with a snooze.
-  void Answer(int afterMinutes, bool snooze) { answers_.emplace_back(afterMinutes, snooze); }
-
-  void RunUntil(std::time_t until) {
-    while (now_ < until) {
-      now_ += 5;
-      if (const auto arm = arms_.find(now_); arm != arms_.end()) {
-        rig_.Arm(arm->second.first, arm->second.second, "9");
-      }
-      std::tm tm{};
-      localtime_r(&now_, &tm);
-      rig_.TickAt(tm.tm_hour, tm.tm_min, tm.tm_sec);
-    }
-  }
-
-  std::vector<std::string> rings;
-
- private:
-  static std::time_t Parse(const char* text, std::time_t (*convert)(std::tm*)) {
-    std::tm tm{};
-    strptime(text, "%Y-%m-%d %H:%M", &tm);
-    tm.tm_isdst = -1;
-    return convert(&tm);
-  }
-
-  void Ringing() {
-    char when[32];
-    std::strftime(when, sizeof when, "%a %H:%M %Z", std::localtime(&now_));
-    rings.emplace_back(when);
-    auto [afterMinutes, snooze] = answers_.empty() ? std::pair(0, false) : answers_.front();
-    if (!answers_.empty()) answers_.pop_front();
-    RunUntil(now_ + afterMinutes * 60);  // ticks nested in the ringing alarm
-    rig_.program.wakeUpWindow.Click(snooze ? wake_up_window::cmdSnooze
-                                           : wake_up_window::cmdAlarmOff);
-  }
-
-  Rig rig_;
-  std::time_t now_ = 0;
-  std::map<std::time_t, std::pair<const char*, const char*>> arms_;
-  std::deque<std::pair<int, bool>> answers_;
+struct Arming {
+  const char* at;  // "YYYY-MM-DD HH:MM", local, or in UTC with " UTC" after it
+  const char* hour;
+  const char* minute;
 };
-
+struct Answer {
+  int afterMinutes;
+  bool snooze;  // or "Turn alarm off"
+};
 constexpr bool kSnooze = true;
 constexpr bool kOff = false;
 
-TEST(Week, EveryRingComesAtItsMinuteWithNoneExtraOrMissing) {
-  Week week("Europe/Amsterdam", "2026-03-23 05:00");
-  week.ArmAt(Week::At("2026-03-23 06:00"), "7", "0");
-  week.Answer(1, kSnooze);  // Mon 7:00, answered at 7:01: back at 7:10
-  week.Answer(0, kSnooze);  // 7:10, back at 7:19
-  week.Answer(0, kOff);     // 7:19
-  week.ArmAt(Week::At("2026-03-23 22:00"), "6", "30");
-  week.Answer(0, kOff);  // Tue 6:30
-  week.ArmAt(Week::At("2026-03-24 22:00"), "7", "15");
-  week.Answer(60, kOff);  // Wed 7:15, left ringing for an hour: it rings once
-  week.ArmAt(Week::At("2026-03-27 22:00"), "2", "30");
-  week.Answer(0, kOff);  // Sat 2:30
-  week.ArmAt(Week::At("2026-03-28 02:31"), "2", "30");
-  // Sunday has no 2:30: the clocks go from 2:00 to 3:00. The alarm waits for Monday.
-  week.Answer(0, kOff);  // Mon 2:30
-  week.RunUntil(Week::At("2026-03-30 12:00"));
-  EXPECT_EQ(week.rings, (std::vector<std::string>{"Mon 07:00 CET", "Mon 07:10 CET", "Mon 07:19 CET",
-                                                  "Tue 06:30 CET", "Wed 07:15 CET", "Sat 02:30 CET",
-                                                  "Mon 02:30 CEST"}));
+std::time_t At(std::string_view text) {
+  std::tm tm{};
+  strptime(std::string(text).c_str(), "%Y-%m-%d %H:%M", &tm);
+  tm.tm_isdst = -1;
+  return text.ends_with(" UTC") ? timegm(&tm) : std::mktime(&tm);
 }
 
-// When the clocks go back, 2:00 to 3:00 comes twice: an alarm armed again after the first 2:30
-// rings at the second as well.
+// Days on the wall clock of a real time zone, ticking every five seconds, with a user who arms
+// the alarm at given moments and answers each ring in turn: when it rang, as "Mon 07:00 CET".
+std::vector<std::string> Rings(const char* zone, const char* from, const char* until,
+                               const std::vector<Arming>& armings, std::deque<Answer> answers) {
+  setenv("TZ", zone, 1);
+  tzset();
+  std::map<std::time_t, Arming> arms;
+  for (const Arming& arming : armings) arms.emplace(At(arming.at), arming);
+  StartedRig rig;
+  std::vector<std::string> rings;
+  std::time_t now = At(from);
+  std::function<void(std::time_t)> runUntil = [&](std::time_t end) {
+    for (std::tm tm{}; now < end;) {
+      now += 5;
+      if (const auto arm = arms.find(now); arm != arms.end())
+        rig.Arm(arm->second.hour, arm->second.minute, "9");
+      localtime_r(&now, &tm);
+      rig.TickAt(tm.tm_hour, tm.tm_min, tm.tm_sec);
+    }
+  };
+  rig.wakeUpView.whileModal = [&] {
+    char when[32];
+    std::strftime(when, sizeof when, "%a %H:%M %Z", std::localtime(&now));
+    rings.emplace_back(when);
+    const Answer answer = answers.empty() ? Answer{0, kOff} : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    runUntil(now + answer.afterMinutes * 60);  // ticks nested in the ringing alarm
+    answer.snooze ? rig.Snooze() : rig.AlarmOff();
+  };
+  runUntil(At(until));
+  unsetenv("TZ");
+  tzset();
+  return rings;
+}
+
+// Monday's ring is answered a minute late with a snooze, so it comes back at 7:10, then 7:19;
+// Wednesday's is left ringing for an hour and rings once. Sunday has no 2:30, as the clocks go
+// from 2:00 to 3:00: the alarm waits for Monday.
+TEST(Week, EveryRingComesAtItsMinuteWithNoneExtraOrMissing) {
+  EXPECT_EQ(
+      Rings("Europe/Amsterdam", "2026-03-23 05:00", "2026-03-30 12:00",
+            {{"2026-03-23 06:00", "7", "0"},
+             {"2026-03-23 22:00", "6", "30"},
+             {"2026-03-24 22:00", "7", "15"},
+             {"2026-03-27 22:00", "2", "30"},
+             {"2026-03-28 02:31", "2", "30"}},
+            {{1, kSnooze}, {0, kSnooze}, {0, kOff}, {0, kOff}, {60, kOff}}),
+      (std::vector<std::string>{"Mon 07:00 CET", "Mon 07:10 CET", "Mon 07:19 CET", "Tue 06:30 CET",
+                                "Wed 07:15 CET", "Sat 02:30 CET", "Mon 02:30 CEST"}));
+}
+
+// When the clocks go back, 2:00 to 3:00 comes twice: an alarm armed again at 2:45 summer time
+// rings at 2:30 winter time as well.
 TEST(Week, TheRepeatedHourRingsAgainOnlyForAnAlarmArmedAgain) {
-  Week week("Europe/Amsterdam", "2026-10-24 12:00");
-  week.ArmAt(Week::At("2026-10-24 22:00"), "2", "30");
-  week.Answer(0, kSnooze);                                 // 2:30 summer time
-  week.Answer(0, kOff);                                    // 2:39 summer time
-  week.ArmAt(Week::AtUtc("2026-10-25 00:45"), "2", "30");  // 2:45 summer time
-  week.Answer(0, kOff);                                    // 2:30 winter time
-  week.RunUntil(Week::At("2026-10-26 12:00"));
-  EXPECT_EQ(week.rings,
-            (std::vector<std::string>{"Sun 02:30 CEST", "Sun 02:39 CEST", "Sun 02:30 CET"}));
+  EXPECT_EQ(
+      Rings("Europe/Amsterdam", "2026-10-24 12:00", "2026-10-26 12:00",
+            {{"2026-10-24 22:00", "2", "30"}, {"2026-10-25 00:45 UTC", "2", "30"}}, {{0, kSnooze}}),
+      (std::vector<std::string>{"Sun 02:30 CEST", "Sun 02:39 CEST", "Sun 02:30 CET"}));
 }
 
 }  // namespace
