@@ -147,7 +147,7 @@ case_tray_hides_and_brings_back() {
 }
 
 # On a StatusNotifierItem host the menu is exported, and the host's activation brings the window
-# back; the end of the session, as SIGTERM, saves the settings.
+# back; the menu's Exit, chosen while the prompt for a player that quit waits, saves the settings.
 case_status_notifier_host() {
   rig_start_mpv || fail "mpv did not start"
   "$(dirname "$0")/fake_sni_watcher.py" >"$rig_dir/items" &
@@ -156,23 +156,26 @@ case_status_notifier_host() {
     on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
   rig_start_on_clock "$app"
   check 100 "no item registered with the host" test -s "$rig_dir/items"
-  local item menu layout
+  local item menu exit_id
   item=$(head -n 1 "$rig_dir/items")
   menu=$(dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:Menu |
     awk '/object path/ {gsub(/"/, "", $4); print $4}')
-  layout=$(dbus-send --session --print-reply --dest="$item" "$menu" \
-    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string:)
-  grep -q '"Show/Hide"' <<<"$layout" && grep -q '"Exit"' <<<"$layout" ||
-    fail "the exported menu lacks Show/Hide or Exit"
+  exit_id=$(dbus-send --session --print-reply --dest="$item" "$menu" \
+    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: |
+    awk '/int32/ {id = $2} /"Show\/Hide"/ {menu = 1} /"Exit"/ && menu {print id}')
+  [ -n "$exit_id" ] || fail "the exported menu lacks Show/Hide or Exit"
   check 100 "no main window" main_shown
   to_tray
   check 20 "To tray did not hide the window" main_hidden
   dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
     org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null || fail "Activate failed"
   check 20 "the host's activation did not bring the window back" main_shown
-  kill -TERM "$rig_app_pid"
-  check 30 "SIGTERM did not end the program" app_ended
+  kill "$rig_mpv_pid"
+  check 80 "no prompt within a tick" rig_window_shown 'Winamp not running'
+  dbus-send --session --print-reply --dest="$item" "$menu" com.canonical.dbusmenu.Event \
+    "int32:$exit_id" string:clicked variant:int32:0 uint32:0 >/dev/null || fail "no Exit event"
+  check 50 "Exit while the prompt waits did not end the program" app_ended
   settings_are 0 0 9
 }
 

@@ -3,42 +3,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
-#include <QMenu>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include "fakes/fast_layout.h"
 #include "fakes/rig.h"
 #include "platform/qt/qt_form_view.h"
 #include "platform/qt/qt_session_end.h"
 
-// The real program in process: the Qt window kit with its real timers and nested event loops,
-// the core, and fakes only at the outer edge (clock, player, tray, settings, message boxes), for
-// the paths that the end-to-end cases cannot reach: re-entrancy while a prompt waits, and the
-// session manager's quit. The alarm timer is sped up so that its ticks come in moments.
+// The real program in process: the Qt window kit with its real timers, the core, and fakes only
+// at the outer edge (clock, player, tray, settings, message boxes), for the session manager's
+// quit, which the end-to-end cases cannot send, and the signals of a session's end beside it.
 namespace dawnquill::testing {
 namespace {
-
-// A message box is a nested event loop, as in the real program; while it is open for a moment
-// the user does `whileOpen`, then it answers Retry.
-class NestedBoxes final : public MessageBoxes {
- public:
-  BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
-    ++shown;
-    QEventLoop loop;
-    QTimer::singleShot(30, &loop, [&] {
-      if (whileOpen) whileOpen();
-      loop.quit();
-    });
-    loop.exec();
-    return BoxAnswer::Retry;
-  }
-  std::function<void()> whileOpen;
-  int shown = 0;
-};
 
 // The program wired as main() wires it, on real windows.
 struct RealProgram {
@@ -50,26 +27,12 @@ struct RealProgram {
   }
   std::size_t Saves() const { return rig.Only("save").size(); }
 
-  FastLayout mainLayout{main_window::Layout(), 20};
-  QtFormView mainView{mainLayout.layout};
+  QtFormView mainView{main_window::Layout()};
   QtFormView wakeUpView{wake_up_window::Layout()};
   Rig rig;
-  NestedBoxes boxes;
-  Program program{rig.BackendsWith(mainView, wakeUpView, boxes)};
+  Program program{rig.BackendsWith(mainView, wakeUpView, rig)};
   bool ended = false;
 };
-
-// Exit from the tray menu while a tick waits in its player prompt ends the wait and the program.
-TEST(Program, ExitFromTheTrayWhileThePlayerPromptWaitsEndsTheProgram) {
-  RealProgram p;
-  ASSERT_TRUE(p.program.mainWindow.Start());
-  p.rig.playerRunning = false;
-  QMenu* menu = p.mainView.Menu(main_window::menuTray);
-  p.boxes.whileOpen = [menu] { menu->actions().at(2)->trigger(); };
-  EXPECT_TRUE(QTest::qWaitFor([&] { return p.ended; }, 5000));
-  EXPECT_EQ(p.boxes.shown, 1);
-  EXPECT_EQ(p.Saves(), 3u);
-}
 
 // The end of the session cannot be refused: the program ends at once, and saves only with the
 // alarm off. It arrives as a signal or as the session manager's quit.
