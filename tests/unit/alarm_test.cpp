@@ -38,23 +38,18 @@ TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
   }
 }
 
-TEST(TurnAlarmOn, ShowsTheAlarmTimeLocksTheInputsAndWritesTheLocaleSeparator) {
-  StartedRig rig(",");
-  rig.Arm("7.5x", "05", "15");
-  EXPECT_EQ(rig.Main(mw::cmbHour), "7,5");
-  EXPECT_EQ(rig.Main(mw::lblStatus), "Alarm is on - Time: 8:05");  // 7.5 to the even hour
-  EXPECT_EQ(rig.Main(mw::cmdToggleAlarm), "Turn alarm off");
-  EXPECT_FALSE(rig.mainView.enabled[std::string(mw::txtSnoozeDelay)]);
-  EXPECT_EQ(rig.log, Log{"tray modify 1 Alarm is on - Time: 8:05"});
-}
-
+// Arming shows the alarm time, locks the inputs, and writes the hour with the locale's separator.
 // Off while armed or snoozing sends the player nothing, and the toggle does nothing while ringing.
 // Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
 // program given up, lets it sleep.
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
-  StartedRig rig;
-  rig.Arm("7", "0", "5");
-  EXPECT_EQ(rig.held, "Alarm is on - Time: 7:00");
+  StartedRig rig(",");
+  rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
+  EXPECT_EQ(rig.log, Log{"tray modify 1 Alarm is on - Time: 8:05"});
+  EXPECT_EQ(rig.Main(mw::cmbHour) + "|" + rig.Main(mw::lblStatus) + "|" +
+                rig.Main(mw::cmdToggleAlarm) + "|" + rig.held,
+            "7,5|Alarm is on - Time: 8:05|Turn alarm off|Alarm is on - Time: 8:05");
+  EXPECT_FALSE(rig.mainView.enabled[std::string(mw::txtSnoozeDelay)]);
   rig.Toggle();
   EXPECT_EQ(rig.Main(mw::lblStatus) + "|" + rig.held, "Alarm is off|");
   EXPECT_TRUE(rig.mainView.enabled[std::string(mw::cmbHour)]);

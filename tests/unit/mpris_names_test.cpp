@@ -12,12 +12,8 @@ TEST(MprisNames, OnlyMediaPlayersWakeTheUser) {
   const std::pair<const char*, bool> cases[] = {
       {"org.mpris.MediaPlayer2.mpv", true},
       {"org.mpris.MediaPlayer2.mpv.instance4242", true},
-      {"org.mpris.MediaPlayer2.audacious", true},
       {"org.mpris.MediaPlayer2.chromium.instance1", false},
       {"org.mpris.MediaPlayer2.firefox.instance_1_20", false},
-      {"org.mpris.MediaPlayer2.kdeconnect.mpris_1", false},
-      {"org.mpris.MediaPlayer2.playerctld", false},
-      {"org.mpris.MediaPlayer2.plasma-browser-integration", false},
       {"org.mpris.MediaPlayer2.chromiumlike", true},  // only the whole first part counts
       {"org.mpris.MediaPlayer2.", false},
       {"org.mpris.MediaPlayer2", false},
