@@ -2,11 +2,11 @@
 # DawnQuill end to end on real parts: Xvfb, the trayer tray host (or a stand-in StatusNotifier
 # host), a private session bus, mpv, the real executable with a settings folder of its own,
 # xdotool for the person, and libfaketime to move the program's wall clock.
-#   e2e.sh CASE DAWNQUILL TEST_PROGRAMS_DIR SHOTS_DIR
+#   e2e.sh CASE DAWNQUILL SHOTS_DIR
 # Each case has a rig of its own that ends every process it started; exit 77 when Xvfb cannot
 # start here.
 set -uo pipefail
-name=$1 app=$2 bin=$3 shots=$4
+name=$1 app=$2 shots=$3
 mkdir -p "$shots"
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
 trap rig_cleanup EXIT
@@ -32,6 +32,19 @@ main_shown() { rig_window_shown DawnQuill; }
 main_hidden() { ! main_shown; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 not_ringing() { ! ringing; }
+# Asks a window to close as a person does through its frame: the WM_DELETE_WINDOW message that a
+# window manager sends for the close button or Alt+F4.
+close_window() {
+  /usr/bin/python3 - "$1" <<'EOF'
+import sys
+from Xlib import X, display, protocol
+d = display.Display()
+window = d.create_resource_object("window", int(sys.argv[1]))
+window.send_event(protocol.event.ClientMessage(window=window, client_type=d.intern_atom(
+    "WM_PROTOCOLS"), data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
+d.flush()
+EOF
+}
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X Y
 to_tray() { click "$(main_window)" 144 160; }
 turn_off() { click "$(wake_window)" 150 172; }
@@ -48,19 +61,16 @@ icon_window() {
 # Which picture the docked icon shows: 2 has the red stroke, 3 has six outline pixels more than
 # the 22 of 1 (the ringing angles).
 icon_is() {
-  local w histogram outline picture=1
-  w=$(icon_window) || return 1
-  import -window "$w" "$rig_dir/icon.png" 2>/dev/null || return 1
-  histogram=$(convert "$rig_dir/icon.png" -format %c histogram:info:- 2>/dev/null)
+  local histogram outline picture=1
+  histogram=$(import -window "$(icon_window)" png:- 2>/dev/null |
+    convert - -format %c histogram:info:- 2>/dev/null) || return 1
   outline=$(grep -i '#9B6900' <<<"$histogram" | sed 's/^ *\([0-9]*\):.*/\1/')
   if grep -qi '#FF0000' <<<"$histogram"; then picture=2; elif [ "${outline:-0}" -gt 25 ]; then picture=3; fi
   [ "$picture" = "$1" ]
 }
 
 # The player sounds when its Position advances.
-player=org.mpris.MediaPlayer2.mpv
-position() { rig_position "$player"; }
-sounding() { local before; before=$(position); sleep 0.4; [ "$(position)" -gt "$before" ]; }
+sounding() { local before; before=$(rig_position); sleep 0.4; [ "$(rig_position)" -gt "$before" ]; }
 silent() { ! sounding; }
 
 tray_menu() {  # tray_menu 0|2 [SHOT]: opens the icon's menu and chooses Show/Hide or Exit
@@ -98,7 +108,7 @@ case_ring_late_snooze_and_off() {
   check 30 "the player is silent while ringing" sounding
   check 30 "ringing does not show picture 3" icon_is 3
   import -window "$(wake_window)" "$shots/wake-up-window.png"
-  "$bin/close_window" "$(wake_window)"
+  close_window "$(wake_window)"
   rig_set_clock 07:02:10
   sleep 6  # a tick passes while the wake-up window is open
   ringing || fail "the wake-up window's close button closed it"
@@ -125,7 +135,7 @@ case_tray_hides_and_brings_back() {
   rig_start_on_clock "$app"
   check 100 "no main window" main_shown
   rig_arm 12 30 912  # the delay box keeps two typed characters
-  "$bin/close_window" "$(main_window)"
+  close_window "$(main_window)"
   check 20 "the close button did not hide the armed window" main_hidden
   xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
   sleep 0.6
