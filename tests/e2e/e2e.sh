@@ -49,14 +49,10 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X
 to_tray() { click "$(main_window)" 144 160; }
 turn_off() { click "$(wake_window)" 150 172; }
 
-# The docked icon: the program's window whose parent is the tray host, not the root.
+# The docked icon: the program's window inside the tray host, not at the root.
 icon_window() {
-  local w
-  for w in $(xdotool search --class DawnQuill 2>/dev/null); do
-    xwininfo -id "$w" -children 2>/dev/null | grep -q 'Parent window id: .*(the root window)' ||
-      { echo "$w"; return 0; }
-  done
-  return 1
+  comm -23 <(xdotool search --class DawnQuill | sort) \
+    <(xdotool search --maxdepth 1 --class DawnQuill | sort) 2>/dev/null | head -n 1 | grep .
 }
 # Which picture the docked icon shows: 2 has the red stroke, 3 has six outline pixels more than
 # the 22 of 1 (the ringing angles).
