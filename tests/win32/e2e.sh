@@ -28,14 +28,9 @@ fail() {
   exit 1
 }
 gone() { ! rig_window_shown "$1"; }
-docked() {  # an icon of the program's whose parent is the tray host
-  local w
-  for w in $(xdotool search --all --name '' 2>/dev/null); do
-    xprop -id "$w" _XEMBED_INFO 2>/dev/null | grep -q '=' || continue
-    xwininfo -id "$w" -children 2>/dev/null | grep -q 'Parent window id: .*(the root window)' ||
-      return 0
-  done
-  return 1
+docked() {  # Wine's icon window inside the tray host, not at the root
+  comm -23 <(xdotool search --class explorer.exe | sort) \
+    <(xdotool search --maxdepth 1 --class explorer.exe | sort) 2>/dev/null | grep -q .
 }
 
 # Starts the stub player and answers the waiting prompt with Retry until it has gone.
@@ -68,11 +63,7 @@ rig_wait 50 rig_window_shown DawnQuill || fail "Retry with the player there show
 rig_wait 50 docked || fail "the icon did not dock in the tray"
 main=$(rig_window DawnQuill)
 import -window "$main" "$shots/windows-main-window.png"
-xdotool windowfocus --sync "$main"
-xdotool key ctrl+a type "$hour"
-xdotool key Tab ctrl+a type "$minute"
-xdotool key Tab ctrl+a type 123  # the delay box keeps two typed characters
-xdotool key Return
+rig_arm "$hour" "$minute" 123  # the delay box keeps two typed characters
 rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring in the armed minute"
 sleep 0.5
 import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
