@@ -1,6 +1,7 @@
 // Start-up from whatever the settings file holds, then the user arming with what the boxes show
 // and closing: no crash, no undefined behaviour, and the numbers saved are the program's own
 // number texts.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -14,14 +15,11 @@ using namespace dawnquill::testing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // The stored hour, minute and delay, separated by NUL bytes.
+  std::string_view rest(reinterpret_cast<const char*>(data), size);
   std::string parts[3];
-  int part = 0;
-  for (std::size_t i = 0; i < size && part < 3; ++i) {
-    if (data[i] == 0) {
-      ++part;
-    } else {
-      parts[part] += static_cast<char>(data[i]);
-    }
+  for (std::string& part : parts) {
+    part = rest.substr(0, rest.find('\0'));
+    rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
   Rig rig;
   rig.settings = {{"DawnQuill/Hour", parts[0]},
