@@ -142,12 +142,11 @@ struct FakeDesktop : MediaPlayer,
 // The whole program on fakes.
 struct Rig : FakeDesktop {
   explicit Rig(std::string decimalSeparator = ".")
-      : separator(std::move(decimalSeparator)),
-        program(BackendsWith(mainView, wakeUpView, *this)) {}
+      : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {}
 
-  // The rig's back ends, with other windows or message boxes in their place.
-  Backends BackendsWith(FormView& main, FormView& wakeUp, MessageBoxes& boxes) {
-    return {main, wakeUp, *this, *this, *this, *this, *this, boxes, *this, *this, separator};
+  // The rig's back ends, with other windows in their place.
+  Backends BackendsWith(FormView& main, FormView& wakeUp) {
+    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, separator};
   }
 
   // Starts the program and forgets what start-up wrote to the log.
