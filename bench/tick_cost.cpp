@@ -48,7 +48,7 @@ struct NullSettings final : SettingsStore, Executable {
 struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor {
   void Hold(std::string_view) override {}
   void Release() override {}
-  TimeOfDay Now() const override { return {6, 0, 0}; }
+  WallTime Now() const override { return {6, 0, 0}; }
   BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     return BoxAnswer::Cancel;
   }

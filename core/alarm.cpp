@@ -1,5 +1,6 @@
 #include "core/alarm.h"
 
+#include "core/missed_minute.h"
 #include "core/number_rules.h"
 
 namespace dawnquill {
@@ -84,7 +85,9 @@ void Alarm::RingAlarm() {
   parts_.wakeUpWindow.ShowModal();
 }
 
-void Alarm::SetNow(const TimeOfDay& now) {
+void Alarm::SetNow(const WallTime& now) {
+  tickBefore_ = lastTick_;
+  lastTick_ = now;
   nowHour_ = static_cast<std::int16_t>(now.hour);
   nowMinute_ = static_cast<std::int16_t>(now.minute);
 }
@@ -92,12 +95,19 @@ void Alarm::SetNow(const TimeOfDay& now) {
 bool Alarm::RingIsDue() const {
   switch (state_) {
     case AlarmState::Armed:
-      return nowHour_ == alarmHour_ && nowMinute_ == alarmMinute_;
+      return MinuteHasCome(alarmHour_, alarmMinute_);
     case AlarmState::Snoozing:
-      return nowHour_ == snoozeHour_ && nowMinute_ == snoozeMinute_;
+      return MinuteHasCome(snoozeHour_, snoozeMinute_);
     default:
       return false;
   }
+}
+
+// A minute the ticks skipped still rings, late: the machine slept through it, the program was
+// held up, or the clocks went forward over it.
+bool Alarm::MinuteHasCome(int hour, int minute) const {
+  if (nowHour_ == hour && nowMinute_ == minute) return true;
+  return tickBefore_ && MinutePassed(hour, minute, *tickBefore_, *lastTick_);
 }
 
 void Alarm::Warn(std::string_view message) {

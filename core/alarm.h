@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/window_roles.h"
@@ -40,9 +41,10 @@ class Alarm {
   // The tick's give-up path: off, with nothing shown, as the program ends.
   void GiveUp();
 
-  // The time read at the last tick; a snooze counts from it.
-  void SetNow(const TimeOfDay& now);
-  // Whether the last tick's time is the armed or snoozed time.
+  // The time read at a tick; a snooze counts from the last one.
+  void SetNow(const WallTime& now);
+  // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
+  // before it.
   bool RingIsDue() const;
 
   AlarmState State() const { return state_; }
@@ -55,6 +57,7 @@ class Alarm {
   double NormaliseTimeField(AlarmControls::Input input);
   void Warn(std::string_view message);
   void ShowState(const std::string& text, TrayPicture picture);
+  bool MinuteHasCome(int hour, int minute) const;
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;
@@ -65,6 +68,8 @@ class Alarm {
   std::int16_t snoozeHour_ = 0;
   std::int16_t snoozeMinute_ = 0;
   std::int16_t snoozeDelay_ = 0;
+  std::optional<WallTime> lastTick_;
+  std::optional<WallTime> tickBefore_;
 };
 
 }  // namespace dawnquill

@@ -1,10 +1,10 @@
 #include "platform/qt/qt_desktop.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTime>
 
 #include "platform/qt/qt_text.h"
 
@@ -34,9 +34,11 @@ BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, 
 
 void QtEventPass::DoEvents() { QCoreApplication::processEvents(); }
 
-TimeOfDay QtClock::Now() const {
-  const QTime now = QTime::currentTime();
-  return {now.hour(), now.minute(), now.second()};
+WallTime QtClock::Now() const {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate date = now.date();
+  const QTime time = now.time();
+  return {time.hour(), time.minute(), time.second(), date.year(), date.month(), date.day()};
 }
 
 std::string LocaleDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }

@@ -20,7 +20,7 @@ class QtEventPass final : public EventPass {
 
 class QtClock final : public Clock {
  public:
-  TimeOfDay Now() const override;
+  WallTime Now() const override;
 };
 
 // The user's decimal separator, for numbers the program writes.

@@ -30,10 +30,10 @@ void Win32EventPass::DoEvents() {
   }
 }
 
-TimeOfDay Win32Clock::Now() const {
+WallTime Win32Clock::Now() const {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  return {now.wHour, now.wMinute, now.wSecond};
+  return {now.wHour, now.wMinute, now.wSecond, now.wYear, now.wMonth, now.wDay};
 }
 
 void Win32SleepInhibitor::Hold(std::string_view /*reason*/) {

@@ -23,7 +23,7 @@ class Win32EventPass final : public EventPass {
 
 class Win32Clock final : public Clock {
  public:
-  TimeOfDay Now() const override;
+  WallTime Now() const override;
 };
 
 // Keeps the system from sleeping for inactivity while held; a sleep the user asks for goes ahead.

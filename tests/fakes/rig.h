@@ -110,7 +110,7 @@ struct FakeDesktop : MediaPlayer,
     return settings["DawnQuill/Hour"] + " " + settings["DawnQuill/Minute"] + " " +
            settings["DawnQuill/SnoozeDelay"];
   }
-  TimeOfDay Now() const override { return now; }
+  WallTime Now() const override { return now; }
 
   // Answers from a queue, the "next answer" seam; an empty queue answers OK.
   BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind, BoxButtons) override {
@@ -134,7 +134,7 @@ struct FakeDesktop : MediaPlayer,
   bool hasArea = true;
   std::map<std::string, std::string> settings;
   std::string executableName = "DawnQuill";
-  TimeOfDay now{6, 0, 0};
+  WallTime now{6, 0, 0, 2027, 3, 1};
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
 };
@@ -166,8 +166,12 @@ struct Rig : FakeDesktop {
   void Toggle() { program.mainWindow.Click(main_window::cmdToggleAlarm); }
   void Snooze() { program.wakeUpWindow.Click(wake_up_window::cmdSnooze); }
   void AlarmOff() { program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); }
+  // A tick at that time of the clock's present day.
   void TickAt(int hour, int minute, int second = 0) {
-    now = {hour, minute, second};
+    Tick({hour, minute, second, now.year, now.month, now.day});
+  }
+  void Tick(const WallTime& at) {
+    now = at;
     program.mainWindow.Timer(main_window::TimerAlarm);
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.

@@ -11,7 +11,7 @@ TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
   StartedRig rig;
   rig.RingAnd([&] {
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:00");
-    rig.now = {6, 0, 8};
+    rig.now.second = 8;
     rig.program.wakeUpWindow.Timer(wu::TimerClock);
     EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:08");
     rig.Snooze();

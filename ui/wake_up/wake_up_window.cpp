@@ -6,7 +6,7 @@
 namespace dawnquill {
 namespace wu = wake_up_window;
 
-std::string ClockText(const TimeOfDay& time) {
+std::string ClockText(const WallTime& time) {
   return numbers::TwoDigits(time.hour) + ":" + numbers::TwoDigits(time.minute) + ":" +
          numbers::TwoDigits(time.second);
 }

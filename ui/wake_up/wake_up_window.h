@@ -10,7 +10,7 @@
 namespace dawnquill {
 
 // "HH:MM:SS" on a 24-hour clock.
-std::string ClockText(const TimeOfDay& time);
+std::string ClockText(const WallTime& time);
 
 // The wake-up window: a running clock and the two ways out, "Snooze" and "Turn alarm off".
 class WakeUpWindow final : public Form, public ModalWindow {

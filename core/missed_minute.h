@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/clock.h"
+
+namespace dawnquill {
+
+// How late an alarm may still ring for a minute that no tick saw. It covers the hour the clocks
+// skip in spring and a short suspend; after a longer one the alarm waits for the next day.
+inline constexpr int kLatestRingMinutes = 60;
+
+// Whether the wall clock passed the minute hour:minute between two ticks' readings, without a
+// tick inside it, at most kLatestRingMinutes before `now`. A clock set back passes nothing.
+bool MinutePassed(int hour, int minute, const WallTime& before, const WallTime& now);
+
+}  // namespace dawnquill
