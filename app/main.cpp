@@ -51,7 +51,8 @@ int main(int argc, char** argv) {
   // while the alarm is on. exit() also ends every nested loop still waiting.
   mainView.SetOnClosed([] { QCoreApplication::exit(0); });
   // A signal or the session manager ends the program at once, saving as a close would.
-  SessionEnd sessionEnd([&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
+  SessionEnd sessionEnd([&program] { return program.mainWindow.SessionMayEnd(); },
+                        [&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
   if (!program.mainWindow.Start()) return 0;

@@ -9,7 +9,7 @@ namespace dawnquill {
 enum class CloseReason {
   User,        // the window's close button, its control menu or Alt+F4
   Program,     // the program unloads the window itself
-  SessionEnd,  // log-off, shut-down, or the program told to end
+  SessionEnd,  // log-off, shut-down, or the program told to end: it cannot be refused
 };
 
 // The widgets of one window, as a window kit draws them from a control table. Controls are
@@ -51,6 +51,9 @@ class FormEvents {
     return false;
   }
   virtual void Timer(std::string_view /*timer*/) {}
+  // The desktop asks whether the session may end (log-off, shut-down) before it ends it.
+  // Returns false to refuse, so that the desktop asks the user first.
+  virtual bool SessionMayEnd() { return true; }
   virtual void MenuClick(std::string_view /*menu*/, int /*index*/) {}
 };
 

@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32MessageBoxes messageBoxes;
   Win32EventPass events;
   Win32NotifyIcon notifyIcon(instance);
-  Win32SleepInhibitor inhibitor;
+  Win32SleepInhibitor inhibitor(mainView);
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,

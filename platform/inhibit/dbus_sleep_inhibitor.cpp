@@ -7,7 +7,8 @@ namespace dawnquill {
 namespace {
 
 constexpr int kCallTimeoutMs = 1000;
-constexpr unsigned kPortalSuspend = 4;
+// Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
+constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
 QDBusMessage Call(const QDBusConnection& bus, QDBusMessage call) {
   if (!bus.isConnected()) return {};
@@ -35,7 +36,7 @@ DBusSleepInhibitor::Lock DBusSleepInhibitor::HoldWithPortal(const QString& reaso
       QStringLiteral("org.freedesktop.portal.Desktop"),
       QStringLiteral("/org/freedesktop/portal/desktop"),
       QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
-  call.setArguments({QString(), kPortalSuspend, QVariantMap{{QStringLiteral("reason"), reason}}});
+  call.setArguments({QString(), kPortalLogOutAndSuspend, QVariantMap{{QStringLiteral("reason"), reason}}});
   const QDBusMessage reply = Call(session_, call);
   Lock hold;
   if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QSessionManager>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,7 +24,8 @@ extern "C" void OnSignal(int /*signal*/) {
 
 }  // namespace
 
-SessionEnd::SessionEnd(std::function<void()> onEnd) : onEnd_(std::move(onEnd)) {
+SessionEnd::SessionEnd(std::function<bool()> mayEnd, std::function<void()> onEnd)
+    : mayEnd_(std::move(mayEnd)), onEnd_(std::move(onEnd)) {
   if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) == 0) {
     writeEnd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
@@ -39,6 +42,14 @@ SessionEnd::SessionEnd(std::function<void()> onEnd) : onEnd_(std::move(onEnd)) {
     for (const int signal : kSignals) sigaction(signal, &action, nullptr);
   }
   QCoreApplication::instance()->installEventFilter(this);
+  if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+      if (!mayEnd_() && manager.allowsInteraction()) {
+        manager.cancel();
+        manager.release();
+      }
+    });
+  }
 }
 
 SessionEnd::~SessionEnd() {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_form_view.h"
+
 namespace dawnquill {
 
 BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
@@ -36,11 +38,19 @@ WallTime Win32Clock::Now() const {
   return {now.wHour, now.wMinute, now.wSecond, now.wYear, now.wMonth, now.wDay};
 }
 
-void Win32SleepInhibitor::Hold(std::string_view /*reason*/) {
+void Win32SleepInhibitor::Hold(std::string_view reason) {
   SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
+  std::wstring text(reason.size(), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()), text.data(),
+                          static_cast<int>(text.size()))));
+  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonCreate(window, text.c_str());
 }
 
-void Win32SleepInhibitor::Release() { SetThreadExecutionState(ES_CONTINUOUS); }
+void Win32SleepInhibitor::Release() {
+  SetThreadExecutionState(ES_CONTINUOUS);
+  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonDestroy(window);
+}
 
 std::string LocaleDecimalSeparator() {
   char separator[8] = ".";

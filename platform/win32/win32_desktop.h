@@ -26,12 +26,22 @@ class Win32Clock final : public Clock {
   WallTime Now() const override;
 };
 
+class Win32FormView;
+
 // Keeps the system from sleeping for inactivity while held; a sleep the user asks for goes ahead.
+// The reason is also what Windows shows on its sign-out screen while the main window refuses to
+// let the session end.
 class Win32SleepInhibitor final : public SleepInhibitor {
  public:
+  explicit Win32SleepInhibitor(const Win32FormView& mainWindow) : mainWindow_(mainWindow) {}
   ~Win32SleepInhibitor() override { Release(); }
+  Win32SleepInhibitor(const Win32SleepInhibitor&) = delete;
+  Win32SleepInhibitor& operator=(const Win32SleepInhibitor&) = delete;
   void Hold(std::string_view reason) override;
   void Release() override;
+
+ private:
+  const Win32FormView& mainWindow_;
 };
 
 // The user's decimal separator, for numbers the program writes.

@@ -391,7 +391,7 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return DefWindowProcA(window_, message, wParam, lParam);
     case WM_QUERYENDSESSION:
-      return TRUE;
+      return !Live() || events_->SessionMayEnd() ? TRUE : FALSE;
     case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));

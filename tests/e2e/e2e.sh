@@ -100,6 +100,7 @@ case_ring_late_snooze_and_off() {
   rig_arm 7 0 1
   check 20 "arming does not show picture 1" icon_is 1
   check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
+  portal_flags_are 5 || fail "the portal is not asked to hold both log-out and suspend"
   check 120 "no ring at 7:00" ringing
   check 30 "the player is silent while ringing" sounding
   check 30 "ringing does not show picture 3" icon_is 3
@@ -120,6 +121,39 @@ case_ring_late_snooze_and_off() {
   check 30 "Turn alarm off did not stop the player" silent
   check 20 "turning off does not show picture 2" icon_is 2
   check 20 "turning off does not let go" holding
+}
+
+# The program stopped (as a suspended machine is) from before the alarm minute until after it:
+# resumed, it rings at once for the minute it slept through.
+case_stopped_over_the_alarm_minute() {
+  rig_start_mpv || fail "mpv did not start"
+  rig_set_clock 06:59:30
+  rig_start_on_clock "$app"
+  check 100 "no main window" main_shown
+  rig_arm 7 0 9
+  sleep 6  # an armed tick before the alarm minute
+  kill -STOP "$rig_app_pid"
+  rig_set_clock 07:01:40
+  sleep 2
+  kill -CONT "$rig_app_pid"
+  check 60 "no ring within a tick of the resume" ringing
+  check 30 "the player is silent at the late ring" sounding
+}
+
+# The night the clocks go forward in a real zone: 2:00 becomes 3:00, so 2:30 never shows on the
+# clock, and an alarm set for it rings at 3:00.
+case_spring_forward_over_the_alarm() {
+  export TZ=Europe/Berlin
+  rig_start_mpv || fail "mpv did not start"
+  rig_set_clock "2027-03-28 01:59:30"
+  local set=$SECONDS
+  rig_start_on_clock "$app"
+  check 100 "no main window" main_shown
+  rig_arm 2 30 9
+  sleep $((set + 26 - SECONDS))
+  not_ringing || fail "it rang before 3:00"
+  check 150 "no ring at 3:00 for the skipped 2:30" ringing
+  check 30 "the player is silent at the ring" sounding
 }
 
 # The close button hides an armed window, single clicks do nothing, a double click and the menu
@@ -228,6 +262,8 @@ on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
   DBUS_SESSION_BUS_ADDRESS=$1 dbus-send --session --print-reply --dest=org.freedesktop.DBus \
     /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$2"
 }
+# Every hold the portal was asked for carried these flags.
+portal_flags_are() { [ "$(grep '^flags ' "$rig_dir/holds" | sort -u)" = "flags $1" ]; }
 # What is held now is exactly the reason given, or nothing without one.
 holding() {
   local active

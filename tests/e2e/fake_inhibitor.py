@@ -2,7 +2,7 @@
 # A stand-in for what holds a session awake, on the session bus it is given: the desktop portal's
 # Inhibit (portal) or logind's (logind, whose descriptor is the hold). Appends "held REASON" and
 # "released REASON" to a log file, a release being a Close of the portal's request or the last
-# copy of logind's descriptor closing.
+# copy of logind's descriptor closing; the portal's flags come before each hold as "flags N".
 #   fake_inhibitor.py portal|logind LOGFILE
 import itertools
 import os
@@ -40,6 +40,7 @@ class Portal(dbus.service.FallbackObject):
     @dbus.service.method("org.freedesktop.portal.Inhibit", "sua{sv}", "o")
     def Inhibit(self, window, flags, options):
         path = f"/request/{next(requests)}"
+        log.write(f"flags {flags}\n")
         hold(path, options.get("reason", ""))
         return "/org/freedesktop/portal/desktop" + path
 

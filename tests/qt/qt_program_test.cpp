@@ -46,7 +46,8 @@ TEST(Program, TheEndOfTheSessionEndsTheProgramAndSavesOnlyWithTheAlarmOff) {
                {true, quit}};
   for (const auto& c : cases) {
     RealProgram p;
-    SessionEnd sessionEnd([&] { p.program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
+    SessionEnd sessionEnd([&] { return p.program.mainWindow.SessionMayEnd(); },
+                          [&] { p.program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
     ASSERT_TRUE(p.program.mainWindow.Start());
     p.mainView.SetText(main_window::cmbHour, "6");
     if (c.armed) {

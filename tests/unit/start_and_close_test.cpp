@@ -89,5 +89,18 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   }
 }
 
+// Asked before a log-off, the program refuses while the alarm is on, so that the desktop asks the
+// user, and goes to the tray; it stays loaded either way until the session really ends.
+TEST(Close, TheSessionMayEndOnlyWithTheAlarmOff) {
+  for (const bool armed : {true, false}) {
+    StartedRig rig;
+    if (armed) rig.Arm("7", "0");
+    rig.log.clear();
+    EXPECT_EQ(rig.program.mainWindow.SessionMayEnd(), !armed);
+    EXPECT_EQ(rig.log, armed ? Log{"main.Hide"} : Log{});
+    EXPECT_FALSE(rig.program.mainWindow.Unloaded());
+  }
+}
+
 }  // namespace
 }  // namespace dawnquill::testing

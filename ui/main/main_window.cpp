@@ -35,8 +35,16 @@ void MainWindow::Form_Load() {
   parts_.tick.TimerAlarm_Timer();
 }
 
-// The end of the session is not refused, even with the alarm on: a program that holds up the
-// log-off is ended by force a little later, and refusing would gain nothing.
+// While an alarm is on, a log-off or shut-down would silence it: the desktop asks the user
+// first, and the window goes to the tray as at any refused close.
+bool MainWindow::SessionMayEnd() {
+  if (parts_.alarm.State() == AlarmState::Off) return true;
+  parts_.trayCallback.HideMainWindow();
+  return false;
+}
+
+// A session that ends anyway was asked first (SessionMayEnd); refusing now would only get the
+// program killed a little later, with nothing saved either way.
 bool MainWindow::Form_QueryUnload(CloseReason reason) {
   const bool alarmOff = parts_.alarm.State() == AlarmState::Off;
   if (!alarmOff && reason != CloseReason::SessionEnd) {

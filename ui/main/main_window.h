@@ -45,6 +45,7 @@ class MainWindow final : public Form, public TickWindow {
   void Click(std::string_view control) override;
   void Timer(std::string_view timer) override;
   void MenuClick(std::string_view menu, int index) override;
+  bool SessionMayEnd() override;
 
  protected:
   void Form_Load() override;
