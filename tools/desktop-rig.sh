@@ -92,10 +92,10 @@ rig_position() { rig_player_property Position "$@" | awk '/int64/ {print $3}'; }
 rig_clock_file=$rig_dir/faketime
 echo +0 >"$rig_clock_file"
 rig_set_clock() { printf '%+d\n' $(($(date -d "$1" +%s) - $(date +%s))) >"$rig_clock_file"; }
-rig_start_on_clock() {  # rig_start_on_clock PROGRAM: its PID is in rig_app_pid
+rig_start_on_clock() {  # rig_start_on_clock PROGRAM [ARG...]: its PID is in rig_app_pid
   LD_PRELOAD=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1) \
     FAKETIME_TIMESTAMP_FILE=$rig_clock_file FAKETIME_CACHE_DURATION=1 \
-    FAKETIME_DONT_FAKE_MONOTONIC=1 "$1" &
+    FAKETIME_DONT_FAKE_MONOTONIC=1 "$@" &
   rig_app_pid=$!
   rig_pids+=("$rig_app_pid")
 }

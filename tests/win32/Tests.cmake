@@ -9,6 +9,7 @@ add_test(NAME wine_down COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine_down.sh $
 set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
 
 add_executable(stub_player win32/stub_player.cpp)
+add_executable(session_probe win32/session_probe.cpp)
 add_executable(win32_tests win32/win32_back_ends_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE dawnquill_win32 GTest::gtest GTest::gtest_main)
@@ -17,10 +18,16 @@ set_target_properties(core_tests win32_tests PROPERTIES
                       CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win32_tests COMMAND win32_tests)
-add_test(NAME win32_e2e COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${CMAKE_BINARY_DIR}
-                                 ${wine_dir})
+# The end-to-end cases share the prefix and the display, so they take turns.
+set(win32_e2e_cases ring_snooze_and_exit clock_jumps_over_the_alarm log_off_asks_first)
+foreach(case ${win32_e2e_cases})
+  add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
+                                          ${CMAKE_BINARY_DIR} ${wine_dir})
+  set_tests_properties(win32_e2e_${case} PROPERTIES RESOURCE_LOCK wine_desktop)
+endforeach()
+list(TRANSFORM win32_e2e_cases PREPEND win32_e2e_)
 add_test(NAME win32_executable
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/executable_check.sh $<TARGET_FILE:DawnQuill>)
-set_tests_properties(core_tests win32_tests win32_e2e PROPERTIES FIXTURES_REQUIRED wine
+set_tests_properties(core_tests win32_tests ${win32_e2e_cases} PROPERTIES FIXTURES_REQUIRED wine
                      SKIP_RETURN_CODE 77 TIMEOUT 120)
-add_dependencies(win32_tests stub_player)
+add_dependencies(win32_tests stub_player session_probe)

@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
-# The real DawnQuill.exe under Wine, on the test run's display with trayer, and the stub player:
-# started before the player, it asks for it, and Retry with the player there shows its window;
-# its icon docks; it is armed for the current minute and rings, and the player is told to play;
-# the player quits while the wake-up window is open and the prompt comes, so ticks fire inside
-# the window's loop; Retry with the player back, a key snoozes and the player is told to stop;
-# Exit saves the settings, with the delay box's two typed characters, in the registry.
-# Screenshots of both windows land in the build's screenshots folder.
-#   e2e.sh BUILD-DIR WINE-DIR
+# The real DawnQuill.exe under Wine, on the test run's display with trayer, and the stub player.
+#   e2e.sh CASE BUILD-DIR WINE-DIR
+# The cases share one prefix and display, so they run one at a time. Screenshots land in the
+# build's screenshots folder.
 set -uo pipefail
-build=$1 dir=$2
+name=$1 build=$2 dir=$3
 [ -f "$dir/display" ] || exit 77
 export DISPLAY=$(cat "$dir/display") WINEPREFIX=$dir/prefix WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -16,31 +12,41 @@ shots=$build/screenshots
 mkdir -p "$shots"
 log=$dir/player.log
 rm -f "$log"
+settings_key='HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings'
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
 cleanup() {
   rig_cleanup
   wineserver -k 2>/dev/null
 }
 trap cleanup EXIT
+
 fail() {
   echo "FAIL: $*"
-  import -window root "$shots/windows-failed.png"
+  import -window root "$shots/windows-failed-$name.png"
   exit 1
 }
+check() {  # check TENTHS MESSAGE COMMAND...: waits for the command, or fails with the message
+  local tenths=$1 message=$2
+  shift 2
+  rig_wait "$tenths" "$@" || fail "$message"
+}
 gone() { ! rig_window_shown "$1"; }
+ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 docked() {  # Wine's icon window inside the tray host, not at the root
   comm -23 <(xdotool search --class explorer.exe | sort) \
     <(xdotool search --maxdepth 1 --class explorer.exe | sort) 2>/dev/null | grep -q .
 }
+player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
+stored() { wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | grep -q "$1"; }
 
-# Starts the stub player and answers the waiting prompt with Retry until it has gone.
+# Starts the stub player; its PID is in player_pid.
 start_player() {
   wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
   player_pid=$!
   rig_pids+=($player_pid)
-  rig_wait 100 bash -c "xdotool search --name '^stub player$'" || fail "the stub player did not start"
-  rig_wait 50 retried || fail "Retry with the player there did not end the prompt"
+  check 100 "the stub player did not start" bash -c "xdotool search --name '^stub player$'"
 }
+# Answers the waiting prompt with Retry until it has gone.
 retried() {  # clicks Retry, the left of the two buttons centred at the box's foot
   local box WIDTH HEIGHT
   box=$(rig_window 'Winamp not running')
@@ -51,32 +57,90 @@ retried() {  # clicks Retry, the left of the two buttons centred at the box's fo
   fi
   ! rig_window_shown 'Winamp not running'
 }
+# Starts DawnQuill on the rig's clock and waits for its main window.
+start_program() {
+  rig_start_on_clock wine "$build/DawnQuill.exe" >/dev/null 2>&1
+  check 200 "no main window" rig_window_shown DawnQuill
+}
+# Asks the main window, as a log-off does, whether the session may end: prints 1 or 0, then
+# the reason given for a refusal where Wine keeps it.
+session() { wine "$build/tests/session_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
 
-# The alarm minute must not run out while the program starts.
-[ "$(date +%S)" -lt 30 ] || sleep $((62 - $(date +%S)))
-hour=$(date +%-H) minute=$(date +%-M)
-wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
-rig_pids+=($!)
-rig_wait 200 rig_window_shown 'Winamp not running' || fail "no prompt for the missing player"
-start_player
-rig_wait 50 rig_window_shown DawnQuill || fail "Retry with the player there showed no window"
-rig_wait 50 docked || fail "the icon did not dock in the tray"
-main=$(rig_window DawnQuill)
-import -window "$main" "$shots/windows-main-window.png"
-rig_arm "$hour" "$minute" 123  # the delay box keeps two typed characters
-rig_wait 100 rig_window_shown 'Dawnquill - Wake up!' || fail "no ring in the armed minute"
-sleep 0.5
-import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
-[ "$(cat "$log" 2>/dev/null)" = "40045 0" ] || fail "the player was not told to play: $(cat "$log")"
-kill "$player_pid"
-rig_wait 100 rig_window_shown 'Winamp not running' || fail "no tick while the wake-up window is open"
-start_player
-xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
-rig_wait 50 gone 'Dawnquill - Wake up!' || fail "a key did not snooze"
-[ "$(tr '\n' ' ' <"$log")" = "40045 0 40047 0 " ] || fail "the snooze did not stop: $(cat "$log")"
-xdotool mousemove --window "$main" 56 160 click 1  # "Exit"
-rig_wait 50 gone DawnQuill || fail "Exit did not end the program"
-rig_wait 30 bash -c "wine reg query 'HKCU\\Software\\VB and VBA Program Settings\\DawnQuill\\Settings' \
-  2>/dev/null | tr -d '\r' | grep -q 'SnoozeDelay    REG_SZ    12'" ||
-  fail "the settings are not in the registry"
-wine reg query 'HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings' 2>/dev/null | tr -d '\r'
+# ----------------------------------------------------------------------------------- cases
+# Started before the player, it asks for it, and Retry with the player there shows its window;
+# its icon docks; armed for the current minute it rings, and the player is told to play; the
+# player quits while the wake-up window is open and the prompt comes, so ticks fire inside the
+# window's loop; Retry with the player back, a key snoozes and the player is told to stop; Exit
+# saves the settings, with the delay box's two typed characters, in the registry.
+case_ring_snooze_and_exit() {
+  # The alarm minute must not run out while the program starts.
+  [ "$(date +%S)" -lt 30 ] || sleep $((62 - $(date +%S)))
+  local hour minute main
+  hour=$(date +%-H) minute=$(date +%-M)
+  wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
+  rig_pids+=($!)
+  check 200 "no prompt for the missing player" rig_window_shown 'Winamp not running'
+  start_player
+  check 50 "Retry with the player there did not end the prompt" retried
+  check 50 "Retry with the player there showed no window" rig_window_shown DawnQuill
+  check 50 "the icon did not dock in the tray" docked
+  main=$(rig_window DawnQuill)
+  import -window "$main" "$shots/windows-main-window.png"
+  rig_arm "$hour" "$minute" 123  # the delay box keeps two typed characters
+  check 100 "no ring in the armed minute" ringing
+  sleep 0.5
+  import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
+  player_told "40045 0 " || fail "the player was not told to play: $(cat "$log")"
+  kill "$player_pid"
+  check 100 "no tick while the wake-up window is open" rig_window_shown 'Winamp not running'
+  start_player
+  check 50 "Retry with the player back did not end the prompt" retried
+  xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
+  check 50 "a key did not snooze" gone 'Dawnquill - Wake up!'
+  player_told "40045 0 40047 0 " || fail "the snooze did not stop: $(cat "$log")"
+  xdotool mousemove --window "$main" 56 160 click 1  # "Exit"
+  check 50 "Exit did not end the program" gone DawnQuill
+  check 30 "the settings are not in the registry" stored 'SnoozeDelay    REG_SZ    12'
+}
+
+# The program's clock jumps from before the alarm minute to after it, as after a suspend: the
+# next tick rings for the minute it skipped.
+case_clock_jumps_over_the_alarm() {
+  start_player
+  rig_set_clock 06:59:30
+  start_program
+  rig_arm 7 0 9
+  sleep 6  # an armed tick before the alarm minute
+  rig_set_clock 07:01:40
+  check 80 "no ring within a tick of the jump" ringing
+  player_told "40045 0 " || fail "the player was not told to play: $(cat "$log")"
+}
+
+# Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
+# its window and runs on; a session that ends anyway ends it with nothing saved. With the alarm
+# off it agrees, and the end of the session saves the settings.
+case_log_off_asks_first() {
+  wine reg delete "$settings_key" /f >/dev/null 2>&1
+  start_player
+  start_program
+  rig_arm 7 0 9
+  local answer
+  answer=$(session ask)
+  [ "${answer%% *}" = 0 ] || fail "an armed alarm let the session end: '$answer'"
+  # Wine keeps no reason; Windows shows it on its sign-out screen.
+  [ "$answer" = "0 " ] || [ "$answer" = "0 Alarm is on - Time: 7:00" ] ||
+    fail "the sign-out screen is told the wrong reason: '$answer'"
+  check 20 "the refusal did not hide the window" gone DawnQuill
+  kill -0 "$rig_app_pid" || fail "the refusal ended the program"
+  session force >/dev/null
+  check 50 "a session ended anyway did not end the program" bash -c "! kill -0 $rig_app_pid"
+  ! stored Hour || fail "an armed program saved at the end of the session"
+  start_program
+  answer=$(session end)
+  [ "$answer" = "1 " ] || fail "an alarm that is off refused the session's end: '$answer'"
+  check 50 "the end of the session did not end the program" bash -c "! kill -0 $rig_app_pid"
+  check 30 "the end of the session saved nothing" stored 'SnoozeDelay    REG_SZ    9'
+}
+
+declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
+"case_$name"
