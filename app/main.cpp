@@ -2,13 +2,13 @@
 #include <QDBusConnection>
 
 #include "app/program.h"
-#include "platform/inhibit/dbus_sleep_inhibitor.h"
-#include "platform/mpris/mpris_player.h"
-#include "platform/qt/qt_desktop.h"
-#include "platform/qt/qt_form_view.h"
-#include "platform/qt/qt_session_end.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_tray.h"
+#include "backends/dbus/dbus_sleep_inhibitor.h"
+#include "backends/dbus/mpris_player.h"
+#include "backends/qt/qt_desktop.h"
+#include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_session_end.h"
+#include "backends/qt/qt_settings_store.h"
+#include "backends/qt/qt_tray.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
@@ -24,8 +24,7 @@ int main(int argc, char** argv) {
   QtFormView mainView(main_window::Layout());
   QtFormView wakeUpView(wake_up_window::Layout());
   MprisPlayer player(QDBusConnection::sessionBus());
-  QtSettingsStore settings;
-  QtExecutable executable;
+  QtSettingsStore settings(ExecutableName());
   QtClock clock;
   QtMessageBoxes messageBoxes;
   QtEventPass events;
@@ -37,16 +36,15 @@ int main(int argc, char** argv) {
                    .player = player,
                    .notificationIcon = notifyIcon,
                    .settings = settings,
-                   .executable = executable,
                    .clock = clock,
                    .messageBoxes = messageBoxes,
                    .events = events,
                    .inhibitor = inhibitor,
                    .decimalSeparator = LocaleDecimalSeparator()});
-  notifyIcon.SetEvents(&program.trayCallback);
+  notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
-  notifyIcon.SetMenu([&mainView] { return mainView.Menu(main_window::menuTray); });
+  notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on. exit() also ends every nested loop still waiting.
   mainView.SetOnClosed([] { QCoreApplication::exit(0); });

@@ -25,17 +25,16 @@ Program::Program(const Backends& b)
             .mainWindow = mainWindow,
             .messageBoxes = b.messageBoxes,
             .events = b.events}),
-      trayCallback({.mainView = b.mainView,
-                    .trayMenu = main_window::menuTray,
-                    .icon = b.notificationIcon,
-                    .exit = [this] { mainWindow.cmdEnd_Click(); }}),
+      trayMenu({.mainView = b.mainView,
+                .menu = MainControl::IconMenu,
+                .icon = b.notificationIcon,
+                .exit = [this] { mainWindow.Exit(); }}),
       mainWindow({.view = b.mainView,
                   .alarm = alarm,
                   .tick = tick,
                   .tray = tray,
-                  .trayCallback = trayCallback,
+                  .trayMenu = trayMenu,
                   .wakeUpWindow = wakeUpWindow,
-                  .settings = b.settings,
-                  .executable = b.executable}) {}
+                  .settings = b.settings}) {}
 
 }  // namespace dawnquill

@@ -4,16 +4,17 @@
 
 #include "core/alarm.h"
 #include "core/alarm_tick.h"
-#include "platform/clock.h"
-#include "platform/form_view.h"
-#include "platform/media_player.h"
-#include "platform/message_box.h"
-#include "platform/notification_icon.h"
-#include "platform/settings_store.h"
-#include "platform/sleep_inhibitor.h"
+#include "interfaces/clock.h"
+#include "interfaces/event_pass.h"
+#include "interfaces/form_view.h"
+#include "interfaces/media_player.h"
+#include "interfaces/message_box.h"
+#include "interfaces/notification_icon.h"
+#include "interfaces/settings_store.h"
+#include "interfaces/sleep_inhibitor.h"
 #include "player/player_remote.h"
-#include "tray/tray_callback.h"
 #include "tray/tray_icon.h"
+#include "tray/tray_menu.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_controls.h"
 #include "ui/wake_up/wake_up_window.h"
@@ -27,7 +28,6 @@ struct Backends {
   MediaPlayer& player;
   NotificationIcon& notificationIcon;
   SettingsStore& settings;
-  const Executable& executable;
   const Clock& clock;
   MessageBoxes& messageBoxes;
   EventPass& events;
@@ -36,7 +36,7 @@ struct Backends {
 };
 
 // The whole program, wired once. The window kit forwards each window's events to mainWindow and
-// wakeUpWindow, and the icon's to trayCallback.
+// wakeUpWindow, and the icon's to trayMenu.
 class Program {
  public:
   explicit Program(const Backends& backends);
@@ -49,7 +49,7 @@ class Program {
   Alarm alarm;
   WakeUpWindow wakeUpWindow;
   AlarmTick tick;
-  TrayCallback trayCallback;
+  TrayMenu trayMenu;
   MainWindow mainWindow;
 };
 

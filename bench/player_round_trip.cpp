@@ -10,7 +10,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
-#include "platform/mpris/mpris_player.h"
+#include "backends/dbus/mpris_player.h"
 #include "player/player_remote.h"
 
 namespace {
@@ -47,14 +47,14 @@ int main(int argc, char** argv) {
     return 1;
   }
   const QString owner = QString::fromStdString(player.Found());
-  const QDBusMessage pause = QDBusMessage::createMethodCall(
+  const QDBusMessage play = QDBusMessage::createMethodCall(
       owner, QStringLiteral("/org/mpris/MediaPlayer2"),
-      QStringLiteral("org.mpris.MediaPlayer2.Player"), QStringLiteral("Pause"));
-  const Figures floor = Time(runs, [&] { bus.call(pause); });
-  const Figures ours = Time(runs, [&] { remote.Pause(); });
+      QStringLiteral("org.mpris.MediaPlayer2.Player"), QStringLiteral("Play"));
+  const Figures floor = Time(runs, [&] { bus.call(play); });
+  const Figures ours = Time(runs, [&] { remote.Play(); });
   std::printf("command round trip, us   median   p99\n");
   std::printf("bare QDBusConnection    %7.0f %6.0f\n", floor.median, floor.p99);
-  std::printf("DawnQuill Pause         %7.0f %6.0f   (%.2fx, %.2fx)\n", ours.median, ours.p99,
+  std::printf("DawnQuill Play          %7.0f %6.0f   (%.2fx, %.2fx)\n", ours.median, ours.p99,
               ours.median / floor.median, ours.p99 / floor.p99);
   return 0;
 }

@@ -9,7 +9,7 @@
 #include <QDBusConnection>
 
 #include "app/program.h"
-#include "platform/mpris/mpris_player.h"
+#include "backends/dbus/mpris_player.h"
 #include "ui/main/main_window_layout.h"
 
 namespace {
@@ -23,12 +23,12 @@ struct NullView final : FormView {
   void Hide() override {}
   void Minimise() override {}
   void Close() override {}
-  std::string Text(std::string_view) const override { return {}; }
-  void SetText(std::string_view, std::string_view) override {}
-  void SetEnabled(std::string_view, bool) override {}
-  void AddItem(std::string_view, std::string_view) override {}
-  void SetTimerEnabled(std::string_view, bool) override {}
-  void PopupMenu(std::string_view) override {}
+  std::string Text(ControlId) const override { return {}; }
+  void SetText(ControlId, std::string_view) override {}
+  void SetEnabled(ControlId, bool) override {}
+  void AddItem(ControlId, std::string_view) override {}
+  void SetTimerEnabled(ControlId, bool) override {}
+  void PopupMenu(ControlId) override {}
 };
 struct NullIcon final : NotificationIcon {
   void Add(TrayPicture, std::string_view) override {}
@@ -36,14 +36,11 @@ struct NullIcon final : NotificationIcon {
   void Delete() override {}
   bool HasNotificationArea() const override { return true; }
 };
-struct NullSettings final : SettingsStore, Executable {
-  std::string GetSetting(std::string_view, std::string_view, std::string_view,
-                         std::string_view fallback) override {
+struct NullSettings final : SettingsStore {
+  std::string Get(std::string_view, std::string_view fallback) override {
     return std::string(fallback);
   }
-  void SaveSetting(std::string_view, std::string_view, std::string_view,
-                   std::string_view) override {}
-  std::string Name() const override { return "tick_cost"; }
+  void Save(std::string_view, std::string_view) override {}
 };
 struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor {
   void Hold(std::string_view) override {}
@@ -70,7 +67,6 @@ int main(int argc, char** argv) {
                    .player = player,
                    .notificationIcon = icon,
                    .settings = settings,
-                   .executable = settings,
                    .clock = desktop,
                    .messageBoxes = desktop,
                    .events = desktop,
@@ -84,7 +80,7 @@ int main(int argc, char** argv) {
   nanos.reserve(runs);
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
-    program.mainWindow.Timer(main_window::TimerAlarm);
+    program.mainWindow.Timer(MainControl::AlarmTimer);
     nanos.push_back(
         std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count());
   }

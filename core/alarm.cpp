@@ -15,14 +15,14 @@ std::string HourMinute(int hour, int minute) {
 
 }  // namespace
 
-void Alarm::cmdToggleAlarm_Click() {
+void Alarm::Toggle() {
   switch (state_) {
     case AlarmState::Off:
-      TurnAlarmOn();
+      TurnOn();
       break;
     case AlarmState::Armed:
     case AlarmState::Snoozing:
-      TurnAlarmOff();
+      TurnOff();
       break;
     case AlarmState::Ringing:
       break;
@@ -40,7 +40,7 @@ double Alarm::NormaliseTimeField(Input input) {
   return value;
 }
 
-void Alarm::TurnAlarmOn() {
+void Alarm::TurnOn() {
   const double hour = NormaliseTimeField(Input::Hour);
   if (hour < 0 || hour > 23) return Warn("Fill in an hour between 0 and 23");
   const double minute = NormaliseTimeField(Input::Minute);
@@ -59,7 +59,7 @@ void Alarm::TurnAlarmOn() {
   ShowState("Alarm is on - Time: " + HourMinute(alarmHour_, alarmMinute_), TrayPicture::Armed);
 }
 
-void Alarm::TurnAlarmOff() {
+void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
   parts_.controls.SetToggleCaption("Turn alarm on");
@@ -68,17 +68,17 @@ void Alarm::TurnAlarmOff() {
   parts_.wakeUpWindow.Unload();
 }
 
-void Alarm::StartSnooze() {
+void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
   const int minute = nowMinute_ + snoozeDelay_;
   state_ = AlarmState::Snoozing;
-  snoozeHour_ = static_cast<std::int16_t>((nowHour_ + minute / 60) % 24);
-  snoozeMinute_ = static_cast<std::int16_t>(minute % 60);
+  snoozeHour_ = (nowHour_ + minute / 60) % 24;
+  snoozeMinute_ = minute % 60;
   ShowState("Snooze is on - Time: " + HourMinute(snoozeHour_, snoozeMinute_), TrayPicture::Armed);
 }
 
-void Alarm::RingAlarm() {
+void Alarm::Ring() {
   parts_.player.Play();
   state_ = AlarmState::Ringing;
   ShowState("Alarm!", TrayPicture::Ringing);
@@ -88,8 +88,8 @@ void Alarm::RingAlarm() {
 void Alarm::SetNow(const WallTime& now) {
   tickBefore_ = lastTick_;
   lastTick_ = now;
-  nowHour_ = static_cast<std::int16_t>(now.hour);
-  nowMinute_ = static_cast<std::int16_t>(now.minute);
+  nowHour_ = now.hour;
+  nowMinute_ = now.minute;
 }
 
 bool Alarm::RingIsDue() const {

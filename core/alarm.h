@@ -1,19 +1,18 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/window_roles.h"
-#include "platform/clock.h"
-#include "platform/message_box.h"
-#include "platform/sleep_inhibitor.h"
+#include "interfaces/clock.h"
+#include "interfaces/message_box.h"
+#include "interfaces/sleep_inhibitor.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
 
 namespace dawnquill {
 
-enum class AlarmState : std::int32_t { Off = 0, Armed = 1, Ringing = 2, Snoozing = 3 };
+enum class AlarmState { Off, Armed, Ringing, Snoozing };
 
 // The alarm: its state and times, and the four transitions that change the state together with
 // everything the user sees of it: the main window's texts and inputs, the tray, the player and
@@ -32,12 +31,15 @@ class Alarm {
 
   explicit Alarm(Parts parts) : parts_(std::move(parts)) {}
 
-  void TurnAlarmOn();
-  void TurnAlarmOff();
-  void StartSnooze();
-  void RingAlarm();
+  // Arms the alarm for the time in the main window's boxes, once they pass their checks.
+  void TurnOn();
+  void TurnOff();
+  // Silences a ring for the snooze delay, counted from the last tick.
+  void Snooze();
+  // Plays, and holds the wake-up window open until the user snoozes or turns the alarm off.
+  void Ring();
   // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
-  void cmdToggleAlarm_Click();
+  void Toggle();
   // The tick's give-up path: off, with nothing shown, as the program ends.
   void GiveUp();
 
@@ -49,8 +51,8 @@ class Alarm {
 
   AlarmState State() const { return state_; }
   // Restored at start-up and kept at the close while the alarm is off.
-  std::int16_t SnoozeDelay() const { return snoozeDelay_; }
-  void SetSnoozeDelay(std::int16_t minutes) { snoozeDelay_ = minutes; }
+  int SnoozeDelay() const { return snoozeDelay_; }
+  void SetSnoozeDelay(int minutes) { snoozeDelay_ = minutes; }
   const std::string& DecimalSeparator() const { return parts_.decimalSeparator; }
 
  private:
@@ -61,13 +63,13 @@ class Alarm {
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;
-  std::int16_t alarmHour_ = 0;
-  std::int16_t alarmMinute_ = 0;
-  std::int16_t nowHour_ = 0;
-  std::int16_t nowMinute_ = 0;
-  std::int16_t snoozeHour_ = 0;
-  std::int16_t snoozeMinute_ = 0;
-  std::int16_t snoozeDelay_ = 0;
+  int alarmHour_ = 0;
+  int alarmMinute_ = 0;
+  int nowHour_ = 0;
+  int nowMinute_ = 0;
+  int snoozeHour_ = 0;
+  int snoozeMinute_ = 0;
+  int snoozeDelay_ = 0;
   std::optional<WallTime> lastTick_;
   std::optional<WallTime> tickBefore_;
 };

@@ -2,20 +2,21 @@
 
 namespace dawnquill {
 
-void AlarmTick::TimerAlarm_Timer() {
+void AlarmTick::Tick() {
   parts_.alarm.SetNow(parts_.clock.Now());
   parts_.tray.Refresh();
   if (!parts_.player.Running() && !WaitForPlayer()) return;
   // Compares the time read above, even when the wait took minutes.
-  if (parts_.alarm.RingIsDue()) parts_.alarm.RingAlarm();
+  if (parts_.alarm.RingIsDue()) parts_.alarm.Ring();
 }
 
 bool AlarmTick::WaitForPlayer() {
   TickWindow& window = parts_.mainWindow;
   window.SetTickTimerEnabled(false);
+  const MissingPlayerPrompt prompt = parts_.player.Missing();
   while (!parts_.player.Running()) {
-    const BoxAnswer answer = parts_.messageBoxes.Show(
-        kPlayerPrompt, kPlayerTitle, BoxKind::Information, BoxButtons::RetryCancel);
+    const BoxAnswer answer = parts_.messageBoxes.Show(prompt.text, prompt.title,
+                                                      BoxKind::Information, BoxButtons::RetryCancel);
     // The tray's Exit can end the program while the prompt is open.
     if (window.Unloaded()) return false;
     if (answer == BoxAnswer::Cancel) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/clock.h"
+#include "interfaces/clock.h"
 
 namespace dawnquill {
 

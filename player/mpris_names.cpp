@@ -50,19 +50,8 @@ std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames,
 }
 
 Method MethodFor(PlayerCommand command, bool canPause) {
-  switch (command) {
-    case PlayerCommand::Previous:
-      return Method::Previous;
-    case PlayerCommand::Play:
-      return Method::Play;
-    case PlayerCommand::Pause:
-      return Method::Pause;
-    case PlayerCommand::Stop:
-      return canPause ? Method::Pause : Method::Stop;
-    case PlayerCommand::Next:
-      return Method::Next;
-  }
-  return Method::Pause;  // no other value exists; pausing is the harmless answer
+  if (command == PlayerCommand::Play) return Method::Play;
+  return canPause ? Method::Pause : Method::Stop;
 }
 
 }  // namespace dawnquill::mpris

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/media_player.h"
+#include "interfaces/media_player.h"
 
 // Which of the media players on the session bus DawnQuill wakes, and which MPRIS method carries
 // each of the player remote's commands.
@@ -24,7 +24,7 @@ bool IsWakingPlayer(std::string_view busName);
 std::optional<std::string> ChoosePlayer(std::span<const std::string> busNames,
                                         const std::function<bool(const std::string&)>& canPlay);
 
-enum class Method { Previous, Play, Pause, Stop, Next };
+enum class Method { Play, Pause, Stop };
 
 // Stop is sent as Pause: some players forget their playlist on Stop, and the ring after a snooze
 // would then play nothing. A player that cannot pause (a live stream) ignores Pause, and gets

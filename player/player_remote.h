@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/media_player.h"
+#include "interfaces/media_player.h"
 
 namespace dawnquill {
 
@@ -14,10 +14,8 @@ class PlayerRemote {
   // Each returns false, having sent nothing, when no player runs; true once the player has the
   // command.
   bool Play() { return Command(PlayerCommand::Play); }
-  bool Pause() { return Command(PlayerCommand::Pause); }
   bool Stop() { return Command(PlayerCommand::Stop); }
-  bool NextTrack() { return Command(PlayerCommand::Next); }
-  bool PreviousTrack() { return Command(PlayerCommand::Previous); }
+  MissingPlayerPrompt Missing() const { return player_.Missing(); }
 
  private:
   bool Command(PlayerCommand command) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/notification_icon.h"
+#include "interfaces/notification_icon.h"
 
 namespace dawnquill {
 

@@ -64,15 +64,19 @@ void DrawRinging(Picture& p) {
 
 }  // namespace
 
-Picture Draw(int picture) {
+Picture Draw(TrayPicture picture) {
   Picture p;
   for (auto& row : p) row.fill(kMask);
   DrawBell(p);
-  if (picture == 1) return p;
-  if (picture == 3) {
-    DrawRinging(p);
-  } else {
-    DrawStroke(p);
+  switch (picture) {
+    case TrayPicture::Armed:
+      break;
+    case TrayPicture::Off:
+      DrawStroke(p);
+      break;
+    case TrayPicture::Ringing:
+      DrawRinging(p);
+      break;
   }
   return p;
 }

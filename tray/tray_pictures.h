@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "interfaces/notification_icon.h"
+
 // The three 16 x 16 tray pictures: a bell, the bell struck through in red (off), and the bell
 // ringing. Silver is the mask colour, drawn transparent.
 namespace dawnquill::tray_pictures {
@@ -21,7 +23,6 @@ inline constexpr Rgb kStroke{255, 0, 0};
 
 using Picture = std::array<std::array<Rgb, kSize>, kSize>;  // [row][column]
 
-// Picture 1 (armed), 2 (off) or 3 (ringing); any other number gives picture 2.
-Picture Draw(int picture);
+Picture Draw(TrayPicture picture);
 
 }  // namespace dawnquill::tray_pictures

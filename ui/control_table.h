@@ -3,13 +3,23 @@
 #include <span>
 #include <string_view>
 
+#include "interfaces/form_view.h"
+
 // A window described as data, so that any window kit can draw it. Positions and sizes are in
 // twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
 namespace dawnquill {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-enum class ControlKind { Timer, PushButton, Frame, TextBox, Label, ComboBox, Menu, MenuItem };
+enum class ControlKind {
+  Timer,
+  PushButton,
+  Frame,
+  TextBox,
+  Label,
+  ComboBox,
+  Menu,
+  MenuItem,
+  MenuSeparator
+};
 
 struct Font {
   std::string_view face{};  // empty: the platform's default font
@@ -17,10 +27,10 @@ struct Font {
 };
 
 struct Control {
-  std::string_view name{};
+  ControlId id{};
   ControlKind kind = ControlKind::Label;
-  std::string_view container{};  // empty: the window's client area
-  std::string_view caption{};    // a menu item "-" is a separator
+  ControlId container{};       // none: the window's client area
+  std::string_view caption{};  // of a label, button, frame or menu item; a box's first text
   int left = 0;
   int top = 0;
   int width = 0;
@@ -30,7 +40,6 @@ struct Control {
   bool centred = false;  // label text centred instead of left-aligned
   int maxLength = 0;     // text box: characters the user may type or paste; 0 for no limit
   int interval = 0;      // timer: milliseconds
-  int index = 0;         // menu item: its index in the group
   // The longest text the program writes into the control at run time; the window kit leaves
   // room for it.
   std::string_view widestText{};
@@ -38,14 +47,14 @@ struct Control {
 
 struct FormLayout {
   std::string_view name{};
-  std::string_view caption;
+  std::string_view caption{};
   int clientWidth = 0;
   int clientHeight = 0;
   bool minimiseButton = false;
   bool taskbarButton = true;
-  std::string_view defaultButton;  // clicked by Enter in a box; empty for none
-  std::string_view firstFocus;
-  std::span<const Control> controls;
+  ControlId defaultButton{};  // clicked by Enter in a box; none for none
+  ControlId firstFocus{};
+  std::span<const Control> controls{};
 };
 
 }  // namespace dawnquill

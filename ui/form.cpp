@@ -5,15 +5,15 @@ namespace dawnquill {
 void Form::LoadForm() {
   view_.Load();
   loaded_ = true;
-  Form_Load();
+  OnLoad();
 }
 
-bool Form::CloseRequested(CloseReason reason) {
-  if (!loaded_) return true;
-  if (Form_QueryUnload(reason)) return false;
+CloseVerdict Form::CloseRequested(CloseReason reason) {
+  if (!loaded_) return CloseVerdict::Close;
+  if (OnCloseRequest(reason) == CloseVerdict::Keep) return CloseVerdict::Keep;
   loaded_ = false;
   view_.Close();
-  return true;
+  return CloseVerdict::Close;
 }
 
 }  // namespace dawnquill

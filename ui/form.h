@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/form_view.h"
+#include "interfaces/form_view.h"
 
 namespace dawnquill {
 
@@ -9,17 +9,16 @@ class Form : public FormEvents {
  public:
   explicit Form(FormView& view) : view_(view) {}
 
-  bool CloseRequested(CloseReason reason) final;
+  CloseVerdict CloseRequested(CloseReason reason) final;
   bool Loaded() const { return loaded_; }
 
  protected:
   void LoadForm();
-  // The program's own unload: asks Form_QueryUnload like any other close.
+  // The program's own unload: asks OnCloseRequest like any other close.
   void UnloadForm() { CloseRequested(CloseReason::Program); }
 
-  virtual void Form_Load() {}
-  // Returns Cancel: true keeps the window loaded.
-  virtual bool Form_QueryUnload(CloseReason reason) = 0;
+  virtual void OnLoad() {}
+  virtual CloseVerdict OnCloseRequest(CloseReason reason) = 0;
 
   FormView& view_;
 

@@ -5,7 +5,7 @@
 
 #include <QDir>
 
-#include "platform/qt/qt_tray.h"
+#include "backends/qt/qt_tray.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

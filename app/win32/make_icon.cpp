@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make_icon OUTPUT.ico\n");
     return 2;
   }
-  const tp::Picture bell = tp::Draw(1);
+  const tp::Picture bell = tp::Draw(dawnquill::TrayPicture::Armed);
   constexpr int kSize = tp::kSize;
   constexpr std::uint32_t kMaskRow = 4;  // 16 bits, padded to 32
   constexpr std::uint32_t kImage = 40 + kSize * kSize * 4 + kSize * kMaskRow;

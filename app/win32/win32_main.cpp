@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include "app/program.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_form_view.h"
-#include "platform/win32/win32_notify_icon.h"
-#include "platform/win32/win32_player.h"
-#include "platform/win32/win32_settings_store.h"
+#include "backends/win32/win32_desktop.h"
+#include "backends/win32/win32_form_view.h"
+#include "backends/win32/win32_notify_icon.h"
+#include "backends/win32/win32_player.h"
+#include "backends/win32/win32_settings_store.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
@@ -19,8 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32FormView mainView(main_window::Layout(), instance, bell);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
   Win32Player player;
-  Win32SettingsStore settings;
-  Win32Executable executable;
+  Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
   Win32MessageBoxes messageBoxes;
   Win32EventPass events;
@@ -32,13 +31,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .player = player,
                    .notificationIcon = notifyIcon,
                    .settings = settings,
-                   .executable = executable,
                    .clock = clock,
                    .messageBoxes = messageBoxes,
                    .events = events,
                    .inhibitor = inhibitor,
                    .decimalSeparator = LocaleDecimalSeparator()});
-  notifyIcon.SetEvents(&program.trayCallback);
+  notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
   mainView.SetOnClosed([] { PostQuitMessage(0); });

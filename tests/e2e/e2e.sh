@@ -212,7 +212,7 @@ case_status_notifier_host() {
     org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null || fail "Activate failed"
   check 20 "the host's activation did not bring the window back" main_shown
   kill "$rig_mpv_pid"
-  check 80 "no prompt within a tick" rig_window_shown 'Winamp not running'
+  check 80 "no prompt within a tick" rig_window_shown 'No media player running'
   dbus-send --session --print-reply --dest="$item" "$menu" com.canonical.dbusmenu.Event \
     "int32:$exit_id" string:clicked variant:int32:0 uint32:0 >/dev/null || fail "no Exit event"
   check 50 "Exit while the prompt waits did not end the program" app_ended
@@ -227,18 +227,18 @@ case_player_missing() {
   start_inhibitor logind
   rig_start_tray
   rig_start_on_clock "$app"
-  check 100 "no prompt for the missing player" rig_window_shown 'Winamp not running'
+  check 100 "no prompt for the missing player" rig_window_shown 'No media player running'
   [ -z "$(main_window)" ] || fail "the main window came before the prompt"
   rig_start_mpv || fail "mpv did not start"
-  xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Return  # Retry
+  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Return  # Retry
   check 50 "Retry with the player running did not show the window" main_shown
   rig_set_clock 06:59:58
   rig_arm 7 0 9
   check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
   check 120 "no ring at 7:00" ringing
   kill "$rig_mpv_pid"
-  check 80 "no prompt within a tick" rig_window_shown 'Winamp not running'
-  xdotool windowfocus --sync "$(rig_window 'Winamp not running')" key Escape  # Cancel
+  check 80 "no prompt within a tick" rig_window_shown 'No media player running'
+  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Escape  # Cancel
   check 50 "Cancel did not end the program" app_ended
   settings_are 7 0 9
   check 20 "the hold outlives the program" holding

@@ -23,8 +23,7 @@ class FakeFormView final : public FormView {
 
   void Load() override {
     texts.clear();
-    for (const Control& control : layout_.controls)
-      texts[std::string(control.name)] = control.caption;
+    for (const Control& control : layout_.controls) texts[control.id] = control.caption;
     Write("Load");
   }
   void Show() override { visible = true, Write("Show"); }
@@ -36,27 +35,21 @@ class FakeFormView final : public FormView {
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, Write("Close"); }
-  std::string Text(std::string_view control) const override {
+  std::string Text(ControlId control) const override {
     const auto found = texts.find(control);
     return found == texts.end() ? std::string() : found->second;
   }
-  void SetText(std::string_view control, std::string_view text) override {
-    texts[std::string(control)] = text;
+  void SetText(ControlId control, std::string_view text) override { texts[control] = text; }
+  void SetEnabled(ControlId control, bool on) override { enabled[control] = on; }
+  void AddItem(ControlId control, std::string_view item) override {
+    items[control].emplace_back(item);
   }
-  void SetEnabled(std::string_view control, bool on) override {
-    enabled[std::string(control)] = on;
-  }
-  void AddItem(std::string_view control, std::string_view item) override {
-    items[std::string(control)].emplace_back(item);
-  }
-  void SetTimerEnabled(std::string_view timer, bool on) override {
-    Write("Timer " + std::string(timer) + (on ? " on" : " off"));
-  }
-  void PopupMenu(std::string_view menu) override { Write("PopupMenu " + std::string(menu)); }
+  void SetTimerEnabled(ControlId, bool on) override { Write(on ? "timer on" : "timer off"); }
+  void PopupMenu(ControlId) override { Write("PopupMenu"); }
 
-  std::map<std::string, std::string, std::less<>> texts;
-  std::map<std::string, bool, std::less<>> enabled;
-  std::map<std::string, std::vector<std::string>, std::less<>> items;
+  std::map<ControlId, std::string> texts;
+  std::map<ControlId, bool> enabled;
+  std::map<ControlId, std::vector<std::string>> items;
   bool visible = false;
   std::function<void()> whileModal;  // what the user does while the window is modal
 
@@ -69,46 +62,41 @@ class FakeFormView final : public FormView {
 };
 
 // Every back end outside the windows, in one: the player, the tray icon, the settings, the
-// executable's name, the clock, the message boxes, the event pass and the sleep inhibitor.
+// clock, the message boxes, the event pass and the sleep inhibitor.
 struct FakeDesktop : MediaPlayer,
                      NotificationIcon,
                      SettingsStore,
-                     Executable,
                      Clock,
                      MessageBoxes,
                      EventPass,
                      SleepInhibitor {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
-    static constexpr const char* kNames[] = {"Previous", "Play", "Pause", "Stop", "Next"};
-    log.push_back(std::string("player ") + kNames[static_cast<int>(command)]);
+    log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
   }
+  MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
   void Delete() override { log.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
   void Tray(const char* request, TrayPicture picture, std::string_view tip) {
-    log.push_back(std::string("tray ") + request + " " + std::to_string(static_cast<int>(picture)) +
+    static constexpr const char* kPictures[] = {"armed", "off", "ringing"};
+    log.push_back(std::string("tray ") + request + " " + kPictures[static_cast<int>(picture)] +
                   " " + std::string(tip));
   }
 
-  // Kept by "APP/KEY"; every program's section is "Settings".
-  std::string GetSetting(std::string_view app, std::string_view, std::string_view key,
-                         std::string_view fallback) override {
-    const auto found = settings.find(std::string(app) + "/" + std::string(key));
+  std::string Get(std::string_view key, std::string_view fallback) override {
+    const auto found = settings.find(std::string(key));
     return found == settings.end() ? std::string(fallback) : found->second;
   }
-  void SaveSetting(std::string_view app, std::string_view, std::string_view key,
-                   std::string_view value) override {
-    settings[std::string(app) + "/" + std::string(key)] = value;
+  void Save(std::string_view key, std::string_view value) override {
+    settings[std::string(key)] = value;
     log.push_back("save " + std::string(key) + " " + std::string(value));
   }
-  std::string Name() const override { return executableName; }
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() {
-    return settings["DawnQuill/Hour"] + " " + settings["DawnQuill/Minute"] + " " +
-           settings["DawnQuill/SnoozeDelay"];
+    return settings["Hour"] + " " + settings["Minute"] + " " + settings["SnoozeDelay"];
   }
   WallTime Now() const override { return now; }
 
@@ -133,7 +121,6 @@ struct FakeDesktop : MediaPlayer,
   bool playerRunning = true;
   bool hasArea = true;
   std::map<std::string, std::string> settings;
-  std::string executableName = "DawnQuill";
   WallTime now{6, 0, 0, 2027, 3, 1};
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
@@ -146,7 +133,7 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, separator};
+    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, separator};
   }
 
   // Starts the program and forgets what start-up wrote to the log.
@@ -155,24 +142,24 @@ struct Rig : FakeDesktop {
     log.clear();
   }
   void SetInputs(std::string hour, std::string minute, std::string delay) {
-    mainView.texts[std::string(main_window::cmbHour)] = std::move(hour);
-    mainView.texts[std::string(main_window::cmbMin)] = std::move(minute);
-    mainView.texts[std::string(main_window::txtSnoozeDelay)] = std::move(delay);
+    mainView.texts[MainControl::HourBox] = std::move(hour);
+    mainView.texts[MainControl::MinuteBox] = std::move(minute);
+    mainView.texts[MainControl::DelayBox] = std::move(delay);
   }
   void Arm(std::string hour, std::string minute, std::string delay = "9") {
     SetInputs(std::move(hour), std::move(minute), std::move(delay));
     Toggle();
   }
-  void Toggle() { program.mainWindow.Click(main_window::cmdToggleAlarm); }
-  void Snooze() { program.wakeUpWindow.Click(wake_up_window::cmdSnooze); }
-  void AlarmOff() { program.wakeUpWindow.Click(wake_up_window::cmdAlarmOff); }
+  void Toggle() { program.mainWindow.Click(MainControl::ToggleButton); }
+  void Snooze() { program.wakeUpWindow.Click(WakeUpControl::SnoozeButton); }
+  void AlarmOff() { program.wakeUpWindow.Click(WakeUpControl::TurnOffButton); }
   // A tick at that time of the clock's present day.
   void TickAt(int hour, int minute, int second = 0) {
     Tick({hour, minute, second, now.year, now.month, now.day});
   }
   void Tick(const WallTime& at) {
     now = at;
-    program.mainWindow.Timer(main_window::TimerAlarm);
+    program.mainWindow.Timer(MainControl::AlarmTimer);
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.
   void RingAnd(std::function<void()> user) {
@@ -180,11 +167,11 @@ struct Rig : FakeDesktop {
     wakeUpView.whileModal = std::move(user);
     TickAt(6, 0);
   }
-  std::string Main(std::string_view control) const { return mainView.Text(control); }
+  std::string Main(MainControl control) const { return mainView.Text(control); }
   // The hour, minute and delay boxes' texts, joined by spaces.
   std::string Inputs() const {
-    return Main(main_window::cmbHour) + " " + Main(main_window::cmbMin) + " " +
-           Main(main_window::txtSnoozeDelay);
+    return Main(MainControl::HourBox) + " " + Main(MainControl::MinuteBox) + " " +
+           Main(MainControl::DelayBox);
   }
   AlarmState State() const { return program.alarm.State(); }
   // The log entries that start with `prefix`.

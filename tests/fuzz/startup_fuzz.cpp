@@ -22,20 +22,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
   Rig rig;
-  rig.settings = {{"DawnQuill/Hour", parts[0]},
-                  {"DawnQuill/Minute", parts[1]},
-                  {"DawnQuill/SnoozeDelay", parts[2]}};
+  rig.settings = {{"Hour", parts[0]},
+                  {"Minute", parts[1]},
+                  {"SnoozeDelay", parts[2]}};
   rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
   rig.Start();
   rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
-    const std::string status = rig.Main(main_window::lblStatus);
+    const std::string status = rig.Main(MainControl::StatusLabel);
     const std::size_t colon = status.rfind(':');
     rig.TickAt(std::stoi(status.substr(status.rfind(' ', colon) + 1)),
                std::stoi(status.substr(colon + 1)));
     if (rig.State() != AlarmState::Snoozing) std::abort();
   }
-  rig.program.mainWindow.cmdEnd_Click();
+  rig.program.mainWindow.Exit();
   for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
     const std::string saved = rig.settings[std::string("DawnQuill/") + key];
     if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();

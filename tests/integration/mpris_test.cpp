@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "mpris_player_interface.h"
-#include "platform/mpris/mpris_player.h"
+#include "backends/dbus/mpris_player.h"
 #include "player/player_remote.h"
 
 namespace dawnquill::testing {

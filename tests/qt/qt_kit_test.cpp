@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_form_view.h"
+#include "backends/qt/qt_form_view.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
@@ -19,17 +19,18 @@ using Log = std::vector<std::string>;
 // Records the clicks the kit forwards, and the keys and closes; refuses every close, and uses keys
 // when told to.
 struct Recorder final : FormEvents {
-  bool CloseRequested(CloseReason reason) override {
+  CloseVerdict CloseRequested(CloseReason reason) override {
     log.emplace_back(reason == CloseReason::User ? "close by the user" : "close by the session");
-    return false;
+    return CloseVerdict::Keep;
   }
-  void Click(std::string_view control) override { clicks.emplace_back(control); }
-  bool KeyPress(std::string_view control, std::string_view text) override {
-    log.push_back("key " + std::string(control) + ":" + std::string(text));
-    return useKeys;
+  void Click(ControlId control) override { clicks.push_back(control.value); }
+  KeyResult KeyPress(ControlId control, std::string_view text) override {
+    log.push_back("key " + std::to_string(control.value) + ":" + std::string(text));
+    return useKeys ? KeyResult::Used : KeyResult::PassOn;
   }
   bool useKeys = false;
-  Log clicks, log;
+  std::vector<int> clicks;
+  Log log;
 };
 
 class KitTest : public ::testing::Test {
@@ -41,8 +42,8 @@ class KitTest : public ::testing::Test {
     QApplication::processEvents();
   }
   template <typename W>
-  W* Get(std::string_view name) {
-    return qobject_cast<W*>(view_.Widget(name));
+  W* Get(ControlId control) {
+    return qobject_cast<W*>(view_.Widget(control));
   }
   Recorder events_;
   QtFormView view_;
@@ -52,32 +53,35 @@ class KitTest : public ::testing::Test {
 // typed, Enter on a button presses that button, and Escape does nothing; the font is made small
 // enough that the longest status fits.
 TEST_F(KitTest, EnterPressesTheDefaultButtonOrTheFocusedOneAndTheListsNeverGrow) {
-  EXPECT_LE(QFontMetrics(view_.Widget("lblStatus")->font())
+  EXPECT_LE(QFontMetrics(view_.Widget(MainControl::StatusLabel)->font())
                 .horizontalAdvance("Snooze is on - Time: 23:59"),
             129);
-  for (const char* name : {"cmbHour", "cmbMin"}) view_.AddItem(name, "00");
-  for (const char* name : {"cmbHour", "cmbMin", "txtSnoozeDelay"}) {
-    QWidget* widget = view_.Widget(name);
+  using enum MainControl;
+  for (const auto box : {HourBox, MinuteBox}) view_.AddItem(box, "00");
+  for (const auto box : {HourBox, MinuteBox, DelayBox}) {
+    QWidget* widget = view_.Widget(box);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
     QTest::keyClicks(widget, "7");
     QTest::keyClick(widget, Qt::Key_Return);
   }
-  QTest::keyClick(view_.Widget("cmdEnd"), Qt::Key_Return);
-  QTest::keyClick(view_.Widget("cmdEnd"), Qt::Key_Escape);
-  EXPECT_EQ(events_.clicks, (Log{"cmdToggleAlarm", "cmdToggleAlarm", "cmdToggleAlarm", "cmdEnd"}));
+  QTest::keyClick(view_.Widget(ExitButton), Qt::Key_Return);
+  QTest::keyClick(view_.Widget(ExitButton), Qt::Key_Escape);
+  const int toggle = static_cast<int>(ToggleButton);
+  EXPECT_EQ(events_.clicks,
+            (std::vector<int>{toggle, toggle, toggle, static_cast<int>(ExitButton)}));
   EXPECT_TRUE(view_.Window()->isVisible());
-  EXPECT_EQ(Get<QComboBox>("cmbHour")->count() + Get<QComboBox>("cmbMin")->count(), 2);
-  EXPECT_EQ(view_.Text("cmbMin"), "007");
+  EXPECT_EQ(Get<QComboBox>(HourBox)->count() + Get<QComboBox>(MinuteBox)->count(), 2);
+  EXPECT_EQ(view_.Text(MinuteBox), "007");
 }
 
 // What does not fit of a paste is cut off, as typing is; a longer text the program writes stays.
 TEST_F(KitTest, APasteIntoTheDelayBoxIsCutButTheProgramsOwnTextStaysWhole) {
-  auto* box = Get<QLineEdit>("txtSnoozeDelay");
+  auto* box = Get<QLineEdit>(MainControl::DelayBox);
   box->clear();
   QApplication::clipboard()->setText("345");
   box->paste();
   EXPECT_EQ(box->text(), "34");
-  view_.SetText("txtSnoozeDelay", "100");
+  view_.SetText(MainControl::DelayBox, "100");
   box->end(false);
   QTest::keyClick(box, Qt::Key_5);
   EXPECT_EQ(box->text(), "100");
@@ -99,7 +103,7 @@ class WakeUpKitTest : public KitTest {
 // Keys reach the wake-up window with their text, and Escape closes nothing. A key the window uses
 // up does not also press the button; Tab, which it leaves, still moves the focus.
 TEST_F(WakeUpKitTest, KeysReachTheWindowWithTheirTextAndTabStillMovesTheFocus) {
-  QWidget* snooze = view_.Widget("cmdSnooze");
+  QWidget* snooze = view_.Widget(WakeUpControl::SnoozeButton);
   for (const auto key : {Qt::Key_Left, Qt::Key_Escape}) QTest::keyClick(snooze, key);
   EXPECT_TRUE(view_.Window()->isVisible());
   events_.useKeys = true;
@@ -107,10 +111,10 @@ TEST_F(WakeUpKitTest, KeysReachTheWindowWithTheirTextAndTabStillMovesTheFocus) {
   QTest::keyClick(snooze, Qt::Key_Return);
   events_.useKeys = false;
   QTest::keyClick(snooze, Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), view_.Widget("cmdAlarmOff"));
+  EXPECT_EQ(QApplication::focusWidget(), view_.Widget(WakeUpControl::TurnOffButton));
   EXPECT_TRUE(events_.clicks.empty());
-  EXPECT_EQ(events_.log, (Log{"key cmdSnooze:", "key cmdSnooze:\x1b",
-                              "key cmdSnooze: ", "key cmdSnooze:\r", "key cmdSnooze:\t"}));
+  const std::string key = "key " + std::to_string(static_cast<int>(WakeUpControl::SnoozeButton));
+  EXPECT_EQ(events_.log, (Log{key + ":", key + ":\x1b", key + ": ", key + ":\r", key + ":\t"}));
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "backends/qt/qt_form_view.h"
+#include "backends/qt/qt_session_end.h"
 #include "fakes/rig.h"
-#include "platform/qt/qt_form_view.h"
-#include "platform/qt/qt_session_end.h"
 
 // The real program in process: the Qt window kit with its real timers, the core, and fakes only
 // at the outer edge (clock, player, tray, settings, message boxes), for the session manager's
@@ -49,9 +49,9 @@ TEST(Program, TheEndOfTheSessionEndsTheProgramAndSavesOnlyWithTheAlarmOff) {
     SessionEnd sessionEnd([&] { return p.program.mainWindow.SessionMayEnd(); },
                           [&] { p.program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
     ASSERT_TRUE(p.program.mainWindow.Start());
-    p.mainView.SetText(main_window::cmbHour, "6");
+    p.mainView.SetText(MainControl::HourBox, "6");
     if (c.armed) {
-      qobject_cast<QAbstractButton*>(p.mainView.Widget(main_window::cmdToggleAlarm))->click();
+      qobject_cast<QAbstractButton*>(p.mainView.Widget(MainControl::ToggleButton))->click();
     }
     c.end();
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.ended; }, 5000));

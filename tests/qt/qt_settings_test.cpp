@@ -1,11 +1,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "platform/qt/qt_settings_store.h"
+#include "backends/qt/qt_settings_store.h"
 
 namespace dawnquill::testing {
 namespace {
@@ -21,18 +22,19 @@ class SettingsFileTest : public ::testing::Test {
     file.write(text);
   }
   QString File() const { return dir_.filePath(QStringLiteral("DawnQuill.conf")); }
-  std::string Get(const char* key, const char* fallback = "default") {
-    return store_.GetSetting("DawnQuill", "Settings", key, fallback);
+  // Bound where the program binds it, after the test has chosen the folder.
+  static QtSettingsStore Store() { return QtSettingsStore("DawnQuill"); }
+  static std::string Get(const char* key, const char* fallback = "default") {
+    return Store().Get(key, fallback);
   }
 
   QTemporaryDir dir_;
-  QtSettingsStore store_;
 };
 
 // Saved texts come back as they were, and hand-written ones read as their text.
 TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWritten) {
   for (const char* value : {"7,5", " 07 ", "a=b;c#d", "\"quoted\"", "", "caf\xc3\xa9"}) {
-    store_.SaveSetting("DawnQuill", "Settings", "Minute", value);
+    Store().Save("Minute", value);
     EXPECT_EQ(Get("Minute"), value);
   }
   Write("[Settings]\nHour=7,5\nMinute=\"05\"\nSnoozeDelay=  12  \n");
@@ -42,27 +44,33 @@ TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWritten) {
 
 // A broken file gives what text there is and takes a save without a crash; what else it holds
 // survives the save.
-TEST_F(SettingsFileTest, ABrokenStoreGivesDefaultsAndLosesNothingElse) {
+TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {
   static const char kBroken[] =
       "[Settings]\nHour=7\0008\nMinute=\xff\xfe\xfd\nSnoozeDelay=1\n[Other]\nKeep=1\n";
   Write(QByteArray(kBroken, sizeof kBroken - 1));
-  Get("Hour");  // any text at all: the number rules take it from here
-  Get("Minute");
-  store_.SaveSetting("DawnQuill", "Settings", "Hour", "8");
-  EXPECT_EQ(Get("Hour") + "|" + Get("SnoozeDelay") + "|" +
-                store_.GetSetting("DawnQuill", "Other", "Keep", ""),
-            "8|1|1");
+  EXPECT_EQ(Get("Hour").substr(0, 1), "7");  // the number rules take it from here
+  Store().Save("Hour", "8");
+  EXPECT_EQ(Get("Hour") + "|" + Get("SnoozeDelay"), "8|1");
+  EXPECT_TRUE(QFile(File()).open(QIODevice::ReadOnly));
+  EXPECT_EQ(QSettings(File(), QSettings::IniFormat).value("Other/Keep").toString(), "1");
 }
 
 TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsNoCrash) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("DawnQuill.conf")));
   EXPECT_EQ(Get("Hour", "00"), "00");
-  store_.SaveSetting("DawnQuill", "Settings", "Hour", "7");
+  Store().Save("Hour", "7");
   EXPECT_TRUE(QFileInfo(File()).isDir());
   qputenv("XDG_CONFIG_HOME", "/proc/self");  // a folder even root cannot write to
   EXPECT_EQ(Get("Hour", "00"), "00");
-  store_.SaveSetting("DawnQuill", "Settings", "Hour", "7");
+  Store().Save("Hour", "7");
   EXPECT_EQ(Get("Hour", "00"), "00");
+}
+
+// An executable under another name starts from its own file, and so from the defaults.
+TEST_F(SettingsFileTest, TheFileIsNamedAfterTheExecutable) {
+  QtSettingsStore(ExecutableName()).Save("Hour", "7");
+  EXPECT_TRUE(QFileInfo::exists(dir_.filePath(QStringLiteral("qt_tests.conf"))));
+  EXPECT_EQ(Get("Hour"), "default");
 }
 
 }  // namespace

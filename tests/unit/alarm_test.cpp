@@ -5,8 +5,6 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace mw = main_window;
-
 // Halves go to the even hour; a text that is not numeric is not rounded.
 TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
   const std::string hour = "Fill in an hour between 0 and 23";
@@ -45,14 +43,14 @@ TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
   StartedRig rig(",");
   rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
-  EXPECT_EQ(rig.log, Log{"tray modify 1 Alarm is on - Time: 8:05"});
-  EXPECT_EQ(rig.Main(mw::cmbHour) + "|" + rig.Main(mw::lblStatus) + "|" +
-                rig.Main(mw::cmdToggleAlarm) + "|" + rig.held,
+  EXPECT_EQ(rig.log, Log{"tray modify armed Alarm is on - Time: 8:05"});
+  EXPECT_EQ(rig.Main(MainControl::HourBox) + "|" + rig.Main(MainControl::StatusLabel) + "|" +
+                rig.Main(MainControl::ToggleButton) + "|" + rig.held,
             "7,5|Alarm is on - Time: 8:05|Turn alarm off|Alarm is on - Time: 8:05");
-  EXPECT_FALSE(rig.mainView.enabled[std::string(mw::txtSnoozeDelay)]);
+  EXPECT_FALSE(rig.mainView.enabled[MainControl::DelayBox]);
   rig.Toggle();
-  EXPECT_EQ(rig.Main(mw::lblStatus) + "|" + rig.held, "Alarm is off|");
-  EXPECT_TRUE(rig.mainView.enabled[std::string(mw::cmbHour)]);
+  EXPECT_EQ(rig.Main(MainControl::StatusLabel) + "|" + rig.held, "Alarm is off|");
+  EXPECT_TRUE(rig.mainView.enabled[MainControl::HourBox]);
   rig.RingAnd([&] {
     rig.Toggle();
     EXPECT_EQ(rig.State(), AlarmState::Ringing);
@@ -62,7 +60,7 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
   EXPECT_EQ(rig.held, "Snooze is on - Time: 6:09");
   rig.Toggle();
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
-  EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify 2 Alarm is off|");
+  EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify off Alarm is off|");
   rig.Arm("8", "0");
   rig.playerRunning = false;
   rig.Answer(BoxAnswer::Cancel);
@@ -83,8 +81,8 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
     rig.Arm(std::to_string(c.hour), std::to_string(c.minute), std::to_string(c.delay));
     rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
     rig.TickAt(c.hour, c.minute);
-    EXPECT_EQ(rig.Main(mw::lblStatus), c.status);
-    EXPECT_EQ(rig.Only("tray").back(), "tray modify 1 " + c.status);
+    EXPECT_EQ(rig.Main(MainControl::StatusLabel), c.status);
+    EXPECT_EQ(rig.Only("tray").back(), "tray modify armed " + c.status);
   }
 }
 
@@ -92,14 +90,14 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
 TEST(RingAlarm, PlaysThenShowsRingingThenOpensTheWakeUpWindow) {
   StartedRig rig;
   rig.RingAnd([&] { rig.AlarmOff(); });
+  ASSERT_GE(rig.log.size(), 6u);
   EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 6),
-            (Log{"tray modify 1 Alarm is on - Time: 6:00", "player Play", "tray modify 3 Alarm!",
-                 "wakeUp.Load", "wakeUp.ShowModal"}));
+            (Log{"tray modify armed Alarm is on - Time: 6:00", "player Play",
+                 "tray modify ringing Alarm!", "wakeUp.Load", "wakeUp.ShowModal"}));
   EXPECT_EQ(rig.State(), AlarmState::Off);
 }
 
-const std::string kPrompt =
-    "msgbox Winamp not running: Winamp is not running. Please start winamp to use the alarm.";
+const std::string kPrompt = "msgbox No player: Start a player.";
 
 TEST(AlarmTick, RingsAgainWhenRearmedInsideTheSameMinute) {
   StartedRig rig;
@@ -169,39 +167,53 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
     rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
     tickInTheMinute ? rig.TickAt(7, 0) : rig.TickAt(6, 59);
     EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), tickInTheMinute ? 1u : 0u);
+    ASSERT_GE(rig.log.size(), 7u);
     EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 7),
-              (Log{"main.Timer TimerAlarm off", kPrompt, "doevents", kPrompt, "doevents",
-                   "main.Timer TimerAlarm on"}));
+              (Log{"main.timer off", kPrompt, "doevents", kPrompt, "doevents", "main.timer on"}));
     rig.TickAt(7, 1, 5);  // the minute passed while the prompt waited: it rings now
     EXPECT_EQ(rig.Only("wakeUp.ShowModal").size(), 1u);
   }
 }
 
-// Cancel turns the alarm off without showing it, and ends the program with the settings saved,
-// also when the prompt comes at start-up, before the window was ever shown.
+// Cancel turns the alarm off without showing it, and ends the program with the settings saved:
+// also when the prompt comes at start-up, before the window was ever shown, and when the player
+// quits while the alarm rings, which takes the wake-up window with it.
 TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
-  for (const bool atStartUp : {true, false}) {
+  enum When { AtStartUp, Armed, Ringing };
+  for (const When when : {AtStartUp, Armed, Ringing}) {
     Rig rig;
-    if (!atStartUp) {
+    const auto quitAndCancel = [&] {
+      rig.playerRunning = false;
+      rig.Answer(BoxAnswer::Cancel);
+    };
+    if (when != AtStartUp) {
       rig.Start();
       rig.Arm("7", "0", "12");
       rig.log.clear();
     }
-    rig.playerRunning = false;
-    rig.Answer(BoxAnswer::Cancel);
-    atStartUp ? rig.Start() : rig.TickAt(6, 0);
+    if (when == AtStartUp) {
+      quitAndCancel();
+      rig.Start();
+    } else if (when == Armed) {
+      quitAndCancel();
+      rig.TickAt(6, 0);
+    } else {
+      rig.wakeUpView.whileModal = [&] { quitAndCancel(), rig.TickAt(7, 0, 5); };
+      rig.TickAt(7, 0);
+      EXPECT_FALSE(rig.program.wakeUpWindow.Loaded());
+    }
     EXPECT_EQ(rig.State(), AlarmState::Off);
     EXPECT_TRUE(rig.program.mainWindow.Unloaded());
-    EXPECT_EQ(rig.started, !atStartUp);  // at start-up, before the window was ever shown
-    EXPECT_TRUE(rig.Only("tray modify 2").empty());  // nothing of the off state is shown
-    EXPECT_EQ(rig.Stored(), atStartUp ? "0 0 9" : "7 0 12");
+    EXPECT_EQ(rig.started, when != AtStartUp);  // at start-up, before the window was ever shown
+    EXPECT_TRUE(rig.Only("tray modify off").empty());  // nothing of the off state is shown
+    EXPECT_EQ(rig.Stored(), when == AtStartUp ? "0 0 9" : "7 0 12");
   }
 }
 
-TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndKeepsLongTipsWhole) {
+TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndCutsTipsToWhatEveryAreaTakes) {
   Rig rig;
   rig.program.mainWindow.Start();
-  EXPECT_EQ(rig.Only("tray"), (Log{"tray add 2 Dawnquill", "tray modify 2 Dawnquill"}));
+  EXPECT_EQ(rig.Only("tray"), (Log{"tray add off Dawnquill", "tray modify off Dawnquill"}));
   rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);
   EXPECT_EQ(rig.program.tray.Tip(), std::string(63, 'x'));  // what every notification area takes
 }

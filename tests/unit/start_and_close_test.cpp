@@ -7,8 +7,6 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace mw = main_window;
-
 // The delay is rounded, and falls back to the default when it is missing or no 16-bit value.
 TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
   const struct {
@@ -21,24 +19,13 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
                {"-40000", "00 00 9"}};
   for (const auto& c : cases) {
     Rig rig;
-    if (c.storedDelay) rig.settings["DawnQuill/SnoozeDelay"] = *c.storedDelay;
+    if (c.storedDelay) rig.settings["SnoozeDelay"] = *c.storedDelay;
     rig.Start();
     EXPECT_EQ(rig.Inputs(), c.boxes);
-    EXPECT_EQ(rig.mainView.items[std::string(mw::cmbHour)].size(), 24u);
-    EXPECT_EQ(rig.mainView.items[std::string(mw::cmbMin)].back(), "55");
+    EXPECT_EQ(rig.mainView.items[MainControl::HourBox].size(), 24u);
+    EXPECT_EQ(rig.mainView.items[MainControl::MinuteBox].back(), "55");
     EXPECT_TRUE(rig.mainView.visible);
   }
-}
-
-// The hour and minute come back as the texts they were.
-TEST(StartUp, ReadsAndWritesUnderTheExecutablesOwnName) {
-  Rig rig;
-  rig.executableName = "dq-test";
-  rig.settings = {{"DawnQuill/Hour", "7"}, {"dq-test/Hour", "7.5"}, {"dq-test/Minute", " x"}};
-  rig.Start();
-  EXPECT_EQ(rig.Inputs(), "7.5  x 9");
-  rig.program.mainWindow.cmdEnd_Click();
-  EXPECT_EQ(rig.settings["dq-test/Hour"] + rig.settings["DawnQuill/Hour"], "7.57");
 }
 
 // No range check at close; an invalid delay keeps the last valid one; a delay restored as 100 is
@@ -57,10 +44,10 @@ TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
     Rig rig;
-    rig.settings["DawnQuill/SnoozeDelay"] = c.storedDelay;
+    rig.settings["SnoozeDelay"] = c.storedDelay;
     rig.Start();
     rig.SetInputs(c.hour, c.minute, c.delay);
-    rig.program.mainWindow.cmdEnd_Click();
+    rig.program.mainWindow.Exit();
     EXPECT_EQ(rig.Stored(), c.saved);
   }
 }
@@ -75,8 +62,8 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
       {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::User); }, {"main.Hide"}},
       {[](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); },
        {"main.Close"}},
-      {[](Rig& r) { r.program.mainWindow.Click(mw::cmdEnd); },
-       {"tray modify 2 Alarm is off", "tray delete", "save Hour 7", "save Minute 0",
+      {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
+       {"tray modify off Alarm is off", "tray delete", "save Hour 7", "save Minute 0",
         "save SnoozeDelay 9", "main.Close"}},
   };
   for (const auto& c : cases) {

@@ -1,47 +1,63 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
+#include "tray/tray_pictures.h"
 
 namespace dawnquill::testing {
 namespace {
 
-TEST(TrayCallback, TheIconAndItsMenuShowAndHideTheMainWindow) {
+TEST(TrayMenu, TheIconAndItsMenuShowAndHideTheMainWindow) {
   struct Step {
-    std::function<void(TrayCallback&)> act;
+    std::function<void(Program&)> act;
     Log log;
     bool hidden;
   };
-  const auto menu = [](int i) { return [i](TrayCallback& t) { t.mnuTray_Click(i); }; };
-  const auto activate = [](TrayCallback& t) { t.Activated(); };
+  const auto showHide = [](Program& p) { p.trayMenu.Choose(TrayCommand::ShowHide); };
+  const auto activate = [](Program& p) { p.trayMenu.Activated(); };
   const Step steps[] = {
       {activate, {"main.Show"}, false},  // shows even when already visible
-      {menu(0), {"main.Hide"}, true},    // IsHidden false: Show/Hide hides
-      {menu(0), {"main.Show"}, false},
-      {[](TrayCallback& t) { t.cmdToTray_Click(); }, {"main.Hide"}, true},
-      {menu(1), {}, true},  // the separator
-      {[](TrayCallback& t) { t.MenuRequested(); }, {"main.PopupMenu menuTray"}, true},
+      {showHide, {"main.Hide"}, true},   // not hidden by the program: Show/Hide hides
+      {showHide, {"main.Show"}, false},
+      {[](Program& p) { p.mainWindow.Click(MainControl::ToTrayButton); }, {"main.Hide"}, true},
+      {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.PopupMenu"}, true},
       {activate, {"main.Show"}, false},
   };
   StartedRig rig;
   for (const auto& step : steps) {
     rig.log.clear();
-    step.act(rig.program.trayCallback);
+    step.act(rig.program);
     EXPECT_EQ(rig.log, step.log);
-    EXPECT_EQ(rig.program.trayCallback.IsHidden, step.hidden);
+    EXPECT_EQ(rig.program.trayMenu.Hidden(), step.hidden);
   }
 }
 
-TEST(TrayCallback, WithoutANotificationAreaEveryHideMinimises) {
+TEST(TrayMenu, WithoutANotificationAreaEveryHideMinimises) {
   Rig rig;
   rig.hasArea = false;
   rig.Start();
-  rig.program.mainWindow.Click(main_window::cmdToTray);
-  rig.program.trayCallback.mnuTray_Click(0);  // IsHidden is true now: shows
-  rig.program.trayCallback.mnuTray_Click(0);
+  rig.program.mainWindow.ToTray();
+  rig.program.mainWindow.Click(MainControl::ShowHideItem);  // hidden by the program: shows
+  rig.program.mainWindow.Click(MainControl::ShowHideItem);
   rig.Arm("7", "0");
   rig.program.mainWindow.CloseRequested(CloseReason::User);
   EXPECT_EQ(rig.Only("main.Hide"), Log{});
   EXPECT_EQ(rig.Only("main.Minimise").size(), 3u);
+}
+
+// Off is struck through in red; ringing adds six outline pixels, the ringing angles, to the bell.
+TEST(TrayPictures, EachStateHasABellOfItsOwn) {
+  const auto count = [](TrayPicture picture, tray_pictures::Rgb colour) {
+    int n = 0;
+    for (const auto& row : tray_pictures::Draw(picture)) n += std::ranges::count(row, colour);
+    return n;
+  };
+  using tray_pictures::kOutline, tray_pictures::kStroke;
+  EXPECT_EQ(count(TrayPicture::Armed, kStroke), 0);
+  EXPECT_GT(count(TrayPicture::Off, kStroke), 0);
+  EXPECT_EQ(count(TrayPicture::Ringing, kStroke), 0);
+  EXPECT_EQ(count(TrayPicture::Ringing, kOutline) - count(TrayPicture::Armed, kOutline), 6);
 }
 
 }  // namespace

@@ -5,34 +5,37 @@
 namespace dawnquill::testing {
 namespace {
 
-namespace wu = wake_up_window;
-
 TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
   StartedRig rig;
+  std::string shown;
   rig.RingAnd([&] {
-    EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:00");
+    shown = rig.wakeUpView.Text(WakeUpControl::ClockLabel);
     rig.now.second = 8;
-    rig.program.wakeUpWindow.Timer(wu::TimerClock);
-    EXPECT_EQ(rig.wakeUpView.Text(wu::lblClock), "06:00:08");
+    rig.program.wakeUpWindow.Timer(WakeUpControl::ClockTimer);
+    shown += " " + rig.wakeUpView.Text(WakeUpControl::ClockLabel);
     rig.Snooze();
   });
+  EXPECT_EQ(shown, "06:00:00 06:00:08");
 }
 
 TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
+  constexpr auto kSnooze = WakeUpControl::SnoozeButton;
   const struct {
-    std::string control, text;
+    WakeUpControl control;
+    std::string text;
     bool snoozes;
   } cases[] = {
-      {"cmdSnooze", "a", true},    {"cmdSnooze", " ", true},    {"cmdSnooze", "\r", true},
-      {"cmdSnooze", "\x1b", true}, {"cmdSnooze", "\b", true},   {"cmdSnooze", "", false},
-      {"cmdSnooze", "\t", false},  {"cmdAlarmOff", "a", false},
+      {kSnooze, "a", true},   {kSnooze, " ", true},
+      {kSnooze, "\r", true},  {kSnooze, "\x1b", true},
+      {kSnooze, "\b", true},  {kSnooze, "", false},
+      {kSnooze, "\t", false}, {WakeUpControl::TurnOffButton, "a", false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.control + " " + c.text);
+    SCOPED_TRACE(c.text);
     StartedRig rig;
     bool used = false;
     rig.RingAnd([&] {
-      used = rig.program.wakeUpWindow.KeyPress(c.control, c.text);
+      used = rig.program.wakeUpWindow.KeyPress(c.control, c.text) == KeyResult::Used;
       if (!c.snoozes) rig.AlarmOff();
     });
     EXPECT_EQ(used, c.snoozes);
@@ -48,7 +51,7 @@ TEST(WakeUpWindow, RefusesOnlyTheUsersOwnClose) {
     StartedRig rig;
     bool closed = false;
     rig.RingAnd([&] {
-      closed = rig.program.wakeUpWindow.CloseRequested(reason);
+      closed = rig.program.wakeUpWindow.CloseRequested(reason) == CloseVerdict::Close;
       if (!closed) rig.AlarmOff();
     });
     EXPECT_EQ(closed, reason != CloseReason::User);

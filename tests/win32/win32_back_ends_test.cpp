@@ -1,19 +1,17 @@
-#include <tuple>
-
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_notify_icon.h"
-#include "platform/win32/win32_settings_store.h"
+#include "backends/win32/win32_desktop.h"
+#include "backends/win32/win32_notify_icon.h"
+#include "backends/win32/win32_settings_store.h"
 
 namespace dawnquill::testing {
 namespace {
 
-// The first record layout, its tip the text, one NUL and spaces (the shell's taking it is proven
-// end to end, where the icon docks); the mouse reports that come back as the callback message
-// reach the tray.
+// The record's tip is the text, one NUL and spaces (the shell's taking the record is proven end to
+// end, where the icon docks); of the mouse reports that come back as the callback message, the
+// double click and the right button's release reach the tray.
 TEST(Win32Tray, TheRecordAndTheReports) {
   struct Events final : NotificationIconEvents {
     void Activated() override { log += "activated "; }
@@ -22,9 +20,7 @@ TEST(Win32Tray, TheRecordAndTheReports) {
   } events;
   Win32NotifyIcon icon(GetModuleHandleA(nullptr));
   icon.SetEvents(&events);
-  NOTIFYICONDATAA data = icon.Record(TrayPicture::Off, "Alarm is off");
-  EXPECT_EQ(std::tuple(data.cbSize, data.uID, data.uFlags, data.uCallbackMessage),
-            std::tuple(sizeof(void*) == 8 ? 104u : 88u, 1u, 7u, 512u));
+  const NOTIFYICONDATAA data = icon.Record(TrayPicture::Off, "Alarm is off");
   EXPECT_EQ(std::string(data.szTip, 64),
             "Alarm is off" + std::string(1, '\0') + std::string(51, ' '));
   for (const LPARAM report :
@@ -35,12 +31,10 @@ TEST(Win32Tray, TheRecordAndTheReports) {
 }
 
 TEST(Win32Settings, TextsComeBackUnderTheExecutablesNameAndMissingOnesAsTheDefault) {
-  Win32SettingsStore store;
-  store.SaveSetting("dq-test", "Settings", "Hour", "7,5");
-  EXPECT_EQ(store.GetSetting("dq-test", "Settings", "Hour", "00"), "7,5");
-  EXPECT_EQ(store.GetSetting("dq-test", "Settings", "Minute", "00"), "00");
-  EXPECT_EQ(store.GetSetting("dq-none", "Settings", "Hour", "00"), "00");
-  EXPECT_EQ(Win32Executable().Name(), "win32_tests");
+  Win32SettingsStore(ExecutableName()).Save("Hour", "7,5");
+  EXPECT_EQ(Win32SettingsStore("win32_tests").Get("Hour", "00"), "7,5");
+  EXPECT_EQ(Win32SettingsStore("win32_tests").Get("Minute", "00"), "00");
+  EXPECT_EQ(Win32SettingsStore("dq-none").Get("Hour", "00"), "00");
 }
 
 }  // namespace

@@ -5,51 +5,51 @@
 #include "ui/main/main_window_layout.h"
 
 namespace dawnquill {
-namespace mw = main_window;
 
 bool MainWindow::Start() {
   started_ = true;
   LoadForm();
   if (!Loaded()) return false;
-  parts_.trayCallback.ShowMainWindow();
+  parts_.trayMenu.ShowMainWindow();
   return true;
 }
 
-void MainWindow::Form_Load() {
-  for (int hour = 0; hour <= 23; ++hour) view_.AddItem(mw::cmbHour, numbers::TwoDigits(hour));
+void MainWindow::OnLoad() {
+  for (int hour = 0; hour <= 23; ++hour) {
+    view_.AddItem(MainControl::HourBox, numbers::TwoDigits(hour));
+  }
   for (int minute = 0; minute <= 59; minute += 5) {
-    view_.AddItem(mw::cmbMin, numbers::TwoDigits(minute));
+    view_.AddItem(MainControl::MinuteBox, numbers::TwoDigits(minute));
   }
   SettingsStore& store = parts_.settings;
-  const std::string app = parts_.executable.Name();
-  view_.SetText(mw::cmbHour, store.GetSetting(app, kSection, kHourKey, "00"));
-  view_.SetText(mw::cmbMin, store.GetSetting(app, kSection, kMinuteKey, "00"));
-  const std::string delay = store.GetSetting(app, kSection, kSnoozeDelayKey, "9");
+  view_.SetText(MainControl::HourBox, store.Get(kHourKey, "00"));
+  view_.SetText(MainControl::MinuteBox, store.Get(kMinuteKey, "00"));
+  const std::string delay = store.Get(kSnoozeDelayKey, "9");
   // A stored delay too large for any sensible value is no delay at all: start from the default.
   Alarm& alarm = parts_.alarm;
   alarm.SetSnoozeDelay(
       numbers::WholeValue(numbers::LeadingNumber(delay)).value_or(kDefaultSnoozeDelay));
-  view_.SetText(mw::txtSnoozeDelay,
+  view_.SetText(MainControl::DelayBox,
                 numbers::NumberText(alarm.SnoozeDelay(), alarm.DecimalSeparator()));
   parts_.tray.Add(kCasualName);
-  parts_.tick.TimerAlarm_Timer();
+  parts_.tick.Tick();
 }
 
 // While an alarm is on, a log-off or shut-down would silence it: the desktop asks the user
 // first, and the window goes to the tray as at any refused close.
 bool MainWindow::SessionMayEnd() {
   if (parts_.alarm.State() == AlarmState::Off) return true;
-  parts_.trayCallback.HideMainWindow();
+  parts_.trayMenu.HideMainWindow();
   return false;
 }
 
 // A session that ends anyway was asked first (SessionMayEnd); refusing now would only get the
 // program killed a little later, with nothing saved either way.
-bool MainWindow::Form_QueryUnload(CloseReason reason) {
+CloseVerdict MainWindow::OnCloseRequest(CloseReason reason) {
   const bool alarmOff = parts_.alarm.State() == AlarmState::Off;
   if (!alarmOff && reason != CloseReason::SessionEnd) {
-    parts_.trayCallback.HideMainWindow();
-    return true;
+    parts_.trayMenu.HideMainWindow();
+    return CloseVerdict::Keep;
   }
   if (alarmOff) {
     parts_.tray.Delete();
@@ -58,50 +58,48 @@ bool MainWindow::Form_QueryUnload(CloseReason reason) {
   // Cancelling a player prompt nested in a ringing alarm ends the program too; the wake-up
   // window must not outlive the main window.
   parts_.wakeUpWindow.Unload();
-  return false;
+  return CloseVerdict::Close;
 }
 
 void MainWindow::SaveSettings() {
   Alarm& alarm = parts_.alarm;
   const std::string& separator = alarm.DecimalSeparator();
-  const double delay = numbers::LeadingNumber(view_.Text(mw::txtSnoozeDelay));
+  const double delay = numbers::LeadingNumber(view_.Text(MainControl::DelayBox));
   if (delay > 0 && delay < 100) alarm.SetSnoozeDelay(*numbers::WholeValue(delay));
-  const auto numberTextOf = [&](std::string_view control) {
+  const auto numberTextOf = [&](MainControl control) {
     return numbers::NumberText(numbers::LeadingNumber(view_.Text(control)), separator);
   };
-  const std::string app = parts_.executable.Name();
   SettingsStore& store = parts_.settings;
-  store.SaveSetting(app, kSection, kHourKey, numberTextOf(mw::cmbHour));
-  store.SaveSetting(app, kSection, kMinuteKey, numberTextOf(mw::cmbMin));
-  store.SaveSetting(app, kSection, kSnoozeDelayKey,
-                    numbers::NumberText(alarm.SnoozeDelay(), separator));
+  store.Save(kHourKey, numberTextOf(MainControl::HourBox));
+  store.Save(kMinuteKey, numberTextOf(MainControl::MinuteBox));
+  store.Save(kSnoozeDelayKey, numbers::NumberText(alarm.SnoozeDelay(), separator));
 }
 
 void MainWindow::SetTickTimerEnabled(bool enabled) {
-  view_.SetTimerEnabled(mw::TimerAlarm, enabled);
+  view_.SetTimerEnabled(MainControl::AlarmTimer, enabled);
 }
 
-void MainWindow::cmdEnd_Click() {
-  parts_.alarm.TurnAlarmOff();
+void MainWindow::Exit() {
+  parts_.alarm.TurnOff();
   Unload();
 }
 
-void MainWindow::Click(std::string_view control) {
-  if (control == mw::cmdToggleAlarm) {
-    parts_.alarm.cmdToggleAlarm_Click();
-  } else if (control == mw::cmdToTray) {
-    parts_.trayCallback.cmdToTray_Click();
-  } else if (control == mw::cmdEnd) {
-    cmdEnd_Click();
+void MainWindow::Click(ControlId control) {
+  if (control == MainControl::ToggleButton) {
+    parts_.alarm.Toggle();
+  } else if (control == MainControl::ToTrayButton) {
+    ToTray();
+  } else if (control == MainControl::ExitButton) {
+    Exit();
+  } else if (control == MainControl::ShowHideItem) {
+    parts_.trayMenu.Choose(TrayCommand::ShowHide);
+  } else if (control == MainControl::ExitItem) {
+    parts_.trayMenu.Choose(TrayCommand::Exit);
   }
 }
 
-void MainWindow::Timer(std::string_view timer) {
-  if (timer == mw::TimerAlarm) parts_.tick.TimerAlarm_Timer();
-}
-
-void MainWindow::MenuClick(std::string_view menu, int index) {
-  if (menu == mw::mnuTray) parts_.trayCallback.mnuTray_Click(index);
+void MainWindow::Timer(ControlId timer) {
+  if (timer == MainControl::AlarmTimer) parts_.tick.Tick();
 }
 
 }  // namespace dawnquill

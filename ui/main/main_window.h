@@ -3,9 +3,9 @@
 #include "core/alarm.h"
 #include "core/alarm_tick.h"
 #include "core/window_roles.h"
-#include "platform/settings_store.h"
-#include "tray/tray_callback.h"
+#include "interfaces/settings_store.h"
 #include "tray/tray_icon.h"
+#include "tray/tray_menu.h"
 #include "ui/form.h"
 
 namespace dawnquill {
@@ -14,21 +14,19 @@ namespace dawnquill {
 // on, and the end of the program with the settings saved.
 class MainWindow final : public Form, public TickWindow {
  public:
-  static constexpr std::string_view kSection = "Settings";
   static constexpr std::string_view kHourKey = "Hour";
   static constexpr std::string_view kMinuteKey = "Minute";
   static constexpr std::string_view kSnoozeDelayKey = "SnoozeDelay";
-  static constexpr std::int16_t kDefaultSnoozeDelay = 9;
+  static constexpr int kDefaultSnoozeDelay = 9;
 
   struct Parts {
     FormView& view;
     Alarm& alarm;
     AlarmTick& tick;
     TrayIcon& tray;
-    TrayCallback& trayCallback;
+    TrayMenu& trayMenu;
     ModalWindow& wakeUpWindow;
     SettingsStore& settings;
-    const Executable& executable;
   };
 
   explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
@@ -40,16 +38,17 @@ class MainWindow final : public Form, public TickWindow {
   void SetTickTimerEnabled(bool enabled) override;
   void Unload() override { UnloadForm(); }
   bool Unloaded() const override { return started_ && !Loaded(); }
-  void cmdEnd_Click();
+  // Turns the alarm off and ends the program, with the settings saved.
+  void Exit();
+  void ToTray() { parts_.trayMenu.HideMainWindow(); }
 
-  void Click(std::string_view control) override;
-  void Timer(std::string_view timer) override;
-  void MenuClick(std::string_view menu, int index) override;
+  void Click(ControlId control) override;
+  void Timer(ControlId timer) override;
   bool SessionMayEnd() override;
 
  protected:
-  void Form_Load() override;
-  bool Form_QueryUnload(CloseReason reason) override;
+  void OnLoad() override;
+  CloseVerdict OnCloseRequest(CloseReason reason) override;
 
  private:
   void SaveSettings();

@@ -3,20 +3,18 @@
 #include "ui/main/main_window_layout.h"
 
 namespace dawnquill {
-namespace mw = main_window;
-
 namespace {
 
-std::string_view ControlOf(AlarmControls::Input input) {
+MainControl ControlOf(AlarmControls::Input input) {
   switch (input) {
     case AlarmControls::Input::Hour:
-      return mw::cmbHour;
+      return MainControl::HourBox;
     case AlarmControls::Input::Minute:
-      return mw::cmbMin;
+      return MainControl::MinuteBox;
     case AlarmControls::Input::SnoozeDelay:
       break;
   }
-  return mw::txtSnoozeDelay;
+  return MainControl::DelayBox;
 }
 
 }  // namespace
@@ -34,11 +32,11 @@ void MainWindowControls::SetInputsEnabled(bool enabled) {
 }
 
 void MainWindowControls::SetToggleCaption(std::string_view caption) {
-  view_.SetText(mw::cmdToggleAlarm, caption);
+  view_.SetText(MainControl::ToggleButton, caption);
 }
 
 void MainWindowControls::SetStatus(std::string_view status) {
-  view_.SetText(mw::lblStatus, status);
+  view_.SetText(MainControl::StatusLabel, status);
 }
 
 }  // namespace dawnquill

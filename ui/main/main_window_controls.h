@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/window_roles.h"
-#include "platform/form_view.h"
+#include "interfaces/form_view.h"
 
 namespace dawnquill {
 

@@ -4,7 +4,6 @@
 #include "ui/wake_up/wake_up_window_layout.h"
 
 namespace dawnquill {
-namespace wu = wake_up_window;
 
 std::string ClockText(const WallTime& time) {
   return numbers::TwoDigits(time.hour) + ":" + numbers::TwoDigits(time.minute) + ":" +
@@ -16,35 +15,39 @@ void WakeUpWindow::ShowModal() {
   view_.ShowModal();
 }
 
-void WakeUpWindow::Click(std::string_view control) {
-  if (control == wu::cmdSnooze) {
-    cmdSnooze_Click();
-  } else if (control == wu::cmdAlarmOff) {
-    cmdAlarmOff_Click();
+void WakeUpWindow::Click(ControlId control) {
+  if (control == WakeUpControl::SnoozeButton) {
+    Snooze();
+  } else if (control == WakeUpControl::TurnOffButton) {
+    TurnOff();
   }
 }
 
 // Any key that writes a character snoozes, so a half-awake user can hit anything. Tab writes one
 // too but must keep moving the focus.
-bool WakeUpWindow::KeyPress(std::string_view control, std::string_view keyText) {
-  if (control != wu::cmdSnooze || keyText.empty() || keyText == "\t") return false;
-  cmdSnooze_Click();
-  return true;
+KeyResult WakeUpWindow::KeyPress(ControlId control, std::string_view keyText) {
+  if (control != WakeUpControl::SnoozeButton || keyText.empty() || keyText == "\t") {
+    return KeyResult::PassOn;
+  }
+  Snooze();
+  return KeyResult::Used;
 }
 
-void WakeUpWindow::Timer(std::string_view timer) {
-  if (timer == wu::TimerClock) TimerClock_Timer();
+void WakeUpWindow::Timer(ControlId timer) {
+  if (timer == WakeUpControl::ClockTimer) ShowTime();
 }
 
-void WakeUpWindow::TimerClock_Timer() { view_.SetText(wu::lblClock, ClockText(clock_.Now())); }
+void WakeUpWindow::ShowTime() {
+  view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now()));
+}
 
-void WakeUpWindow::cmdSnooze_Click() {
-  alarm_.StartSnooze();
+void WakeUpWindow::Snooze() {
+  alarm_.Snooze();
   Unload();
 }
 
-void WakeUpWindow::cmdAlarmOff_Click() {
-  alarm_.TurnAlarmOff();
+void WakeUpWindow::TurnOff() {
+  alarm_.TurnOff();
   Unload();
 }
 

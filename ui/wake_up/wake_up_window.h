@@ -4,7 +4,7 @@
 
 #include "core/alarm.h"
 #include "core/window_roles.h"
-#include "platform/clock.h"
+#include "interfaces/clock.h"
 #include "ui/form.h"
 
 namespace dawnquill {
@@ -21,20 +21,22 @@ class WakeUpWindow final : public Form, public ModalWindow {
   void ShowModal() override;
   void Unload() override { UnloadForm(); }
 
-  void Click(std::string_view control) override;
-  bool KeyPress(std::string_view control, std::string_view keyText) override;
-  void Timer(std::string_view timer) override;
+  void Click(ControlId control) override;
+  KeyResult KeyPress(ControlId control, std::string_view keyText) override;
+  void Timer(ControlId timer) override;
 
  protected:
-  void Form_Load() override { TimerClock_Timer(); }
+  void OnLoad() override { ShowTime(); }
   // Only the user's own close through the frame is refused; the program's unload and the end of
   // the session are not.
-  bool Form_QueryUnload(CloseReason reason) override { return reason == CloseReason::User; }
+  CloseVerdict OnCloseRequest(CloseReason reason) override {
+    return reason == CloseReason::User ? CloseVerdict::Keep : CloseVerdict::Close;
+  }
 
  private:
-  void TimerClock_Timer();
-  void cmdSnooze_Click();
-  void cmdAlarmOff_Click();
+  void ShowTime();
+  void Snooze();
+  void TurnOff();
 
   Alarm& alarm_;
   const Clock& clock_;

@@ -10,8 +10,8 @@ namespace {
 using enum ControlKind;
 
 constexpr std::array kControls{
-    Control{.name = TimerClock, .kind = Timer, .interval = 200},
-    Control{.name = cmdAlarmOff,
+    Control{.id = WakeUpControl::ClockTimer, .kind = Timer, .interval = 200},
+    Control{.id = WakeUpControl::TurnOffButton,
             .kind = PushButton,
             .caption = "Turn alarm off",
             .left = 240,
@@ -19,7 +19,7 @@ constexpr std::array kControls{
             .width = 4215,
             .height = 375,
             .tabIndex = 2},
-    Control{.name = cmdSnooze,
+    Control{.id = WakeUpControl::SnoozeButton,
             .kind = PushButton,
             .caption = "Snooze",
             .left = 240,
@@ -28,7 +28,7 @@ constexpr std::array kControls{
             .height = 735,
             .tabIndex = 1,
             .font = {"Tahoma", 24}},
-    Control{.name = lblClock,
+    Control{.id = WakeUpControl::ClockLabel,
             .kind = Label,
             .caption = "00:00:00",
             .left = 240,
@@ -48,7 +48,7 @@ constexpr FormLayout kLayout{
     .minimiseButton = false,
     .taskbarButton = false,
     .defaultButton = {},
-    .firstFocus = cmdSnooze,
+    .firstFocus = WakeUpControl::SnoozeButton,
     .controls = kControls,
 };
 

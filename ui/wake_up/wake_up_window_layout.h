@@ -1,17 +1,17 @@
 #pragma once
 
-#include <string_view>
-
 #include "ui/control_table.h"
 
-// The wake-up window's control table and the names of its controls.
-namespace dawnquill::wake_up_window {
+namespace dawnquill {
 
-inline constexpr std::string_view TimerClock = "TimerClock";
-inline constexpr std::string_view cmdAlarmOff = "cmdAlarmOff";
-inline constexpr std::string_view cmdSnooze = "cmdSnooze";
-inline constexpr std::string_view lblClock = "lblClock";
+// The wake-up window's controls.
+enum class WakeUpControl { ClockTimer, TurnOffButton, SnoozeButton, ClockLabel };
+template <>
+inline constexpr bool kIsControlList<WakeUpControl> = true;
+
+namespace wake_up_window {
 
 const FormLayout& Layout();
 
-}  // namespace dawnquill::wake_up_window
+}  // namespace wake_up_window
+}  // namespace dawnquill

@@ -1,0 +1,128 @@
+#include "backends/dbus/mpris_player.h"
+
+#include <vector>
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingReply>
+
+#include "mpris_player_interface.h"
+#include "player/mpris_names.h"
+
+namespace dawnquill {
+namespace {
+
+const QString kPlayerPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString kBusService = QStringLiteral("org.freedesktop.DBus");
+const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
+
+QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QVariantList& args) {
+  QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
+  call.setArguments(args);
+  return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayer::kCallTimeout.count()));
+}
+
+// A property read with the call's bound; a player that does not answer counts as able.
+bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* property) {
+  const QVariant value = player.property(property);
+  return !value.isValid() || value.toBool();
+}
+
+}  // namespace
+
+// A player can play when it says so and names a track to play: mpv says it can with an empty
+// playlist, and names no track then.
+bool MprisPlayer::CanPlay(const QString& owner) const {
+  QDBusMessage getAll = QDBusMessage::createMethodCall(
+      owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+      QStringLiteral("GetAll"));
+  getAll.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
+  const QDBusMessage reply =
+      bus_.call(getAll, QDBus::Block, static_cast<int>(kCallTimeout.count()));
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
+  const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+  const QVariantMap track = qdbus_cast<QVariantMap>(properties.value(QStringLiteral("Metadata")));
+  return properties.value(QStringLiteral("CanPlay")).toBool() &&
+         (track.contains(QStringLiteral("xesam:url")) ||
+          track.contains(QStringLiteral("xesam:title")));
+}
+
+MprisPlayer::MprisPlayer(QDBusConnection bus) : bus_(std::move(bus)) {
+  bus_.connect(kBusService, kBusPath, kBusService, QStringLiteral("NameOwnerChanged"), this,
+               SLOT(NameOwnerChanged(QString, QString, QString)));
+  ReadPlayersFromBus();
+}
+
+MprisPlayer::~MprisPlayer() = default;
+
+void MprisPlayer::NameOwnerChanged(const QString& name, const QString& /*oldOwner*/,
+                                   const QString& newOwner) {
+  const std::string key = name.toStdString();
+  if (newOwner.isEmpty()) {
+    owners_.erase(key);
+  } else if (mpris::IsWakingPlayer(key)) {
+    owners_[key] = newOwner.toStdString();
+  }
+}
+
+void MprisPlayer::ReadPlayersFromBus() {
+  owners_.clear();
+  if (!bus_.isConnected()) return;
+  const QDBusMessage reply = CallBus(bus_, QStringLiteral("ListNames"), {});
+  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return;
+  for (const QString& name : reply.arguments().constFirst().toStringList()) {
+    if (!mpris::IsWakingPlayer(name.toStdString())) continue;
+    const QDBusMessage owner = CallBus(bus_, QStringLiteral("GetNameOwner"), {name});
+    if (owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()) {
+      owners_[name.toStdString()] = owner.arguments().constFirst().toString().toStdString();
+    }
+  }
+}
+
+bool MprisPlayer::Find() {
+  if (owners_.empty()) ReadPlayersFromBus();
+  std::vector<std::string> names;
+  names.reserve(owners_.size());
+  for (const auto& entry : owners_) names.push_back(entry.first);
+  const auto chosen = mpris::ChoosePlayer(names, [this](const std::string& name) {
+    return CanPlay(QString::fromStdString(owners_[name]));
+  });
+  found_ = chosen ? owners_[*chosen] : std::string();
+  return !found_.empty();
+}
+
+// A unique name never passes to another process, so its proxy stays right for as long as the
+// player found is the same.
+OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
+  const QString service = QString::fromStdString(found_);
+  if (!proxy_ || proxy_->service() != service) {
+    proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
+    proxy_->setTimeout(static_cast<int>(kCallTimeout.count()));
+  }
+  return *proxy_;
+}
+
+void MprisPlayer::Send(PlayerCommand command) {
+  if (found_.empty() || !bus_.isConnected()) return;
+  OrgMprisMediaPlayer2PlayerInterface& player = Proxy();
+  // Asked only before a stop, so that other commands cost one round trip.
+  const bool canPause = command != PlayerCommand::Stop || SaysItCan(player, "CanPause");
+  QDBusPendingReply<> reply;
+  switch (mpris::MethodFor(command, canPause)) {
+    case mpris::Method::Play:
+      reply = player.Play();
+      break;
+    case mpris::Method::Pause:
+      reply = player.Pause();
+      break;
+    case mpris::Method::Stop:
+      reply = player.Stop();
+      break;
+  }
+  // Synchronous, so that the player plays before the alarm counts as ringing; an error reply or
+  // a player that has gone is not the user's concern here.
+  reply.waitForFinished();
+}
+
+}  // namespace dawnquill

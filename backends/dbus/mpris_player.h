@@ -1,0 +1,59 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include "interfaces/media_player.h"
+
+class OrgMprisMediaPlayer2PlayerInterface;
+
+namespace dawnquill {
+
+// The media player on the session D-Bus: an MPRIS 2 player, reached through the unique
+// connection name that owns the player's bus name, so that a restarted player is a new one.
+//
+// The list of players is kept current from the bus's name-owner signals, so that the check at
+// every tick costs no round trip; only an empty list is read afresh from the bus. The signals
+// come for every name on the bus (Qt 6.4 cannot ask the bus for a prefix) and are filtered here.
+class MprisPlayer final : public QObject, public MediaPlayer {
+  Q_OBJECT
+
+ public:
+  // How long one call may hold the program when a player does not answer.
+  static constexpr std::chrono::milliseconds kCallTimeout{1000};
+
+  explicit MprisPlayer(QDBusConnection bus);
+  ~MprisPlayer() override;
+
+  bool Find() override;
+  void Send(PlayerCommand command) override;
+  // Any MPRIS player will do, so none is named.
+  MissingPlayerPrompt Missing() const override {
+    return {"No media player is running. Please start a media player to use the alarm.",
+            "No media player running"};
+  }
+
+  // The unique name of the player found last; empty when none was.
+  const std::string& Found() const { return found_; }
+
+ private:
+  void ReadPlayersFromBus();
+  bool CanPlay(const QString& owner) const;
+  OrgMprisMediaPlayer2PlayerInterface& Proxy();
+
+ private Q_SLOTS:
+  void NameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
+
+ private:
+  QDBusConnection bus_;
+  std::map<std::string, std::string> owners_;  // bus name of a player -> its unique name
+  std::string found_;
+  std::unique_ptr<OrgMprisMediaPlayer2PlayerInterface> proxy_;  // for the last player used
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "interfaces/clock.h"
+#include "interfaces/event_pass.h"
+#include "interfaces/message_box.h"
+
+namespace dawnquill {
+
+class QtMessageBoxes final : public MessageBoxes {
+ public:
+  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                 BoxButtons buttons) override;
+};
+
+class QtEventPass final : public EventPass {
+ public:
+  void DoEvents() override;
+};
+
+class QtClock final : public Clock {
+ public:
+  WallTime Now() const override;
+};
+
+// The user's decimal separator, for numbers the program writes.
+std::string LocaleDecimalSeparator();
+
+}  // namespace dawnquill

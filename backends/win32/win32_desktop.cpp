@@ -1,0 +1,61 @@
+#include "backends/win32/win32_desktop.h"
+
+#include <windows.h>
+
+#include "backends/win32/win32_form_view.h"
+
+namespace dawnquill {
+
+BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                                  BoxButtons buttons) {
+  const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
+                     (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
+  switch (MessageBoxA(nullptr, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
+    case IDOK:
+      return BoxAnswer::Ok;
+    case IDRETRY:
+      return BoxAnswer::Retry;
+    default:
+      return BoxAnswer::Cancel;
+  }
+}
+
+void Win32EventPass::DoEvents() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that waits for it
+      return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+WallTime Win32Clock::Now() const {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return {now.wHour, now.wMinute, now.wSecond, now.wYear, now.wMonth, now.wDay};
+}
+
+void Win32SleepInhibitor::Hold(std::string_view reason) {
+  SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
+  std::wstring text(reason.size(), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()), text.data(),
+                          static_cast<int>(text.size()))));
+  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonCreate(window, text.c_str());
+}
+
+void Win32SleepInhibitor::Release() {
+  SetThreadExecutionState(ES_CONTINUOUS);
+  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonDestroy(window);
+}
+
+std::string LocaleDecimalSeparator() {
+  char separator[8] = ".";
+  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+  return separator;
+}
+
+}  // namespace dawnquill

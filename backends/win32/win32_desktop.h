@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+#include "interfaces/clock.h"
+#include "interfaces/event_pass.h"
+#include "interfaces/message_box.h"
+#include "interfaces/sleep_inhibitor.h"
+
+namespace dawnquill {
+
+// Modal message boxes with the system's flags: OK or Retry and Cancel, the warning or the
+// information icon.
+class Win32MessageBoxes final : public MessageBoxes {
+ public:
+  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                 BoxButtons buttons) override;
+};
+
+class Win32EventPass final : public EventPass {
+ public:
+  void DoEvents() override;
+};
+
+class Win32Clock final : public Clock {
+ public:
+  WallTime Now() const override;
+};
+
+class Win32FormView;
+
+// Keeps the system from sleeping for inactivity while held; a sleep the user asks for goes ahead.
+// The reason is also what Windows shows on its sign-out screen while the main window refuses to
+// let the session end.
+class Win32SleepInhibitor final : public SleepInhibitor {
+ public:
+  explicit Win32SleepInhibitor(const Win32FormView& mainWindow) : mainWindow_(mainWindow) {}
+  ~Win32SleepInhibitor() override { Release(); }
+  Win32SleepInhibitor(const Win32SleepInhibitor&) = delete;
+  Win32SleepInhibitor& operator=(const Win32SleepInhibitor&) = delete;
+  void Hold(std::string_view reason) override;
+  void Release() override;
+
+ private:
+  const Win32FormView& mainWindow_;
+};
+
+// The user's decimal separator, for numbers the program writes.
+std::string LocaleDecimalSeparator();
+
+}  // namespace dawnquill

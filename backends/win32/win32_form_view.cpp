@@ -1,0 +1,433 @@
+#include "backends/win32/win32_form_view.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <commctrl.h>
+
+#include "ui/form_geometry.h"
+
+namespace dawnquill {
+namespace {
+
+constexpr const char* kWindowClass = "DawnQuillForm";
+constexpr int kFirstId = 100;
+constexpr int kDroppedListHeight = 200;
+
+// The child window's id of a control; a control table's ids are small and start at 0.
+int ChildId(ControlId control) { return kFirstId + control.value; }
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSA windowClass{};
+  if (GetClassInfoA(instance, kWindowClass, &windowClass)) return;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassA(&windowClass);
+}
+
+}  // namespace
+
+Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon)
+    : layout_(layout), instance_(instance), icon_(icon) {
+  RegisterWindowClass(instance_, WindowProc);
+}
+
+Win32FormView::~Win32FormView() { Destroy(); }
+
+void Win32FormView::Load() {
+  Destroy();
+  Build();
+  closed_ = false;
+  shown_ = false;
+}
+
+void Win32FormView::Build() {
+  const DWORD style =
+      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
+  // A tool window has no task bar button.
+  const DWORD exStyle = layout_.taskbarButton ? 0 : WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  RECT frame{0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  window_ = CreateWindowExA(exStyle, kWindowClass, std::string(layout_.caption).c_str(), style,
+                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                            frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  HFONT windowFont = FitFont();
+  for (const Control& control : layout_.controls) {
+    const int id = ChildId(control.id);
+    Item& item = items_[id] = Item{&control};
+    switch (control.kind) {
+      case ControlKind::Timer:
+        MakeTimer(id, control);
+        break;
+      case ControlKind::Menu:
+        menus_.emplace(control.id, CreatePopupMenu());
+        break;
+      case ControlKind::MenuItem:
+      case ControlKind::MenuSeparator:
+        MakeMenuItem(id, control);
+        break;
+      default:
+        item.window = MakeChild(id, control, windowFont);
+        break;
+    }
+  }
+  SetTabOrder();
+}
+
+void Win32FormView::MakeTimer(int id, const Control& control) {
+  SetTimer(window_, id, control.interval, nullptr);
+}
+
+void Win32FormView::MakeMenuItem(int id, const Control& control) {
+  const auto menu = menus_.find(control.container);
+  if (menu == menus_.end()) return;
+  if (control.kind == ControlKind::MenuSeparator) {
+    AppendMenuA(menu->second, MF_SEPARATOR, 0, nullptr);
+  } else {
+    AppendMenuA(menu->second, MF_STRING, id, std::string(control.caption).c_str());
+  }
+}
+
+// A frame does not hold its controls here: they stand beside it, placed by its corner.
+HWND Win32FormView::MakeChild(int id, const Control& control, HFONT windowFont) {
+  const char* windowClass = "STATIC";
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  DWORD exStyle = 0;
+  PixelRect place = PlaceInWindow(layout_, control);
+  switch (control.kind) {
+    case ControlKind::PushButton:
+      windowClass = "BUTTON";
+      style |=
+          WS_TABSTOP | (control.id == layout_.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+      break;
+    case ControlKind::Frame:
+      windowClass = "BUTTON";
+      style |= BS_GROUPBOX;
+      break;
+    case ControlKind::TextBox:
+      windowClass = "EDIT";
+      style |= WS_TABSTOP | ES_AUTOHSCROLL;
+      exStyle = WS_EX_CLIENTEDGE;
+      break;
+    case ControlKind::ComboBox:
+      windowClass = "COMBOBOX";
+      style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+      place.height += kDroppedListHeight;
+      break;
+    default:
+      style |= control.centred ? SS_CENTER : SS_LEFT;
+      break;
+  }
+  const std::string caption(control.caption);
+  HWND child = CreateWindowExA(
+      exStyle, windowClass, caption.c_str(), style, place.left, place.top, place.width,
+      place.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control, windowFont)), FALSE);
+  if (control.kind == ControlKind::ComboBox) SetWindowTextA(child, caption.c_str());
+  if (control.kind == ControlKind::TextBox && control.maxLength > 0) {
+    // The limit binds the user only: a longer text the program writes stays whole.
+    SendMessageA(child, EM_LIMITTEXT, control.maxLength, 0);
+  }
+  if (control.kind == ControlKind::PushButton) {
+    SetWindowSubclass(child, ButtonProc, id, reinterpret_cast<DWORD_PTR>(this));
+  }
+  return child;
+}
+
+HFONT Win32FormView::FontFor(const Control& control, HFONT windowFont) {
+  if (control.font.face.empty()) return windowFont;
+  HFONT font =
+      CreateFontA(-MulDiv(control.font.points, kStandardDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH | FF_SWISS, std::string(control.font.face).c_str());
+  fonts_.push_back(font);
+  return font;
+}
+
+// The focus follows the order of the windows, which is made the tab order; frames go to the
+// back, where they do not cover their controls.
+void Win32FormView::SetTabOrder() {
+  HWND after = HWND_TOP;
+  for (const Control* control : TabOrder(layout_)) {
+    HWND child = Child(control->id);
+    SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = child;
+  }
+  for (const auto& [id, item] : items_) {
+    if (item.control->kind == ControlKind::Frame) {
+      SetWindowPos(item.window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+}
+
+// The desktop's dialog font, made smaller where it is wider than the one the layout was made for,
+// until the texts fit their controls instead of being cut off.
+HFONT Win32FormView::FitFont() {
+  LOGFONTA face{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  const std::vector<TextRoom> texts = TextsToFit(layout_);
+  HDC screen = GetDC(window_);
+  constexpr double kSmallest = 8;  // pixels
+  const auto fits = [&](double pixels) {
+    LOGFONTA candidate = face;
+    candidate.lfHeight = -static_cast<LONG>(pixels);
+    HFONT font = CreateFontIndirectA(&candidate);
+    HGDIOBJ before = SelectObject(screen, font);
+    const bool all = std::all_of(texts.begin(), texts.end(), [&](const TextRoom& text) {
+      SIZE size{};
+      GetTextExtentPoint32A(screen, text.text.data(), static_cast<int>(text.text.size()), &size);
+      return size.cx <= text.pixels;
+    });
+    SelectObject(screen, before);
+    DeleteObject(font);
+    return all;
+  };
+  face.lfHeight = -static_cast<LONG>(FittingSize(std::abs(face.lfHeight), kSmallest, 1, fits));
+  ReleaseDC(window_, screen);
+  HFONT font = CreateFontIndirectA(&face);
+  fonts_.push_back(font);
+  return font;
+}
+
+void Win32FormView::Destroy() {
+  if (window_ != nullptr) DestroyWindow(window_);
+  window_ = nullptr;
+  lastFocus_ = nullptr;
+  for (const auto& [id, menu] : menus_) DestroyMenu(menu);
+  for (HFONT font : fonts_) DeleteObject(font);
+  items_.clear();
+  menus_.clear();
+  fonts_.clear();
+}
+
+void Win32FormView::Centre() {
+  RECT area;
+  RECT frame;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  GetWindowRect(window_, &frame);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  SetWindowPos(window_, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormView::Show() {
+  if (window_ == nullptr) return;
+  const bool first = !shown_;
+  if (first) Centre();
+  shown_ = true;
+  ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(window_);
+  if (first) SetFocus(Child(layout_.firstFocus));
+}
+
+// The other windows of the program take no input while this one is open; the timers of every
+// window keep firing in this loop, as in any.
+void Win32FormView::ShowModal() {
+  if (window_ == nullptr || closed_) return;
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND other, LPARAM list) {
+        auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
+        if (IsWindowVisible(other) && IsWindowEnabled(other)) windows->push_back(other);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  std::erase(disabled, window_);
+  for (HWND other : disabled) EnableWindow(other, FALSE);
+  Centre();
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(Child(layout_.firstFocus));
+  MSG message;
+  while (!closed_) {
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+      break;
+    }
+    if (!DialogKeys(message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  for (HWND other : disabled) {
+    if (IsWindow(other)) EnableWindow(other, TRUE);
+  }
+}
+
+void Win32FormView::Hide() {
+  if (window_ != nullptr) ShowWindow(window_, SW_HIDE);
+}
+
+void Win32FormView::Minimise() {
+  if (window_ != nullptr) ShowWindow(window_, SW_MINIMIZE);
+}
+
+// The window is hidden now and destroyed at the next load: a handler of its own may still be
+// running.
+void Win32FormView::Close() {
+  closed_ = true;
+  for (const auto& [id, item] : items_) {
+    if (item.control->kind == ControlKind::Timer) KillTimer(window_, id);
+  }
+  Hide();
+  if (onClosed_) onClosed_();
+}
+
+HWND Win32FormView::Child(ControlId control) const {
+  const Item* item = ItemById(ChildId(control));
+  return item == nullptr ? nullptr : item->window;
+}
+
+std::string Win32FormView::Text(ControlId control) const {
+  HWND window = Child(control);
+  if (window == nullptr) return {};
+  std::string text(GetWindowTextLengthA(window) + 1, '\0');
+  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+void Win32FormView::SetText(ControlId control, std::string_view text) {
+  if (HWND window = Child(control)) SetWindowTextA(window, std::string(text).c_str());
+}
+
+void Win32FormView::SetEnabled(ControlId control, bool enabled) {
+  if (HWND window = Child(control)) EnableWindow(window, enabled);
+}
+
+void Win32FormView::AddItem(ControlId comboBox, std::string_view item) {
+  if (HWND window = Child(comboBox)) {
+    SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
+  }
+}
+
+void Win32FormView::SetTimerEnabled(ControlId timer, bool enabled) {
+  const Item* item = ItemById(ChildId(timer));
+  if (item == nullptr || item->control->kind != ControlKind::Timer) return;
+  if (enabled) {
+    SetTimer(window_, ChildId(timer), item->control->interval, nullptr);
+  } else {
+    KillTimer(window_, ChildId(timer));
+  }
+}
+
+void Win32FormView::PopupMenu(ControlId menu) {
+  const auto found = menus_.find(menu);
+  if (found == menus_.end()) return;
+  POINT at;
+  GetCursorPos(&at);
+  SetForegroundWindow(window_);  // or the menu would not close when the user clicks elsewhere
+  const int id = TrackPopupMenu(found->second, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x,
+                                at.y, 0, window_, nullptr);
+  PostMessageA(window_, WM_NULL, 0, 0);
+  const Item* item = ItemById(id);
+  if (item != nullptr && Live()) events_->Click(item->control->id);
+}
+
+bool Win32FormView::DialogKeys(MSG& message) {
+  HWND root = GetAncestor(message.hwnd, GA_ROOT);
+  char windowClass[32] = "";
+  if (root == nullptr || GetClassNameA(root, windowClass, sizeof windowClass) == 0 ||
+      std::strcmp(windowClass, kWindowClass) != 0) {
+    return false;
+  }
+  return IsDialogMessageA(root, &message) != FALSE;
+}
+
+const Win32FormView::Item* Win32FormView::ItemById(int id) const {
+  const auto found = items_.find(id);
+  return found == items_.end() ? nullptr : &found->second;
+}
+
+LRESULT CALLBACK Win32FormView::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32FormView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self != nullptr && window == self->window_) return self->Handle(message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        const Item* item = ItemById(LOWORD(wParam));
+        if (item != nullptr && item->control->kind == ControlKind::PushButton && Live()) {
+          events_->Click(item->control->id);
+        }
+      }
+      return 0;
+    case WM_TIMER:
+      if (const Item* item = ItemById(static_cast<int>(wParam)); item != nullptr && Live()) {
+        events_->Timer(item->control->id);
+      }
+      return 0;
+    case WM_CLOSE:  // the close button, the control menu, Alt+F4
+      if (Live()) events_->CloseRequested(CloseReason::User);
+      return 0;
+    case WM_ACTIVATE:  // as a dialog does: the focus leaves with the window and comes back to it
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) lastFocus_ = focus;
+      } else if (lastFocus_ != nullptr && IsChild(window_, lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      return DefWindowProcA(window_, message, wParam, lParam);
+    case WM_QUERYENDSESSION:
+      return !Live() || events_->SessionMayEnd() ? TRUE : FALSE;
+    case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box
+      SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+      return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ENDSESSION:
+      if (wParam != 0 && Live()) events_->CloseRequested(CloseReason::SessionEnd);
+      return 0;
+    case DM_GETDEFID:
+      if (layout_.defaultButton == ControlId{}) return 0;
+      return MAKELONG(ChildId(layout_.defaultButton), DC_HASDEFID);
+    default:
+      return DefWindowProcA(window_, message, wParam, lParam);
+  }
+}
+
+// Buttons hand every key but Tab to the window as text, so that any key can snooze; what the
+// window passes on, the button does as OnButton says.
+LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR data) {
+  auto* self = reinterpret_cast<Win32FormView*>(data);
+  switch (message) {
+    case WM_GETDLGCODE: {
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const LRESULT code = DefSubclassProc(button, message, wParam, lParam);
+      if (key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_TAB) return code;
+      return code | DLGC_WANTALLKEYS | DLGC_WANTARROWS;
+    }
+    case WM_CHAR: {
+      const Item* item = self->ItemById(static_cast<int>(id));
+      const std::string text(1, static_cast<char>(wParam));
+      if (item != nullptr && self->Live() &&
+          self->events_->KeyPress(item->control->id, text) == KeyResult::Used) {
+        return 0;
+      }
+      const ButtonKey key = wParam == '\r' ? ButtonKey::Enter : ButtonKey::Other;
+      if (OnButton(key) == ButtonAction::Press) SendMessageA(button, BM_CLICK, 0, 0);
+      return 0;
+    }
+    default:
+      return DefSubclassProc(button, message, wParam, lParam);
+  }
+}
+
+}  // namespace dawnquill

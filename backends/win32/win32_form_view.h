@@ -1,0 +1,83 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include <windows.h>
+
+#include "interfaces/form_view.h"
+#include "ui/control_table.h"
+
+namespace dawnquill {
+
+// Draws a control table as native windows, one pixel to 15 twips at 96 dots per inch, and
+// forwards what the user does to the window's FormEvents. It decides nothing.
+class Win32FormView final : public FormView {
+ public:
+  Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon);
+  ~Win32FormView() override;
+  Win32FormView(const Win32FormView&) = delete;
+  Win32FormView& operator=(const Win32FormView&) = delete;
+
+  void SetEvents(FormEvents* events) { events_ = events; }
+  // Runs after every Close(); the main window ends the program here.
+  void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+
+  void Load() override;
+  void Show() override;
+  void ShowModal() override;
+  void Hide() override;
+  void Minimise() override;
+  void Close() override;
+  std::string Text(ControlId control) const override;
+  void SetText(ControlId control, std::string_view text) override;
+  void SetEnabled(ControlId control, bool enabled) override;
+  void AddItem(ControlId comboBox, std::string_view item) override;
+  void SetTimerEnabled(ControlId timer, bool enabled) override;
+  void PopupMenu(ControlId menu) override;
+
+  HWND Window() const { return window_; }
+  HWND Child(ControlId control) const;
+
+  // Tab, Enter and the default button for whichever of the program's windows the message is
+  // for; every message loop of the program asks this first.
+  static bool DialogKeys(MSG& message);
+
+ private:
+  struct Item {
+    const Control* control;
+    HWND window = nullptr;
+  };
+
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void Build();
+  void MakeTimer(int id, const Control& control);
+  void MakeMenuItem(int id, const Control& control);
+  HWND MakeChild(int id, const Control& control, HFONT windowFont);
+  HFONT FontFor(const Control& control, HFONT windowFont);
+  HFONT FitFont();
+  void Destroy();
+  void Centre();
+  void SetTabOrder();
+  const Item* ItemById(int id) const;
+  bool Live() const { return events_ != nullptr && !closed_; }
+
+  const FormLayout& layout_;
+  HINSTANCE instance_;
+  HICON icon_;
+  FormEvents* events_ = nullptr;
+  std::function<void()> onClosed_;
+  HWND window_ = nullptr;
+  HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it
+  std::map<int, Item> items_;  // by the child window's id
+  std::map<ControlId, HMENU> menus_;
+  std::vector<HFONT> fonts_;
+  bool closed_ = true;
+  bool shown_ = false;  // since the last load: the first showing centres the window
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,95 @@
+#include "backends/win32/win32_notify_icon.h"
+
+#include <algorithm>
+
+#include "tray/tray_pictures.h"
+
+namespace dawnquill {
+namespace {
+
+namespace tp = tray_pictures;
+constexpr const char* kWindowClass = "DawnQuillTray";
+
+}  // namespace
+
+HICON MakeTrayIcon(TrayPicture picture) {
+  const tp::Picture pixels = tp::Draw(picture);
+  BYTE andMask[tp::kSize * tp::kSize / 8] = {};  // 1 = transparent
+  DWORD colours[tp::kSize * tp::kSize] = {};     // top row first, BGRA
+  for (int row = 0; row < tp::kSize; ++row) {
+    for (int column = 0; column < tp::kSize; ++column) {
+      const tp::Rgb& c = pixels[row][column];
+      const int at = row * tp::kSize + column;
+      if (c == tp::kMask) {
+        andMask[at / 8] |= static_cast<BYTE>(0x80 >> (at % 8));
+      } else {
+        colours[at] = 0xFF000000u | (c.red << 16) | (c.green << 8) | c.blue;
+      }
+    }
+  }
+  return CreateIcon(GetModuleHandleA(nullptr), tp::kSize, tp::kSize, 1, 32, andMask,
+                    reinterpret_cast<const BYTE*>(colours));
+}
+
+Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassA(&windowClass);
+  window_ = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                            nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {
+    icons_.emplace(picture, MakeTrayIcon(picture));
+  }
+}
+
+Win32NotifyIcon::~Win32NotifyIcon() {
+  DestroyWindow(window_);
+  for (const auto& [picture, icon] : icons_) DestroyIcon(icon);
+}
+
+NOTIFYICONDATAA Win32NotifyIcon::Record(TrayPicture picture, std::string_view tip) const {
+  NOTIFYICONDATAA data{};
+  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  data.hWnd = window_;
+  data.uID = kId;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = Icon(picture);
+  constexpr std::size_t kTipSize = sizeof data.szTip;  // 64 in the first layout
+  tip = tip.substr(0, kTipSize - 1);
+  std::fill(std::begin(data.szTip), std::begin(data.szTip) + kTipSize, ' ');
+  std::copy(tip.begin(), tip.end(), data.szTip);
+  data.szTip[tip.size()] = '\0';
+  return data;
+}
+
+void Win32NotifyIcon::Add(TrayPicture picture, std::string_view tip) {
+  NOTIFYICONDATAA data = Record(picture, tip);
+  Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void Win32NotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
+  NOTIFYICONDATAA data = Record(picture, tip);
+  Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
+void Win32NotifyIcon::Delete() {
+  NOTIFYICONDATAA data = Record(TrayPicture::Off, "");
+  Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr && wParam == kId) {
+    if (lParam == WM_LBUTTONDBLCLK) self->events_->Activated();
+    if (lParam == WM_RBUTTONUP) self->events_->MenuRequested();
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace dawnquill

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <map>
+#include <string_view>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "interfaces/notification_icon.h"
+
+namespace dawnquill {
+
+// The notification-area icon through Shell_NotifyIconA, in the record's first layout. The shell
+// reports the mouse over the icon to a hidden window of this object's as the callback message
+// (the mouse-move message number), with the mouse event's own number in lParam.
+class Win32NotifyIcon final : public NotificationIcon {
+ public:
+  static constexpr UINT kId = 1;
+  static constexpr UINT kCallbackMessage = WM_MOUSEMOVE;
+
+  explicit Win32NotifyIcon(HINSTANCE instance);
+  ~Win32NotifyIcon() override;
+  Win32NotifyIcon(const Win32NotifyIcon&) = delete;
+  Win32NotifyIcon& operator=(const Win32NotifyIcon&) = delete;
+
+  void SetEvents(NotificationIconEvents* events) { events_ = events; }
+
+  void Add(TrayPicture picture, std::string_view tip) override;
+  void Modify(TrayPicture picture, std::string_view tip) override;
+  void Delete() override;
+  bool HasNotificationArea() const override { return true; }
+
+  // The record as the shell is handed it: the tip is the text, one NUL, then spaces.
+  NOTIFYICONDATAA Record(TrayPicture picture, std::string_view tip) const;
+  HICON Icon(TrayPicture picture) const { return icons_.at(picture); }
+  HWND Window() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND window_ = nullptr;
+  std::map<TrayPicture, HICON> icons_;
+  NotificationIconEvents* events_ = nullptr;
+};
+
+// A tray picture as a 16 x 16 icon, the mask colour transparent.
+HICON MakeTrayIcon(TrayPicture picture);
+
+}  // namespace dawnquill

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace dawnquill {
+
+// Lets the pending events run once, then returns.
+class EventPass {
+ public:
+  virtual ~EventPass() = default;
+
+  virtual void DoEvents() = 0;
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace dawnquill {
+
+// A window's controls are listed by an enum class of its own; a list opts in with
+// kIsControlList, so that only a real control of some window converts to a ControlId.
+template <typename List>
+inline constexpr bool kIsControlList = false;
+
+// One control of a window, as the window kit knows it.
+struct ControlId {
+  int value = -1;  // -1: no control
+
+  constexpr ControlId() = default;
+  template <typename List>
+    requires kIsControlList<List>
+  constexpr ControlId(List control) : value(static_cast<int>(control)) {}  // NOLINT(*-explicit-*)
+  friend constexpr bool operator==(ControlId, ControlId) = default;
+  friend constexpr auto operator<=>(ControlId, ControlId) = default;
+};
+
+// Why a window is asked to close.
+enum class CloseReason {
+  User,        // the window's close button, its control menu or Alt+F4
+  Program,     // the program unloads the window itself
+  SessionEnd,  // log-off, shut-down, or the program told to end: it cannot be refused
+};
+
+// The answer to a close request.
+enum class CloseVerdict { Close, Keep };
+
+// What became of a key pressed on a control.
+enum class KeyResult {
+  Used,    // the control must not see it
+  PassOn,  // the control handles it as it would
+};
+
+// The widgets of one window, as a window kit draws them from a control table. Nothing here
+// decides anything.
+class FormView {
+ public:
+  virtual ~FormView() = default;
+
+  // Creates the controls with the captions and texts of the table; every load starts afresh.
+  virtual void Load() = 0;
+  virtual void Show() = 0;
+  // Shows the window modally and returns once Close() has run.
+  virtual void ShowModal() = 0;
+  virtual void Hide() = 0;
+  virtual void Minimise() = 0;
+  // Takes the window away for good; ends a modal showing.
+  virtual void Close() = 0;
+
+  // The caption of a label, button or frame, or the text of a box.
+  virtual std::string Text(ControlId control) const = 0;
+  virtual void SetText(ControlId control, std::string_view text) = 0;
+  virtual void SetEnabled(ControlId control, bool enabled) = 0;
+  virtual void AddItem(ControlId comboBox, std::string_view item) = 0;
+  virtual void SetTimerEnabled(ControlId timer, bool enabled) = 0;
+  virtual void PopupMenu(ControlId menu) = 0;
+};
+
+// What a window kit reports from one window. Defaults ignore the event.
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+
+  virtual CloseVerdict CloseRequested(CloseReason reason) = 0;
+  // A button pressed or a menu item chosen.
+  virtual void Click(ControlId /*control*/) {}
+  // A key pressed on a control, with the text it produces (empty for Shift, arrows, F1 and
+  // the like).
+  virtual KeyResult KeyPress(ControlId /*control*/, std::string_view /*keyText*/) {
+    return KeyResult::PassOn;
+  }
+  virtual void Timer(ControlId /*timer*/) {}
+  // The desktop asks whether the session may end (log-off, shut-down) before it ends it.
+  // Returns false to refuse, so that the desktop asks the user first.
+  virtual bool SessionMayEnd() { return true; }
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+#include "interfaces/form_view.h"
+#include "interfaces/notification_icon.h"
+
+namespace dawnquill {
+
+// The commands of the icon's menu.
+enum class TrayCommand { ShowHide, Exit };
+
+// What the notification icon's clicks and menu do: bring the main window back, hide it to the
+// tray, or end the program.
+class TrayMenu final : public NotificationIconEvents {
+ public:
+  struct Parts {
+    FormView& mainView;
+    ControlId menu;  // the main window's menu that the icon pops up
+    const NotificationIcon& icon;
+    std::function<void()> exit;  // the "Exit" command
+  };
+
+  explicit TrayMenu(Parts parts) : parts_(std::move(parts)) {}
+
+  void Activated() override { ShowMainWindow(); }
+  void MenuRequested() override { parts_.mainView.PopupMenu(parts_.menu); }
+  void Choose(TrayCommand command);
+
+  // Every hide the program makes. Without a notification area nothing could bring a hidden
+  // window back, so it is minimised instead and stays on the task bar.
+  void HideMainWindow();
+  void ShowMainWindow();
+  // What the program itself last did with the main window; not its real visibility.
+  bool Hidden() const { return hidden_; }
+
+ private:
+  Parts parts_;
+  bool hidden_ = false;
+};
+
+}  // namespace dawnquill
