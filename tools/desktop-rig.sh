@@ -104,11 +104,17 @@ rig_start_on_clock() {  # rig_start_on_clock PROGRAM [ARG...]: its PID is in rig
 rig_window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 rig_window_shown() { test -n "$(rig_window "$1")"; }
 
+# Where DawnQuill's controls are: runs the build's layout_points (COMMAND...), which sets
+# at_NAME to "X Y" for each control the tests click.
+rig_load_points() { eval "$("$@" | tr -d '\r')"; }
+rig_click() { xdotool mousemove --window "$1" $2 click 1; }  # rig_click WINDOW "X Y"
+
 # Types HOUR, MINUTE and DELAY into DawnQuill's boxes, as a person does, and presses Enter.
 rig_arm() {
   local w
   w=$(rig_window DawnQuill)
-  xdotool windowfocus --sync "$w" mousemove --window "$w" 110 50 click 1  # the hour box
+  xdotool windowfocus --sync "$w"
+  rig_click "$w" "$at_hour_box"
   xdotool key ctrl+a type "$1"
   xdotool key Tab ctrl+a type "$2"
   xdotool key Tab ctrl+a type "$3"

@@ -2,40 +2,45 @@
 # DawnQuill end to end on real parts: Xvfb, the trayer tray host (or a stand-in StatusNotifier
 # host), a private session bus, mpv, the real executable with a settings folder of its own,
 # xdotool for the person, and libfaketime to move the program's wall clock.
-#   e2e.sh CASE DAWNQUILL SHOTS_DIR
+#   e2e.sh CASE DAWNQUILL LAYOUT_POINTS SHOTS_DIR
 # Each case has a rig of its own that ends every process it started; exit 77 when Xvfb cannot
 # start here.
 set -uo pipefail
-name=$1 app=$2 shots=$3
+name=$1 app=$2 points=$3 shots=$4
 mkdir -p "$shots"
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
 trap rig_cleanup EXIT
-rig_start_x || exit 77
-rig_start_bus || exit 1
-export XDG_CONFIG_HOME=$rig_dir/config
 
+# ---------------------------------------------------------------------------------- helpers
 fail() {
   echo "FAIL: $*"
   exit 1
 }
-check() {  # check TENTHS MESSAGE COMMAND...: waits for the command, or fails with the message
-  local tenths=$1 message=$2
+# expect_within SECONDS WHAT COMMAND...: WHAT must come true, as COMMAND tells, within SECONDS.
+expect_within() {
+  local seconds=$1 what=$2
   shift 2
-  rig_wait "$tenths" "$@" || fail "$message"
+  rig_wait $((seconds * 10)) "$@" || fail "expected within $seconds s: $what"
+}
+# expect WHAT COMMAND...: WHAT holds now.
+expect() {
+  local what=$1
+  shift
+  "$@" >/dev/null 2>&1 || fail "expected: $what"
 }
 
 app_ended() { ! kill -0 "$rig_app_pid" 2>/dev/null; }
-
 main_window() { rig_window DawnQuill; }
 wake_window() { rig_window 'Dawnquill - Wake up!'; }
 main_shown() { rig_window_shown DawnQuill; }
 main_hidden() { ! main_shown; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 not_ringing() { ! ringing; }
+prompt_shown() { rig_window_shown 'No media player running'; }
 # Asks a window to close as a person does through its frame: the WM_DELETE_WINDOW message that a
 # window manager sends for the close button or Alt+F4.
 close_window() {
-  /usr/bin/python3 - "$1" <<'EOF'
+  /usr/bin/python3 - "$1" <<'PY'
 import sys
 from Xlib import X, display, protocol
 d = display.Display()
@@ -43,25 +48,28 @@ window = d.create_resource_object("window", int(sys.argv[1]))
 window.send_event(protocol.event.ClientMessage(window=window, client_type=d.intern_atom(
     "WM_PROTOCOLS"), data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
 d.flush()
-EOF
+PY
 }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }  # click WINDOW X Y
-to_tray() { click "$(main_window)" 144 160; }
-turn_off() { click "$(wake_window)" 150 172; }
+to_tray() { rig_click "$(main_window)" "$at_to_tray"; }
+turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
 
 # The docked icon: the program's window inside the tray host, not at the root.
 icon_window() {
   comm -23 <(xdotool search --class DawnQuill | sort) \
     <(xdotool search --maxdepth 1 --class DawnQuill | sort) 2>/dev/null | head -n 1 | grep .
 }
-# Which picture the docked icon shows: 2 has the red stroke, 3 has six outline pixels more than
-# the 22 of 1 (the ringing angles).
+# Which picture the docked icon shows: off has the red stroke, ringing has six outline pixels
+# more than the 22 of armed (the ringing angles).
 icon_is() {
-  local histogram outline picture=1
+  local histogram outline picture=armed
   histogram=$(import -window "$(icon_window)" png:- 2>/dev/null |
     convert - -format %c histogram:info:- 2>/dev/null) || return 1
   outline=$(grep -i '#9B6900' <<<"$histogram" | sed 's/^ *\([0-9]*\):.*/\1/')
-  if grep -qi '#FF0000' <<<"$histogram"; then picture=2; elif [ "${outline:-0}" -gt 25 ]; then picture=3; fi
+  if grep -qi '#FF0000' <<<"$histogram"; then
+    picture=off
+  elif [ "${outline:-0}" -gt 25 ]; then
+    picture=ringing
+  fi
   [ "$picture" = "$1" ]
 }
 
@@ -69,181 +77,22 @@ icon_is() {
 sounding() { local before; before=$(rig_position); sleep 0.4; [ "$(rig_position)" -gt "$before" ]; }
 silent() { ! sounding; }
 
-tray_menu() {  # tray_menu 0|2 [SHOT]: opens the icon's menu and chooses Show/Hide or Exit
+tray_menu() {  # tray_menu show-hide|exit [SHOT]: opens the icon's menu and chooses an item
   xdotool mousemove --window "$(icon_window)" 11 11 click 3
   sleep 0.4
   [ -n "${2:-}" ] && import -window root -crop 260x90+540+0 "$2"
-  if [ "$1" = 0 ]; then xdotool key Down Return; else xdotool key Down Down Return; fi
+  if [ "$1" = show-hide ]; then xdotool key Down Return; else xdotool key Down Down Return; fi
 }
 
-settings_are() {
-  local actual
-  actual=$(tr '\n' ' ' <"$XDG_CONFIG_HOME/DawnQuill.conf" 2>/dev/null)
-  [ "$actual" = "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ] ||
-    fail "the settings file holds '$actual', not $1, $2, $3"
+settings_are() {  # settings_are HOUR MINUTE DELAY
+  [ "$(tr '\n' ' ' <"$XDG_CONFIG_HOME/DawnQuill.conf" 2>/dev/null)" = \
+    "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
 }
 
-# ----------------------------------------------------------------------------------- cases
-# A ring with its pictures and the player sounding; the frame's close refused; a snooze pressed
-# two minutes into the ring with a delay of one minute, which counts from the last tick before
-# the press and so rings again a minute later; "Turn alarm off". The desktop portal holds the
-# session awake while the alarm is pending, with the tip's text, and lets go when it is off.
-case_ring_late_snooze_and_off() {
-  start_inhibitor portal
-  rig_start_tray
-  rig_start_mpv || fail "mpv did not start"
-  rig_set_clock 06:59:56
-  rig_start_on_clock "$app"
-  check 100 "no main window" main_shown
-  check 50 "the icon does not dock with picture 2" icon_is 2
-  import -window "$(main_window)" "$shots/main-window.png"
-  rig_arm 7 0 1
-  check 20 "arming does not show picture 1" icon_is 1
-  check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
-  portal_flags_are 5 || fail "the portal is not asked to hold both log-out and suspend"
-  check 120 "no ring at 7:00" ringing
-  check 30 "the player is silent while ringing" sounding
-  check 30 "ringing does not show picture 3" icon_is 3
-  import -window "$(wake_window)" "$shots/wake-up-window.png"
-  close_window "$(wake_window)"
-  rig_set_clock 07:02:10
-  sleep 6  # a tick passes while the wake-up window is open
-  ringing || fail "the wake-up window's close button closed it"
-  xdotool windowfocus --sync "$(wake_window)" key x
-  check 30 "a key did not snooze" not_ringing
-  check 20 "the player still sounds after the snooze" silent
-  icon_is 1 || fail "snoozing does not show picture 1"
-  check 20 "a snooze does not hold with its own text" holding "Snooze is on - Time: 7:03"
-  rig_set_clock 07:02:58
-  check 150 "the late snooze never rang again" ringing
-  check 30 "the player is silent at the second ring" sounding
-  turn_off
-  check 30 "Turn alarm off did not stop the player" silent
-  check 20 "turning off does not show picture 2" icon_is 2
-  check 20 "turning off does not let go" holding
+on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
+  DBUS_SESSION_BUS_ADDRESS=$1 dbus-send --session --print-reply --dest=org.freedesktop.DBus \
+    /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$2"
 }
-
-# The program stopped (as a suspended machine is) from before the alarm minute until after it:
-# resumed, it rings at once for the minute it slept through.
-case_stopped_over_the_alarm_minute() {
-  rig_start_mpv || fail "mpv did not start"
-  rig_set_clock 06:59:30
-  rig_start_on_clock "$app"
-  check 100 "no main window" main_shown
-  rig_arm 7 0 9
-  sleep 6  # an armed tick before the alarm minute
-  kill -STOP "$rig_app_pid"
-  rig_set_clock 07:01:40
-  sleep 2
-  kill -CONT "$rig_app_pid"
-  check 60 "no ring within a tick of the resume" ringing
-  check 30 "the player is silent at the late ring" sounding
-}
-
-# The night the clocks go forward in a real zone: 2:00 becomes 3:00, so 2:30 never shows on the
-# clock, and an alarm set for it rings at 3:00.
-case_spring_forward_over_the_alarm() {
-  export TZ=Europe/Berlin
-  rig_start_mpv || fail "mpv did not start"
-  rig_set_clock "2027-03-28 01:59:30"
-  local set=$SECONDS
-  rig_start_on_clock "$app"
-  check 100 "no main window" main_shown
-  rig_arm 2 30 9
-  sleep $((set + 26 - SECONDS))
-  not_ringing || fail "it rang before 3:00"
-  check 150 "no ring at 3:00 for the skipped 2:30" ringing
-  check 30 "the player is silent at the ring" sounding
-}
-
-# The close button hides an armed window, single clicks do nothing, a double click and the menu
-# bring it back, the hidden program still rings, and the tray's Exit saves the settings.
-case_tray_hides_and_brings_back() {
-  rig_start_tray
-  rig_start_mpv || fail "mpv did not start"
-  rig_set_clock 12:00:00
-  rig_start_on_clock "$app"
-  check 100 "no main window" main_shown
-  rig_arm 12 30 912  # the delay box keeps two typed characters
-  close_window "$(main_window)"
-  check 20 "the close button did not hide the armed window" main_hidden
-  xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
-  sleep 0.6
-  main_hidden || fail "a single click or the pointer over the icon showed the window"
-  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
-  check 20 "a double click did not bring the window back" main_shown
-  tray_menu 0 "$shots/tray-menu.png"
-  check 20 "Show/Hide on a shown window did not hide it" main_hidden
-  tray_menu 0
-  check 20 "Show/Hide did not bring the window back" main_shown
-  to_tray
-  check 20 "To tray did not hide the window" main_hidden
-  rig_set_clock 12:29:58
-  check 120 "the hidden program did not ring" ringing
-  turn_off
-  tray_menu 2
-  check 50 "the tray's Exit did not end the program" app_ended
-  settings_are 12 30 91
-}
-
-# On a StatusNotifierItem host the menu is exported, and the host's activation brings the window
-# back; the menu's Exit, chosen while the prompt for a player that quit waits, saves the settings.
-case_status_notifier_host() {
-  rig_start_mpv || fail "mpv did not start"
-  "$(dirname "$0")/fake_sni_watcher.py" >"$rig_dir/items" &
-  rig_pids+=($!)
-  check 50 "the stand-in host did not start" \
-    on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
-  rig_start_on_clock "$app"
-  check 100 "no item registered with the host" test -s "$rig_dir/items"
-  local item menu exit_id
-  item=$(head -n 1 "$rig_dir/items")
-  menu=$(dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
-    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:Menu |
-    awk '/object path/ {gsub(/"/, "", $4); print $4}')
-  exit_id=$(dbus-send --session --print-reply --dest="$item" "$menu" \
-    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: |
-    awk '/int32/ {id = $2} /"Show\/Hide"/ {menu = 1} /"Exit"/ && menu {print id}')
-  [ -n "$exit_id" ] || fail "the exported menu lacks Show/Hide or Exit"
-  check 100 "no main window" main_shown
-  to_tray
-  check 20 "To tray did not hide the window" main_hidden
-  dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
-    org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null || fail "Activate failed"
-  check 20 "the host's activation did not bring the window back" main_shown
-  kill "$rig_mpv_pid"
-  check 80 "no prompt within a tick" rig_window_shown 'No media player running'
-  dbus-send --session --print-reply --dest="$item" "$menu" com.canonical.dbusmenu.Event \
-    "int32:$exit_id" string:clicked variant:int32:0 uint32:0 >/dev/null || fail "no Exit event"
-  check 50 "Exit while the prompt waits did not end the program" app_ended
-  settings_are 0 0 9
-}
-
-# No player: the prompt comes before any window; Retry with the player started shows the window;
-# the player quitting while the alarm rings brings the prompt within a tick, and Cancel ends the
-# program and its wake-up window with the settings saved. Without the portal, logind holds the
-# session awake for the armed alarm, until the program ends.
-case_player_missing() {
-  start_inhibitor logind
-  rig_start_tray
-  rig_start_on_clock "$app"
-  check 100 "no prompt for the missing player" rig_window_shown 'No media player running'
-  [ -z "$(main_window)" ] || fail "the main window came before the prompt"
-  rig_start_mpv || fail "mpv did not start"
-  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Return  # Retry
-  check 50 "Retry with the player running did not show the window" main_shown
-  rig_set_clock 06:59:58
-  rig_arm 7 0 9
-  check 20 "arming holds nothing" holding "Alarm is on - Time: 7:00"
-  check 120 "no ring at 7:00" ringing
-  kill "$rig_mpv_pid"
-  check 80 "no prompt within a tick" rig_window_shown 'No media player running'
-  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Escape  # Cancel
-  check 50 "Cancel did not end the program" app_ended
-  settings_are 7 0 9
-  check 20 "the hold outlives the program" holding
-}
-
 # A stand-in for what holds the session awake: the desktop portal on the session bus, or logind
 # on a system bus of its own.
 start_inhibitor() {  # start_inhibitor portal|logind
@@ -256,11 +105,7 @@ start_inhibitor() {  # start_inhibitor portal|logind
   fi
   DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/fake_inhibitor.py" "$1" "$rig_dir/holds" &
   rig_pids+=($!)
-  check 50 "the stand-in $1 did not start" on_bus "$bus" 'portal.Desktop|login1'
-}
-on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
-  DBUS_SESSION_BUS_ADDRESS=$1 dbus-send --session --print-reply --dest=org.freedesktop.DBus \
-    /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$2"
+  expect_within 5 "the stand-in $1 on its bus" on_bus "$bus" 'portal.Desktop|login1'
 }
 # Every hold the portal was asked for carried these flags.
 portal_flags_are() { [ "$(grep '^flags ' "$rig_dir/holds" | sort -u)" = "flags $1" ]; }
@@ -272,5 +117,171 @@ holding() {
   [ "$active" = "${1:-}" ]
 }
 
+# ------------------------------------------------------------------------------------ cases
+# A ring with its pictures and the player sounding; the frame's close refused; a snooze pressed
+# two minutes into the ring with a delay of one minute, which counts from the last tick before
+# the press and so rings again a minute later; "Turn alarm off". The desktop portal holds the
+# session awake and log-out asked while the alarm is pending, with the tip's text, and lets go
+# when it is off.
+case_ring_late_snooze_and_off() {
+  start_inhibitor portal
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  rig_set_clock 06:59:56
+  rig_start_on_clock "$app"
+  expect_within 10 "the main window" main_shown
+  expect_within 5 "the off picture docked" icon_is off
+  import -window "$(main_window)" "$shots/main-window.png"
+  rig_arm 7 0 1
+  expect_within 2 "the armed picture" icon_is armed
+  expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
+  expect "the portal asked to hold log-out and suspend" portal_flags_are 5
+  expect_within 12 "a ring at 7:00" ringing
+  expect_within 3 "the player sounds" sounding
+  expect_within 3 "the ringing picture" icon_is ringing
+  import -window "$(wake_window)" "$shots/wake-up-window.png"
+  close_window "$(wake_window)"
+  rig_set_clock 07:02:10
+  sleep 6  # a tick passes while the wake-up window is open
+  expect "the wake-up window to refuse its close button" ringing
+  xdotool windowfocus --sync "$(wake_window)" key x
+  expect_within 3 "a key to snooze" not_ringing
+  expect_within 2 "the player silent after the snooze" silent
+  expect "the armed picture while snoozing" icon_is armed
+  expect_within 2 "a hold with the snooze's text" holding "Snooze is on - Time: 7:03"
+  rig_set_clock 07:02:58
+  expect_within 15 "the late snooze to ring again" ringing
+  expect_within 3 "the player sounds at the second ring" sounding
+  turn_off
+  expect_within 3 "Turn alarm off to stop the player" silent
+  expect_within 2 "the off picture" icon_is off
+  expect_within 2 "nothing held once off" holding
+}
+
+# The program stopped (as a suspended machine is) from before the alarm minute until after it:
+# resumed, it rings at once for the minute it slept through.
+case_stopped_over_the_alarm_minute() {
+  expect "mpv to start" rig_start_mpv
+  rig_set_clock 06:59:30
+  rig_start_on_clock "$app"
+  expect_within 10 "the main window" main_shown
+  rig_arm 7 0 9
+  sleep 6  # an armed tick before the alarm minute
+  kill -STOP "$rig_app_pid"
+  rig_set_clock 07:01:40
+  sleep 2
+  kill -CONT "$rig_app_pid"
+  expect_within 6 "a ring within a tick of the resume" ringing
+  expect_within 3 "the player sounds at the late ring" sounding
+}
+
+# The night the clocks go forward in a real zone: 2:00 becomes 3:00, so 2:30 never shows on the
+# clock, and an alarm set for it rings at 3:00.
+case_spring_forward_over_the_alarm() {
+  export TZ=Europe/Berlin
+  expect "mpv to start" rig_start_mpv
+  rig_set_clock "2027-03-28 01:59:30"
+  local set=$SECONDS
+  rig_start_on_clock "$app"
+  expect_within 10 "the main window" main_shown
+  rig_arm 2 30 9
+  sleep $((set + 26 - SECONDS))
+  expect "no ring before 3:00" not_ringing
+  expect_within 15 "a ring at 3:00 for the skipped 2:30" ringing
+  expect_within 3 "the player sounds at the ring" sounding
+}
+
+# The close button hides an armed window, single clicks do nothing, a double click and the menu
+# bring it back, the hidden program still rings, and the tray's Exit saves the settings.
+case_tray_hides_and_brings_back() {
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  rig_set_clock 12:00:00
+  rig_start_on_clock "$app"
+  expect_within 10 "the main window" main_shown
+  rig_arm 12 30 912  # the delay box keeps two typed characters
+  close_window "$(main_window)"
+  expect_within 2 "the close button to hide the armed window" main_hidden
+  xdotool mousemove --window "$(icon_window)" 5 5 mousemove --window "$(icon_window)" 11 11 click 1
+  sleep 0.6
+  expect "a single click and the pointer over the icon to show nothing" main_hidden
+  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
+  expect_within 2 "a double click to bring the window back" main_shown
+  tray_menu show-hide "$shots/tray-menu.png"
+  expect_within 2 "Show/Hide on a shown window to hide it" main_hidden
+  tray_menu show-hide
+  expect_within 2 "Show/Hide to bring the window back" main_shown
+  to_tray
+  expect_within 2 "To tray to hide the window" main_hidden
+  rig_set_clock 12:29:58
+  expect_within 12 "the hidden program to ring" ringing
+  turn_off
+  tray_menu exit
+  expect_within 5 "the tray's Exit to end the program" app_ended
+  expect "12, 30 and 91 saved" settings_are 12 30 91
+}
+
+# On a StatusNotifierItem host the menu is exported, and the host's activation brings the window
+# back; the menu's Exit, chosen while the prompt for a player that quit waits, saves the settings.
+case_status_notifier_host() {
+  expect "mpv to start" rig_start_mpv
+  "$(dirname "$0")/fake_sni_watcher.py" >"$rig_dir/items" &
+  rig_pids+=($!)
+  expect_within 5 "the stand-in host on the bus" \
+    on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
+  rig_start_on_clock "$app"
+  expect_within 10 "an item registered with the host" test -s "$rig_dir/items"
+  local item menu exit_id
+  item=$(head -n 1 "$rig_dir/items")
+  menu=$(dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:Menu |
+    awk '/object path/ {gsub(/"/, "", $4); print $4}')
+  exit_id=$(dbus-send --session --print-reply --dest="$item" "$menu" \
+    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: |
+    awk '/int32/ {id = $2} /"Show\/Hide"/ {menu = 1} /"Exit"/ && menu {print id}')
+  expect "Show/Hide and Exit in the exported menu" test -n "$exit_id"
+  expect_within 10 "the main window" main_shown
+  to_tray
+  expect_within 2 "To tray to hide the window" main_hidden
+  expect "the host's Activate to be taken" dbus-send --session --print-reply --dest="$item" \
+    /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0
+  expect_within 2 "the host's activation to bring the window back" main_shown
+  kill "$rig_mpv_pid"
+  expect_within 8 "the prompt within a tick" prompt_shown
+  expect "the Exit event to be taken" dbus-send --session --print-reply --dest="$item" "$menu" \
+    com.canonical.dbusmenu.Event "int32:$exit_id" string:clicked variant:int32:0 uint32:0
+  expect_within 5 "Exit while the prompt waits to end the program" app_ended
+  expect "0, 0 and 9 saved" settings_are 0 0 9
+}
+
+# No player: the prompt comes before any window; Retry with the player started shows the window;
+# the player quitting while the alarm rings brings the prompt within a tick, and Cancel ends the
+# program and its wake-up window with the settings saved. Without the portal, logind holds the
+# session awake for the armed alarm, until the program ends.
+case_player_missing() {
+  start_inhibitor logind
+  rig_start_tray
+  rig_start_on_clock "$app"
+  expect_within 10 "the prompt for the missing player" prompt_shown
+  expect "no main window before the prompt" test -z "$(main_window)"
+  expect "mpv to start" rig_start_mpv
+  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Return  # Retry
+  expect_within 5 "Retry with the player running to show the window" main_shown
+  rig_set_clock 06:59:58
+  rig_arm 7 0 9
+  expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
+  expect_within 12 "a ring at 7:00" ringing
+  kill "$rig_mpv_pid"
+  expect_within 8 "the prompt within a tick" prompt_shown
+  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Escape  # Cancel
+  expect_within 5 "Cancel to end the program" app_ended
+  expect "7, 0 and 9 saved" settings_are 7 0 9
+  expect_within 2 "the hold to end with the program" holding
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
+rig_start_x || exit 77
+rig_start_bus || exit 1
+export XDG_CONFIG_HOME=$rig_dir/config
+rig_load_points "$points"
 "case_$name"

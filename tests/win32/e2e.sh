@@ -25,10 +25,11 @@ fail() {
   import -window root "$shots/windows-failed-$name.png"
   exit 1
 }
-check() {  # check TENTHS MESSAGE COMMAND...: waits for the command, or fails with the message
-  local tenths=$1 message=$2
+# expect_within SECONDS WHAT COMMAND...: WHAT must come true, as COMMAND tells, within SECONDS.
+expect_within() {
+  local seconds=$1 what=$2
   shift 2
-  rig_wait "$tenths" "$@" || fail "$message"
+  rig_wait $((seconds * 10)) "$@" || fail "expected within $seconds s: $what"
 }
 gone() { ! rig_window_shown "$1"; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
@@ -44,7 +45,7 @@ start_player() {
   wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
   player_pid=$!
   rig_pids+=($player_pid)
-  check 100 "the stub player did not start" bash -c "xdotool search --name '^stub player$'"
+  expect_within 10 "the stub player's window" bash -c "xdotool search --name '^stub player$'"
 }
 # Answers the waiting prompt with Retry until it has gone.
 retried() {  # clicks Retry, the left of the two buttons centred at the box's foot
@@ -60,7 +61,7 @@ retried() {  # clicks Retry, the left of the two buttons centred at the box's fo
 # Starts DawnQuill on the rig's clock and waits for its main window.
 start_program() {
   rig_start_on_clock wine "$build/DawnQuill.exe" >/dev/null 2>&1
-  check 200 "no main window" rig_window_shown DawnQuill
+  expect_within 20 "the main window" rig_window_shown DawnQuill
 }
 # Asks the main window, as a log-off does, whether the session may end: prints 1 or 0, then
 # the reason given for a refusal where Wine keeps it.
@@ -79,28 +80,28 @@ case_ring_snooze_and_exit() {
   hour=$(date +%-H) minute=$(date +%-M)
   wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
   rig_pids+=($!)
-  check 200 "no prompt for the missing player" rig_window_shown 'Winamp not running'
+  expect_within 20 "the prompt for the missing player" rig_window_shown 'Winamp not running'
   start_player
-  check 50 "Retry with the player there did not end the prompt" retried
-  check 50 "Retry with the player there showed no window" rig_window_shown DawnQuill
-  check 50 "the icon did not dock in the tray" docked
+  expect_within 5 "Retry with the player there to end the prompt" retried
+  expect_within 5 "Retry with the player there to show the window" rig_window_shown DawnQuill
+  expect_within 5 "the icon docked in the tray" docked
   main=$(rig_window DawnQuill)
   import -window "$main" "$shots/windows-main-window.png"
   rig_arm "$hour" "$minute" 123  # the delay box keeps two typed characters
-  check 100 "no ring in the armed minute" ringing
+  expect_within 10 "a ring in the armed minute" ringing
   sleep 0.5
   import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
-  player_told "40045 0 " || fail "the player was not told to play: $(cat "$log")"
+  player_told "40045 0 " || fail "expected: the player told to play, not $(cat "$log")"
   kill "$player_pid"
-  check 100 "no tick while the wake-up window is open" rig_window_shown 'Winamp not running'
+  expect_within 10 "the prompt from a tick while the wake-up window is open" rig_window_shown 'Winamp not running'
   start_player
-  check 50 "Retry with the player back did not end the prompt" retried
+  expect_within 5 "Retry with the player back to end the prompt" retried
   xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
-  check 50 "a key did not snooze" gone 'Dawnquill - Wake up!'
-  player_told "40045 0 40047 0 " || fail "the snooze did not stop: $(cat "$log")"
-  xdotool mousemove --window "$main" 56 160 click 1  # "Exit"
-  check 50 "Exit did not end the program" gone DawnQuill
-  check 30 "the settings are not in the registry" stored 'SnoozeDelay    REG_SZ    12'
+  expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
+  player_told "40045 0 40047 0 " || fail "expected: the snooze to stop, not $(cat "$log")"
+  rig_click "$main" "$at_exit"
+  expect_within 5 "Exit to end the program" gone DawnQuill
+  expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
 }
 
 # The program's clock jumps from before the alarm minute to after it, as after a suspend: the
@@ -112,8 +113,8 @@ case_clock_jumps_over_the_alarm() {
   rig_arm 7 0 9
   sleep 6  # an armed tick before the alarm minute
   rig_set_clock 07:01:40
-  check 80 "no ring within a tick of the jump" ringing
-  player_told "40045 0 " || fail "the player was not told to play: $(cat "$log")"
+  expect_within 8 "a ring within a tick of the jump" ringing
+  player_told "40045 0 " || fail "expected: the player told to play, not $(cat "$log")"
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
@@ -126,21 +127,22 @@ case_log_off_asks_first() {
   rig_arm 7 0 9
   local answer
   answer=$(session ask)
-  [ "${answer%% *}" = 0 ] || fail "an armed alarm let the session end: '$answer'"
+  [ "${answer%% *}" = 0 ] || fail "expected: an armed alarm to refuse the session's end, not '$answer'"
   # Wine keeps no reason; Windows shows it on its sign-out screen.
   [ "$answer" = "0 " ] || [ "$answer" = "0 Alarm is on - Time: 7:00" ] ||
-    fail "the sign-out screen is told the wrong reason: '$answer'"
-  check 20 "the refusal did not hide the window" gone DawnQuill
-  kill -0 "$rig_app_pid" || fail "the refusal ended the program"
+    fail "expected: the tip's text as the reason for refusing, not '$answer'"
+  expect_within 2 "the refusal to hide the window" gone DawnQuill
+  kill -0 "$rig_app_pid" || fail "expected: the program to run on after refusing"
   session force >/dev/null
-  check 50 "a session ended anyway did not end the program" bash -c "! kill -0 $rig_app_pid"
-  ! stored Hour || fail "an armed program saved at the end of the session"
+  expect_within 5 "a session ended anyway to end the program" bash -c "! kill -0 $rig_app_pid"
+  ! stored Hour || fail "expected: nothing saved when an armed program's session ends"
   start_program
   answer=$(session end)
-  [ "$answer" = "1 " ] || fail "an alarm that is off refused the session's end: '$answer'"
-  check 50 "the end of the session did not end the program" bash -c "! kill -0 $rig_app_pid"
-  check 30 "the end of the session saved nothing" stored 'SnoozeDelay    REG_SZ    9'
+  [ "$answer" = "1 " ] || fail "expected: an alarm that is off to let the session end, not '$answer'"
+  expect_within 5 "the end of the session to end the program" bash -c "! kill -0 $rig_app_pid"
+  expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
+rig_load_points wine "$build/layout_points.exe"
 "case_$name"

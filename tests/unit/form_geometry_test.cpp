@@ -1,0 +1,65 @@
+#include "ui/form_geometry.h"
+
+#include <stdexcept>
+
+#include <gtest/gtest.h>
+
+#include "ui/main/main_window_layout.h"
+#include "ui/text_limit.h"
+
+namespace dawnquill::testing {
+namespace {
+
+const Control& Find(MainControl id) {
+  for (const Control& control : main_window::Layout().controls) {
+    if (control.id == id) return control;
+  }
+  throw std::logic_error("no such control");
+}
+
+// A frame's controls are placed by its corner where the kit does not nest them; at 144 dpi every
+// size grows by half.
+TEST(FormGeometry, PlacesControlsAtAnyScale) {
+  const FormLayout& layout = main_window::Layout();
+  const Control& delayBox = Find(MainControl::DelayBox);
+  EXPECT_EQ(Place(delayBox), (PixelRect{80, 16, 25, 19}));
+  EXPECT_EQ(PlaceInWindow(layout, delayBox), (PixelRect{96, 112, 25, 19}));
+  EXPECT_EQ(PlaceInWindow(layout, delayBox, 144), (PixelRect{144, 168, 37, 28}));
+  EXPECT_EQ(Pixels(layout.clientWidth) * 100 + Pixels(layout.clientHeight), 289 * 100 + 185);
+}
+
+TEST(FormGeometry, TabFollowsTheTableAndTheFontShrinksUntilTheTextsFit) {
+  std::vector<const Control*> expected;
+  for (const auto id :
+       {MainControl::HourBox, MainControl::MinuteBox, MainControl::DelayBox,
+        MainControl::ToggleButton, MainControl::ToTrayButton, MainControl::ExitButton}) {
+    expected.push_back(&Find(id));
+  }
+  EXPECT_EQ(TabOrder(main_window::Layout()), expected);
+  EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double size) { return size <= 8; }), 8);
+  EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double) { return false; }), 6.5);
+  const auto texts = TextsToFit(main_window::Layout());
+  const auto status = std::find_if(texts.begin(), texts.end(), [](const TextRoom& t) {
+    return t.text == "Snooze is on - Time: 23:59";
+  });
+  ASSERT_NE(status, texts.end());
+  EXPECT_EQ(status->pixels, 129);
+}
+
+// The user's edits are held to the limit; the program's own longer text can only shrink.
+TEST(TextLimit, TypingAndPastingStopAtTheLimit) {
+  const struct {
+    std::u16string before, after;
+    LimitedEdit result;
+  } cases[] = {
+      {u"", u"9", {u"9", 1}},      {u"9", u"91", {u"91", 2}},   {u"91", u"912", {u"91", 2}},
+      {u"", u"345", {u"34", 2}},   {u"12", u"1a2", {u"12", 1}}, {u"100", u"1005", {u"100", 3}},
+      {u"100", u"10", {u"10", 2}}, {u"12", u"7", {u"7", 1}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LimitEdit(c.before, c.after, 2), c.result);
+  }
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
