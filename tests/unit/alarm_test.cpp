@@ -6,7 +6,7 @@ namespace dawnquill::testing {
 namespace {
 
 // Halves go to the even hour; a text that is not numeric is not rounded.
-TEST(TurnAlarmOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
+TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
   const std::string hour = "Fill in an hour between 0 and 23";
   const std::string minute = "Fill in a minute between 0 and 59";
   const std::string delay = "Fill in a snooze delay between 1 and 99 minutes";
@@ -87,7 +87,7 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
 }
 
 // The player plays before the alarm counts as ringing and before the window opens.
-TEST(RingAlarm, PlaysThenShowsRingingThenOpensTheWakeUpWindow) {
+TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindow) {
   StartedRig rig;
   rig.RingAnd([&] { rig.AlarmOff(); });
   ASSERT_GE(rig.log.size(), 6u);
