@@ -15,8 +15,8 @@ bool AlarmTick::WaitForPlayer() {
   window.SetTickTimerEnabled(false);
   const MissingPlayerPrompt prompt = parts_.player.Missing();
   while (!parts_.player.Running()) {
-    const BoxAnswer answer = parts_.messageBoxes.Show(prompt.text, prompt.title,
-                                                      BoxKind::Information, BoxButtons::RetryCancel);
+    const BoxAnswer answer = parts_.messageBoxes.Show(
+        prompt.text, prompt.title, BoxKind::Information, BoxButtons::RetryCancel);
     // The tray's Exit can end the program while the prompt is open.
     if (window.Unloaded()) return false;
     if (answer == BoxAnswer::Cancel) {

@@ -17,10 +17,10 @@ struct ControlId {
 
   constexpr ControlId() = default;
   template <typename List>
-    requires kIsControlList<List>
+  requires kIsControlList<List>
   constexpr ControlId(List control) : value(static_cast<int>(control)) {}  // NOLINT(*-explicit-*)
   friend constexpr bool operator==(ControlId, ControlId) = default;
-  friend constexpr auto operator<=>(ControlId, ControlId) = default;
+  friend constexpr bool operator<(ControlId a, ControlId b) { return a.value < b.value; }
 };
 
 // Why a window is asked to close.

@@ -10,7 +10,7 @@ constexpr int kCallTimeoutMs = 1000;
 // Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
 constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
-QDBusMessage Call(const QDBusConnection& bus, QDBusMessage call) {
+QDBusMessage Call(const QDBusConnection& bus, const QDBusMessage& call) {
   if (!bus.isConnected()) return {};
   return bus.call(call, QDBus::Block, kCallTimeoutMs);
 }
@@ -36,7 +36,8 @@ DBusSleepInhibitor::Lock DBusSleepInhibitor::HoldWithPortal(const QString& reaso
       QStringLiteral("org.freedesktop.portal.Desktop"),
       QStringLiteral("/org/freedesktop/portal/desktop"),
       QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
-  call.setArguments({QString(), kPortalLogOutAndSuspend, QVariantMap{{QStringLiteral("reason"), reason}}});
+  call.setArguments(
+      {QString(), kPortalLogOutAndSuspend, QVariantMap{{QStringLiteral("reason"), reason}}});
   const QDBusMessage reply = Call(session_, call);
   Lock hold;
   if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {

@@ -10,9 +10,10 @@
 namespace dawnquill {
 
 // Holds the session awake through the desktop portal's Inhibit (flags "suspend" and "logout",
-// so that a log-out asks the user first) where a portal answers on the session bus, else through logind's Inhibit ("idle", mode "block") on the system
-// bus, whose descriptor is the hold. Neither there: nothing is held, and nothing is said. A hold
-// ends with Release, the object, or the process.
+// so that a log-out asks the user first) where a portal answers on the session bus, else through
+// logind's Inhibit ("idle", mode "block") on the system bus, whose descriptor is the hold.
+// Neither there: nothing is held, and nothing is said. A hold ends with Release, the object, or
+// the process.
 class DBusSleepInhibitor final : public SleepInhibitor {
  public:
   // The system bus is reached only when the session has no portal.

@@ -52,7 +52,7 @@ class Win32FormView final : public FormView {
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR id, DWORD_PTR self);
+                                     UINT_PTR id, DWORD_PTR data);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
   void MakeTimer(int id, const Control& control);

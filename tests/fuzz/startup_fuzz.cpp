@@ -22,9 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
   Rig rig;
-  rig.settings = {{"Hour", parts[0]},
-                  {"Minute", parts[1]},
-                  {"SnoozeDelay", parts[2]}};
+  rig.settings = {{"Hour", parts[0]}, {"Minute", parts[1]}, {"SnoozeDelay", parts[2]}};
   rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
   rig.Start();
   rig.Toggle();

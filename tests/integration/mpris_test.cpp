@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "mpris_player_interface.h"
 #include "backends/dbus/mpris_player.h"
+#include "mpris_player_interface.h"
 #include "player/player_remote.h"
 
 namespace dawnquill::testing {

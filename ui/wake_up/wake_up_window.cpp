@@ -37,9 +37,7 @@ void WakeUpWindow::Timer(ControlId timer) {
   if (timer == WakeUpControl::ClockTimer) ShowTime();
 }
 
-void WakeUpWindow::ShowTime() {
-  view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now()));
-}
+void WakeUpWindow::ShowTime() { view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now())); }
 
 void WakeUpWindow::Snooze() {
   alarm_.Snooze();
