@@ -16,7 +16,8 @@ set_source_files_properties(${win32_dir}/dawnquill.rc PROPERTIES
 add_executable(DawnQuill WIN32 app/win32/win32_main.cpp ${win32_dir}/dawnquill.rc)
 target_include_directories(DawnQuill PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${win32_dir})
 target_link_libraries(DawnQuill PRIVATE dawnquill_win32)
-target_link_options(DawnQuill PRIVATE -s)  # no symbols in what ships
+# Small: no symbols in what ships, and only the code and data something uses.
+target_link_options(DawnQuill PRIVATE -s -Wl,--gc-sections)
 
 set(release DawnQuill-${PROJECT_VERSION}-windows-x86_64)
 add_custom_command(

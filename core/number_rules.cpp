@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 namespace dawnquill::numbers {
@@ -142,15 +143,20 @@ std::string NumberText(double value, std::string_view decimalSeparator) {
   if (std::isnan(value)) value = 0;
   if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
   if (value == 0) return "0";  // also for -0
+  // printf's own rounding to 15 digits, as std::to_chars would give it, without the tables that
+  // make to_chars a third of the Windows program. The C library may write the radix in the
+  // user's locale: the one character that is no digit, sign or exponent mark is it.
   std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 15);
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.15g", value);
   std::string text;
-  for (const char* c = buffer.data(); c != result.ptr; ++c) {
-    if (*c == '.') {
-      text += decimalSeparator;
+  for (int i = 0; i < length; ++i) {
+    const char c = buffer[static_cast<std::size_t>(i)];
+    if (c == 'e') {
+      text += 'E';
+    } else if ((c >= '0' && c <= '9') || c == '+' || c == '-') {
+      text += c;
     } else {
-      text += *c == 'e' ? 'E' : *c;
+      text += decimalSeparator;
     }
   }
   return text;

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   rig.program.mainWindow.Exit();
   for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
-    const std::string saved = rig.settings[std::string("DawnQuill/") + key];
+    const std::string saved = rig.settings[key];
     if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();
   }
   return 0;
