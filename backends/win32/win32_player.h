@@ -13,6 +13,8 @@ class Win32Player final : public MediaPlayer {
   static constexpr const char* kWindowClass = "Winamp v1.x";
   static constexpr WPARAM kPlay = 40045;
   static constexpr WPARAM kStop = 40047;
+  // How long one command may hold the program, as on Linux.
+  static constexpr UINT kBoundMs = 1000;
 
   bool Find() override;
   void Send(PlayerCommand command) override;

@@ -19,7 +19,7 @@ set_target_properties(core_tests win32_tests PROPERTIES
 add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win32_tests COMMAND win32_tests)
 # The end-to-end cases share the prefix and the display, so they take turns.
-set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first)
+set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first a_hung_player_cannot_hold_the_ring)
 foreach(case ${win32_e2e_cases})
   add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
                                           ${CMAKE_BINARY_DIR} ${wine_dir})

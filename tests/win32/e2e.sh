@@ -31,9 +31,10 @@ docked() {  # Wine's icon window inside the tray host, not at the root
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
 stored() { wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | grep -q "$1"; }
 
-# Starts the stub player; its PID is in player_pid.
-start_player() {
-  wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" >/dev/null 2>&1 &
+# Starts the stub player, or one that takes five seconds over each command; its PID is in
+# player_pid.
+start_player() {  # start_player [hung]
+  wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" "$@" >/dev/null 2>&1 &
   player_pid=$!
   rig_pids+=($player_pid)
   expect_within 10 "the stub player's window" bash -c "xdotool search --name '^stub player$'"
@@ -94,6 +95,23 @@ case_ring_snooze_and_exit() {
   rig_click "$main" "$at_exit"
   expect_within 5 "Exit to end the program" gone DawnQuill
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
+}
+
+# A player that takes five seconds over a command holds the ring for the bound of one second at
+# most: the wake-up window opens, and its clock runs.
+case_a_hung_player_cannot_hold_the_ring() {
+  start_player hung
+  rig_set_clock 06:59:50
+  start_program
+  rig_arm 7 0 9
+  expect_within 15 "the player told to play" player_told "40045 0 "
+  expect_within 3 "the wake-up window while the player hangs" ringing
+  local wake before
+  wake=$(rig_window 'Dawnquill - Wake up!')
+  before=$(import -window "$wake" png:- | md5sum)
+  sleep 1.2
+  [ "$(import -window "$wake" png:- | md5sum)" != "$before" ] ||
+    fail "expected: the wake-up window's clock to run while the player hangs"
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides

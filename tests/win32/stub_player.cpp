@@ -1,13 +1,16 @@
 // A stand-in for the player: a window of the player's class that appends "wParam lParam" to a
-// log file for every WM_COMMAND it is sent, and closes after a minute at the latest.
-//   stub_player LOGFILE
+// log file for every WM_COMMAND it is sent, and closes after a minute at the latest. With "hung"
+// it takes five seconds over each command, as a player that stopped answering does.
+//   stub_player LOGFILE [hung]
 #include <cstdio>
+#include <string_view>
 
 #include <windows.h>
 
 namespace {
 
 const char* logPath = nullptr;
+bool hung = false;
 
 LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
@@ -16,6 +19,7 @@ LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
                    static_cast<long long>(lParam));
       std::fclose(log);
     }
+    if (hung) Sleep(5000);
     return 0;
   }
   if (message == WM_TIMER || message == WM_DESTROY) {
@@ -28,8 +32,9 @@ LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc < 2) return 2;
   logPath = argv[1];
+  hung = argc > 2 && std::string_view(argv[2]) == "hung";
   WNDCLASSA playerClass{};
   playerClass.lpfnWndProc = Player;
   playerClass.hInstance = GetModuleHandleA(nullptr);
