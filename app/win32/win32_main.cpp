@@ -18,6 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   HICON bell = LoadIconA(instance, MAKEINTRESOURCEA(1));
   Win32FormView mainView(main_window::Layout(), instance, bell);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
+  wakeUpView.SetOwner(&mainView);
   Win32Player player;
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "backends/win32/win32_form_view.h"
+#include "backends/win32/win32_modality.h"
 
 namespace dawnquill {
 
@@ -10,7 +11,10 @@ BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view titl
                                   BoxButtons buttons) {
   const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
                      (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  switch (MessageBoxA(nullptr, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
+  // Owned by the program's active window, so that it stays in front of it; modal to all of them.
+  HWND owner = GetActiveWindow();
+  const OtherWindowsDisabled modal;
+  switch (MessageBoxA(owner, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
     case IDOK:
       return BoxAnswer::Ok;
     case IDRETRY:

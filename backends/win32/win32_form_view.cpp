@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include "backends/win32/win32_modality.h"
 #include "ui/form_geometry.h"
 
 namespace dawnquill {
@@ -49,13 +50,15 @@ void Win32FormView::Load() {
 void Win32FormView::Build() {
   const DWORD style =
       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
-  // A tool window has no task bar button.
-  const DWORD exStyle = layout_.taskbarButton ? 0 : WS_EX_DLGMODALFRAME | WS_EX_TOOLWINDOW;
+  // A window owned by another has no task bar button of its own, yet keeps its caption, its icon
+  // and its place in Alt+Tab.
+  const DWORD exStyle = 0;
+  HWND owner = layout_.taskbarButton || owner_ == nullptr ? nullptr : owner_->Window();
   RECT frame{0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   window_ = CreateWindowExA(exStyle, kWindowClass, std::string(layout_.caption).c_str(), style,
                             CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                            frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+                            frame.bottom - frame.top, owner, nullptr, instance_, this);
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   HFONT windowFont = FitFont();
@@ -233,17 +236,7 @@ void Win32FormView::Show() {
 // window keep firing in this loop, as in any.
 void Win32FormView::ShowModal() {
   if (window_ == nullptr || closed_) return;
-  std::vector<HWND> disabled;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND other, LPARAM list) {
-        auto* windows = reinterpret_cast<std::vector<HWND>*>(list);
-        if (IsWindowVisible(other) && IsWindowEnabled(other)) windows->push_back(other);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&disabled));
-  std::erase(disabled, window_);
-  for (HWND other : disabled) EnableWindow(other, FALSE);
+  const OtherWindowsDisabled modal(window_);
   Centre();
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
@@ -258,9 +251,6 @@ void Win32FormView::ShowModal() {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
-  }
-  for (HWND other : disabled) {
-    if (IsWindow(other)) EnableWindow(other, TRUE);
   }
 }
 

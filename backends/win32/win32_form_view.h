@@ -21,6 +21,8 @@ class Win32FormView final : public FormView {
   Win32FormView& operator=(const Win32FormView&) = delete;
 
   void SetEvents(FormEvents* events) { events_ = events; }
+  // The window a window without a task bar button of its own belongs to.
+  void SetOwner(const Win32FormView* owner) { owner_ = owner; }
   // Runs after every Close(); the main window ends the program here.
   void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
@@ -70,6 +72,7 @@ class Win32FormView final : public FormView {
   HINSTANCE instance_;
   HICON icon_;
   FormEvents* events_ = nullptr;
+  const Win32FormView* owner_ = nullptr;
   std::function<void()> onClosed_;
   HWND window_ = nullptr;
   HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it

@@ -24,10 +24,7 @@ source "$(dirname "$0")/../e2e/expect.sh"
 on_fail() { import -window root "$shots/windows-failed-$name.png"; }
 gone() { ! rig_window_shown "$1"; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
-docked() {  # Wine's icon window inside the tray host, not at the root
-  comm -23 <(xdotool search --class explorer.exe | sort) \
-    <(xdotool search --maxdepth 1 --class explorer.exe | sort) 2>/dev/null | grep -q .
-}
+docked() { [ -n "$(icon_window)" ]; }  # Wine's icon window inside the tray host
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
 stored() { wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | grep -q "$1"; }
 
@@ -55,9 +52,13 @@ start_program() {
   rig_start_on_clock wine "$build/DawnQuill.exe" >/dev/null 2>&1
   expect_within 20 "the main window" rig_window_shown DawnQuill
 }
-# Asks the main window, as a log-off does, whether the session may end: prints 1 or 0, then
-# the reason given for a refusal where Wine keeps it.
-session() { wine "$build/tests/session_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
+# What the probe sees of the program's windows (window_probe.cpp).
+probe() { wine "$build/tests/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
+main_takes_input() { [ "$(probe enabled)" = "$1" ]; }  # main_takes_input 1|0
+icon_window() {
+  comm -23 <(xdotool search --class explorer.exe | sort) \
+    <(xdotool search --maxdepth 1 --class explorer.exe | sort) 2>/dev/null | head -n 1
+}
 
 # ----------------------------------------------------------------------------------- cases
 # Started before the player, it asks for it, and Retry with the player there shows its window;
@@ -114,6 +115,37 @@ case_a_hung_player_cannot_hold_the_ring() {
     fail "expected: the wake-up window's clock to run while the player hangs"
 }
 
+# While "Error" is up, the main window takes no input: a click on Exit does nothing.
+case_a_box_is_modal_to_the_program() {
+  start_player
+  start_program
+  rig_arm 24 0 9  # there is no hour 24
+  expect_within 5 "the Error box" rig_window_shown Error
+  expect "the main window to take no input under the box" main_takes_input 0
+  rig_click "$(rig_window DawnQuill)" "$at_exit"
+  sleep 0.5
+  expect "Exit under the box to do nothing" rig_window_shown DawnQuill
+  xdotool windowfocus --sync "$(rig_window Error)" key Return
+  expect_within 3 "the main window to take input once the box is gone" main_takes_input 1
+}
+
+# The wake-up window belongs to the main window: no task-bar button of its own, yet a caption
+# with the icon and a place in Alt+Tab. The main window, brought back from the tray while it
+# rings, takes no input.
+case_the_wake_up_window_is_owned_and_modal() {
+  start_player
+  rig_set_clock 06:59:55
+  start_program
+  rig_arm 7 0 9
+  rig_click "$(rig_window DawnQuill)" "$at_to_tray"
+  expect_within 12 "a ring at 7:00" ringing
+  expect "an owned window, not a tool window" test "$(probe wake-up)" = owned
+  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
+  expect_within 3 "a double click on the icon to bring the main window back" \
+    rig_window_shown DawnQuill
+  expect "the main window to take no input while it rings" main_takes_input 0
+}
+
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
 # its window and runs on; a session that ends anyway ends it with nothing saved. With the alarm
 # off it agrees, and the end of the session saves the settings.
@@ -123,18 +155,18 @@ case_log_off_asks_first() {
   start_program
   rig_arm 7 0 9
   local answer
-  answer=$(session ask)
+  answer=$(probe ask)
   [ "${answer%% *}" = 0 ] || fail "expected: an armed alarm to refuse the session's end, not '$answer'"
   # Wine keeps no reason; Windows shows it on its sign-out screen.
   [ "$answer" = "0 " ] || [ "$answer" = "0 Alarm is on - Time: 7:00" ] ||
     fail "expected: the tip's text as the reason for refusing, not '$answer'"
   expect_within 2 "the refusal to hide the window" gone DawnQuill
   kill -0 "$rig_app_pid" || fail "expected: the program to run on after refusing"
-  session force >/dev/null
+  probe force >/dev/null
   expect_within 5 "a session ended anyway to end the program" bash -c "! kill -0 $rig_app_pid"
   ! stored Hour || fail "expected: nothing saved when an armed program's session ends"
   start_program
-  answer=$(session end)
+  answer=$(probe end)
   [ "$answer" = "1 " ] || fail "expected: an alarm that is off to let the session end, not '$answer'"
   expect_within 5 "the end of the session to end the program" bash -c "! kill -0 $rig_app_pid"
   expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
