@@ -66,17 +66,24 @@ NOTIFYICONDATAA Win32NotifyIcon::Record(TrayPicture picture, std::string_view ti
   return data;
 }
 
+// Without a notification area to take the icon, every hide must leave the window reachable.
 void Win32NotifyIcon::Add(TrayPicture picture, std::string_view tip) {
+  picture_ = picture;
+  tip_ = tip;
+  added_ = true;
   NOTIFYICONDATAA data = Record(picture, tip);
-  Shell_NotifyIconA(NIM_ADD, &data);
+  hasArea_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
 }
 
 void Win32NotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
+  picture_ = picture;
+  tip_ = tip;
   NOTIFYICONDATAA data = Record(picture, tip);
   Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 void Win32NotifyIcon::Delete() {
+  added_ = false;
   NOTIFYICONDATAA data = Record(TrayPicture::Off, "");
   Shell_NotifyIconA(NIM_DELETE, &data);
 }
@@ -84,6 +91,12 @@ void Win32NotifyIcon::Delete() {
 LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  // Explorer started again with an empty notification area: the icon goes back as it was.
+  static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  if (message == taskbarCreated && self != nullptr && self->added_) {
+    self->Add(self->picture_, self->tip_);
+    return 0;
+  }
   if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr && wParam == kId) {
     if (lParam == WM_LBUTTONDBLCLK) self->events_->Activated();
     if (lParam == WM_RBUTTONUP) self->events_->MenuRequested();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <string_view>
 
 #include <windows.h>
@@ -29,7 +30,7 @@ class Win32NotifyIcon final : public NotificationIcon {
   void Add(TrayPicture picture, std::string_view tip) override;
   void Modify(TrayPicture picture, std::string_view tip) override;
   void Delete() override;
-  bool HasNotificationArea() const override { return true; }
+  bool HasNotificationArea() const override { return hasArea_; }
 
   // The record as the shell is handed it: the tip is the text, one NUL, then spaces.
   NOTIFYICONDATAA Record(TrayPicture picture, std::string_view tip) const;
@@ -42,6 +43,10 @@ class Win32NotifyIcon final : public NotificationIcon {
   HWND window_ = nullptr;
   std::map<TrayPicture, HICON> icons_;
   NotificationIconEvents* events_ = nullptr;
+  TrayPicture picture_ = TrayPicture::Off;  // what the icon shows, for adding it again
+  std::string tip_;
+  bool added_ = false;
+  bool hasArea_ = true;  // until an add fails
 };
 
 // A tray picture as a 16 x 16 icon, the mask colour transparent.

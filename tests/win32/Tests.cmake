@@ -10,6 +10,7 @@ set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
 
 add_executable(stub_player win32/stub_player.cpp)
 add_executable(window_probe win32/window_probe.cpp)
+target_link_libraries(window_probe PRIVATE shell32)
 add_executable(win32_tests win32/win32_back_ends_test.cpp)
 target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(win32_tests PRIVATE dawnquill_win32 GTest::gtest GTest::gtest_main)
@@ -20,7 +21,8 @@ add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win32_tests COMMAND win32_tests)
 # The end-to-end cases share the prefix and the display, so they take turns.
 set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first a_hung_player_cannot_hold_the_ring
-    a_box_is_modal_to_the_program the_wake_up_window_is_owned_and_modal)
+    a_box_is_modal_to_the_program the_wake_up_window_is_owned_and_modal
+    the_icon_comes_back_with_the_shell)
 foreach(case ${win32_e2e_cases})
   add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
                                           ${CMAKE_BINARY_DIR} ${wine_dir})

@@ -25,6 +25,7 @@ on_fail() { import -window root "$shots/windows-failed-$name.png"; }
 gone() { ! rig_window_shown "$1"; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 docked() { [ -n "$(icon_window)" ]; }  # Wine's icon window inside the tray host
+undocked() { ! docked; }
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
 stored() { wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | grep -q "$1"; }
 
@@ -144,6 +145,17 @@ case_the_wake_up_window_is_owned_and_modal() {
   expect_within 3 "a double click on the icon to bring the main window back" \
     rig_window_shown DawnQuill
   expect "the main window to take no input while it rings" main_takes_input 0
+}
+
+# When the shell starts again with an empty notification area, the icon comes back.
+case_the_icon_comes_back_with_the_shell() {
+  start_player
+  start_program
+  expect_within 5 "the icon docked" docked
+  expect "the icon taken out of the notification area" probe drop-icon
+  expect_within 5 "the icon gone" undocked
+  expect "the shell's word that it started again" probe shell-started
+  expect_within 5 "the icon docked again" docked
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides

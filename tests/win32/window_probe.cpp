@@ -7,10 +7,16 @@
 //   window_probe enabled        prints 1 when the main window takes input, else 0
 //   window_probe wake-up        prints "owned" or "not owned", and "tool window" when it is one
 //   window_probe client         prints the main window's client width and height
+//   window_probe drop-icon      takes the program's icon out of the notification area, as a
+//                               shell that ends takes it
+//   window_probe shell-started  tells every window "TaskbarCreated", as Explorer does when it
+//                               starts again
 #include <cstdio>
 #include <string_view>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 namespace {
 
@@ -49,6 +55,16 @@ int main(int argc, char** argv) {
     std::printf("%s%s\n", GetWindow(wakeUp, GW_OWNER) != nullptr ? "owned" : "not owned",
                 tool ? " tool window" : "");
     return 0;
+  }
+  if (command == "drop-icon") {
+    NOTIFYICONDATAA icon{};
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    icon.hWnd = FindWindowA("DawnQuillTray", nullptr);
+    icon.uID = 1;
+    return icon.hWnd != nullptr && Shell_NotifyIconA(NIM_DELETE, &icon) ? 0 : 1;
+  }
+  if (command == "shell-started") {
+    return PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
   }
   HWND window = FindWindowA(nullptr, "DawnQuill");
   if (window == nullptr) return 1;
