@@ -15,7 +15,10 @@ namespace {
 
 constexpr const char* kWindowClass = "DawnQuillForm";
 constexpr int kFirstId = 100;
-constexpr int kDroppedListHeight = 200;
+constexpr int kPointsPerInch = 72;
+constexpr int kLayoutPoints = 8;
+constexpr int kSmallestPoints = 6;
+constexpr int kDroppedList = 3000;  // twips below a combo box for its list
 
 // The child window's id of a control; a control table's ids are small and start at 0.
 int ChildId(ControlId control) { return kFirstId + control.value; }
@@ -48,20 +51,14 @@ void Win32FormView::Load() {
 }
 
 void Win32FormView::Build() {
-  const DWORD style =
-      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
   // A window owned by another has no task bar button of its own, yet keeps its caption, its icon
   // and its place in Alt+Tab.
-  const DWORD exStyle = 0;
   HWND owner = layout_.taskbarButton || owner_ == nullptr ? nullptr : owner_->Window();
-  RECT frame{0, 0, Pixels(layout_.clientWidth), Pixels(layout_.clientHeight)};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-  window_ = CreateWindowExA(exStyle, kWindowClass, std::string(layout_.caption).c_str(), style,
-                            CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                            frame.bottom - frame.top, owner, nullptr, instance_, this);
+  window_ = CreateWindowExA(0, kWindowClass, std::string(layout_.caption).c_str(), Style(),
+                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-  HFONT windowFont = FitFont();
+  dpi_ = static_cast<int>(GetDpiForWindow(window_));
   for (const Control& control : layout_.controls) {
     const int id = ChildId(control.id);
     Item& item = items_[id] = Item{&control};
@@ -77,11 +74,38 @@ void Win32FormView::Build() {
         MakeMenuItem(id, control);
         break;
       default:
-        item.window = MakeChild(id, control, windowFont);
+        item.window = MakeChild(id, control);
         break;
     }
   }
+  LayOut();
   SetTabOrder();
+}
+
+DWORD Win32FormView::Style() const {
+  return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | (layout_.minimiseButton ? WS_MINIMIZEBOX : 0);
+}
+
+// Sizes, places and fonts at the window's DPI: 15 twips to the pixel at 96 dots per inch, more
+// pixels on a denser screen, so that the window is as large there and as sharp.
+void Win32FormView::LayOut() {
+  std::vector<HFONT> before;
+  before.swap(fonts_);
+  RECT frame{0, 0, Pixels(layout_.clientWidth, dpi_), Pixels(layout_.clientHeight, dpi_)};
+  AdjustWindowRectExForDpi(&frame, Style(), FALSE, 0, static_cast<UINT>(dpi_));
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  HFONT windowFont = FitFont();
+  for (const auto& [id, item] : items_) {
+    if (item.window == nullptr) continue;
+    PixelRect place = PlaceInWindow(layout_, *item.control, dpi_);
+    if (item.control->kind == ControlKind::ComboBox) place.height += Pixels(kDroppedList, dpi_);
+    SetWindowPos(item.window, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(item.window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(FontFor(*item.control, windowFont)), TRUE);
+  }
+  for (HFONT font : before) DeleteObject(font);
 }
 
 void Win32FormView::MakeTimer(int id, const Control& control) {
@@ -98,12 +122,11 @@ void Win32FormView::MakeMenuItem(int id, const Control& control) {
   }
 }
 
-// A frame does not hold its controls here: they stand beside it, placed by its corner.
-HWND Win32FormView::MakeChild(int id, const Control& control, HFONT windowFont) {
+// A frame does not hold its controls here: they stand beside it, placed by its corner (LayOut).
+HWND Win32FormView::MakeChild(int id, const Control& control) {
   const char* windowClass = "STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
-  PixelRect place = PlaceInWindow(layout_, control);
   switch (control.kind) {
     case ControlKind::PushButton:
       windowClass = "BUTTON";
@@ -122,17 +145,15 @@ HWND Win32FormView::MakeChild(int id, const Control& control, HFONT windowFont) 
     case ControlKind::ComboBox:
       windowClass = "COMBOBOX";
       style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
-      place.height += kDroppedListHeight;
       break;
     default:
       style |= control.centred ? SS_CENTER : SS_LEFT;
       break;
   }
   const std::string caption(control.caption);
-  HWND child = CreateWindowExA(
-      exStyle, windowClass, caption.c_str(), style, place.left, place.top, place.width,
-      place.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-  SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control, windowFont)), FALSE);
+  HWND child =
+      CreateWindowExA(exStyle, windowClass, caption.c_str(), style, 0, 0, 0, 0, window_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   if (control.kind == ControlKind::ComboBox) SetWindowTextA(child, caption.c_str());
   if (control.kind == ControlKind::TextBox && control.maxLength > 0) {
     // The limit binds the user only: a longer text the program writes stays whole.
@@ -175,9 +196,8 @@ void Win32FormView::SetTabOrder() {
 HFONT Win32FormView::FitFont() {
   LOGFONTA face{};
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
-  const std::vector<TextRoom> texts = TextsToFit(layout_);
+  const std::vector<TextRoom> texts = TextsToFit(layout_, dpi_);
   HDC screen = GetDC(window_);
-  constexpr double kSmallest = 8;  // pixels
   const auto fits = [&](double pixels) {
     LOGFONTA candidate = face;
     candidate.lfHeight = -static_cast<LONG>(pixels);
@@ -192,7 +212,10 @@ HFONT Win32FormView::FitFont() {
     DeleteObject(font);
     return all;
   };
-  face.lfHeight = -static_cast<LONG>(FittingSize(std::abs(face.lfHeight), kSmallest, 1, fits));
+  // The layout's own face is 8 points; no smaller than 6.
+  const double start = MulDiv(kLayoutPoints, dpi_, kPointsPerInch);
+  const double smallest = MulDiv(kSmallestPoints, dpi_, kPointsPerInch);
+  face.lfHeight = -static_cast<LONG>(FittingSize(start, smallest, 1, fits));
   ReleaseDC(window_, screen);
   HFONT font = CreateFontIndirectA(&face);
   fonts_.push_back(font);
@@ -364,6 +387,14 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         events_->Timer(item->control->id);
       }
       return 0;
+    case WM_DPICHANGED: {  // moved to a screen of another density, or its scale changed
+      dpi_ = HIWORD(wParam);
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut();
+      return 0;
+    }
     case WM_CLOSE:  // the close button, the control menu, Alt+F4
       if (Live()) events_->CloseRequested(CloseReason::User);
       return 0;

@@ -11,8 +11,8 @@
 
 namespace dawnquill {
 
-// Draws a control table as native windows, one pixel to 15 twips at 96 dots per inch, and
-// forwards what the user does to the window's FormEvents. It decides nothing.
+// Draws a control table as native windows at the window's own DPI (15 twips to the pixel at 96),
+// and forwards what the user does to the window's FormEvents. It decides nothing.
 class Win32FormView final : public FormView {
  public:
   Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon);
@@ -57,9 +57,11 @@ class Win32FormView final : public FormView {
                                      UINT_PTR id, DWORD_PTR data);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
+  DWORD Style() const;
+  void LayOut();
   void MakeTimer(int id, const Control& control);
   void MakeMenuItem(int id, const Control& control);
-  HWND MakeChild(int id, const Control& control, HFONT windowFont);
+  HWND MakeChild(int id, const Control& control);
   HFONT FontFor(const Control& control, HFONT windowFont);
   HFONT FitFont();
   void Destroy();
@@ -75,6 +77,7 @@ class Win32FormView final : public FormView {
   const Win32FormView* owner_ = nullptr;
   std::function<void()> onClosed_;
   HWND window_ = nullptr;
+  int dpi_ = 96;
   HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it
   std::map<int, Item> items_;  // by the child window's id
   std::map<ControlId, HMENU> menus_;

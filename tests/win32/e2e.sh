@@ -16,7 +16,15 @@ settings_key='HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings'
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
 cleanup() {
   rig_cleanup
+  [ -n "${dpi_set:-}" ] && screen_dpi 96
   wineserver -k 2>/dev/null
+}
+# The prefix's screen density, which Wine reads as its processes start.
+screen_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  dpi_set=1
 }
 trap cleanup EXIT
 
@@ -79,6 +87,7 @@ case_ring_snooze_and_exit() {
   expect_within 5 "the icon docked in the tray" docked
   main=$(rig_window DawnQuill)
   import -window "$main" "$shots/windows-main-window.png"
+  expect "289 x 185 at 96 dpi" test "$(probe client)" = "289 185"
   rig_arm 7 0 123  # the delay box keeps two typed characters
   sleep 6          # an armed tick before the alarm minute
   rig_set_clock 07:01:40
@@ -156,6 +165,15 @@ case_the_icon_comes_back_with_the_shell() {
   expect_within 5 "the icon gone" undocked
   expect "the shell's word that it started again" probe shell-started
   expect_within 5 "the icon docked again" docked
+}
+
+# On a screen of 144 dpi the window is laid out half as large again, sharp rather than stretched.
+case_laid_out_at_144_dpi() {
+  screen_dpi 144
+  start_player
+  start_program
+  expect "433 x 277 at 144 dpi" test "$(probe client)" = "433 277"
+  import -window "$(rig_window DawnQuill)" "$shots/windows-main-window-144dpi.png"
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
