@@ -1,5 +1,5 @@
 # DawnQuill.exe with its resources (the bell drawn from the tray's pixel description, the version
-# record, the manifest), and the release zip named by version.
+# record, the manifest), the release zip named by version, and beside it the installer.
 set(win32_dir ${CMAKE_CURRENT_SOURCE_DIR}/app/win32)
 set(make_icon ${CMAKE_CURRENT_BINARY_DIR}/make_icon)
 set(icon ${CMAKE_CURRENT_BINARY_DIR}/dawnquill.ico)
@@ -30,3 +30,25 @@ add_custom_command(
   DEPENDS DawnQuill ${win32_dir}/README-Windows.txt
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 add_custom_target(release_zip ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${release}.zip)
+
+# The installer packs the zip's folder (no install step of its own, which would build the whole
+# tree again from inside the build), with the template in cmake/nsis.
+set(installer ${CMAKE_CURRENT_BINARY_DIR}/DawnQuill-${PROJECT_VERSION}-windows-x86_64-setup.exe)
+set(CPACK_GENERATOR NSIS)
+set(CPACK_PACKAGE_NAME DawnQuill)
+set(CPACK_PACKAGE_VENDOR "The DawnQuill developers")
+set(CPACK_PACKAGE_FILE_NAME DawnQuill-${PROJECT_VERSION}-windows-x86_64-setup)
+set(CPACK_INSTALL_CMAKE_PROJECTS "")
+set(CPACK_INSTALLED_DIRECTORIES "${CMAKE_CURRENT_BINARY_DIR}/${release};.")
+set(CPACK_NSIS_MUI_ICON ${icon})
+set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackInstallerConfig.cmake)
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/cmake/nsis)
+include(CPack)
+find_program(MAKENSIS makensis REQUIRED)
+add_custom_command(
+  OUTPUT ${installer}
+  COMMAND ${CMAKE_CPACK_COMMAND} --config ${CPACK_OUTPUT_CONFIG_FILE} -B ${CMAKE_CURRENT_BINARY_DIR}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_CURRENT_BINARY_DIR}/_CPack_Packages
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${release}.zip ${CMAKE_CURRENT_SOURCE_DIR}/cmake/nsis/NSIS.template.in
+  WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+add_custom_target(installer ALL DEPENDS ${installer})

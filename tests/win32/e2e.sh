@@ -35,7 +35,10 @@ ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 docked() { [ -n "$(icon_window)" ]; }  # Wine's icon window inside the tray host
 undocked() { ! docked; }
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
-stored() { wine reg query "$settings_key" 2>/dev/null | tr -d '\r' | grep -q "$1"; }
+stored() { in_registry "$settings_key" "$1"; }
+in_registry() { wine reg query "$1" 2>/dev/null | tr -d '\r' | grep -q "$2"; }  # KEY TEXT
+not_in_registry() { ! in_registry "$@"; }
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 
 # Starts the stub player, or one that takes five seconds over each command; its PID is in
 # player_pid.
@@ -174,6 +177,36 @@ case_laid_out_at_144_dpi() {
   start_program
   expect "433 x 277 at 144 dpi" test "$(probe client)" = "433 277"
   import -window "$(rig_window DawnQuill)" "$shots/windows-main-window-144dpi.png"
+}
+
+# The installer, run silently, puts the program, its Start-menu shortcut, its entry among the
+# installed apps and its start at sign-in in place, for this user alone; the program starts from
+# the shortcut. The silent uninstall takes all of that away and leaves the user's settings.
+case_the_installer_installs_and_uninstalls() {
+  local programs shortcut installed
+  programs=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\Programs")
+  shortcut=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")
+  shortcut+="/Microsoft/Windows/Start Menu/Programs/DawnQuill.lnk"
+  installed='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\DawnQuill'
+  wine reg add "$settings_key" /v Hour /d 7 /f >/dev/null 2>&1
+  wine "$build"/DawnQuill-*-setup.exe /S
+  expect "the program installed" test -f "$programs/DawnQuill/DawnQuill.exe"
+  expect "the Start-menu shortcut" test -f "$shortcut"
+  for value in 'DisplayName    REG_SZ    DawnQuill' 'DisplayVersion    REG_SZ    1.0.1' \
+    'Publisher' 'DisplayIcon' 'EstimatedSize' 'UninstallString'; do
+    expect "$value among the installed apps" in_registry "$installed" "$value"
+  done
+  expect "the start at sign-in" in_registry "$run_key" 'DawnQuill    REG_SZ'
+  wine start /unix "$shortcut" >/dev/null 2>&1
+  expect_within 20 "the installed program started from its shortcut" rig_window_shown \
+    'Winamp not running'
+  wineserver -k
+  wine "$programs/DawnQuill/Uninstall.exe" /S
+  expect_within 20 "the program removed" test ! -e "$programs/DawnQuill"
+  expect "the shortcut removed" test ! -e "$shortcut"
+  expect "the entry among the installed apps removed" not_in_registry "$installed" DawnQuill
+  expect "the start at sign-in removed" not_in_registry "$run_key" DawnQuill
+  expect "the user's settings kept" stored 'Hour    REG_SZ    7'
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
