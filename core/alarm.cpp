@@ -71,9 +71,9 @@ void Alarm::TurnOff() {
 void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
-  const int minute = nowMinute_ + snoozeDelay_;
+  const int minute = lastTick_.minute + snoozeDelay_;
   state_ = AlarmState::Snoozing;
-  snoozeHour_ = (nowHour_ + minute / 60) % 24;
+  snoozeHour_ = (lastTick_.hour + minute / 60) % 24;
   snoozeMinute_ = minute % 60;
   ShowState("Snooze is on - Time: " + HourMinute(snoozeHour_, snoozeMinute_), TrayPicture::Armed);
 }
@@ -86,10 +86,9 @@ void Alarm::Ring() {
 }
 
 void Alarm::SetNow(const WallTime& now) {
-  tickBefore_ = lastTick_;
+  if (ticked_) tickBefore_ = lastTick_;
   lastTick_ = now;
-  nowHour_ = now.hour;
-  nowMinute_ = now.minute;
+  ticked_ = true;
 }
 
 bool Alarm::RingIsDue() const {
@@ -106,8 +105,8 @@ bool Alarm::RingIsDue() const {
 // A minute the ticks skipped still rings, late: the machine slept through it, the program was
 // held up, or the clocks went forward over it.
 bool Alarm::MinuteHasCome(int hour, int minute) const {
-  if (nowHour_ == hour && nowMinute_ == minute) return true;
-  return tickBefore_ && MinutePassed(hour, minute, *tickBefore_, *lastTick_);
+  if (lastTick_.hour == hour && lastTick_.minute == minute) return true;
+  return tickBefore_ && MinutePassed(hour, minute, *tickBefore_, lastTick_);
 }
 
 void Alarm::Warn(std::string_view message) {

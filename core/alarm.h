@@ -65,13 +65,12 @@ class Alarm {
   AlarmState state_ = AlarmState::Off;
   int alarmHour_ = 0;
   int alarmMinute_ = 0;
-  int nowHour_ = 0;
-  int nowMinute_ = 0;
   int snoozeHour_ = 0;
   int snoozeMinute_ = 0;
   int snoozeDelay_ = 0;
-  std::optional<WallTime> lastTick_;
-  std::optional<WallTime> tickBefore_;
+  WallTime lastTick_;  // a snooze counts from it
+  bool ticked_ = false;
+  std::optional<WallTime> tickBefore_;  // none before the second tick
 };
 
 }  // namespace dawnquill

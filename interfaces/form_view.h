@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 namespace dawnquill {
 

@@ -100,6 +100,13 @@ rig_start_on_clock() {  # rig_start_on_clock PROGRAM [ARG...]: its PID is in rig
   rig_pids+=("$rig_app_pid")
 }
 
+# The window of a program's icon docked in the tray host: one of the windows of class $1 whose
+# parent is not the root. Fails when there is none.
+rig_docked_icon() {
+  comm -23 <(xdotool search --class "$1" | sort) \
+    <(xdotool search --maxdepth 1 --class "$1" | sort) 2>/dev/null | head -n 1 | grep .
+}
+
 # The window id of the top-level window whose title is exactly $1.
 rig_window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 rig_window_shown() { test -n "$(rig_window "$1")"; }

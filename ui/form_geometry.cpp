@@ -64,17 +64,6 @@ double FittingSize(double start, double smallest, double step,
   return size;
 }
 
-ButtonAction OnButton(ButtonKey key) {
-  switch (key) {
-    case ButtonKey::Tab:
-      return ButtonAction::MoveFocus;
-    case ButtonKey::Enter:
-      return ButtonAction::Press;
-    case ButtonKey::Arrow:
-    case ButtonKey::Other:
-      break;
-  }
-  return ButtonAction::Nothing;
-}
+bool PressesButton(ButtonKey key) { return key == ButtonKey::Enter; }
 
 }  // namespace dawnquill

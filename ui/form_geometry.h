@@ -48,11 +48,9 @@ std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi = kStandardDp
 double FittingSize(double start, double smallest, double step,
                    const std::function<bool(double)>& fits);
 
-// What a key pressed on a push button does there, once the window has passed it on: Enter
-// presses the button, the arrows move nothing (only Tab moves the focus between buttons), and
-// other keys are the window's.
-enum class ButtonKey { Tab, Enter, Arrow, Other };
-enum class ButtonAction { MoveFocus, Press, Nothing };
-ButtonAction OnButton(ButtonKey key);
+// What a push button does with a key the window has passed on: Enter presses it, and nothing else
+// does anything there (only Tab, which the kits leave to the focus, moves between buttons).
+enum class ButtonKey { Enter, Arrow, Other };
+bool PressesButton(ButtonKey key);
 
 }  // namespace dawnquill

@@ -271,7 +271,7 @@ bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   // A focused button presses itself on Enter (autoDefault); it takes nothing else.
-  return OnButton(which) == ButtonAction::Nothing;
+  return !PressesButton(which);
 }
 
 void QtFormView::PressDefaultButton() {

@@ -424,7 +424,7 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Buttons hand every key but Tab to the window as text, so that any key can snooze; what the
-// window passes on, the button does as OnButton says.
+// window passes on, the button does as PressesButton says.
 LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR data) {
   auto* self = reinterpret_cast<Win32FormView*>(data);
@@ -443,7 +443,7 @@ LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wPa
         return 0;
       }
       const ButtonKey key = wParam == '\r' ? ButtonKey::Enter : ButtonKey::Other;
-      if (OnButton(key) == ButtonAction::Press) SendMessageA(button, BM_CLICK, 0, 0);
+      if (PressesButton(key)) SendMessageA(button, BM_CLICK, 0, 0);
       return 0;
     }
     default:

@@ -68,18 +68,14 @@ NOTIFYICONDATAA Win32NotifyIcon::Record(TrayPicture picture, std::string_view ti
 
 // Without a notification area to take the icon, every hide must leave the window reachable.
 void Win32NotifyIcon::Add(TrayPicture picture, std::string_view tip) {
-  picture_ = picture;
-  tip_ = tip;
+  shown_ = Record(picture, tip);
   added_ = true;
-  NOTIFYICONDATAA data = Record(picture, tip);
-  hasArea_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  hasArea_ = Shell_NotifyIconA(NIM_ADD, &shown_) != FALSE;
 }
 
 void Win32NotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
-  picture_ = picture;
-  tip_ = tip;
-  NOTIFYICONDATAA data = Record(picture, tip);
-  Shell_NotifyIconA(NIM_MODIFY, &data);
+  shown_ = Record(picture, tip);
+  Shell_NotifyIconA(NIM_MODIFY, &shown_);
 }
 
 void Win32NotifyIcon::Delete() {
@@ -94,7 +90,7 @@ LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM w
   // Explorer started again with an empty notification area: the icon goes back as it was.
   static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
   if (message == taskbarCreated && self != nullptr && self->added_) {
-    self->Add(self->picture_, self->tip_);
+    self->hasArea_ = Shell_NotifyIconA(NIM_ADD, &self->shown_) != FALSE;
     return 0;
   }
   if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr && wParam == kId) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <map>
-#include <string>
 #include <string_view>
 
 #include <windows.h>
@@ -43,8 +42,7 @@ class Win32NotifyIcon final : public NotificationIcon {
   HWND window_ = nullptr;
   std::map<TrayPicture, HICON> icons_;
   NotificationIconEvents* events_ = nullptr;
-  TrayPicture picture_ = TrayPicture::Off;  // what the icon shows, for adding it again
-  std::string tip_;
+  NOTIFYICONDATAA shown_{};  // the record last sent, for adding the icon again
   bool added_ = false;
   bool hasArea_ = true;  // until an add fails
 };

@@ -38,11 +38,7 @@ PY
 to_tray() { rig_click "$(main_window)" "$at_to_tray"; }
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
 
-# The docked icon: the program's window inside the tray host, not at the root.
-icon_window() {
-  comm -23 <(xdotool search --class DawnQuill | sort) \
-    <(xdotool search --maxdepth 1 --class DawnQuill | sort) 2>/dev/null | head -n 1 | grep .
-}
+icon_window() { rig_docked_icon DawnQuill; }
 # Which picture the docked icon shows: off has the red stroke, ringing has six outline pixels
 # more than the 22 of armed (the ringing angles).
 icon_is() {

@@ -32,7 +32,7 @@ source "$(dirname "$0")/../e2e/expect.sh"
 on_fail() { import -window root "$shots/windows-failed-$name.png"; }
 gone() { ! rig_window_shown "$1"; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
-docked() { [ -n "$(icon_window)" ]; }  # Wine's icon window inside the tray host
+docked() { icon_window >/dev/null; }
 undocked() { ! docked; }
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
 stored() { in_registry "$settings_key" "$1"; }
@@ -67,10 +67,7 @@ start_program() {
 # What the probe sees of the program's windows (window_probe.cpp).
 probe() { wine "$build/tests/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
 main_takes_input() { [ "$(probe enabled)" = "$1" ]; }  # main_takes_input 1|0
-icon_window() {
-  comm -23 <(xdotool search --class explorer.exe | sort) \
-    <(xdotool search --maxdepth 1 --class explorer.exe | sort) 2>/dev/null | head -n 1
-}
+icon_window() { rig_docked_icon explorer.exe; }  # Wine's, inside the tray host
 
 # ----------------------------------------------------------------------------------- cases
 # Started before the player, it asks for it, and Retry with the player there shows its window;
