@@ -66,12 +66,5 @@ TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsNoCrash) {
   EXPECT_EQ(Get("Hour", "00"), "00");
 }
 
-// An executable under another name starts from its own file, and so from the defaults.
-TEST_F(SettingsFileTest, TheFileIsNamedAfterTheExecutable) {
-  QtSettingsStore(ExecutableName()).Save("Hour", "7");
-  EXPECT_TRUE(QFileInfo::exists(dir_.filePath(QStringLiteral("qt_tests.conf"))));
-  EXPECT_EQ(Get("Hour"), "default");
-}
-
 }  // namespace
 }  // namespace dawnquill::testing

@@ -11,14 +11,9 @@ set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
 add_executable(stub_player win32/stub_player.cpp)
 add_executable(window_probe win32/window_probe.cpp)
 target_link_libraries(window_probe PRIVATE shell32)
-add_executable(win32_tests win32/win32_back_ends_test.cpp)
-target_include_directories(win32_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(win32_tests PRIVATE dawnquill_win32 GTest::gtest GTest::gtest_main)
-
-set_target_properties(core_tests win32_tests PROPERTIES
+set_target_properties(core_tests PROPERTIES
                       CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 add_test(NAME core_tests COMMAND core_tests)
-add_test(NAME win32_tests COMMAND win32_tests)
 # The end-to-end cases share the prefix and the display, so they take turns.
 set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first a_hung_player_cannot_hold_the_ring
     a_box_is_modal_to_the_program the_wake_up_window_is_owned_and_modal
@@ -31,6 +26,5 @@ endforeach()
 list(TRANSFORM win32_e2e_cases PREPEND win32_e2e_)
 add_test(NAME win32_executable
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/executable_check.sh $<TARGET_FILE:DawnQuill>)
-set_tests_properties(core_tests win32_tests ${win32_e2e_cases} PROPERTIES FIXTURES_REQUIRED wine
+set_tests_properties(core_tests ${win32_e2e_cases} PROPERTIES FIXTURES_REQUIRED wine
                      SKIP_RETURN_CODE 77 TIMEOUT 120)
-add_dependencies(win32_tests stub_player window_probe)

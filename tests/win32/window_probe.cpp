@@ -1,9 +1,8 @@
 // Looks at DawnQuill's windows from outside, as Windows and a user's tools see them:
 //   window_probe ask|end|force  asks the main window, as before a log-off, whether the session may
-//                               end, and prints the answer (1 or 0) with the reason given for a
-//                               refusal where it can be read; then "end" tells a window that
-//                               agreed that the session ends, and "force" tells it whatever it
-//                               answered, as when the user signs out anyway
+//                               end, and prints the answer (1 or 0); then "end" tells a window
+//                               that agreed that the session ends, and "force" tells it whatever
+//                               it answered, as when the user signs out anyway
 //   window_probe enabled        prints 1 when the main window takes input, else 0
 //   window_probe wake-up        prints "owned" or "not owned", and "tool window" when it is one
 //   window_probe client         prints the main window's client width and height
@@ -28,14 +27,7 @@ int Session(HWND window, std::string_view then) {
                           kBoundMs, &mayEnd) == 0) {
     return 1;
   }
-  // Looked up, not imported: Wine 8 has no ShutdownBlockReasonQuery.
-  using Query = BOOL(WINAPI*)(HWND, LPWSTR, DWORD*);
-  const auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32"), "ShutdownBlockReasonQuery")));
-  wchar_t reason[256] = L"";
-  DWORD length = 256;
-  if (query == nullptr || query(window, reason, &length) == 0) reason[0] = L'\0';
-  std::printf("%d %ls\n", mayEnd != 0 ? 1 : 0, reason);
+  std::printf("%d\n", mayEnd != 0 ? 1 : 0);
   if (then == "force" || (then == "end" && mayEnd != 0)) {
     SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, kBoundMs,
                         nullptr);
