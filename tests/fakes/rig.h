@@ -129,7 +129,9 @@ struct FakeDesktop : MediaPlayer,
 // The whole program on fakes.
 struct Rig : FakeDesktop {
   explicit Rig(std::string decimalSeparator = ".")
-      : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {}
+      : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {
+    wakeUpView.whileModal = [this] { AlarmOff(); };  // unless a test has the user do otherwise
+  }
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
@@ -174,6 +176,8 @@ struct Rig : FakeDesktop {
            Main(MainControl::DelayBox);
   }
   AlarmState State() const { return program.alarm.State(); }
+  // How often the wake-up window opened since the log was last cleared.
+  int Rings() const { return static_cast<int>(Only("wakeUp.ShowModal").size()); }
   // The log entries that start with `prefix`.
   Log Only(std::string_view prefix) const {
     Log found;
