@@ -42,15 +42,12 @@ icon_window() { rig_docked_icon DawnQuill; }
 # Which picture the docked icon shows: off has the red stroke, ringing has six outline pixels
 # more than the 22 of armed (the ringing angles).
 icon_is() {
-  local histogram outline picture=armed
-  histogram=$(import -window "$(icon_window)" png:- 2>/dev/null |
-    convert - -format %c histogram:info:- 2>/dev/null) || return 1
-  outline=$(grep -i '#9B6900' <<<"$histogram" | sed 's/^ *\([0-9]*\):.*/\1/')
-  if grep -qi '#FF0000' <<<"$histogram"; then
-    picture=off
-  elif [ "${outline:-0}" -gt 25 ]; then
-    picture=ringing
-  fi
+  local colours outline picture=armed
+  colours=$(import -window "$(icon_window)" png:- | convert - -format %c histogram:info:-) ||
+    return 1
+  outline=$(awk 'tolower($0) ~ /#9b6900/ {print $1 + 0}' <<<"$colours")
+  grep -qi '#FF0000' <<<"$colours" && picture=off
+  [ "${outline:-0}" -gt 25 ] && picture=ringing
   [ "$picture" = "$1" ]
 }
 
@@ -161,8 +158,8 @@ case_spring_forward_over_the_alarm() {
   expect_within 3 "the player sounds at the ring" sounding
 }
 
-# The close button hides an armed window, single clicks do nothing, a double click and the menu
-# bring it back, the hidden program still rings, and the tray's Exit saves the settings.
+# The close button hides an armed window, single clicks do nothing, a double click brings it back
+# and the menu hides it, the hidden program still rings, and the tray's Exit saves the settings.
 case_tray_hides_and_brings_back() {
   rig_start_tray
   expect "mpv to start" rig_start_mpv
@@ -179,10 +176,6 @@ case_tray_hides_and_brings_back() {
   expect_within 2 "a double click to bring the window back" main_shown
   tray_menu show-hide "$shots/tray-menu.png"
   expect_within 2 "Show/Hide on a shown window to hide it" main_hidden
-  tray_menu show-hide
-  expect_within 2 "Show/Hide to bring the window back" main_shown
-  to_tray
-  expect_within 2 "To tray to hide the window" main_hidden
   rig_set_clock 12:29:58
   expect_within 12 "the hidden program to ring" ringing
   turn_off
