@@ -103,40 +103,43 @@ TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindowOnce) {
 // A minute that no tick saw, because the machine slept, the program was stopped or the clocks
 // went forward, rings at the first tick after it, up to an hour late; a minute that had passed
 // before the alarm was set, or one the clock went back over, does not, but one the clock comes
-// back to does. The core sees only wall-clock readings, so these pairs stand for any time zone's
-// changes; the end-to-end cases run a real one.
+// back to does. The core sees only wall-clock readings, so a zone's two nights of change are two
+// more pairs of readings; the end-to-end cases run the spring night in a real zone.
 TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
   const struct {
     const char* what;
-    int minute;  // armed for 7:MM; with a snooze, rung then and snoozed for 9 more
+    int hour, minute;  // armed for; with a snooze, rung then and snoozed for 9 more
     bool snoozed;
     WallTime before, after;  // the two ticks around the gap
     bool rings;
   } cases[] = {
       // clang-format off
-      {"a 15-minute suspend", 0, false, {6, 59, 58}, {7, 14, 58}, true},
-      {"an hour late", 0, false, {6, 59, 58}, {8, 0, 30}, true},
-      {"61 minutes late", 0, false, {6, 59, 58}, {8, 1, 0}, false},
-      {"a day's sleep, then 7:10", 0, false, {7, 30, 0, 2027, 3, 1}, {7, 10, 0, 2027, 3, 2}, true},
-      {"asleep from midnight", 0, false, {23, 59, 58, 2027, 3, 1}, {7, 5, 0, 2027, 3, 2}, true},
-      {"a passed minute armed", 0, false, {7, 4, 58}, {7, 5, 3}, false},
-      {"the clock set back over it", 0, false, {7, 30, 0}, {6, 55, 0}, false},
-      {"the clock set back to it", 0, false, {7, 30, 0}, {7, 0, 2}, true},
-      {"the snooze minute skipped", 0, true, {7, 8, 58}, {7, 11, 30}, true},
-      {"the alarm minute, snoozing", 12, true, {7, 11, 58}, {7, 20, 0}, false},
+      {"a 15-minute suspend", 7, 0, false, {6, 59, 58}, {7, 14, 58}, true},
+      {"an hour late", 7, 0, false, {6, 59, 58}, {8, 0, 30}, true},
+      {"61 minutes late", 7, 0, false, {6, 59, 58}, {8, 1, 0}, false},
+      {"a day's sleep, then 7:10", 7, 0, false, {7, 30, 0, 2027, 3, 1}, {7, 10, 0, 2027, 3, 2}, true},
+      {"asleep from midnight", 7, 0, false, {23, 59, 58, 2027, 3, 1}, {7, 5, 0, 2027, 3, 2}, true},
+      {"a passed minute armed", 7, 0, false, {7, 4, 58}, {7, 5, 3}, false},
+      {"the spring night's 2:00 to 3:00", 2, 30, false, {1, 59, 55}, {3, 0, 0}, true},
+      {"the autumn night's 3:00 to 2:00", 2, 30, false, {2, 59, 55}, {2, 0, 0}, false},
+      {"the clock set back over it", 7, 0, false, {7, 30, 0}, {6, 55, 0}, false},
+      {"the clock set back to it", 7, 0, false, {7, 30, 0}, {7, 0, 2}, true},
+      {"the snooze minute skipped", 7, 0, true, {7, 8, 58}, {7, 11, 30}, true},
+      {"the alarm minute, snoozing", 7, 12, true, {7, 11, 58}, {7, 20, 0}, false},
       // clang-format on
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     StartedRig rig;
+    const auto arm = [&] { rig.Arm(std::to_string(c.hour), std::to_string(c.minute)); };
     if (c.snoozed) {
-      rig.Arm("7", std::to_string(c.minute));
+      arm();
       rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
-      rig.TickAt(7, c.minute);
+      rig.TickAt(c.hour, c.minute);
       rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
     }
     rig.Tick(c.before);
-    if (!c.snoozed) rig.Arm("7", std::to_string(c.minute));
+    if (!c.snoozed) arm();
     rig.log.clear();
     rig.Tick(c.after);
     EXPECT_EQ(rig.Rings(), c.rings ? 1 : 0);
