@@ -25,15 +25,18 @@ prompt_shown() { rig_window_shown 'No media player running'; }
 # Asks a window to close as a person does through its frame: the WM_DELETE_WINDOW message that a
 # window manager sends for the close button or Alt+F4.
 close_window() {
-  /usr/bin/python3 - "$1" <<'PY'
-import sys
-from Xlib import X, display, protocol
-d = display.Display()
-window = d.create_resource_object("window", int(sys.argv[1]))
-window.send_event(protocol.event.ClientMessage(window=window, client_type=d.intern_atom(
-    "WM_PROTOCOLS"), data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
-d.flush()
-PY
+  /usr/bin/python3 -c 'import sys; from Xlib import X, display, protocol
+d = display.Display(); atom = d.intern_atom
+w = d.create_resource_object("window", int(sys.argv[1]))
+w.send_event(protocol.event.ClientMessage(window=w, client_type=atom("WM_PROTOCOLS"),
+             data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
+d.flush()' "$1" || fail "could not ask window $1 to close"
+}
+# Starts DawnQuill with its wall clock at CLOCK, when given, and waits for its main window.
+start_dawnquill() {
+  [ -n "${1:-}" ] && rig_set_clock "$1"
+  rig_start_on_clock "$app"
+  expect_within 10 "the main window" main_shown
 }
 to_tray() { rig_click "$(main_window)" "$at_to_tray"; }
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
@@ -67,9 +70,9 @@ settings_are() {  # settings_are HOUR MINUTE DELAY
     "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
 }
 
-on_bus() {  # on_bus ADDRESS PATTERN: a name on that bus matches
-  DBUS_SESSION_BUS_ADDRESS=$1 dbus-send --session --print-reply --dest=org.freedesktop.DBus \
-    /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$2"
+on_bus() {  # on_bus PATTERN [ADDRESS]: a name on the session bus, or that bus, matches
+  DBUS_SESSION_BUS_ADDRESS=${2:-$DBUS_SESSION_BUS_ADDRESS} dbus-send --session --print-reply \
+    --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$1"
 }
 # A stand-in for what holds the session awake: the desktop portal on the session bus, or logind
 # on a system bus of its own.
@@ -83,7 +86,7 @@ start_inhibitor() {  # start_inhibitor portal|logind
   fi
   DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/fake_inhibitor.py" "$1" "$rig_dir/holds" &
   rig_pids+=($!)
-  expect_within 5 "the stand-in $1 on its bus" on_bus "$bus" 'portal.Desktop|login1'
+  expect_within 5 "the stand-in $1 on its bus" on_bus 'portal.Desktop|login1' "$bus"
 }
 # Every hold the portal was asked for carried these flags.
 portal_flags_are() { [ "$(grep '^flags ' "$rig_dir/holds" | sort -u)" = "flags $1" ]; }
@@ -106,9 +109,7 @@ case_stopped_over_the_alarm_then_snooze_and_off() {
   start_inhibitor portal
   rig_start_tray
   expect "mpv to start" rig_start_mpv
-  rig_set_clock 06:59:00
-  rig_start_on_clock "$app"
-  expect_within 10 "the main window" main_shown
+  start_dawnquill 06:59:00
   expect_within 5 "the off picture docked" icon_is off
   import -window "$(main_window)" "$shots/main-window.png"
   rig_arm 7 0 1
@@ -147,10 +148,8 @@ case_stopped_over_the_alarm_then_snooze_and_off() {
 case_spring_forward_over_the_alarm() {
   export TZ=Europe/Berlin
   expect "mpv to start" rig_start_mpv
-  rig_set_clock "2027-03-28 01:59:30"
   local set=$SECONDS
-  rig_start_on_clock "$app"
-  expect_within 10 "the main window" main_shown
+  start_dawnquill "2027-03-28 01:59:30"
   rig_arm 2 30 9
   sleep $((set + 26 - SECONDS))
   expect "no ring before 3:00" not_ringing
@@ -163,9 +162,7 @@ case_spring_forward_over_the_alarm() {
 case_tray_hides_and_brings_back() {
   rig_start_tray
   expect "mpv to start" rig_start_mpv
-  rig_set_clock 12:00:00
-  rig_start_on_clock "$app"
-  expect_within 10 "the main window" main_shown
+  start_dawnquill 12:00:00
   rig_arm 12 30 912  # the delay box keeps two typed characters
   close_window "$(main_window)"
   expect_within 2 "the close button to hide the armed window" main_hidden
@@ -190,29 +187,27 @@ case_status_notifier_host() {
   expect "mpv to start" rig_start_mpv
   "$(dirname "$0")/fake_sni_watcher.py" >"$rig_dir/items" &
   rig_pids+=($!)
-  expect_within 5 "the stand-in host on the bus" \
-    on_bus "$DBUS_SESSION_BUS_ADDRESS" StatusNotifierWatcher
-  rig_start_on_clock "$app"
+  expect_within 5 "the stand-in host on the bus" on_bus StatusNotifierWatcher
+  start_dawnquill
   expect_within 10 "an item registered with the host" test -s "$rig_dir/items"
   local item menu exit_id
   item=$(head -n 1 "$rig_dir/items")
-  menu=$(dbus-send --session --print-reply --dest="$item" /StatusNotifierItem \
-    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem string:Menu |
+  to_item() { dbus-send --session --print-reply --dest="$item" "$@"; }
+  menu=$(to_item /StatusNotifierItem org.freedesktop.DBus.Properties.Get \
+    string:org.kde.StatusNotifierItem string:Menu |
     awk '/object path/ {gsub(/"/, "", $4); print $4}')
-  exit_id=$(dbus-send --session --print-reply --dest="$item" "$menu" \
-    com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: |
+  exit_id=$(to_item "$menu" com.canonical.dbusmenu.GetLayout int32:0 int32:-1 array:string: |
     awk '/int32/ {id = $2} /"Show\/Hide"/ {menu = 1} /"Exit"/ && menu {print id}')
   expect "Show/Hide and Exit in the exported menu" test -n "$exit_id"
-  expect_within 10 "the main window" main_shown
   to_tray
   expect_within 2 "To tray to hide the window" main_hidden
-  expect "the host's Activate to be taken" dbus-send --session --print-reply --dest="$item" \
-    /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0
+  expect "the host's Activate to be taken" \
+    to_item /StatusNotifierItem org.kde.StatusNotifierItem.Activate int32:0 int32:0
   expect_within 2 "the host's activation to bring the window back" main_shown
   kill "$rig_mpv_pid"
   expect_within 8 "the prompt within a tick" prompt_shown
-  expect "the Exit event to be taken" dbus-send --session --print-reply --dest="$item" "$menu" \
-    com.canonical.dbusmenu.Event "int32:$exit_id" string:clicked variant:int32:0 uint32:0
+  expect "the Exit event to be taken" to_item "$menu" com.canonical.dbusmenu.Event \
+    "int32:$exit_id" string:clicked variant:int32:0 uint32:0
   expect_within 5 "Exit while the prompt waits to end the program" app_ended
   expect "0, 0 and 9 saved" settings_are 0 0 9
 }
