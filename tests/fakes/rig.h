@@ -28,8 +28,7 @@ class FakeFormView final : public FormView {
   }
   void Show() override { visible = true, Write("Show"); }
   void ShowModal() override {
-    visible = true;
-    Write("ShowModal");
+    visible = true, Write("ShowModal");
     if (whileModal) whileModal();
   }
   void Hide() override { visible = false, Write("Hide"); }
@@ -80,14 +79,13 @@ struct FakeDesktop : MediaPlayer,
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
   void Delete() override { log.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
-  void Tray(const char* request, TrayPicture picture, std::string_view tip) {
-    static constexpr const char* kPictures[] = {"armed", "off", "ringing"};
-    log.push_back(std::string("tray ") + request + " " + kPictures[static_cast<int>(picture)] +
-                  " " + std::string(tip));
+  void Tray(std::string request, TrayPicture picture, std::string_view tip) {
+    static constexpr const char* kPictures[] = {" armed ", " off ", " ringing "};
+    log.push_back("tray " + request + kPictures[static_cast<int>(picture)] + std::string(tip));
   }
 
   std::string Get(std::string_view key, std::string_view fallback) override {
-    const auto found = settings.find(std::string(key));
+    const auto found = settings.find(key);
     return found == settings.end() ? std::string(fallback) : found->second;
   }
   void Save(std::string_view key, std::string_view value) override {
@@ -120,26 +118,27 @@ struct FakeDesktop : MediaPlayer,
   Log log;
   bool playerRunning = true;
   bool hasArea = true;
-  std::map<std::string, std::string> settings;
+  std::map<std::string, std::string, std::less<>> settings;
   WallTime now{6, 0, 0, 2027, 3, 1};
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
 };
 
-// The whole program on fakes.
+// The whole program on fakes, started unless a test asks for the start itself.
 struct Rig : FakeDesktop {
-  explicit Rig(std::string decimalSeparator = ".")
+  enum Start { Started, NotStarted };
+  explicit Rig(Start start = Started, std::string decimalSeparator = ".")
       : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {
     wakeUpView.whileModal = [this] { AlarmOff(); };  // unless a test has the user do otherwise
+    if (start == Started) StartProgram();
   }
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
     return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, separator};
   }
-
   // Starts the program and forgets what start-up wrote to the log.
-  void Start() {
+  void StartProgram() {
     started = program.mainWindow.Start();
     log.clear();
   }
@@ -191,13 +190,6 @@ struct Rig : FakeDesktop {
   std::string separator;
   Program program;
   bool started = false;
-};
-
-// The program on fakes, started with nothing stored.
-struct StartedRig : Rig {
-  explicit StartedRig(std::string decimalSeparator = ".") : Rig(std::move(decimalSeparator)) {
-    Start();
-  }
 };
 
 }  // namespace dawnquill::testing

@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     part = rest.substr(0, rest.find('\0'));
     rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
-  Rig rig;
+  Rig rig(Rig::NotStarted);
   rig.settings = {{"Hour", parts[0]}, {"Minute", parts[1]}, {"SnoozeDelay", parts[2]}};
   rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
-  rig.Start();
+  rig.StartProgram();
   rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
     const std::string status = rig.Main(MainControl::StatusLabel);

@@ -28,7 +28,7 @@ struct RealProgram {
 
   QtFormView mainView{main_window::Layout()};
   QtFormView wakeUpView{wake_up_window::Layout()};
-  Rig rig;
+  Rig rig{Rig::NotStarted};
   Program program{rig.BackendsWith(mainView, wakeUpView)};
   bool ended = false;
 };

@@ -27,7 +27,7 @@ TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
-    StartedRig rig;
+    Rig rig;
     rig.Arm(c.hour, c.minute, c.delay);
     EXPECT_EQ(rig.Inputs(), c.after);
     EXPECT_EQ(rig.Only("msgbox"), c.message.empty() ? Log{} : Log{"msgbox Error: " + c.message});
@@ -41,7 +41,7 @@ TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 // Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
 // program given up, lets it sleep.
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
-  StartedRig rig(",");
+  Rig rig(Rig::Started, ",");
   rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
   EXPECT_EQ(rig.log, Log{"tray modify armed Alarm is on - Time: 8:05"});
   EXPECT_EQ(rig.Main(MainControl::HourBox) + "|" + rig.Main(MainControl::StatusLabel) + "|" +
@@ -72,7 +72,7 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
   const std::pair<WallTime, std::string> cases[] = {
       {{7, 30}, "7:39"}, {{7, 55}, "8:04"}, {{23, 55}, "0:04"}, {{23, 59}, "1:38"}};
   for (const auto& [at, due] : cases) {
-    StartedRig rig;
+    Rig rig;
     rig.Arm(std::to_string(at.hour), std::to_string(at.minute), at.minute == 59 ? "99" : "9");
     rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
     rig.TickAt(at.hour, at.minute);
@@ -84,7 +84,7 @@ TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
 // The player plays before the alarm counts as ringing and before the window opens; an hour of
 // ticks while it rings brings no second ring, but arming again inside the minute does.
 TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindowOnce) {
-  StartedRig rig;
+  Rig rig;
   rig.RingAnd([&] {
     for (const int minute : {0, 1, 59}) rig.TickAt(6, minute, 5);
     rig.AlarmOff();
@@ -130,7 +130,7 @@ TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    StartedRig rig;
+    Rig rig;
     const auto arm = [&] { rig.Arm(std::to_string(c.hour), std::to_string(c.minute)); };
     if (c.snoozed) {
       arm();
@@ -152,7 +152,7 @@ TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
 TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTickBegan) {
   const std::string prompt = "msgbox No player: Start a player.";
   for (const int minute : {59, 0}) {
-    StartedRig rig;
+    Rig rig;
     rig.Arm("7", "0");
     rig.log.clear();
     rig.playerRunning = false;
@@ -175,10 +175,10 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
 TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
   enum When { AtStartUp, Armed, Ringing };
   for (const When when : {AtStartUp, Armed, Ringing}) {
-    Rig rig;
+    Rig rig(Rig::NotStarted);
     const auto quitAndCancel = [&] { rig.playerRunning = false, rig.Answer(BoxAnswer::Cancel); };
     if (when == AtStartUp) quitAndCancel();
-    rig.Start();
+    rig.StartProgram();
     if (when != AtStartUp) rig.Arm("7", "0", "12");
     if (when == Armed) quitAndCancel(), rig.TickAt(6, 0);
     if (when == Ringing) {
@@ -195,7 +195,7 @@ TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
 }
 
 TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndCutsTipsToWhatEveryAreaTakes) {
-  Rig rig;
+  Rig rig(Rig::NotStarted);
   rig.program.mainWindow.Start();
   EXPECT_EQ(rig.Only("tray"), (Log{"tray add off Dawnquill", "tray modify off Dawnquill"}));
   rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);

@@ -18,9 +18,9 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
                {"99.5", "00 00 100"},
                {"-40000", "00 00 9"}};
   for (const auto& c : cases) {
-    Rig rig;
+    Rig rig(Rig::NotStarted);
     if (c.storedDelay) rig.settings["SnoozeDelay"] = *c.storedDelay;
-    rig.Start();
+    rig.StartProgram();
     EXPECT_EQ(rig.Inputs(), c.boxes);
     EXPECT_EQ(rig.mainView.items[MainControl::HourBox].size(), 24u);
     EXPECT_EQ(rig.mainView.items[MainControl::MinuteBox].back(), "55");
@@ -43,9 +43,9 @@ TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
-    Rig rig;
+    Rig rig(Rig::NotStarted);
     rig.settings["SnoozeDelay"] = c.storedDelay;
-    rig.Start();
+    rig.StartProgram();
     rig.SetInputs(c.hour, c.minute, c.delay);
     rig.program.mainWindow.Exit();
     EXPECT_EQ(rig.Stored(), c.saved);
@@ -67,7 +67,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
         "save SnoozeDelay 9", "main.Close"}},
   };
   for (const auto& c : cases) {
-    StartedRig rig;
+    Rig rig;
     rig.Arm("7", "0");
     rig.log.clear();
     c.close(rig);
@@ -80,7 +80,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
 // user, and goes to the tray; it stays loaded either way until the session really ends.
 TEST(Close, TheSessionMayEndOnlyWithTheAlarmOff) {
   for (const bool armed : {true, false}) {
-    StartedRig rig;
+    Rig rig;
     if (armed) rig.Arm("7", "0");
     rig.log.clear();
     EXPECT_EQ(rig.program.mainWindow.SessionMayEnd(), !armed);

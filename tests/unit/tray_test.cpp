@@ -24,7 +24,7 @@ TEST(TrayMenu, TheIconAndItsMenuShowAndHideTheMainWindow) {
       {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.PopupMenu"}, true},
       {activate, {"main.Show"}, false},
   };
-  StartedRig rig;
+  Rig rig;
   for (const auto& step : steps) {
     rig.log.clear();
     step.act(rig.program);
@@ -34,9 +34,9 @@ TEST(TrayMenu, TheIconAndItsMenuShowAndHideTheMainWindow) {
 }
 
 TEST(TrayMenu, WithoutANotificationAreaEveryHideMinimises) {
-  Rig rig;
+  Rig rig(Rig::NotStarted);
   rig.hasArea = false;
-  rig.Start();
+  rig.StartProgram();
   rig.program.mainWindow.ToTray();
   rig.program.mainWindow.Click(MainControl::ShowHideItem);  // hidden by the program: shows
   rig.program.mainWindow.Click(MainControl::ShowHideItem);

@@ -6,7 +6,7 @@ namespace dawnquill::testing {
 namespace {
 
 TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
-  StartedRig rig;
+  Rig rig;
   std::string shown;
   rig.RingAnd([&] {
     shown = rig.wakeUpView.Text(WakeUpControl::ClockLabel);
@@ -32,7 +32,7 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    StartedRig rig;
+    Rig rig;
     bool used = false;
     rig.RingAnd([&] {
       used = rig.program.wakeUpWindow.KeyPress(c.control, c.text) == KeyResult::Used;
@@ -48,7 +48,7 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
 // The frame's close is refused; the end of the session takes the window and leaves the alarm.
 TEST(WakeUpWindow, RefusesOnlyTheUsersOwnClose) {
   for (const auto reason : {CloseReason::User, CloseReason::SessionEnd}) {
-    StartedRig rig;
+    Rig rig;
     bool closed = false;
     rig.RingAnd([&] {
       closed = rig.program.wakeUpWindow.CloseRequested(reason) == CloseVerdict::Close;
