@@ -43,13 +43,5 @@ TEST(MprisNames, TheFirstWakingPlayerThatCanPlayIsChosen) {
   EXPECT_EQ(ChoosePlayer(std::vector<std::string>{names[2]}, only("none")), std::nullopt);
 }
 
-// Stop pauses, so that the playlist survives for the ring after a snooze, unless the player
-// cannot pause.
-TEST(MprisNames, StopIsAPauseUnlessThePlayerCannotPause) {
-  EXPECT_EQ(MethodFor(PlayerCommand::Stop, true), Method::Pause);
-  EXPECT_EQ(MethodFor(PlayerCommand::Stop, false), Method::Stop);
-  EXPECT_EQ(MethodFor(PlayerCommand::Play, false), Method::Play);
-}
-
 }  // namespace
 }  // namespace dawnquill::mpris

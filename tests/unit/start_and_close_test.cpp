@@ -12,11 +12,12 @@ TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
   const struct {
     std::optional<std::string> storedDelay;
     std::string boxes;
-  } cases[] = {{std::nullopt, "00 00 9"},
-               {"8.5", "00 00 8"},
-               {"", "00 00 0"},
-               {"99.5", "00 00 100"},
-               {"-40000", "00 00 9"}};
+  } cases[] = {
+      // clang-format off
+      {std::nullopt, "00 00 9"}, {"8.5", "00 00 8"}, {"", "00 00 0"}, {"99.5", "00 00 100"},
+      {"-40000", "00 00 9"},
+      // clang-format on
+  };
   for (const auto& c : cases) {
     Rig rig(Rig::NotStarted);
     if (c.storedDelay) rig.settings["SnoozeDelay"] = *c.storedDelay;
