@@ -117,13 +117,9 @@ case_a_hung_player_cannot_hold_the_ring() {
     fail "expected: the wake-up window's clock to run while the player hangs"
 }
 
-# While "Error" is up, the main window takes no input: a click on Exit does nothing. The wake-up
-# window belongs to the main window: no task-bar button of its own, yet a caption with the icon
-# and a place in Alt+Tab. The main window, brought back from the tray while it rings, takes no
-# input.
-case_boxes_and_the_wake_up_window_are_modal() {
+# While "Error" is up, the main window takes no input: a click on Exit does nothing.
+case_a_box_is_modal_to_the_program() {
   start_player
-  rig_set_clock 06:59:45
   start_program
   rig_arm 24 0 9  # there is no hour 24
   expect_within 5 "the Error box" rig_window_shown Error
@@ -133,9 +129,18 @@ case_boxes_and_the_wake_up_window_are_modal() {
   expect "Exit under the box to do nothing" rig_window_shown DawnQuill
   xdotool windowfocus --sync "$(rig_window Error)" key Return
   expect_within 3 "the main window to take input once the box is gone" main_takes_input 1
+}
+
+# The wake-up window belongs to the main window: no task-bar button of its own, yet a caption
+# with the icon and a place in Alt+Tab. The main window, brought back from the tray while it
+# rings, takes no input.
+case_the_wake_up_window_is_owned_and_modal() {
+  start_player
+  rig_set_clock 06:59:55
+  start_program
   rig_arm 7 0 9
   rig_click "$(rig_window DawnQuill)" "$at_to_tray"
-  expect_within 20 "a ring at 7:00" ringing
+  expect_within 12 "a ring at 7:00" ringing
   expect "an owned window, not a tool window" test "$(probe wake-up)" = owned
   xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
   expect_within 3 "a double click on the icon to bring the main window back" \
