@@ -69,13 +69,17 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
 }
 
 TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
-  const std::pair<WallTime, std::string> cases[] = {
-      {{7, 30}, "7:39"}, {{7, 55}, "8:04"}, {{23, 55}, "0:04"}, {{23, 59}, "1:38"}};
-  for (const auto& [at, due] : cases) {
+  const struct {
+    int hour, minute;
+    const char* delay;
+    std::string due;
+  } cases[] = {
+      {7, 30, "9", "7:39"}, {7, 55, "9", "8:04"}, {23, 55, "9", "0:04"}, {23, 59, "99", "1:38"}};
+  for (const auto& [hour, minute, delay, due] : cases) {
     Rig rig;
-    rig.Arm(std::to_string(at.hour), std::to_string(at.minute), at.minute == 59 ? "99" : "9");
+    rig.Arm(std::to_string(hour), std::to_string(minute), delay);
     rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
-    rig.TickAt(at.hour, at.minute);
+    rig.TickAt(hour, minute);
     EXPECT_EQ(rig.Main(MainControl::StatusLabel), "Snooze is on - Time: " + due);
     EXPECT_EQ(rig.Only("tray").back(), "tray modify armed Snooze is on - Time: " + due);
   }
