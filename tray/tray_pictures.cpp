@@ -6,6 +6,9 @@
 namespace dawnquill::tray_pictures {
 namespace {
 
+constexpr Rgb kOutline{155, 105, 0};
+constexpr Rgb kStroke{255, 0, 0};
+
 // The body's shading by column, pale on the lit left side to deep gold on the right.
 constexpr std::array<Rgb, 6> kShade{{
     {250, 240, 188},

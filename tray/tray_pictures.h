@@ -18,8 +18,6 @@ struct Rgb {
 
 inline constexpr int kSize = 16;
 inline constexpr Rgb kMask{192, 192, 192};
-inline constexpr Rgb kOutline{155, 105, 0};
-inline constexpr Rgb kStroke{255, 0, 0};
 
 using Picture = std::array<std::array<Rgb, kSize>, kSize>;  // [row][column]
 

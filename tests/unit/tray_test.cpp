@@ -1,9 +1,6 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
-#include "tray/tray_pictures.h"
 
 namespace dawnquill::testing {
 namespace {
@@ -44,20 +41,6 @@ TEST(TrayMenu, WithoutANotificationAreaEveryHideMinimises) {
   rig.program.mainWindow.CloseRequested(CloseReason::User);
   EXPECT_EQ(rig.Only("main.Hide"), Log{});
   EXPECT_EQ(rig.Only("main.Minimise").size(), 3u);
-}
-
-// Off is struck through in red; ringing adds six outline pixels, the ringing angles, to the bell.
-TEST(TrayPictures, EachStateHasABellOfItsOwn) {
-  const auto count = [](TrayPicture picture, tray_pictures::Rgb colour) {
-    int n = 0;
-    for (const auto& row : tray_pictures::Draw(picture)) n += std::ranges::count(row, colour);
-    return n;
-  };
-  using tray_pictures::kOutline, tray_pictures::kStroke;
-  EXPECT_EQ(count(TrayPicture::Armed, kStroke), 0);
-  EXPECT_GT(count(TrayPicture::Off, kStroke), 0);
-  EXPECT_EQ(count(TrayPicture::Ringing, kStroke), 0);
-  EXPECT_EQ(count(TrayPicture::Ringing, kOutline) - count(TrayPicture::Armed, kOutline), 6);
 }
 
 }  // namespace
