@@ -7,46 +7,30 @@
 namespace dawnquill::testing {
 namespace {
 
-// The delay is rounded, and falls back to the default when it is missing or no 16-bit value.
-TEST(StartUp, FillsTheListsAndRestoresTheSettings) {
+// Start-up shows the stored delay rounded, or the default when it is missing or no 16-bit value.
+// Exit saves the number texts without a range check, and an invalid delay as the last valid one,
+// which may be a restored 100.
+TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
+  const std::string max = "1.79769313486232E+308";
   const struct {
     std::optional<std::string> storedDelay;
-    std::string boxes;
+    std::string shown, hour, minute, delay, saved;  // the boxes at start-up; typed; saved at Exit
   } cases[] = {
-      // clang-format off
-      {std::nullopt, "00 00 9"}, {"8.5", "00 00 8"}, {"", "00 00 0"}, {"99.5", "00 00 100"},
-      {"-40000", "00 00 9"},
-      // clang-format on
+      {std::nullopt, "00 00 9", "07", "05", "15", "7 5 15"},
+      {"8.5", "00 00 8", "99", "7.5", "-3", "99 7.5 8"},
+      {"", "00 00 0", "abc", "", "9", "0 0 9"},
+      {"99.5", "00 00 100", "1", "2", "100", "1 2 100"},
+      {"-40000", "00 00 9", std::string(400, '9'), "1e400", "0", max + " " + max + " 9"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.storedDelay.value_or("none"));
     Rig rig(Rig::NotStarted);
     if (c.storedDelay) rig.settings["SnoozeDelay"] = *c.storedDelay;
     rig.StartProgram();
-    EXPECT_EQ(rig.Inputs(), c.boxes);
+    EXPECT_EQ(rig.Inputs(), c.shown);
     EXPECT_EQ(rig.mainView.items[MainControl::HourBox].size(), 24u);
     EXPECT_EQ(rig.mainView.items[MainControl::MinuteBox].back(), "55");
     EXPECT_TRUE(rig.mainView.visible);
-  }
-}
-
-// No range check at close; an invalid delay keeps the last valid one; a delay restored as 100 is
-// saved as 100 again.
-TEST(Close, SavesNumberTextsAndOnlyAValidDelay) {
-  const std::string max = "1.79769313486232E+308";
-  const struct {
-    std::string storedDelay, hour, minute, delay, saved;
-  } cases[] = {
-      // clang-format off
-      {"9", "07", "05", "15", "7 5 15"},    {"9", "99", "7.5", "9", "99 7.5 9"},
-      {"9", "abc", "", "0", "0 0 9"},       {"12", "1", "2", "-3", "1 2 12"},
-      {"99.5", "1", "2", "100", "1 2 100"}, {"9", std::string(400, '9'), "1e400", "9", max + " " + max + " 9"},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
-    Rig rig(Rig::NotStarted);
-    rig.settings["SnoozeDelay"] = c.storedDelay;
-    rig.StartProgram();
     rig.SetInputs(c.hour, c.minute, c.delay);
     rig.program.mainWindow.Exit();
     EXPECT_EQ(rig.Stored(), c.saved);
