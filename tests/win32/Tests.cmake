@@ -21,10 +21,9 @@ set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first a_hung_player_cannot
 foreach(case ${win32_e2e_cases})
   add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
                                           ${CMAKE_BINARY_DIR} ${wine_dir})
-  set_tests_properties(win32_e2e_${case} PROPERTIES RESOURCE_LOCK wine_desktop)
+  set_tests_properties(win32_e2e_${case} PROPERTIES RESOURCE_LOCK wine_desktop
+                       FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 120)
 endforeach()
-list(TRANSFORM win32_e2e_cases PREPEND win32_e2e_)
 add_test(NAME win32_executable
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/executable_check.sh $<TARGET_FILE:DawnQuill>)
-set_tests_properties(core_tests ${win32_e2e_cases} PROPERTIES FIXTURES_REQUIRED wine
-                     SKIP_RETURN_CODE 77 TIMEOUT 120)
+set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 120)
