@@ -57,12 +57,13 @@ rig_start_tray() {
   rig_pids+=("$rig_tray_pid")
 }
 
+# The names on the session bus, one a line.
 rig_bus_names() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-    org.freedesktop.DBus.ListNames 2>/dev/null | grep -o '"org\.mpris\.MediaPlayer2\.[^"]*"'
+    org.freedesktop.DBus.ListNames 2>/dev/null | awk -F'"' '/string "/ {print $2}'
 }
 
-rig_has_player() { rig_bus_names | grep -q .; }
+rig_has_player() { rig_bus_names | grep -q '^org\.mpris\.MediaPlayer2\.'; }
 
 # Starts mpv, paused and silent, on a chime it makes, and waits until it answers on the bus; its
 # PID is in rig_mpv_pid.
@@ -78,10 +79,13 @@ rig_start_mpv() {
   rig_wait 50 rig_player_status_is Paused
 }
 
+rig_bus_property() {  # rig_bus_property SERVICE PATH INTERFACE NAME: dbus-send's reply
+  dbus-send --session --print-reply --dest="$1" "$2" org.freedesktop.DBus.Properties.Get \
+    "string:$3" "string:$4" 2>/dev/null
+}
 rig_player_property() {  # rig_player_property NAME [PLAYER]
-  dbus-send --session --print-reply --dest="${2:-org.mpris.MediaPlayer2.mpv}" \
-    /org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.Get \
-    string:org.mpris.MediaPlayer2.Player "string:$1" 2>/dev/null
+  rig_bus_property "${2:-org.mpris.MediaPlayer2.mpv}" /org/mpris/MediaPlayer2 \
+    org.mpris.MediaPlayer2.Player "$1"
 }
 rig_player_status_is() { rig_player_property PlaybackStatus | grep -q "\"$1\""; }
 # Where the player is in its track, in microseconds: it sounds while this advances.

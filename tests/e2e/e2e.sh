@@ -82,8 +82,7 @@ settings_are() {  # settings_are HOUR MINUTE DELAY
 }
 
 on_bus() {  # on_bus PATTERN [ADDRESS]: a name on the session bus, or that bus, matches
-  DBUS_SESSION_BUS_ADDRESS=${2:-$DBUS_SESSION_BUS_ADDRESS} dbus-send --session --print-reply \
-    --dest=org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus.ListNames | grep -qE "$1"
+  DBUS_SESSION_BUS_ADDRESS=${2:-$DBUS_SESSION_BUS_ADDRESS} rig_bus_names | grep -qE "$1"
 }
 # A stand-in for what holds the session awake: the desktop portal on the session bus, or logind
 # on a system bus of its own.
@@ -208,9 +207,8 @@ case_status_notifier_host() {
   gtk-sni-tray-standalone --watcher --top --end --size 24 >/dev/null 2>&1 &
   rig_pids+=($!)
   host_registered() {
-    dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-      org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
-      string:IsStatusNotifierHostRegistered | grep -q 'boolean true'
+    rig_bus_property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+      org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q 'boolean true'
   }
   expect_within 5 "the host registered with its watcher" host_registered
   tray_hides_and_brings_back
