@@ -21,8 +21,6 @@ class TrayIcon {
   void Refresh() { icon_.Modify(picture_, tip_); }
   void Delete() { icon_.Delete(); }
 
-  const std::string& Tip() const { return tip_; }
-
  private:
   void SetTip(std::string_view tip) { tip_ = tip.substr(0, kLongestTip); }
 

@@ -31,12 +31,10 @@ class TrayMenu final : public NotificationIconEvents {
   // window back, so it is minimised instead and stays on the task bar.
   void HideMainWindow();
   void ShowMainWindow();
-  // What the program itself last did with the main window; not its real visibility.
-  bool Hidden() const { return hidden_; }
 
  private:
   Parts parts_;
-  bool hidden_ = false;
+  bool hidden_ = false;  // what the program itself last did with the window, not its visibility
 };
 
 }  // namespace dawnquill

@@ -9,24 +9,23 @@ TEST(TrayMenu, TheIconAndItsMenuShowAndHideTheMainWindow) {
   struct Step {
     std::function<void(Program&)> act;
     Log log;
-    bool hidden;
   };
   const auto showHide = [](Program& p) { p.trayMenu.Choose(TrayCommand::ShowHide); };
   const auto activate = [](Program& p) { p.trayMenu.Activated(); };
   const Step steps[] = {
-      {activate, {"main.Show"}, false},  // shows even when already visible
-      {showHide, {"main.Hide"}, true},   // not hidden by the program: Show/Hide hides
-      {showHide, {"main.Show"}, false},
-      {[](Program& p) { p.mainWindow.Click(MainControl::ToTrayButton); }, {"main.Hide"}, true},
-      {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.PopupMenu"}, true},
-      {activate, {"main.Show"}, false},
+      {activate, {"main.Show"}},  // shows even when already visible
+      {showHide, {"main.Hide"}},  // not hidden by the program: Show/Hide hides
+      {showHide, {"main.Show"}},
+      {[](Program& p) { p.mainWindow.Click(MainControl::ToTrayButton); }, {"main.Hide"}},
+      {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.PopupMenu"}},
+      {activate, {"main.Show"}},
+      {showHide, {"main.Hide"}},  // shown by the icon: Show/Hide hides again
   };
   Rig rig;
   for (const auto& step : steps) {
     rig.log.clear();
     step.act(rig.program);
     EXPECT_EQ(rig.log, step.log);
-    EXPECT_EQ(rig.program.trayMenu.Hidden(), step.hidden);
   }
 }
 
