@@ -114,6 +114,9 @@ rig_docked_icon() {
 # The window id of the top-level window whose title is exactly $1.
 rig_window() { xdotool search --all --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 rig_window_shown() { test -n "$(rig_window "$1")"; }
+# A window that is not shown is only told from a display that cannot be asked by asking it.
+rig_display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+rig_window_absent() { rig_display_answers && ! rig_window_shown "$1"; }
 
 # Where DawnQuill's controls are: runs the build's layout_points (COMMAND...), which sets
 # at_NAME to "X Y" for each control the tests click.

@@ -3,8 +3,8 @@
 # StatusNotifierItems), a private session bus, mpv, the real executable with a settings folder of its own,
 # xdotool for the person, and libfaketime to move the program's wall clock.
 #   e2e.sh CASE DAWNQUILL LAYOUT_POINTS SHOTS_DIR
-# Each case has a rig of its own that ends every process it started; exit 77 when Xvfb cannot
-# start here.
+# Each case has a rig of its own that ends every process it started; a rig that cannot start
+# fails the case (expect.sh's unavailable).
 set -uo pipefail
 name=$1 app=$2 points=$3 shots=$4
 mkdir -p "$shots"
@@ -15,12 +15,16 @@ source "$(dirname "$0")/expect.sh"
 
 # ---------------------------------------------------------------------------------- helpers
 app_ended() { ! kill -0 "$rig_app_pid" 2>/dev/null; }
+app_runs() { kill -0 "$rig_app_pid" 2>/dev/null; }
 main_window() { rig_window DawnQuill; }
 wake_window() { rig_window 'Dawnquill - Wake up!'; }
 main_shown() { rig_window_shown DawnQuill; }
-main_hidden() { ! main_shown; }
+# The running program's main window exists, unmapped.
+main_hidden() {
+  app_runs && xdotool search --all --name '^DawnQuill$' >/dev/null 2>&1 && rig_window_absent DawnQuill
+}
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
-not_ringing() { ! ringing; }
+not_ringing() { app_runs && rig_window_absent 'Dawnquill - Wake up!'; }
 prompt_shown() { rig_window_shown 'No media player running'; }
 # Asks a window to close as a person does through its frame: the WM_DELETE_WINDOW message that a
 # window manager sends for the close button or Alt+F4.
@@ -53,9 +57,17 @@ icon_is() {
   [ "$picture" = "$1" ]
 }
 
-# The player sounds when its Position advances.
-sounding() { local before; before=$(rig_position); sleep 0.4; [ "$(rig_position)" -gt "$before" ]; }
-silent() { ! sounding; }
+# The player sounds when its Position advances, and is silent when it stands; a position that
+# cannot be read is neither.
+position_moves() {  # position_moves yes|no
+  local before after
+  before=$(rig_position) && [ -n "$before" ] || return 1
+  sleep 0.4
+  after=$(rig_position) && [ -n "$after" ] || return 1
+  if [ "$1" = yes ]; then [ "$after" -gt "$before" ]; else [ "$after" -eq "$before" ]; fi
+}
+sounding() { position_moves yes; }
+silent() { position_moves no; }
 
 # Clicks the bell with xdotool's click arguments: docked in trayer, or last in the
 # StatusNotifierItem bar along the screen's top.
@@ -103,6 +115,7 @@ portal_flags_are() { [ "$(grep '^flags ' "$rig_dir/holds" | sort -u)" = "flags $
 # What is held now is exactly the reason given, or nothing without one.
 holding() {
   local active
+  [ -r "$rig_dir/holds" ] || return 1
   active=$(awk '{ r = $0; sub(/^[a-z]+ /, "", r) } /^held / { n[r]++ } /^released / { n[r]-- }
     END { for (r in n) if (n[r] > 0) print r }' "$rig_dir/holds" 2>/dev/null)
   [ "$active" = "${1:-}" ]
@@ -223,7 +236,7 @@ case_player_missing() {
   rig_start_tray
   rig_start_on_clock "$app"
   expect_within 10 "the prompt for the missing player" prompt_shown
-  expect "no main window before the prompt" test -z "$(main_window)"
+  expect "no main window before the prompt" rig_window_absent DawnQuill
   expect "mpv to start" rig_start_mpv
   xdotool windowfocus --sync "$(rig_window 'No media player running')" key Return  # Retry
   expect_within 5 "Retry with the player running to show the window" main_shown
@@ -240,8 +253,8 @@ case_player_missing() {
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
-rig_start_x || exit 77
-rig_start_bus || exit 1
+rig_start_x || unavailable Xvfb
+rig_start_bus || unavailable "the session bus"
 export XDG_CONFIG_HOME=$rig_dir/config
 rig_load_points "$points"
 "case_$name"

@@ -18,3 +18,10 @@ expect() {
   shift
   "$@" >/dev/null 2>&1 || fail "expected: $what"
 }
+# unavailable WHAT: a part of the rig could not start. That fails the case, since a case that
+# cannot run proves nothing, unless the developer asked for skips with DAWNQUILL_ALLOW_SKIPS=1.
+unavailable() {
+  echo "cannot start $1" >&2
+  [ "${DAWNQUILL_ALLOW_SKIPS:-}" = 1 ] && exit 77
+  exit 1
+}

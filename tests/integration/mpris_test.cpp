@@ -81,8 +81,12 @@ class MprisTest : public ::testing::Test {
 // once it has loaded it, and sounds.
 TEST_F(MprisTest, TheMpvWithSomethingToPlayIsTheOneThatSounds) {
   Process idle, withTone;
-  StartMpv(idle, false);
+  const QString idleName = StartMpv(idle, false);
   const QString name = StartMpv(withTone, true);
+  // Both run, and the idle one comes first in name order, so a choice has to be made.
+  ASSERT_FALSE(idleName.isEmpty());
+  ASSERT_FALSE(name.isEmpty());
+  ASSERT_LT(idleName, name);
   const auto probe = Probe(name);
   const std::string owner = bus_.interface()->serviceOwner(name).value().toStdString();
   ASSERT_TRUE(

@@ -203,7 +203,7 @@ TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndCutsTipsToWhatEveryAreaTak
   rig.program.mainWindow.Start();
   EXPECT_EQ(rig.Only("tray"), (Log{"tray add off Dawnquill", "tray modify off Dawnquill"}));
   rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);
-  EXPECT_EQ(rig.log.back(), "tray modify armed " + std::string(63, 'x'));  // what every area takes
+  EXPECT_EQ(rig.log.back(), "tray modify armed " + std::string(TrayIcon::kLongestTip, 'x'));
 }
 
 }  // namespace

@@ -1,31 +1,39 @@
 #include "ui/form_geometry.h"
 
-#include <stdexcept>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "ui/main/main_window_layout.h"
 #include "ui/text_limit.h"
+#include "ui/wake_up/wake_up_window_layout.h"
 
 namespace dawnquill::testing {
 namespace {
 
-const Control& Find(MainControl id) {
-  for (const Control& control : main_window::Layout().controls) {
-    if (control.id == id) return control;
-  }
-  throw std::logic_error("no such control");
-}
-
-// A frame's controls are placed by its corner where the kit does not nest them; at 144 dpi every
-// size grows by half. The font shrinks in steps until it fits, and no further than the smallest.
+// Every control that has a place lies inside its window's client area, at any scale, and grows
+// by half from 96 to 144 dpi (give or take the rounding of each edge). The font shrinks in steps
+// until it fits, and no further than the smallest.
 // (The tab order is proven end to end, where the tests type from box to box with Tab.)
-TEST(FormGeometry, PlacesControlsAtAnyScaleAndShrinksTheFontUntilItFits) {
-  const FormLayout& layout = main_window::Layout();
-  const Control& delayBox = Find(MainControl::DelayBox);
-  EXPECT_EQ(Place(delayBox), (PixelRect{80, 16, 25, 19}));
-  EXPECT_EQ(PlaceInWindow(layout, delayBox), (PixelRect{96, 112, 25, 19}));
-  EXPECT_EQ(PlaceInWindow(layout, delayBox, 144), (PixelRect{144, 168, 37, 28}));
+TEST(FormGeometry, EveryControlLiesInsideItsWindowAtAnyScaleAndTheFontShrinksUntilItFits) {
+  for (const FormLayout* layout : {&main_window::Layout(), &wake_up_window::Layout()}) {
+    for (const Control& control : layout->controls) {
+      if (control.width == 0) continue;  // timers and menus have no place
+      for (const int dpi : {96, 144, 192}) {
+        SCOPED_TRACE(std::string(layout->name) + " " + std::string(control.caption) + " " +
+                     std::to_string(dpi));
+        const PixelRect r = PlaceInWindow(*layout, control, dpi);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.left + r.width, Pixels(layout->clientWidth, dpi));
+        EXPECT_LE(r.top + r.height, Pixels(layout->clientHeight, dpi));
+      }
+      const PixelRect small = PlaceInWindow(*layout, control);
+      const PixelRect large = PlaceInWindow(*layout, control, 144);
+      EXPECT_NEAR(large.width, small.width * 1.5, 1.5);
+      EXPECT_NEAR(large.left, small.left * 1.5, 1.5);
+    }
+  }
   EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double size) { return size <= 8; }), 8);
   EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double) { return false; }), 6.5);
 }
