@@ -8,6 +8,7 @@ namespace dawnquill {
 // until Start.
 Program::Program(const Backends& b)
     : playerRemote(b.player),
+      keeper(b.settings, b.signInStart),
       tray(b.notificationIcon),
       mainControls(b.mainView),
       alarm({.controls = mainControls,
@@ -16,6 +17,8 @@ Program::Program(const Backends& b)
              .wakeUpWindow = wakeUpWindow,
              .messageBoxes = b.messageBoxes,
              .inhibitor = b.inhibitor,
+             .keeper = keeper,
+             .clock = b.clock,
              .decimalSeparator = b.decimalSeparator}),
       wakeUpWindow(b.wakeUpView, alarm, b.clock),
       tick({.alarm = alarm,

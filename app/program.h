@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/alarm.h"
+#include "core/alarm_record.h"
 #include "core/alarm_tick.h"
 #include "interfaces/clock.h"
 #include "interfaces/event_pass.h"
@@ -11,6 +12,7 @@
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
 #include "interfaces/settings_store.h"
+#include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
@@ -32,6 +34,7 @@ struct Backends {
   MessageBoxes& messageBoxes;
   EventPass& events;
   SleepInhibitor& inhibitor;
+  SignInStart& signInStart;
   std::string decimalSeparator;
 };
 
@@ -44,6 +47,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   PlayerRemote playerRemote;
+  AlarmKeeper keeper;
   TrayIcon tray;
   MainWindowControls mainControls;
   Alarm alarm;

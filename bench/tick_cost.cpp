@@ -35,17 +35,24 @@ struct NullIcon final : NotificationIcon {
   void Modify(TrayPicture, std::string_view) override {}
   void Delete() override {}
   bool HasNotificationArea() const override { return true; }
+  void AwaitNotificationArea(std::chrono::seconds, std::function<void(bool)> done) override {
+    done(true);
+  }
 };
 struct NullSettings final : SettingsStore {
   std::string Get(std::string_view, std::string_view fallback) override {
     return std::string(fallback);
   }
   void Save(std::string_view, std::string_view) override {}
+  void Remove(std::string_view) override {}
 };
-struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor {
+struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor, SignInStart {
   void Hold(std::string_view) override {}
   void Release() override {}
+  void Enable() override {}
+  void Disable() override {}
   WallTime Now() const override { return {6, 0, 0}; }
+  std::chrono::sys_seconds Utc() const override { return {}; }
   BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     return BoxAnswer::Cancel;
   }
@@ -71,6 +78,7 @@ int main(int argc, char** argv) {
                    .messageBoxes = desktop,
                    .events = desktop,
                    .inhibitor = desktop,
+                   .signInStart = desktop,
                    .decimalSeparator = "."});
   if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");

@@ -2,10 +2,13 @@
 
 #include "core/missed_minute.h"
 #include "core/number_rules.h"
+#include "core/wall_clock.h"
 
 namespace dawnquill {
 
 using Input = AlarmControls::Input;
+using std::chrono::minutes;
+using std::chrono::seconds;
 
 namespace {
 
@@ -50,10 +53,17 @@ void Alarm::TurnOn() {
   if (delay < 1 || delay > 99) return Warn("Fill in a snooze delay between 1 and 99 minutes");
 
   // All three are in range, so their whole values fit.
+  Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
+  Keep();
+}
+
+void Alarm::Arm(int hour, int minute, int delay) {
   state_ = AlarmState::Armed;
-  alarmHour_ = *numbers::WholeValue(hour);
-  alarmMinute_ = *numbers::WholeValue(minute);
-  snoozeDelay_ = *numbers::WholeValue(delay);
+  alarmHour_ = hour;
+  alarmMinute_ = minute;
+  snoozeDelay_ = delay;
+  snoozeDue_.reset();
+  rang_.reset();
   parts_.controls.SetToggleCaption("Turn alarm off");
   parts_.controls.SetInputsEnabled(false);
   ShowState("Alarm is on - Time: " + HourMinute(alarmHour_, alarmMinute_), TrayPicture::Armed);
@@ -62,6 +72,7 @@ void Alarm::TurnOn() {
 void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
+  parts_.keeper.Clear();
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
   ShowState("Alarm is off", TrayPicture::Off);
@@ -75,19 +86,70 @@ void Alarm::Snooze() {
   state_ = AlarmState::Snoozing;
   snoozeHour_ = (lastTick_.hour + minute / 60) % 24;
   snoozeMinute_ = minute % 60;
+  snoozeDue_ = std::chrono::floor<minutes>(lastTickUtc_) + minutes{snoozeDelay_};
+  rang_.reset();
+  ShowSnooze();
+  Keep();
+}
+
+void Alarm::ShowSnooze() {
   ShowState("Snooze is on - Time: " + HourMinute(snoozeHour_, snoozeMinute_), TrayPicture::Armed);
 }
 
+// The ring is kept as due at the minute that rang, so that a program killed while it rings
+// rings again when started within the hour.
 void Alarm::Ring() {
   parts_.player.Play();
+  rang_ = state_ == AlarmState::Snoozing
+              ? *snoozeDue_
+              : std::chrono::floor<minutes>(lastTickUtc_) -
+                    minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
   state_ = AlarmState::Ringing;
   ShowState("Alarm!", TrayPicture::Ringing);
+  Keep();
   parts_.wakeUpWindow.ShowModal();
 }
 
-void Alarm::SetNow(const WallTime& now) {
+void Alarm::Keep() {
+  parts_.keeper.Keep({.hour = alarmHour_,
+                      .minute = alarmMinute_,
+                      .snoozeDelay = snoozeDelay_,
+                      .snoozeDue = snoozeDue_,
+                      .rang = rang_,
+                      .written = parts_.clock.Utc()});
+}
+
+void Alarm::RestoreKept() {
+  const std::optional<AlarmRecord> kept = parts_.keeper.Kept();
+  if (!kept) return;
+  const AlarmRecord& r = *kept;
+  const seconds offset = UtcOffset(parts_.clock.Now(), parts_.clock.Utc());
+  Arm(r.hour, r.minute, r.snoozeDelay);
+  for (const auto& [input, value] : {std::pair{Input::Hour, r.hour},
+                                     {Input::Minute, r.minute},
+                                     {Input::SnoozeDelay, r.snoozeDelay}}) {
+    parts_.controls.SetText(input, numbers::NumberText(value, parts_.decimalSeparator));
+  }
+  if (r.snoozeDue) {
+    const WallTime due = WallTimeAt(*r.snoozeDue, offset);
+    state_ = AlarmState::Snoozing;
+    snoozeHour_ = due.hour;
+    snoozeMinute_ = due.minute;
+    snoozeDue_ = r.snoozeDue;
+    ShowSnooze();
+  }
+  // As if a tick had seen the moment of the record, or the second before the minute that rang:
+  // the first tick then rings for a minute passed since, and not for one a day before.
+  lastTickUtc_ = r.rang ? *r.rang - seconds{1} : r.written;
+  lastTick_ = WallTimeAt(lastTickUtc_, offset);
+  ticked_ = true;
+  tickBefore_.reset();
+}
+
+void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   if (ticked_) tickBefore_ = lastTick_;
   lastTick_ = now;
+  lastTickUtc_ = utc;
   ticked_ = true;
 }
 
@@ -115,6 +177,7 @@ void Alarm::Warn(std::string_view message) {
 
 void Alarm::GiveUp() {
   state_ = AlarmState::Off;
+  parts_.keeper.Clear();
   parts_.inhibitor.Release();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 
+#include "core/alarm_record.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/message_box.h"
@@ -16,7 +18,8 @@ enum class AlarmState { Off, Armed, Ringing, Snoozing };
 
 // The alarm: its state and times, and the four transitions that change the state together with
 // everything the user sees of it: the main window's texts and inputs, the tray, the player and
-// the wake-up window. While an alarm is pending the computer is kept awake for it.
+// the wake-up window. While an alarm is pending the computer is kept awake for it, and every
+// change is kept at once, so that a program started again carries the alarm on.
 class Alarm {
  public:
   struct Parts {
@@ -26,6 +29,8 @@ class Alarm {
     ModalWindow& wakeUpWindow;
     MessageBoxes& messageBoxes;
     SleepInhibitor& inhibitor;
+    AlarmKeeper& keeper;
+    const Clock& clock;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
   };
 
@@ -42,9 +47,13 @@ class Alarm {
   void Toggle();
   // The tick's give-up path: off, with nothing shown, as the program ends.
   void GiveUp();
+  // At start-up, before the first tick: carries on an alarm that a program before this one left
+  // on, without asking anything. A minute that came while no program ran rings at the first tick,
+  // within the usual hour.
+  void RestoreKept();
 
-  // The time read at a tick; a snooze counts from the last one.
-  void SetNow(const WallTime& now);
+  // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one.
+  void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
   // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
   // before it.
   bool RingIsDue() const;
@@ -58,8 +67,11 @@ class Alarm {
  private:
   double NormaliseTimeField(AlarmControls::Input input);
   void Warn(std::string_view message);
+  void Arm(int hour, int minute, int delay);
+  void ShowSnooze();
   void ShowState(const std::string& text, TrayPicture picture);
   bool MinuteHasCome(int hour, int minute) const;
+  void Keep();
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;
@@ -68,7 +80,10 @@ class Alarm {
   int snoozeHour_ = 0;
   int snoozeMinute_ = 0;
   int snoozeDelay_ = 0;
-  WallTime lastTick_;  // a snooze counts from it
+  std::optional<std::chrono::sys_seconds> snoozeDue_;  // snoozing, or ringing after a snooze
+  std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang
+  WallTime lastTick_;                                  // a snooze counts from it
+  std::chrono::sys_seconds lastTickUtc_{};
   bool ticked_ = false;
   std::optional<WallTime> tickBefore_;  // none before the second tick
 };

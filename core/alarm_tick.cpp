@@ -3,7 +3,7 @@
 namespace dawnquill {
 
 void AlarmTick::Tick() {
-  parts_.alarm.SetNow(parts_.clock.Now());
+  parts_.alarm.SetNow(parts_.clock.Now(), parts_.clock.Utc());
   parts_.tray.Refresh();
   if (!parts_.player.Running() && !WaitForPlayer()) return;
   // Compares the time read above, even when the wait took minutes.

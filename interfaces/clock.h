@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 namespace dawnquill {
 
 // A reading of the local wall clock with its date, as a person's watch and calendar show it. It
@@ -13,12 +15,14 @@ struct WallTime {
   int day = 1;    // 1 to 31
 };
 
-// The local wall clock.
+// The system clock: the local wall time, and the same moment in UTC, which the clocks changing
+// leaves alone and which is what a record that outlives the program keeps.
 class Clock {
  public:
   virtual ~Clock() = default;
 
   virtual WallTime Now() const = 0;
+  virtual std::chrono::sys_seconds Utc() const = 0;
 };
 
 }  // namespace dawnquill

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string_view>
 
 namespace dawnquill {
@@ -18,6 +20,10 @@ class NotificationIcon {
   virtual void Delete() = 0;
   // False when the desktop has no notification area at all.
   virtual bool HasNotificationArea() const = 0;
+  // Calls `done` once the notification area is there, at once if it is, with true, or with false
+  // when `limit` has passed without one. The icon docks when the area comes, however late.
+  virtual void AwaitNotificationArea(std::chrono::seconds limit,
+                                     std::function<void(bool came)> done) = 0;
 };
 
 // What the user does with the icon.

@@ -15,6 +15,8 @@ class SettingsStore {
   // The stored value, or the fallback when there is none.
   virtual std::string Get(std::string_view key, std::string_view fallback) = 0;
   virtual void Save(std::string_view key, std::string_view value) = 0;
+  // Harmless when there is no such value.
+  virtual void Remove(std::string_view key) = 0;
 };
 
 inline constexpr std::string_view kSettingsSection = "Settings";

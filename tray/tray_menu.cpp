@@ -22,6 +22,13 @@ void TrayMenu::HideMainWindow() {
   hidden_ = true;
 }
 
+void TrayMenu::StartHidden() {
+  hidden_ = true;
+  parts_.icon.AwaitNotificationArea(kNotificationAreaWait, [this](bool came) {
+    if (!came) ShowMainWindow();
+  });
+}
+
 void TrayMenu::ShowMainWindow() {
   parts_.mainView.Show();
   hidden_ = false;

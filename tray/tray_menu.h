@@ -1,11 +1,16 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 
 #include "interfaces/form_view.h"
 #include "interfaces/notification_icon.h"
 
 namespace dawnquill {
+
+// How long a program started with the session waits for the notification area, which the
+// desktop may start after it, before it shows its window instead.
+inline constexpr std::chrono::seconds kNotificationAreaWait{30};
 
 // The commands of the icon's menu.
 enum class TrayCommand { ShowHide, Exit };
@@ -17,7 +22,7 @@ class TrayMenu final : public NotificationIconEvents {
   struct Parts {
     FormView& mainView;
     ControlId menu;  // the main window's menu that the icon pops up
-    const NotificationIcon& icon;
+    NotificationIcon& icon;
     std::function<void()> exit;  // the "Exit" command
   };
 
@@ -31,6 +36,9 @@ class TrayMenu final : public NotificationIconEvents {
   // window back, so it is minimised instead and stays on the task bar.
   void HideMainWindow();
   void ShowMainWindow();
+  // A start at sign-in: the window stays hidden while the notification area comes, and is shown
+  // only when none has come within kNotificationAreaWait, as nothing else could bring it back.
+  void StartHidden();
 
  private:
   Parts parts_;

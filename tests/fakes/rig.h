@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "core/wall_clock.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
@@ -61,14 +62,15 @@ class FakeFormView final : public FormView {
 };
 
 // Every back end outside the windows, in one: the player, the tray icon, the settings, the
-// clock, the message boxes, the event pass and the sleep inhibitor.
+// clock, the message boxes, the event pass, the sleep inhibitor and the start at sign-in.
 struct FakeDesktop : MediaPlayer,
                      NotificationIcon,
                      SettingsStore,
                      Clock,
                      MessageBoxes,
                      EventPass,
-                     SleepInhibitor {
+                     SleepInhibitor,
+                     SignInStart {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
@@ -79,6 +81,10 @@ struct FakeDesktop : MediaPlayer,
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
   void Delete() override { log.push_back("tray delete"); }
   bool HasNotificationArea() const override { return hasArea; }
+  void AwaitNotificationArea(std::chrono::seconds limit, std::function<void(bool)> done) override {
+    log.push_back("await the area " + std::to_string(limit.count()) + " s");
+    areaCame = std::move(done);
+  }
   void Tray(std::string request, TrayPicture picture, std::string_view tip) {
     static constexpr const char* kPictures[] = {" armed ", " off ", " ringing "};
     log.push_back("tray " + request + kPictures[static_cast<int>(picture)] + std::string(tip));
@@ -92,11 +98,17 @@ struct FakeDesktop : MediaPlayer,
     settings[std::string(key)] = value;
     log.push_back("save " + std::string(key) + " " + std::string(value));
   }
+  void Remove(std::string_view key) override {
+    if (settings.erase(std::string(key)) > 0) log.push_back("remove " + std::string(key));
+  }
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() {
     return settings["Hour"] + " " + settings["Minute"] + " " + settings["SnoozeDelay"];
   }
   WallTime Now() const override { return now; }
+  std::chrono::sys_seconds Utc() const override {
+    return std::chrono::sys_seconds{std::chrono::seconds{WallSeconds(now)} - utcOffset};
+  }
 
   // Answers from a queue, the "next answer" seam; an empty queue answers OK.
   BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind, BoxButtons) override {
@@ -114,12 +126,17 @@ struct FakeDesktop : MediaPlayer,
   void DoEvents() override { log.push_back("doevents"); }
   void Hold(std::string_view reason) override { held = reason; }
   void Release() override { held.clear(); }
+  void Enable() override { startsAtSignIn = true; }
+  void Disable() override { startsAtSignIn = false; }
 
   Log log;
   bool playerRunning = true;
   bool hasArea = true;
   std::map<std::string, std::string, std::less<>> settings;
   WallTime now{6, 0, 0, 2027, 3, 1};
+  std::chrono::seconds utcOffset{3600};  // the wall clock's lead, as in Central Europe in winter
+  std::function<void(bool)> areaCame;    // the wait for the notification area, while it lasts
+  bool startsAtSignIn = false;
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
 };
@@ -135,7 +152,7 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, separator};
+    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

@@ -43,7 +43,8 @@ TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
   Rig rig(Rig::Started, ",");
   rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
-  EXPECT_EQ(rig.log, Log{"tray modify armed Alarm is on - Time: 8:05"});
+  EXPECT_EQ(rig.log, (Log{"tray modify armed Alarm is on - Time: 8:05",
+                          "save Alarm 8:05 delay 5 written 2027-03-01T05:00:00Z"}));
   EXPECT_EQ(rig.Main(MainControl::HourBox) + "|" + rig.Main(MainControl::StatusLabel) + "|" +
                 rig.Main(MainControl::ToggleButton) + "|" + rig.held,
             "7,5|Alarm is on - Time: 8:05|Turn alarm off|Alarm is on - Time: 8:05");
@@ -94,10 +95,12 @@ TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindowOnce) {
     rig.AlarmOff();
   });
   EXPECT_EQ(rig.Rings(), 1);
-  ASSERT_GE(rig.log.size(), 6u);
-  EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 6),
+  ASSERT_GE(rig.log.size(), 8u);
+  EXPECT_EQ(Log(rig.log.begin() + 2, rig.log.begin() + 8),
             (Log{"tray modify armed Alarm is on - Time: 6:00", "player Play",
-                 "tray modify ringing Alarm!", "wakeUp.Load", "wakeUp.ShowModal"}));
+                 "tray modify ringing Alarm!",
+                 "save Alarm 6:00 delay 9 rang 2027-03-01T05:00:00Z written 2027-03-01T05:00:00Z",
+                 "wakeUp.Load", "wakeUp.ShowModal"}));
   EXPECT_EQ(rig.State(), AlarmState::Off);
   rig.Arm("6", "59");
   rig.TickAt(6, 59, 10);

@@ -37,9 +37,10 @@ TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
   }
 }
 
-// Only the end of the session ends an armed program; it saves nothing then. Asked first, as
-// before a log-off, the program refuses and goes to the tray, so that the desktop asks the user.
-// Exit turns the alarm off first, and a close while off removes the icon before it saves.
+// Only the end of the session ends an armed program; it saves nothing then, and keeps the alarm's
+// record for the next start. Asked first, as before a log-off, the program refuses and goes to
+// the tray, so that the desktop asks the user. Exit turns the alarm off first, which clears the
+// record, and a close while off removes the icon before it saves.
 TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   const struct {
     std::function<void(Rig&)> close;
@@ -50,8 +51,8 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
        {"main.Close"}},
       {[](Rig& r) { EXPECT_FALSE(r.program.mainWindow.SessionMayEnd()); }, {"main.Hide"}},
       {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
-       {"tray modify off Alarm is off", "tray delete", "save Hour 7", "save Minute 0",
-        "save SnoozeDelay 9", "main.Close"}},
+       {"remove Alarm", "tray modify off Alarm is off", "tray delete", "save Hour 7",
+        "save Minute 0", "save SnoozeDelay 9", "main.Close"}},
   };
   for (const auto& c : cases) {
     Rig rig;
@@ -60,6 +61,19 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     c.close(rig);
     EXPECT_EQ(rig.program.mainWindow.Unloaded(), c.log.back() == "main.Close");
     EXPECT_EQ(rig.log, c.log);
+  }
+}
+
+// Started with the session, the program stays in the tray while the notification area comes, and
+// shows its window only if none came in time.
+TEST(StartInTray, ShowsTheWindowOnlyWhenNoNotificationAreaCameInTime) {
+  for (const bool came : {true, false}) {
+    Rig rig(Rig::NotStarted);
+    rig.program.mainWindow.Start(MainWindow::StartShown::InTray);
+    EXPECT_EQ(rig.Only("await"), Log{"await the area 30 s"});
+    EXPECT_FALSE(rig.mainView.visible);
+    rig.areaCame(came);
+    EXPECT_EQ(rig.mainView.visible, !came);
   }
 }
 

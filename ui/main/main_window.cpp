@@ -6,11 +6,15 @@
 
 namespace dawnquill {
 
-bool MainWindow::Start() {
+bool MainWindow::Start(StartShown shown) {
   started_ = true;
   LoadForm();
   if (!Loaded()) return false;
-  parts_.trayMenu.ShowMainWindow();
+  if (shown == StartShown::InTray) {
+    parts_.trayMenu.StartHidden();
+  } else {
+    parts_.trayMenu.ShowMainWindow();
+  }
   return true;
 }
 
@@ -32,6 +36,7 @@ void MainWindow::OnLoad() {
   view_.SetText(MainControl::DelayBox,
                 numbers::NumberText(alarm.SnoozeDelay(), alarm.DecimalSeparator()));
   parts_.tray.Add(kCasualName);
+  alarm.RestoreKept();
   parts_.tick.Tick();
 }
 

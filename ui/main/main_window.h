@@ -31,9 +31,12 @@ class MainWindow final : public Form, public TickWindow {
 
   explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
 
-  // Loads and shows the window. False when the program ended while loading, before the window
-  // was ever seen: then there is no event loop to run.
-  bool Start();
+  // How the program starts: with its window, or in the notification area alone, as at a sign-in.
+  enum class StartShown { Window, InTray };
+
+  // Loads and shows the window, unless it starts in the tray. False when the program ended while
+  // loading, before the window was ever seen: then there is no event loop to run.
+  bool Start(StartShown shown = StartShown::Window);
 
   void SetTickTimerEnabled(bool enabled) override;
   void Unload() override { UnloadForm(); }

@@ -1,0 +1,132 @@
+#include "core/alarm_record.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "core/wall_clock.h"
+
+namespace dawnquill {
+namespace {
+
+using std::chrono::seconds;
+using std::chrono::sys_seconds;
+
+std::string InstantText(sys_seconds instant) {
+  const WallTime t = WallTimeAt(instant.time_since_epoch().count());
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
+  return text;
+}
+
+// Exactly `count` decimal digits, nothing else.
+std::optional<int> Digits(std::string_view text, std::size_t count) {
+  if (text.size() != count) return std::nullopt;
+  int value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// A number of one or two digits within [low, high].
+std::optional<int> SmallNumber(std::string_view text, int low, int high) {
+  const auto value = Digits(text, text.size() == 1 ? 1 : 2);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return value;
+}
+
+// YYYY-MM-DDTHH:MM:SSZ, a real date and time.
+std::optional<sys_seconds> ReadInstant(std::string_view text) {
+  if (text.size() != 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
+      text[16] != ':' || text[19] != 'Z') {
+    return std::nullopt;
+  }
+  const auto y = Digits(text.substr(0, 4), 4), mo = Digits(text.substr(5, 2), 2),
+             d = Digits(text.substr(8, 2), 2), h = Digits(text.substr(11, 2), 2),
+             mi = Digits(text.substr(14, 2), 2), s = Digits(text.substr(17, 2), 2);
+  if (!y || !mo || !d || !h || !mi || !s || *h > 23 || *mi > 59 || *s > 59) return std::nullopt;
+  using namespace std::chrono;
+  const year_month_day date{year{*y}, month{static_cast<unsigned>(*mo)},
+                            day{static_cast<unsigned>(*d)}};
+  if (!date.ok()) return std::nullopt;
+  return sys_days{date} + hours{*h} + minutes{*mi} + seconds{*s};
+}
+
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  while (!text.empty()) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start);
+    const std::size_t end = std::min(text.find(' '), text.size());
+    words.push_back(text.substr(0, end));
+    text.remove_prefix(end);
+  }
+  return words;
+}
+
+}  // namespace
+
+std::string RecordText(const AlarmRecord& record) {
+  std::string text = std::to_string(record.hour) + ":" + (record.minute < 10 ? "0" : "") +
+                     std::to_string(record.minute) + " delay " + std::to_string(record.snoozeDelay);
+  if (record.snoozeDue) text += " snooze " + InstantText(*record.snoozeDue);
+  if (record.rang) text += " rang " + InstantText(*record.rang);
+  return text + " written " + InstantText(record.written);
+}
+
+std::optional<AlarmRecord> ReadRecord(std::string_view text) {
+  const std::vector<std::string_view> words = Words(text);
+  if (words.size() % 2 != 1) return std::nullopt;
+  const std::string_view time = words[0];
+  const std::size_t colon = time.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const auto hour = SmallNumber(time.substr(0, colon), 0, 23);
+  const auto minute = Digits(time.substr(colon + 1), 2);
+  if (!hour || !minute || *minute > 59) return std::nullopt;
+  AlarmRecord record;
+  record.hour = *hour;
+  record.minute = *minute;
+  std::optional<int> delay;
+  std::optional<sys_seconds> written;
+  for (std::size_t i = 1; i < words.size(); i += 2) {
+    const std::string_view key = words[i], value = words[i + 1];
+    if (key == "delay") {
+      delay = SmallNumber(value, 1, 99);
+      if (!delay) return std::nullopt;
+      continue;
+    }
+    const auto instant = ReadInstant(value);
+    if (!instant) return std::nullopt;
+    if (key == "snooze") record.snoozeDue = instant;
+    if (key == "rang") record.rang = instant;
+    if (key == "written") written = instant;
+  }
+  if (!delay || !written) return std::nullopt;
+  record.snoozeDelay = *delay;
+  record.written = *written;
+  return record;
+}
+
+void AlarmKeeper::Keep(const AlarmRecord& record) {
+  store_.Save(kKey, RecordText(record));
+  signIn_.Enable();
+}
+
+void AlarmKeeper::Clear() {
+  store_.Remove(kKey);
+  signIn_.Disable();
+}
+
+std::optional<AlarmRecord> AlarmKeeper::Kept() {
+  const std::string text = store_.Get(kKey, "");
+  if (text.empty()) return std::nullopt;
+  auto record = ReadRecord(text);
+  if (!record) Clear();
+  return record;
+}
+
+}  // namespace dawnquill

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "interfaces/settings_store.h"
+#include "interfaces/sign_in_start.h"
+
+namespace dawnquill {
+
+// What is kept of an alarm that is on, the moment it changes, so that a program started again
+// after a crash or a restart carries it on. Instants are UTC, which the clocks changing leaves
+// alone.
+struct AlarmRecord {
+  int hour = 0;  // the alarm's time of day
+  int minute = 0;
+  int snoozeDelay = 0;
+  std::optional<std::chrono::sys_seconds> snoozeDue;  // while snoozing: the minute it rings at
+  std::optional<std::chrono::sys_seconds> rang;       // while ringing: the minute that rang
+  std::chrono::sys_seconds written{};
+
+  friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;
+};
+
+// One line a person can read in the settings file:
+// "7:30 delay 9 snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z written ...".
+std::string RecordText(const AlarmRecord& record);
+// Nothing for a text that is not such a line, or whose alarm could not be turned on: an hour
+// beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.
+std::optional<AlarmRecord> ReadRecord(std::string_view text);
+
+// Where the record is kept: beside the settings, under a key of its own that only an alarm that
+// is on has, so that a store with the alarm off looks as it did before there was a record. While
+// there is one, the program starts with the user's session.
+class AlarmKeeper {
+ public:
+  static constexpr std::string_view kKey = "Alarm";
+
+  AlarmKeeper(SettingsStore& store, SignInStart& signIn) : store_(store), signIn_(signIn) {}
+
+  void Keep(const AlarmRecord& record);
+  void Clear();
+  // The record, if a sound one is kept; a broken one is cleared away.
+  std::optional<AlarmRecord> Kept();
+
+ private:
+  SettingsStore& store_;
+  SignInStart& signIn_;
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "fakes/rig.h"
+
+namespace dawnquill::testing {
+namespace {
+
+WallTime At(int day, int hour, int minute) { return {hour, minute, 0, 2027, 3, day}; }
+
+// Armed for 7:00 with a delay of 9 in the run that was killed, from what a tick at `when` saw.
+void ArmedAt(Rig& rig, WallTime when) {
+  rig.Tick(when);
+  rig.Arm("7", "0");
+}
+// Rung at 7:00 and left ringing, after `snoozes` snoozes of 9 minutes.
+void KilledRinging(Rig& rig, int snoozes) {
+  rig.Arm("7", "0");
+  rig.wakeUpView.whileModal = [&rig] { rig.Snooze(); };
+  for (int i = 0; i < snoozes; ++i) rig.TickAt(7, 9 * i, 5);
+  rig.wakeUpView.whileModal = [] {};
+  rig.TickAt(7, 9 * snoozes, 5);
+}
+
+// A program killed with its alarm on comes back with it at the next start, without a question,
+// with the boxes showing it. A minute that came while no program ran rings at the first tick, up
+// to an hour late, but only if it came after the record: one before it, or over an hour ago,
+// waits for its next turn. A ring the program died in counts as due at the minute that rang.
+// A record that is broken, or that no one could have armed, is dropped: the alarm starts off.
+TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
+  const struct {
+    const char* what;
+    std::function<void(Rig&)> killed;  // the run before, up to the kill
+    WallTime start;
+    std::string status;  // once start-up's tick has run
+  } cases[] = {
+      // clang-format off
+      {"armed, started before the minute", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); }, At(1, 6, 30),
+       "Alarm is on - Time: 7:00"},
+      {"armed, started 10 minutes after it", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); },
+       At(1, 7, 10), "Alarm!"},
+      {"armed, started 61 minutes after it", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); },
+       At(1, 8, 1), "Alarm is on - Time: 7:00"},
+      {"armed the evening before, started at 7:10", [](Rig& r) { ArmedAt(r, At(1, 22, 0)); },
+       At(2, 7, 10), "Alarm!"},
+      {"armed, started the next day at 9:00", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); },
+       At(2, 9, 0), "Alarm is on - Time: 7:00"},
+      {"armed at 7:05 for the next day", [](Rig& r) { ArmedAt(r, At(1, 7, 5)); }, At(1, 7, 8),
+       "Alarm is on - Time: 7:00"},
+      {"snoozing, started before its minute",
+       [](Rig& r) { KilledRinging(r, 1); r.Snooze(); }, At(1, 7, 12), "Snooze is on - Time: 7:18"},
+      {"snoozing, started after its minute",
+       [](Rig& r) { KilledRinging(r, 1); r.Snooze(); }, At(1, 7, 30), "Alarm!"},
+      {"ringing, started within the hour", [](Rig& r) { KilledRinging(r, 0); }, At(1, 7, 40),
+       "Alarm!"},
+      {"ringing, started 61 minutes after it", [](Rig& r) { KilledRinging(r, 0); }, At(1, 8, 1),
+       "Alarm is on - Time: 7:00"},
+      {"ringing after a snooze, started within the hour", [](Rig& r) { KilledRinging(r, 1); },
+       At(1, 8, 9), "Alarm!"},
+      {"a broken record", [](Rig& r) { r.settings["Alarm"] = "7:00 delay nine"; }, At(1, 6, 30),
+       "Alarm is off"},
+      {"a record no one could arm",
+       [](Rig& r) { r.settings["Alarm"] = "24:00 delay 9 written 2027-03-01T05:00:00Z"; },
+       At(1, 6, 30), "Alarm is off"},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rig before;
+    c.killed(before);
+    Rig rig(Rig::NotStarted);
+    rig.settings = before.settings;
+    rig.now = c.start;
+    rig.wakeUpView.whileModal = [] {};
+    rig.StartProgram();
+    EXPECT_EQ(rig.Main(MainControl::StatusLabel), c.status);
+    const bool off = c.status == "Alarm is off";
+    EXPECT_EQ(rig.Inputs(), off ? "00 00 9" : "7 0 9");
+    EXPECT_EQ(rig.settings.contains("Alarm"), !off);
+  }
+}
+
+// Off, Exit and the prompt's Cancel are the user's word that the alarm is off: the record and
+// the start at sign-in go. The end of the session is not: both stay.
+TEST(KeptAlarm, IsClearedByOffExitAndCancelButNotByTheEndOfTheSession) {
+  const struct {
+    const char* what;
+    std::function<void(Rig&)> end;
+    bool kept;
+  } cases[] = {
+      {"off", [](Rig& r) { r.Toggle(); }, false},
+      {"Exit", [](Rig& r) { r.program.mainWindow.Exit(); }, false},
+      {"Cancel",
+       [](Rig& r) {
+         r.playerRunning = false;
+         r.Answer(BoxAnswer::Cancel);
+         r.TickAt(6, 1);
+       },
+       false},
+      {"the session's end",
+       [](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rig rig;
+    rig.Arm("7", "0");
+    EXPECT_TRUE(rig.startsAtSignIn);
+    c.end(rig);
+    EXPECT_EQ(rig.settings.contains("Alarm"), c.kept);
+    EXPECT_EQ(rig.startsAtSignIn, c.kept);
+  }
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
