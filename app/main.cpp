@@ -1,7 +1,11 @@
+#include <string>
+#include <vector>
+
 #include <QApplication>
 #include <QDBusConnection>
 
 #include "app/program.h"
+#include "backends/dbus/dbus_application.h"
 #include "backends/dbus/dbus_sleep_inhibitor.h"
 #include "backends/dbus/mpris_player.h"
 #include "backends/qt/qt_desktop.h"
@@ -9,12 +13,35 @@
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
 #include "backends/qt/qt_tray.h"
+#include "backends/qt/xdg_sign_in_start.h"
+#include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
+
+namespace {
+
+dawnquill::StartOptions CommandLine() {
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments()) {
+    arguments.push_back(argument.toStdString());
+  }
+  const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+  return dawnquill::ReadStartOptions(views);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using namespace dawnquill;
   QApplication app(argc, argv);
+  const StartOptions options = CommandLine();
+  // A second start hands over to the first, writes nothing and ends: two copies would ring twice
+  // and write their settings over each other's.
+  DBusApplication instance(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));
+  if (instance.ClaimSession() == DBusApplication::Claim::Taken) {
+    if (!options.inTray) instance.BringFirstForward();
+    return 0;
+  }
   // The program ends when the main window is unloaded, not when the last window closes: a
   // message box closed while the window sits in the tray must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -30,6 +57,8 @@ int main(int argc, char** argv) {
   QtEventPass events;
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
+  XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
+                             QCoreApplication::applicationFilePath());
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -40,6 +69,7 @@ int main(int argc, char** argv) {
                    .messageBoxes = messageBoxes,
                    .events = events,
                    .inhibitor = inhibitor,
+                   .signInStart = signInStart,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
@@ -52,7 +82,12 @@ int main(int argc, char** argv) {
   SessionEnd sessionEnd([&program] { return program.mainWindow.SessionMayEnd(); },
                         [&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
+  instance.SetOnActivate([&program] { program.trayMenu.ShowMainWindow(); });
+
   // A player prompt cancelled during start-up ends the program before any loop runs.
-  if (!program.mainWindow.Start()) return 0;
+  if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray
+                                               : MainWindow::StartShown::Window)) {
+    return 0;
+  }
   return QApplication::exec();
 }

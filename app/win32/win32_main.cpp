@@ -1,3 +1,6 @@
+#include <string_view>
+#include <vector>
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,13 +10,25 @@
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_notify_icon.h"
 #include "backends/win32/win32_player.h"
+#include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
+#include "backends/win32/win32_sign_in_start.h"
+#include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
   using namespace dawnquill;
+  const std::vector<std::string_view> arguments(__argv, __argv + __argc);
+  const StartOptions options = ReadStartOptions(arguments);
+  // A second start hands over to the first, writes nothing and ends: two copies would ring twice
+  // and write their settings over each other's.
+  const Win32SessionGuard guard;
+  if (!guard.First()) {
+    if (!options.inTray) Win32SessionGuard::BringFirstForward();
+    return 0;
+  }
   InitCommonControls();
   HICON bell = LoadIconA(instance, MAKEINTRESOURCEA(1));
   Win32FormView mainView(main_window::Layout(), instance, bell);
@@ -26,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32EventPass events;
   Win32NotifyIcon notifyIcon(instance);
   Win32SleepInhibitor inhibitor(mainView);
+  Win32SignInStart signInStart;
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -36,14 +52,26 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .messageBoxes = messageBoxes,
                    .events = events,
                    .inhibitor = inhibitor,
+                   .signInStart = signInStart,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
   mainView.SetOnClosed([] { PostQuitMessage(0); });
+  mainView.SetOnMessage(Win32SessionGuard::ComeForwardMessage(),
+                        [&program](WPARAM) { program.trayMenu.ShowMainWindow(); });
+  // The installer: an update ends the program as the end of a session does, so the alarm stays
+  // on for the program that follows; an uninstall turns it off first.
+  mainView.SetOnMessage(Win32SessionGuard::EndMessage(), [&program](WPARAM forGood) {
+    if (forGood != 0) return program.mainWindow.Exit();
+    program.mainWindow.CloseRequested(CloseReason::SessionEnd);
+  });
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
-  if (!program.mainWindow.Start()) return 0;
+  if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray
+                                               : MainWindow::StartShown::Window)) {
+    return 0;
+  }
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (!Win32FormView::DialogKeys(message)) {

@@ -3,16 +3,17 @@
 #include <QDBusMessage>
 #include <QVariantMap>
 
+#include "core/call_limit.h"
+
 namespace dawnquill {
 namespace {
 
-constexpr int kCallTimeoutMs = 1000;
 // Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
 constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
 QDBusMessage Call(const QDBusConnection& bus, const QDBusMessage& call) {
   if (!bus.isConnected()) return {};
-  return bus.call(call, QDBus::Block, kCallTimeoutMs);
+  return bus.call(call, QDBus::Block, kCallLimitMs);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingReply>
 
+#include "core/call_limit.h"
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
 
@@ -20,7 +21,7 @@ const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
 QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QVariantList& args) {
   QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
   call.setArguments(args);
-  return bus.call(call, QDBus::Block, static_cast<int>(MprisPlayer::kCallTimeout.count()));
+  return bus.call(call, QDBus::Block, kCallLimitMs);
 }
 
 // A property read with the call's bound; a player that does not answer counts as able.
@@ -38,8 +39,7 @@ bool MprisPlayer::CanPlay(const QString& owner) const {
       owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
       QStringLiteral("GetAll"));
   getAll.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
-  const QDBusMessage reply =
-      bus_.call(getAll, QDBus::Block, static_cast<int>(kCallTimeout.count()));
+  const QDBusMessage reply = bus_.call(getAll, QDBus::Block, kCallLimitMs);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
   const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
   const QVariantMap track = qdbus_cast<QVariantMap>(properties.value(QStringLiteral("Metadata")));
@@ -98,7 +98,7 @@ OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
   const QString service = QString::fromStdString(found_);
   if (!proxy_ || proxy_->service() != service) {
     proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
-    proxy_->setTimeout(static_cast<int>(kCallTimeout.count()));
+    proxy_->setTimeout(kCallLimitMs);
   }
   return *proxy_;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,9 +23,6 @@ class MprisPlayer final : public QObject, public MediaPlayer {
   Q_OBJECT
 
  public:
-  // How long one call may hold the program when a player does not answer.
-  static constexpr std::chrono::milliseconds kCallTimeout{1000};
-
   explicit MprisPlayer(QDBusConnection bus);
   ~MprisPlayer() override;
 

@@ -41,6 +41,10 @@ WallTime QtClock::Now() const {
   return {time.hour(), time.minute(), time.second(), date.year(), date.month(), date.day()};
 }
 
+std::chrono::sys_seconds QtClock::Utc() const {
+  return std::chrono::sys_seconds{std::chrono::seconds{QDateTime::currentSecsSinceEpoch()}};
+}
+
 std::string LocaleDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
 }  // namespace dawnquill

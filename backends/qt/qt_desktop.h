@@ -22,6 +22,7 @@ class QtEventPass final : public EventPass {
 class QtClock final : public Clock {
  public:
   WallTime Now() const override;
+  std::chrono::sys_seconds Utc() const override;
 };
 
 // The user's decimal separator, for numbers the program writes.

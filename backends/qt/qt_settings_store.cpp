@@ -34,6 +34,12 @@ void QtSettingsStore::Save(std::string_view key, std::string_view value) {
   settings.setValue(KeyPath(key), Utf8(value));
 }
 
+// A file without the key is left as it is, and a missing one is not made.
+void QtSettingsStore::Remove(std::string_view key) {
+  QSettings settings(file_, QSettings::IniFormat);
+  if (settings.contains(KeyPath(key))) settings.remove(KeyPath(key));
+}
+
 std::string ExecutableName() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }

@@ -13,6 +13,7 @@ class QtSettingsStore final : public SettingsStore {
 
   std::string Get(std::string_view key, std::string_view fallback) override;
   void Save(std::string_view key, std::string_view value) override;
+  void Remove(std::string_view key) override;
 
  private:
   QString file_;

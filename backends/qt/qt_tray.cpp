@@ -1,11 +1,17 @@
 #include "backends/qt/qt_tray.h"
 
+#include <utility>
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QPixmap>
 
+#include <xcb/xcb.h>
+
+#include "core/call_limit.h"
 #include "tray/tray_pictures.h"
 
 namespace dawnquill {
@@ -14,8 +20,13 @@ namespace tp = tray_pictures;
 
 namespace {
 
+using namespace std::chrono_literals;
+
+// Asked every second while no host is there, and no longer once one has docked the icon.
+constexpr auto kHostWatchInterval = 1s;
+
 // Qt shows the icon as a StatusNotifierItem, rather than in the XEmbed tray, when a watcher on
-// the session bus reports a registered host; it decides once, when the first icon is made.
+// the session bus reports a registered host.
 bool StatusNotifierHostPresent() {
   const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
   QDBusConnection bus = QDBusConnection::sessionBus();
@@ -24,9 +35,29 @@ bool StatusNotifierHostPresent() {
       watcher, QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
-  const QDBusMessage reply = bus.call(get, QDBus::Block, 1000);
+  const QDBusMessage reply = bus.call(get, QDBus::Block, kCallLimitMs);
   return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
          reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+}
+
+// An XEmbed system tray owns the manager selection of the screen. Asked of the X server itself,
+// as Qt's own answer would fix its choice of host for the run.
+bool XEmbedTrayPresent() {
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+  if (connection == nullptr) return false;
+  const QByteArray name = QByteArrayLiteral("_NET_SYSTEM_TRAY_S0");
+  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+      connection,
+      xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.constData()),
+      nullptr);
+  if (atom == nullptr) return false;
+  xcb_get_selection_owner_reply_t* owner = xcb_get_selection_owner_reply(
+      connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+  const bool present = owner != nullptr && owner->owner != XCB_NONE;
+  std::free(owner);
+  std::free(atom);
+  return present;
 }
 
 }  // namespace
@@ -44,47 +75,83 @@ QImage TrayPictureImage(TrayPicture picture) {
   return image;
 }
 
-QtNotifyIcon::QtNotifyIcon() : statusNotifierHost_(StatusNotifierHostPresent()) {
+QtNotifyIcon::QtNotifyIcon() {
   for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {
     icons_.emplace(picture, QIcon(QPixmap::fromImage(TrayPictureImage(picture))));
   }
-  connect(&icon_, &QSystemTrayIcon::activated, this,
-          [this](QSystemTrayIcon::ActivationReason reason) {
-            // A StatusNotifierItem host knows no double click: its primary activation, which
-            // reaches Qt as a trigger, is the user's way to bring the window back. In the XEmbed
-            // tray a trigger is a mere single click.
-            const bool activated = reason == QSystemTrayIcon::DoubleClick ||
-                                   (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
-            if (activated && events_ != nullptr) events_->Activated();
-          });
+  hostWatch_.setInterval(kHostWatchInterval);
+  connect(&hostWatch_, &QTimer::timeout, this, [this] {
+    if (StatusNotifierHostPresent() || XEmbedTrayPresent()) Dock();
+  });
 }
 
 void QtNotifyIcon::Add(TrayPicture picture, std::string_view tip) {
-  if (menu_) icon_.setContextMenu(menu_());
-  shownTip_.clear();
-  icon_.setIcon(icons_.at(picture));
+  added_ = true;
   shownPicture_ = picture;
-  Apply(picture, tip);
-  icon_.show();
+  shownTip_ = QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+  if (icon_ || HasNotificationArea()) {
+    Dock();
+  } else {
+    hostWatch_.start();
+  }
 }
 
 void QtNotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
-  if (icon_.isVisible()) Apply(picture, tip);
+  if (added_) Apply(picture, tip);
+}
+
+void QtNotifyIcon::Delete() {
+  added_ = false;
+  hostWatch_.stop();
+  if (icon_) icon_->hide();
+}
+
+bool QtNotifyIcon::HasNotificationArea() const {
+  if (icon_) return QSystemTrayIcon::isSystemTrayAvailable();
+  return StatusNotifierHostPresent() || XEmbedTrayPresent();
+}
+
+void QtNotifyIcon::AwaitNotificationArea(std::chrono::seconds limit,
+                                         std::function<void(bool came)> done) {
+  if (icon_ && icon_->isVisible()) return done(true);
+  waiting_.push_back(std::move(done));
+  QTimer::singleShot(limit, this, [this] {
+    for (auto& done : std::exchange(waiting_, {})) done(false);
+  });
+}
+
+void QtNotifyIcon::Dock() {
+  hostWatch_.stop();
+  if (!icon_) {
+    statusNotifierHost_ = StatusNotifierHostPresent();
+    icon_ = std::make_unique<QSystemTrayIcon>();
+    connect(icon_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+              // A StatusNotifierItem host knows no double click: its primary activation, which
+              // reaches Qt as a trigger, is the user's way to bring the window back. In the
+              // XEmbed tray a trigger is a mere single click.
+              const bool activated = reason == QSystemTrayIcon::DoubleClick ||
+                                     (reason == QSystemTrayIcon::Trigger && statusNotifierHost_);
+              if (activated && events_ != nullptr) events_->Activated();
+            });
+  }
+  if (menu_) icon_->setContextMenu(menu_());
+  icon_->setIcon(icons_.at(shownPicture_));
+  icon_->setToolTip(shownTip_);
+  icon_->show();
+  for (auto& done : std::exchange(waiting_, {})) done(true);
 }
 
 // The tick hands the same picture and tip over every five seconds: only a change is drawn.
 void QtNotifyIcon::Apply(TrayPicture picture, std::string_view tip) {
-  if (picture != shownPicture_) {
-    shownPicture_ = picture;
-    icon_.setIcon(icons_.at(picture));
-  }
   const QString text = QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
-  if (text != shownTip_) {
-    shownTip_ = text;
-    icon_.setToolTip(text);
-  }
+  const bool pictureChanged = picture != shownPicture_;
+  const bool tipChanged = text != shownTip_;
+  shownPicture_ = picture;
+  shownTip_ = text;
+  if (!icon_) return;
+  if (pictureChanged) icon_->setIcon(icons_.at(picture));
+  if (tipChanged) icon_->setToolTip(text);
 }
-
-bool QtNotifyIcon::HasNotificationArea() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 }  // namespace dawnquill

@@ -2,11 +2,14 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include <QIcon>
 #include <QImage>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "interfaces/notification_icon.h"
 
@@ -17,30 +20,39 @@ QImage TrayPictureImage(TrayPicture picture);
 
 // The notification-area icon on QSystemTrayIcon: the freedesktop StatusNotifierItem host where
 // one runs, else the XEmbed system tray. The host opens the menu itself, so it is never asked
-// for here.
+// for here. Qt chooses between the two kinds of host once, for the whole run, when the first
+// icon is made; so the icon is made only once a host is there, which at the start of a session
+// may be after the program.
 class QtNotifyIcon final : public QObject, public NotificationIcon {
  public:
   QtNotifyIcon();
 
   void SetEvents(NotificationIconEvents* events) { events_ = events; }
-  // The menu the host opens on the icon; asked for when the icon is added.
+  // The menu the host opens on the icon; asked for when the icon is docked.
   void SetMenu(std::function<QMenu*()> menu) { menu_ = std::move(menu); }
 
   void Add(TrayPicture picture, std::string_view tip) override;
   void Modify(TrayPicture picture, std::string_view tip) override;
-  void Delete() override { icon_.hide(); }
+  void Delete() override;
   bool HasNotificationArea() const override;
+  void AwaitNotificationArea(std::chrono::seconds limit,
+                             std::function<void(bool came)> done) override;
 
  private:
   void Apply(TrayPicture picture, std::string_view tip);
+  void DockWhenAHostComes();
+  void Dock();
 
   std::map<TrayPicture, QIcon> icons_;  // made once, for the whole run
-  const bool statusNotifierHost_;
+  bool statusNotifierHost_ = false;
   NotificationIconEvents* events_ = nullptr;
-  QSystemTrayIcon icon_;
+  std::unique_ptr<QSystemTrayIcon> icon_;  // none until a host is there
   std::function<QMenu*()> menu_;
+  bool added_ = false;
   TrayPicture shownPicture_ = TrayPicture::Off;
   QString shownTip_;
+  QTimer hostWatch_;
+  std::vector<std::function<void(bool)>> waiting_;  // the waits for the area, while they last
 };
 
 }  // namespace dawnquill

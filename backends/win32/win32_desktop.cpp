@@ -42,6 +42,16 @@ WallTime Win32Clock::Now() const {
   return {now.wHour, now.wMinute, now.wSecond, now.wYear, now.wMonth, now.wDay};
 }
 
+std::chrono::sys_seconds Win32Clock::Utc() const {
+  FILETIME now;
+  GetSystemTimeAsFileTime(&now);
+  // 100-nanosecond steps since 1601, to seconds since 1970.
+  constexpr long long kStepsTo1970 = 116444736000000000LL;
+  const long long steps =
+      (static_cast<long long>(now.dwHighDateTime) << 32 | now.dwLowDateTime) - kStepsTo1970;
+  return std::chrono::sys_seconds{std::chrono::seconds{steps / 10'000'000}};
+}
+
 void Win32SleepInhibitor::Hold(std::string_view reason) {
   SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
   std::wstring text(reason.size(), L'\0');

@@ -25,6 +25,7 @@ class Win32EventPass final : public EventPass {
 class Win32Clock final : public Clock {
  public:
   WallTime Now() const override;
+  std::chrono::sys_seconds Utc() const override;
 };
 
 class Win32FormView;

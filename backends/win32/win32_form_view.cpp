@@ -13,7 +13,6 @@
 namespace dawnquill {
 namespace {
 
-constexpr const char* kWindowClass = "DawnQuillForm";
 constexpr int kFirstId = 100;
 constexpr int kPointsPerInch = 72;
 constexpr int kLayoutPoints = 8;
@@ -25,12 +24,12 @@ int ChildId(ControlId control) { return kFirstId + control.value; }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSA windowClass{};
-  if (GetClassInfoA(instance, kWindowClass, &windowClass)) return;
+  if (GetClassInfoA(instance, Win32FormView::kWindowClass, &windowClass)) return;
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = Win32FormView::kWindowClass;
   RegisterClassA(&windowClass);
 }
 
@@ -419,6 +418,10 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (layout_.defaultButton == ControlId{}) return 0;
       return MAKELONG(ChildId(layout_.defaultButton), DC_HASDEFID);
     default:
+      if (const auto handler = handlers_.find(message); handler != handlers_.end()) {
+        handler->second(wParam);
+        return 0;
+      }
       return DefWindowProcA(window_, message, wParam, lParam);
   }
 }

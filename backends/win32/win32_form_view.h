@@ -15,6 +15,8 @@ namespace dawnquill {
 // and forwards what the user does to the window's FormEvents. It decides nothing.
 class Win32FormView final : public FormView {
  public:
+  static constexpr const char* kWindowClass = "DawnQuillForm";
+
   Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon);
   ~Win32FormView() override;
   Win32FormView(const Win32FormView&) = delete;
@@ -25,6 +27,10 @@ class Win32FormView final : public FormView {
   void SetOwner(const Win32FormView* owner) { owner_ = owner; }
   // Runs after every Close(); the main window ends the program here.
   void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
+  // What a message of the program's own, sent from outside, does; it gets the wParam.
+  void SetOnMessage(UINT message, std::function<void(WPARAM)> handler) {
+    handlers_[message] = std::move(handler);
+  }
 
   void Load() override;
   void Show() override;
@@ -76,6 +82,7 @@ class Win32FormView final : public FormView {
   FormEvents* events_ = nullptr;
   const Win32FormView* owner_ = nullptr;
   std::function<void()> onClosed_;
+  std::map<UINT, std::function<void(WPARAM)>> handlers_;
   HWND window_ = nullptr;
   int dpi_ = 96;
   HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it

@@ -1,6 +1,7 @@
 #include "backends/win32/win32_notify_icon.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tray/tray_pictures.h"
 
@@ -9,6 +10,7 @@ namespace {
 
 namespace tp = tray_pictures;
 constexpr const char* kWindowClass = "DawnQuillTray";
+constexpr UINT_PTR kAreaWaitTimer = 1;
 
 }  // namespace
 
@@ -84,6 +86,19 @@ void Win32NotifyIcon::Delete() {
   Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
+// Early in a sign-in the shell may not take the icon yet; it says "TaskbarCreated" when it does.
+void Win32NotifyIcon::AwaitNotificationArea(std::chrono::seconds limit,
+                                            std::function<void(bool came)> done) {
+  if (hasArea_) return done(true);
+  waiting_.push_back(std::move(done));
+  SetTimer(window_, kAreaWaitTimer, static_cast<UINT>(limit.count() * 1000), nullptr);
+}
+
+void Win32NotifyIcon::EndWait(bool came) {
+  KillTimer(window_, kAreaWaitTimer);
+  for (auto& done : std::exchange(waiting_, {})) done(came);
+}
+
 LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -91,6 +106,11 @@ LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM w
   static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
   if (message == taskbarCreated && self != nullptr && self->added_) {
     self->hasArea_ = Shell_NotifyIconA(NIM_ADD, &self->shown_) != FALSE;
+    if (self->hasArea_) self->EndWait(true);
+    return 0;
+  }
+  if (message == WM_TIMER && wParam == kAreaWaitTimer && self != nullptr) {
+    self->EndWait(false);
     return 0;
   }
   if (message == kCallbackMessage && self != nullptr && self->events_ != nullptr && wParam == kId) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <map>
 #include <string_view>
+#include <vector>
 
 #include <windows.h>
 
@@ -30,6 +33,8 @@ class Win32NotifyIcon final : public NotificationIcon {
   void Modify(TrayPicture picture, std::string_view tip) override;
   void Delete() override;
   bool HasNotificationArea() const override { return hasArea_; }
+  void AwaitNotificationArea(std::chrono::seconds limit,
+                             std::function<void(bool came)> done) override;
 
   // The record as the shell is handed it: the tip is the text, one NUL, then spaces.
   NOTIFYICONDATAA Record(TrayPicture picture, std::string_view tip) const;
@@ -38,13 +43,15 @@ class Win32NotifyIcon final : public NotificationIcon {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void EndWait(bool came);
 
   HWND window_ = nullptr;
   std::map<TrayPicture, HICON> icons_;
   NotificationIconEvents* events_ = nullptr;
   NOTIFYICONDATAA shown_{};  // the record last sent, for adding the icon again
   bool added_ = false;
-  bool hasArea_ = true;  // until an add fails
+  bool hasArea_ = true;                             // until an add fails
+  std::vector<std::function<void(bool)>> waiting_;  // the waits for the area, while they last
 };
 
 // A tray picture as a 16 x 16 icon, the mask colour transparent.

@@ -14,7 +14,7 @@ bool Win32Player::Find() {
 void Win32Player::Send(PlayerCommand command) {
   const WPARAM number = command == PlayerCommand::Play ? kPlay : kStop;
   if (window_ != nullptr) {
-    SendMessageTimeoutA(window_, WM_COMMAND, number, 0, SMTO_ABORTIFHUNG, kBoundMs, nullptr);
+    SendMessageTimeoutA(window_, WM_COMMAND, number, 0, SMTO_ABORTIFHUNG, kCallLimitMs, nullptr);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/call_limit.h"
 #include "interfaces/media_player.h"
 
 namespace dawnquill {
@@ -13,8 +14,6 @@ class Win32Player final : public MediaPlayer {
   static constexpr const char* kWindowClass = "Winamp v1.x";
   static constexpr WPARAM kPlay = 40045;
   static constexpr WPARAM kStop = 40047;
-  // How long one command may hold the program, as on Linux.
-  static constexpr UINT kBoundMs = 1000;
 
   bool Find() override;
   void Send(PlayerCommand command) override;

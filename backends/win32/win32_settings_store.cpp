@@ -38,6 +38,10 @@ void Win32SettingsStore::Save(std::string_view key, std::string_view value) {
   RegCloseKey(handle);
 }
 
+void Win32SettingsStore::Remove(std::string_view key) {
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(key).c_str());
+}
+
 std::string ExecutableName() {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);

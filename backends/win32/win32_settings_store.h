@@ -12,6 +12,7 @@ class Win32SettingsStore final : public SettingsStore {
 
   std::string Get(std::string_view key, std::string_view fallback) override;
   void Save(std::string_view key, std::string_view value) override;
+  void Remove(std::string_view key) override;
 
  private:
   std::string path_;

@@ -43,14 +43,21 @@ start_dawnquill() {
   expect_within 10 "the main window" main_shown
 }
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
+toggle() { rig_click "$(main_window)" "$at_toggle"; }
+# Kills the program as a crash or a power cut would, and waits until it has gone.
+kill_app() {
+  kill -KILL "$rig_app_pid"
+  wait "$rig_app_pid" 2>/dev/null
+  expect_within 5 "the program killed" app_ended
+}
 
 icon_window() { rig_docked_icon DawnQuill; }
 # Which picture the docked icon shows: off has the red stroke, ringing has six outline pixels
 # more than the 22 of armed (the ringing angles).
 icon_is() {
-  local colours outline picture=armed
-  colours=$(import -window "$(icon_window)" png:- | convert - -format %c histogram:info:-) ||
-    return 1
+  local colours outline picture=armed window
+  window=$(icon_window) || return 1  # import without a window waits for a click
+  colours=$(import -window "$window" png:- | convert - -format %c histogram:info:-) || return 1
   outline=$(awk 'tolower($0) ~ /#9b6900/ {print $1 + 0}' <<<"$colours")
   grep -qi '#FF0000' <<<"$colours" && picture=off
   [ "${outline:-0}" -gt 25 ] && picture=ringing
@@ -250,6 +257,111 @@ case_player_missing() {
   expect_within 5 "Cancel to end the program" app_ended
   expect "7, 0 and 9 saved" settings_are 7 0 9
   expect_within 2 "the hold to end with the program" holding
+}
+
+# Killed with SIGKILL while armed, as by a crash or a power cut, and started again: the alarm is on
+# for the same time, without a question, with the armed bell, and the desktop holds the session
+# awake for it again.
+case_killed_while_armed_comes_back_armed() {
+  start_inhibitor portal
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:00:00
+  rig_arm 7 0 9
+  expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
+  kill_app
+  : >"$rig_dir/holds"
+  start_dawnquill
+  expect_within 5 "the armed picture docked" icon_is armed
+  expect_within 3 "a hold for the same time" holding "Alarm is on - Time: 7:00"
+}
+
+# Killed a minute before the alarm and started three minutes after it: it rings at once.
+case_killed_before_its_minute_rings_after_it() {
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:59:00
+  rig_arm 7 0 9
+  sleep 1
+  kill_app
+  rig_set_clock 07:03:00
+  rig_start_on_clock "$app"
+  expect_within 10 "a ring at start-up for the minute it missed" ringing
+  expect_within 3 "the player sounds" sounding
+}
+
+# A second start brings the first program's hidden window forward and ends, writing nothing; a
+# second start in the tray ends without a word.
+case_a_second_start_brings_the_first_forward() {
+  local first settings second
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:00:00
+  first=$rig_app_pid
+  rig_arm 7 0 9
+  close_window "$(main_window)"
+  expect_within 2 "the close button to hide the armed window" main_hidden
+  settings=$(cat "$XDG_CONFIG_HOME/DawnQuill.conf")
+  for option in --tray ""; do
+    rig_start_on_clock "$app" $option
+    second=$rig_app_pid
+    expect_within 5 "the second start ${option:+in the tray }to end" app_ended
+    rig_app_pid=$first
+    if [ -n "$option" ]; then
+      expect "the window still hidden after a start in the tray" main_hidden
+    else
+      expect_within 3 "the first program's window brought forward" main_shown
+    fi
+    kill -0 "$first" || fail "expected: the first program to run on"
+    [ "$(cat "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$settings" ] ||
+      fail "expected: the second start ($second) to write nothing"
+  done
+}
+
+# The entry that starts the program at sign-in is there exactly while the alarm is on, and its
+# Exec line starts the program in the tray, with no window. The user's own autostart entry, made
+# by the desktop's settings, is left alone, and while it starts the program none is written.
+case_the_sign_in_entry_follows_the_alarm() {
+  local entry=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill-alarm.desktop
+  local own=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill.desktop
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:00:00
+  expect "no entry while the alarm is off" test ! -e "$entry"
+  expect "an autostart folder to look in" test -n "$XDG_CONFIG_HOME"
+  rig_arm 7 0 9
+  expect_within 2 "the entry once the alarm is on" test -f "$entry"
+  expect "an Exec line that starts it in the tray" grep -qxF "Exec=\"$app\" --tray" "$entry"
+  toggle
+  expect_within 2 "the entry gone with the alarm off" test ! -e "$entry"
+  printf '[Desktop Entry]\nType=Application\nExec=DawnQuill\n' >"$own"
+  rig_arm 7 0 9
+  sleep 1
+  expect "none beside the user's own entry" test ! -e "$entry"
+  expect "the user's entry untouched" grep -qx 'Exec=DawnQuill' "$own"
+  rm "$own"
+  toggle  # off
+  toggle  # on again, now with an entry of its own
+  expect_within 2 "the entry once the alarm is on again" test -f "$entry"
+  kill_app
+  expect "the entry kept by a program that was killed" test -f "$entry"
+  rig_start_on_clock "$app" --tray
+  expect_within 5 "the entry's start docked in the tray" icon_is armed
+  expect "no window at a start in the tray" rig_window_absent DawnQuill
+}
+
+# Started in the tray before any tray host, as early in a sign-in: no window meanwhile, and the
+# icon docks when the host comes; the bell then brings the window.
+case_started_in_the_tray_before_the_host_docks_when_it_comes() {
+  expect "mpv to start" rig_start_mpv
+  rig_start_on_clock "$app" --tray
+  sleep 4
+  expect "the program to run" app_runs
+  expect "no window while there is no tray" rig_window_absent DawnQuill
+  rig_start_tray
+  expect_within 5 "the icon docked once the host came" icon_is off
+  expect "still no window" rig_window_absent DawnQuill
+  expect_within 5 "the bell to bring the window" bell_brings_back
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }

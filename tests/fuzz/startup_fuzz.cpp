@@ -1,12 +1,14 @@
-// Start-up from whatever the settings file holds, then the user arming with what the boxes show
-// and closing: no crash, no undefined behaviour, and the numbers saved are the program's own
-// number texts.
+// Start-up from whatever the settings file holds, the kept alarm among it, then the user arming
+// with what the boxes show and closing: no crash, no undefined behaviour, the numbers saved are
+// the program's own number texts, and a kept alarm either comes back as a record that reads back
+// to itself or is dropped.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "core/alarm_record.h"
 #include "core/number_rules.h"
 #include "fakes/rig.h"
 
@@ -14,17 +16,23 @@ using namespace dawnquill;
 using namespace dawnquill::testing;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The stored hour, minute and delay, separated by NUL bytes.
+  // The stored hour, minute, delay and kept alarm, separated by NUL bytes.
   std::string_view rest(reinterpret_cast<const char*>(data), size);
-  std::string parts[3];
+  std::string parts[4];
   for (std::string& part : parts) {
     part = rest.substr(0, rest.find('\0'));
     rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
   Rig rig(Rig::NotStarted);
   rig.settings = {{"Hour", parts[0]}, {"Minute", parts[1]}, {"SnoozeDelay", parts[2]}};
+  if (!parts[3].empty()) rig.settings["Alarm"] = parts[3];
   rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
   rig.StartProgram();
+  if (const auto kept = ReadRecord(parts[3])) {
+    if (ReadRecord(RecordText(*kept)) != kept) std::abort();
+  }
+  if ((rig.State() == AlarmState::Off) == rig.settings.contains("Alarm")) std::abort();
+  if (rig.State() != AlarmState::Off) rig.Toggle();
   rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
     const std::string status = rig.Main(MainControl::StatusLabel);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop files validate, the Debian package builds with derived dependencies and no lintian
-# error, and its icons are as crisp as the 16-pixel bell.
+# error, installs no autostart entry, and its icons are as crisp as the 16-pixel bell.
 #   package_check.sh SOURCE-DIR BUILD-DIR
 set -uo pipefail
 src=$1 build=$2
@@ -20,6 +20,9 @@ lintian --fail-on error "$deb" || fail "lintian"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the dependencies were not derived"
 
 dpkg -x "$deb" "$tmp/root"
+# The program starts with the session only while an alarm is on, by an entry of the user's.
+[ -d "$tmp/root/usr/bin" ] || fail "nothing unpacked"
+[ ! -e "$tmp/root/etc/xdg/autostart" ] || fail "a system-wide autostart entry"
 icons=$tmp/root/usr/share/icons/hicolor
 colours() { convert "$1" -format %k info:; }
 for size in 32 48 64 128 256; do

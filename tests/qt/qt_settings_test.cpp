@@ -55,6 +55,16 @@ TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {
   EXPECT_EQ(QSettings(File(), QSettings::IniFormat).value("Other/Keep").toString(), "1");
 }
 
+// The kept alarm's record goes without a trace: the settings stay, and a store that never had it
+// is not made by its removal.
+TEST_F(SettingsFileTest, ARemovedValueLeavesTheOthersAndMakesNoFile) {
+  Store().Remove("Alarm");
+  EXPECT_FALSE(QFile::exists(File()));
+  Write("[Settings]\nHour=7\nAlarm=7:00 delay 9 written 2027-03-01T05:00:00Z\n");
+  Store().Remove("Alarm");
+  EXPECT_EQ(Get("Alarm") + "|" + Get("Hour"), "default|7");
+}
+
 TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsNoCrash) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("DawnQuill.conf")));
   EXPECT_EQ(Get("Hour", "00"), "00");

@@ -69,6 +69,8 @@ start_program() {
 }
 # What the probe sees of the program's windows (window_probe.cpp).
 probe() { wine "$build/tests/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
+status_is() { [ "$(probe status)" = "$1" ]; }
+program_ended() { ! kill -0 "$1" 2>/dev/null; }
 main_takes_input() { [ "$(probe enabled)" = "$1" ]; }  # main_takes_input 1|0
 icon_window() { rig_docked_icon explorer.exe; }  # Wine's, inside the tray host
 
@@ -186,7 +188,9 @@ case_laid_out_at_144_dpi() {
 
 # The installer, run silently, puts the program, its Start-menu shortcut, its entry among the
 # installed apps and its start at sign-in in place, for this user alone; the program starts from
-# the shortcut. The silent uninstall takes all of that away and leaves the user's settings.
+# the shortcut. Run again over the armed program, it ends it for the update and starts the new one,
+# still armed. The silent uninstall ends the running program and takes all of that away, with
+# the kept alarm, and leaves the user's settings.
 case_the_installer_installs_and_uninstalls() {
   local programs shortcut installed
   programs=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\Programs")
@@ -201,22 +205,31 @@ case_the_installer_installs_and_uninstalls() {
     'Publisher' 'DisplayIcon' 'EstimatedSize' 'UninstallString'; do
     expect "$value among the installed apps" in_registry "$installed" "$value"
   done
-  expect "the start at sign-in" in_registry "$run_key" 'DawnQuill    REG_SZ'
+  expect "the start at sign-in, in the tray" in_registry "$run_key" \
+    'DawnQuill    REG_SZ    ".*DawnQuill.exe" --tray'
+  start_player
   wine start /unix "$shortcut" >/dev/null 2>&1
-  expect_within 20 "the installed program started from its shortcut" rig_window_shown \
-    'Winamp not running'
-  wineserver -k
+  expect_within 20 "the installed program started from its shortcut" rig_window_shown DawnQuill
+  rig_arm 7 0 9
+  expect_within 3 "the installed program armed" status_is "Alarm is on - Time: 7:00"
+  wine "$build"/DawnQuill-*-setup.exe /S
+  expect_within 20 "the updated program running again, still armed" \
+    status_is "Alarm is on - Time: 7:00"
+  expect "one program after the update" test "$(probe count)" = 1
   wine "$programs/DawnQuill/Uninstall.exe" /S
   expect_within 20 "the program removed" test ! -e "$programs/DawnQuill"
+  expect "the running program ended" test "$(probe count)" = 0
   expect "the shortcut removed" test ! -e "$shortcut"
   expect "the entry among the installed apps removed" not_in_registry "$installed" DawnQuill
-  expect "the start at sign-in removed" not_in_registry "$run_key" DawnQuill
+  expect "the starts at sign-in removed" not_in_registry "$run_key" DawnQuill
+  expect "the kept alarm removed" not_in_registry "$settings_key" Alarm
   expect "the user's settings kept" stored 'Hour    REG_SZ    7'
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
-# its window and runs on; a session that ends anyway ends it with nothing saved. With the alarm
-# off it agrees, and the end of the session saves the settings.
+# its window and runs on; a session that ends anyway ends it with nothing saved, and the next
+# start is armed again. With the alarm off it agrees, and the end of the session saves the
+# settings.
 case_log_off_asks_first() {
   wine reg delete "$settings_key" /f >/dev/null 2>&1
   start_player
@@ -229,11 +242,58 @@ case_log_off_asks_first() {
   expect_within 5 "a session ended anyway to end the program" bash -c "! kill -0 $rig_app_pid"
   expect "nothing saved when an armed program's session ends" not_in_registry "$settings_key" Hour
   start_program
+  expect_within 3 "the next start armed again" status_is "Alarm is on - Time: 7:00"
+  rig_click "$(rig_window DawnQuill)" "$at_toggle"
+  expect_within 3 "the alarm off" status_is "Alarm is off"
   expect "an alarm that is off to let the session end" test "$(probe end)" = 1
   expect_within 5 "the end of the session to end the program" bash -c "! kill -0 $rig_app_pid"
   expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
 }
 
+# Killed while armed and started again: armed for the same time. The sign-in value, which starts
+# the program in the tray, is there exactly while the alarm is on.
+case_killed_while_armed_comes_back_armed() {
+  start_player
+  start_program
+  expect "no sign-in value while the alarm is off" not_in_registry "$run_key" 'DawnQuill alarm'
+  rig_arm 7 0 9
+  expect_within 3 "the sign-in value once armed" in_registry "$run_key" \
+    'DawnQuill alarm    REG_SZ    ".*DawnQuill.exe" --tray'
+  kill -KILL "$rig_app_pid"
+  expect_within 5 "the program killed" program_ended "$rig_app_pid"
+  expect "the sign-in value kept by a program that was killed" in_registry "$run_key" \
+    'DawnQuill alarm'
+  start_program
+  expect_within 3 "armed for the same time" status_is "Alarm is on - Time: 7:00"
+  rig_click "$(rig_window DawnQuill)" "$at_toggle"
+  expect_within 3 "the alarm off" status_is "Alarm is off"
+  expect "the sign-in value gone with the alarm off" not_in_registry "$run_key" 'DawnQuill alarm'
+}
+
+# A second start while the first sits in the tray brings the first's window back and ends: one
+# program, its window shown. A second start in the tray ends without a word.
+case_a_second_start_leaves_one_program() {
+  local second
+  start_player
+  start_program
+  rig_click "$(rig_window DawnQuill)" "$at_to_tray"
+  expect_within 3 "To tray to hide the window" gone DawnQuill
+  wine "$build/DawnQuill.exe" --tray >/dev/null 2>&1 &
+  second=$!
+  rig_pids+=($second)
+  expect_within 10 "a second start in the tray to end" program_ended "$second"
+  expect "the window still hidden" gone DawnQuill
+  wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
+  second=$!
+  rig_pids+=($second)
+  expect_within 10 "a second start to end" program_ended "$second"
+  expect_within 3 "the first program's window shown" rig_window_shown DawnQuill
+  expect "one program" test "$(probe count)" = 1
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
+# The cases share the prefix: each starts with no alarm kept and no start at sign-in.
+wine reg delete "$settings_key" /v Alarm /f >/dev/null 2>&1
+wine reg delete "$run_key" /v 'DawnQuill alarm' /f >/dev/null 2>&1
 rig_load_points wine "$build/layout_points.exe"
 "case_$name"

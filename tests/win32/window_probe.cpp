@@ -10,6 +10,8 @@
 //                               shell that ends takes it
 //   window_probe shell-started  tells every window "TaskbarCreated", as Explorer does when it
 //                               starts again
+//   window_probe status         prints the main window's status line
+//   window_probe count          prints how many main windows there are, shown or not
 #include <cstdio>
 #include <string_view>
 
@@ -37,6 +39,26 @@ int Session(HWND window, std::string_view then) {
 
 }  // namespace
 
+BOOL CALLBACK PrintStatus(HWND child, LPARAM) {
+  char text[128] = "";
+  GetWindowTextA(child, text, sizeof text);
+  const std::string_view line = text;
+  if (!line.starts_with("Alarm ") && !line.starts_with("Snooze ")) return TRUE;
+  std::printf("%s\n", text);
+  return FALSE;
+}
+
+BOOL CALLBACK CountMainWindows(HWND window, LPARAM count) {
+  char caption[32] = "", windowClass[32] = "";
+  GetWindowTextA(window, caption, sizeof caption);
+  GetClassNameA(window, windowClass, sizeof windowClass);
+  if (std::string_view(caption) == "DawnQuill" &&
+      std::string_view(windowClass) == "DawnQuillForm") {
+    ++*reinterpret_cast<int*>(count);
+  }
+  return TRUE;
+}
+
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
   const std::string_view command = argv[1];
@@ -58,8 +80,18 @@ int main(int argc, char** argv) {
   if (command == "shell-started") {
     return PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
   }
+  if (command == "count") {
+    int count = 0;
+    EnumWindows(CountMainWindows, reinterpret_cast<LPARAM>(&count));
+    std::printf("%d\n", count);
+    return 0;
+  }
   HWND window = FindWindowA(nullptr, "DawnQuill");
   if (window == nullptr) return 1;
+  if (command == "status") {
+    EnumChildWindows(window, PrintStatus, 0);
+    return 0;
+  }
   if (command == "enabled") {
     std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
   } else if (command == "client") {
