@@ -3,13 +3,15 @@
 set(win32_dir ${CMAKE_CURRENT_SOURCE_DIR}/app/win32)
 set(make_icon ${CMAKE_CURRENT_BINARY_DIR}/make_icon)
 set(icon ${CMAKE_CURRENT_BINARY_DIR}/dawnquill.ico)
+set(welcome ${CMAKE_CURRENT_BINARY_DIR}/welcome.bmp)
 # A tool for the build machine, made with its own compiler.
 add_custom_command(OUTPUT ${make_icon}
                    COMMAND c++ -std=c++20 -O1 -I${CMAKE_CURRENT_SOURCE_DIR} ${win32_dir}/make_icon.cpp
                            ${CMAKE_CURRENT_SOURCE_DIR}/tray/tray_pictures.cpp -o ${make_icon}
                    DEPENDS ${win32_dir}/make_icon.cpp ${CMAKE_CURRENT_SOURCE_DIR}/tray/tray_pictures.cpp
                    VERBATIM)
-add_custom_command(OUTPUT ${icon} COMMAND ${make_icon} ${icon} DEPENDS ${make_icon} VERBATIM)
+add_custom_command(OUTPUT ${icon} ${welcome} COMMAND ${make_icon} ${icon} ${welcome}
+                   DEPENDS ${make_icon} VERBATIM)
 set_source_files_properties(${win32_dir}/dawnquill.rc PROPERTIES
                             OBJECT_DEPENDS "${icon};${win32_dir}/dawnquill.manifest")
 
@@ -41,6 +43,7 @@ set(CPACK_PACKAGE_FILE_NAME DawnQuill-${PROJECT_VERSION}-windows-x86_64-setup)
 set(CPACK_INSTALL_CMAKE_PROJECTS "")
 set(CPACK_INSTALLED_DIRECTORIES "${CMAKE_CURRENT_BINARY_DIR}/${release};.")
 set(CPACK_NSIS_MUI_ICON ${icon})
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${welcome})
 set(CPACK_OUTPUT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackInstallerConfig.cmake)
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/cmake/nsis)
 include(CPack)
@@ -49,6 +52,6 @@ add_custom_command(
   OUTPUT ${installer}
   COMMAND ${CMAKE_CPACK_COMMAND} --config ${CPACK_OUTPUT_CONFIG_FILE} -B ${CMAKE_CURRENT_BINARY_DIR}
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_CURRENT_BINARY_DIR}/_CPack_Packages
-  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${release}.zip ${CMAKE_CURRENT_SOURCE_DIR}/cmake/nsis/NSIS.template.in
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${release}.zip ${welcome} ${CMAKE_CURRENT_SOURCE_DIR}/cmake/nsis/NSIS.template.in
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 add_custom_target(installer ALL DEPENDS ${installer})

@@ -1,6 +1,7 @@
 // Writes the bell of the main window as a Windows icon file: one 16 x 16 image of 32 bits, the
-// mask colour transparent. Built and run on the build machine.
-//   make_icon OUTPUT.ico
+// mask colour transparent; and the installer's welcome picture, the bell six times as large on
+// white, in the size the wizard's side panel takes. Built and run on the build machine.
+//   make_icon OUTPUT.ico WELCOME.bmp
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -13,12 +14,42 @@ void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
+namespace tp = dawnquill::tray_pictures;
+
+bool Write(const char* path, const std::vector<std::uint8_t>& out) {
+  std::FILE* file = std::fopen(path, "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+  return std::fclose(file) == 0 && written;
+}
+
+// 164 x 314 pixels of 24 bits, whose rows need no padding.
+std::vector<std::uint8_t> Welcome(const tp::Picture& bell) {
+  constexpr int kWidth = 164, kHeight = 314, kScale = 6, kTop = 60;
+  constexpr int kLeft = (kWidth - tp::kSize * kScale) / 2;
+  constexpr std::uint32_t kPixels = kWidth * kHeight * 3;
+  std::vector<std::uint8_t> out;
+  Put(out, 0x4D42, 2), Put(out, 54 + kPixels, 4), Put(out, 0, 4), Put(out, 54, 4);
+  Put(out, 40, 4), Put(out, kWidth, 4), Put(out, kHeight, 4), Put(out, 1, 2), Put(out, 24, 2);
+  Put(out, 0, 4), Put(out, kPixels, 4), Put(out, 0, 4), Put(out, 0, 4), Put(out, 0, 4);
+  Put(out, 0, 4);
+  for (int y = kHeight - 1; y >= 0; --y) {  // bottom row first
+    for (int x = 0; x < kWidth; ++x) {
+      const int row = (y - kTop) / kScale, column = (x - kLeft) / kScale;
+      const bool inBell = y >= kTop && x >= kLeft && row < tp::kSize && column < tp::kSize;
+      const tp::Rgb c = inBell ? bell[row][column] : tp::kMask;
+      const tp::Rgb shown = c == tp::kMask ? tp::Rgb{255, 255, 255} : c;
+      Put(out, shown.blue, 1), Put(out, shown.green, 1), Put(out, shown.red, 1);
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  namespace tp = dawnquill::tray_pictures;
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_icon OUTPUT.ico\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_icon OUTPUT.ico WELCOME.bmp\n");
     return 2;
   }
   const tp::Picture bell = tp::Draw(dawnquill::TrayPicture::Armed);
@@ -47,8 +78,5 @@ int main(int argc, char** argv) {
     }
     Put(out, bits, 4);
   }
-  std::FILE* file = std::fopen(argv[1], "wb");
-  if (file == nullptr) return 1;
-  const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
-  return std::fclose(file) == 0 && written ? 0 : 1;
+  return Write(argv[1], out) && Write(argv[2], Welcome(bell)) ? 0 : 1;
 }
