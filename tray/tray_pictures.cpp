@@ -6,6 +6,18 @@
 namespace dawnquill::tray_pictures {
 namespace {
 
+struct Rgb {
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// Silver, the colour drawn transparent.
+constexpr Rgb kMask{192, 192, 192};
+
+using Picture = std::array<std::array<Rgb, kSize>, kSize>;  // [row][column]
+
 constexpr Rgb kOutline{155, 105, 0};
 constexpr Rgb kStroke{255, 0, 0};
 
@@ -65,8 +77,6 @@ void DrawRinging(Picture& p) {
   for (const auto& [row, column] : angles) p[row][column] = kOutline;
 }
 
-}  // namespace
-
 Picture Draw(TrayPicture picture) {
   Picture p;
   for (auto& row : p) row.fill(kMask);
@@ -82,6 +92,21 @@ Picture Draw(TrayPicture picture) {
       break;
   }
   return p;
+}
+
+}  // namespace
+
+Argb ArgbPixels(TrayPicture picture) {
+  const Picture drawn = Draw(picture);
+  Argb pixels{};
+  for (int row = 0; row < kSize; ++row) {
+    for (int column = 0; column < kSize; ++column) {
+      const Rgb& c = drawn[row][column];
+      pixels[row * kSize + column] =
+          c == kMask ? 0u : 0xFF000000u | (c.red << 16) | (c.green << 8) | c.blue;
+    }
+  }
+  return pixels;
 }
 
 }  // namespace dawnquill::tray_pictures

@@ -6,21 +6,14 @@
 #include "interfaces/notification_icon.h"
 
 // The three 16 x 16 tray pictures: a bell, the bell struck through in red (off), and the bell
-// ringing. Silver is the mask colour, drawn transparent.
+// ringing, drawn once here for every kit and icon file.
 namespace dawnquill::tray_pictures {
 
-struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 inline constexpr int kSize = 16;
-inline constexpr Rgb kMask{192, 192, 192};
 
-using Picture = std::array<std::array<Rgb, kSize>, kSize>;  // [row][column]
-
-Picture Draw(TrayPicture picture);
+// 32-bit 0xAARRGGBB pixels, the top row first; what is not the bell is fully transparent.
+using Argb = std::array<std::uint32_t, kSize * kSize>;
+Argb ArgbPixels(TrayPicture picture);
+inline bool Transparent(std::uint32_t argb) { return argb >> 24 == 0; }
 
 }  // namespace dawnquill::tray_pictures

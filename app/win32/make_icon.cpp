@@ -24,7 +24,7 @@ bool Write(const char* path, const std::vector<std::uint8_t>& out) {
 }
 
 // 164 x 314 pixels of 24 bits, whose rows need no padding.
-std::vector<std::uint8_t> Welcome(const tp::Picture& bell) {
+std::vector<std::uint8_t> Welcome(const tp::Argb& bell) {
   constexpr int kWidth = 164, kHeight = 314, kScale = 6, kTop = 60;
   constexpr int kLeft = (kWidth - tp::kSize * kScale) / 2;
   constexpr std::uint32_t kPixels = kWidth * kHeight * 3;
@@ -37,9 +37,8 @@ std::vector<std::uint8_t> Welcome(const tp::Picture& bell) {
     for (int x = 0; x < kWidth; ++x) {
       const int row = (y - kTop) / kScale, column = (x - kLeft) / kScale;
       const bool inBell = y >= kTop && x >= kLeft && row < tp::kSize && column < tp::kSize;
-      const tp::Rgb c = inBell ? bell[row][column] : tp::kMask;
-      const tp::Rgb shown = c == tp::kMask ? tp::Rgb{255, 255, 255} : c;
-      Put(out, shown.blue, 1), Put(out, shown.green, 1), Put(out, shown.red, 1);
+      const std::uint32_t c = inBell ? bell[row * tp::kSize + column] : 0;
+      Put(out, tp::Transparent(c) ? 0xFFFFFFu : c, 3);  // blue, green, red
     }
   }
   return out;
@@ -52,7 +51,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make_icon OUTPUT.ico WELCOME.bmp\n");
     return 2;
   }
-  const tp::Picture bell = tp::Draw(dawnquill::TrayPicture::Armed);
   constexpr int kSize = tp::kSize;
   constexpr std::uint32_t kMaskRow = 4;  // 16 bits, padded to 32
   constexpr std::uint32_t kImage = 40 + kSize * kSize * 4 + kSize * kMaskRow;
@@ -64,19 +62,18 @@ int main(int argc, char** argv) {
   Put(out, 1, 2), Put(out, 32, 2), Put(out, 0, 4),
       Put(out, kSize * kSize * 4 + kSize * kMaskRow, 4);
   Put(out, 0, 4), Put(out, 0, 4), Put(out, 0, 4), Put(out, 0, 4);
+  const tp::Argb pixels = tp::ArgbPixels(dawnquill::TrayPicture::Armed);
   for (int row = kSize - 1; row >= 0; --row) {  // bottom row first
-    for (int column = 0; column < kSize; ++column) {
-      const tp::Rgb& c = bell[row][column];
-      const bool clear = c == tp::kMask;
-      Put(out, clear ? 0u : (0xFFu << 24) | (c.red << 16) | (c.green << 8) | c.blue, 4);
-    }
+    for (int column = 0; column < kSize; ++column) Put(out, pixels[row * kSize + column], 4);
   }
   for (int row = kSize - 1; row >= 0; --row) {
     std::uint32_t bits = 0;
     for (int column = 0; column < kSize; ++column) {
-      if (bell[row][column] == tp::kMask) bits |= 0x80u >> (column % 8) << (8 * (column / 8));
+      if (tp::Transparent(pixels[row * kSize + column])) {
+        bits |= 0x80u >> (column % 8) << (8 * (column / 8));
+      }
     }
     Put(out, bits, 4);
   }
-  return Write(argv[1], out) && Write(argv[2], Welcome(bell)) ? 0 : 1;
+  return Write(argv[1], out) && Write(argv[2], Welcome(pixels)) ? 0 : 1;
 }

@@ -74,7 +74,7 @@ QtFormView::~QtFormView() { delete window_; }
 
 void QtFormView::Load() {
   closing_ = false;
-  shown_ = false;
+  firstShow_.Loaded();
   if (window_) {
     window_->hide();
     window_->deleteLater();
@@ -289,9 +289,11 @@ bool QtFormView::CloseEvent(bool spontaneous) {
 }
 
 void QtFormView::Show() {
-  if (!window_) return;
-  if (!shown_) {
-    shown_ = true;
+  if (window_) Present(false);
+}
+
+void QtFormView::Present(bool modal) {
+  if (firstShow_.CentresAndFocuses(modal)) {
     if (QScreen* screen = window_->screen()) {
       window_->move(screen->availableGeometry().center() - window_->rect().center());
     }
@@ -309,13 +311,7 @@ void QtFormView::Show() {
 void QtFormView::ShowModal() {
   if (!window_ || closing_) return;
   window_->setWindowModality(Qt::ApplicationModal);
-  if (QScreen* screen = window_->screen()) {
-    window_->move(screen->availableGeometry().center() - window_->rect().center());
-  }
-  if (QWidget* first = Widget(layout_.firstFocus)) first->setFocus();
-  window_->show();
-  window_->raise();
-  window_->activateWindow();
+  Present(true);
   QEventLoop loop;
   modalLoop_ = &loop;
   if (!closing_) loop.exec();

@@ -11,6 +11,7 @@
 
 #include "interfaces/form_view.h"
 #include "ui/control_table.h"
+#include "ui/first_show.h"
 
 namespace dawnquill {
 
@@ -49,6 +50,7 @@ class QtFormView final : public QObject, public FormView {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Present(bool modal);
   friend class FormWindow;
 
   void Build();
@@ -75,7 +77,7 @@ class QtFormView final : public QObject, public FormView {
   std::map<ControlId, QMenu*> menus_;
   QEventLoop* modalLoop_ = nullptr;
   bool closing_ = false;
-  bool shown_ = false;  // since the last load: the first showing centres the window
+  FirstShow firstShow_;
 };
 
 }  // namespace dawnquill

@@ -63,13 +63,12 @@ bool XEmbedTrayPresent() {
 }  // namespace
 
 QImage TrayPictureImage(TrayPicture picture) {
+  static_assert(sizeof(QRgb) == sizeof(std::uint32_t));  // QRgb is 0xAARRGGBB too
   QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
-  const tp::Picture pixels = tp::Draw(picture);
+  const tp::Argb pixels = tp::ArgbPixels(picture);
   for (int row = 0; row < tp::kSize; ++row) {
     for (int column = 0; column < tp::kSize; ++column) {
-      const tp::Rgb& c = pixels[row][column];
-      image.setPixel(column, row,
-                     c == tp::kMask ? qRgba(0, 0, 0, 0) : qRgb(c.red, c.green, c.blue));
+      image.setPixel(column, row, pixels[row * tp::kSize + column]);
     }
   }
   return image;

@@ -46,7 +46,7 @@ void Win32FormView::Load() {
   Destroy();
   Build();
   closed_ = false;
-  shown_ = false;
+  firstShow_.Loaded();
 }
 
 void Win32FormView::Build() {
@@ -246,12 +246,15 @@ void Win32FormView::Centre() {
 
 void Win32FormView::Show() {
   if (window_ == nullptr) return;
-  const bool first = !shown_;
-  if (first) Centre();
-  shown_ = true;
+  Present(false);
+}
+
+void Win32FormView::Present(bool modal) {
+  const bool place = firstShow_.CentresAndFocuses(modal);
+  if (place) Centre();
   ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
   SetForegroundWindow(window_);
-  if (first) SetFocus(Child(layout_.firstFocus));
+  if (place) SetFocus(Child(layout_.firstFocus));
 }
 
 // The other windows of the program take no input while this one is open; the timers of every
@@ -259,10 +262,7 @@ void Win32FormView::Show() {
 void Win32FormView::ShowModal() {
   if (window_ == nullptr || closed_) return;
   const OtherWindowsDisabled modal(window_);
-  Centre();
-  ShowWindow(window_, SW_SHOW);
-  SetForegroundWindow(window_);
-  SetFocus(Child(layout_.firstFocus));
+  Present(true);
   MSG message;
   while (!closed_) {
     if (GetMessageA(&message, nullptr, 0, 0) <= 0) {

@@ -8,6 +8,7 @@
 
 #include "interfaces/form_view.h"
 #include "ui/control_table.h"
+#include "ui/first_show.h"
 
 namespace dawnquill {
 
@@ -72,6 +73,7 @@ class Win32FormView final : public FormView {
   HFONT FitFont();
   void Destroy();
   void Centre();
+  void Present(bool modal);
   void SetTabOrder();
   const Item* ItemById(int id) const;
   bool Live() const { return events_ != nullptr && !closed_; }
@@ -90,7 +92,7 @@ class Win32FormView final : public FormView {
   std::map<ControlId, HMENU> menus_;
   std::vector<HFONT> fonts_;
   bool closed_ = true;
-  bool shown_ = false;  // since the last load: the first showing centres the window
+  FirstShow firstShow_;
 };
 
 }  // namespace dawnquill

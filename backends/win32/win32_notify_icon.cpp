@@ -15,22 +15,13 @@ constexpr UINT_PTR kAreaWaitTimer = 1;
 }  // namespace
 
 HICON MakeTrayIcon(TrayPicture picture) {
-  const tp::Picture pixels = tp::Draw(picture);
-  BYTE andMask[tp::kSize * tp::kSize / 8] = {};  // 1 = transparent
-  DWORD colours[tp::kSize * tp::kSize] = {};     // top row first, BGRA
-  for (int row = 0; row < tp::kSize; ++row) {
-    for (int column = 0; column < tp::kSize; ++column) {
-      const tp::Rgb& c = pixels[row][column];
-      const int at = row * tp::kSize + column;
-      if (c == tp::kMask) {
-        andMask[at / 8] |= static_cast<BYTE>(0x80 >> (at % 8));
-      } else {
-        colours[at] = 0xFF000000u | (c.red << 16) | (c.green << 8) | c.blue;
-      }
-    }
+  const tp::Argb colours = tp::ArgbPixels(picture);  // little-endian: the BGRA bytes it takes
+  BYTE andMask[tp::kSize * tp::kSize / 8] = {};      // 1 = transparent
+  for (std::size_t at = 0; at < colours.size(); ++at) {
+    if (tp::Transparent(colours[at])) andMask[at / 8] |= static_cast<BYTE>(0x80 >> (at % 8));
   }
   return CreateIcon(GetModuleHandleA(nullptr), tp::kSize, tp::kSize, 1, 32, andMask,
-                    reinterpret_cast<const BYTE*>(colours));
+                    reinterpret_cast<const BYTE*>(colours.data()));
 }
 
 Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance) {

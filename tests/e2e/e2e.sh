@@ -44,6 +44,13 @@ start_dawnquill() {
 }
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
 toggle() { rig_click "$(main_window)" "$at_toggle"; }
+# The tray host, mpv, and DawnQuill started with its clock at CLOCK and armed for 7:00.
+armed_at() {
+  rig_start_tray
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill "$1"
+  rig_arm 7 0 9
+}
 # Kills the program as a crash or a power cut would, and waits until it has gone.
 kill_app() {
   kill -KILL "$rig_app_pid"
@@ -264,10 +271,7 @@ case_player_missing() {
 # awake for it again.
 case_killed_while_armed_comes_back_armed() {
   start_inhibitor portal
-  rig_start_tray
-  expect "mpv to start" rig_start_mpv
-  start_dawnquill 06:00:00
-  rig_arm 7 0 9
+  armed_at 06:00:00
   expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
   kill_app
   : >"$rig_dir/holds"
@@ -278,10 +282,7 @@ case_killed_while_armed_comes_back_armed() {
 
 # Killed a minute before the alarm and started three minutes after it: it rings at once.
 case_killed_before_its_minute_rings_after_it() {
-  rig_start_tray
-  expect "mpv to start" rig_start_mpv
-  start_dawnquill 06:59:00
-  rig_arm 7 0 9
+  armed_at 06:59:00
   sleep 1
   kill_app
   rig_set_clock 07:03:00
@@ -294,11 +295,8 @@ case_killed_before_its_minute_rings_after_it() {
 # second start in the tray ends without a word.
 case_a_second_start_brings_the_first_forward() {
   local first settings second
-  rig_start_tray
-  expect "mpv to start" rig_start_mpv
-  start_dawnquill 06:00:00
+  armed_at 06:00:00
   first=$rig_app_pid
-  rig_arm 7 0 9
   close_window "$(main_window)"
   expect_within 2 "the close button to hide the armed window" main_hidden
   settings=$(cat "$XDG_CONFIG_HOME/DawnQuill.conf")

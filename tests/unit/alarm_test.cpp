@@ -39,7 +39,8 @@ TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 // Arming shows the alarm time, locks the inputs, and writes the hour with the locale's separator.
 // Off while armed or snoozing sends the player nothing, and the toggle does nothing while ringing.
 // Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
-// program given up, lets it sleep.
+// program given up at the prompt, lets it sleep and takes the kept alarm and the start at sign-in
+// away.
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
   Rig rig(Rig::Started, ",");
   rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
@@ -62,11 +63,13 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
   rig.Toggle();
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
   EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify off Alarm is off|");
+  EXPECT_FALSE(rig.settings.contains("Alarm") || rig.startsAtSignIn);
   rig.Arm("8", "0");
   rig.playerRunning = false;
   rig.Answer(BoxAnswer::Cancel);
   rig.TickAt(7, 30);
   EXPECT_EQ(rig.held, "");
+  EXPECT_FALSE(rig.settings.contains("Alarm") || rig.startsAtSignIn);
 }
 
 TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {

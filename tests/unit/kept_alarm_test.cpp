@@ -79,36 +79,5 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
   }
 }
 
-// Off, Exit and the prompt's Cancel are the user's word that the alarm is off: the record and
-// the start at sign-in go. The end of the session is not: both stay.
-TEST(KeptAlarm, IsClearedByOffExitAndCancelButNotByTheEndOfTheSession) {
-  const struct {
-    const char* what;
-    std::function<void(Rig&)> end;
-    bool kept;
-  } cases[] = {
-      {"off", [](Rig& r) { r.Toggle(); }, false},
-      {"Exit", [](Rig& r) { r.program.mainWindow.Exit(); }, false},
-      {"Cancel",
-       [](Rig& r) {
-         r.playerRunning = false;
-         r.Answer(BoxAnswer::Cancel);
-         r.TickAt(6, 1);
-       },
-       false},
-      {"the session's end",
-       [](Rig& r) { r.program.mainWindow.CloseRequested(CloseReason::SessionEnd); }, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Rig rig;
-    rig.Arm("7", "0");
-    EXPECT_TRUE(rig.startsAtSignIn);
-    c.end(rig);
-    EXPECT_EQ(rig.settings.contains("Alarm"), c.kept);
-    EXPECT_EQ(rig.startsAtSignIn, c.kept);
-  }
-}
-
 }  // namespace
 }  // namespace dawnquill::testing

@@ -61,6 +61,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     c.close(rig);
     EXPECT_EQ(rig.program.mainWindow.Unloaded(), c.log.back() == "main.Close");
     EXPECT_EQ(rig.log, c.log);
+    EXPECT_EQ(rig.startsAtSignIn, rig.settings.contains("Alarm"));  // the record's companion
   }
 }
 
