@@ -38,6 +38,7 @@ Program::Program(const Backends& b)
                   .tray = tray,
                   .trayMenu = trayMenu,
                   .wakeUpWindow = wakeUpWindow,
-                  .settings = b.settings}) {}
+                  .settings = b.settings,
+                  .messageBoxes = b.messageBoxes}) {}
 
 }  // namespace dawnquill

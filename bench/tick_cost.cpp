@@ -40,11 +40,11 @@ struct NullIcon final : NotificationIcon {
   }
 };
 struct NullSettings final : SettingsStore {
-  std::string Get(std::string_view, std::string_view fallback) override {
-    return std::string(fallback);
-  }
-  void Save(std::string_view, std::string_view) override {}
-  void Remove(std::string_view) override {}
+  Settings Read() override { return {}; }
+  std::string Write(const Settings&) override { return {}; }
+  std::string KeptAlarm() override { return {}; }
+  void KeepAlarm(std::string_view) override {}
+  void ClearKeptAlarm() override {}
 };
 struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor, SignInStart {
   void Hold(std::string_view) override {}

@@ -112,17 +112,17 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
 }
 
 void AlarmKeeper::Keep(const AlarmRecord& record) {
-  store_.Save(kKey, RecordText(record));
+  store_.KeepAlarm(RecordText(record));
   signIn_.Enable();
 }
 
 void AlarmKeeper::Clear() {
-  store_.Remove(kKey);
+  store_.ClearKeptAlarm();
   signIn_.Disable();
 }
 
 std::optional<AlarmRecord> AlarmKeeper::Kept() {
-  const std::string text = store_.Get(kKey, "");
+  const std::string text = store_.KeptAlarm();
   if (text.empty()) return std::nullopt;
   auto record = ReadRecord(text);
   if (!record) Clear();

@@ -36,8 +36,6 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text);
 // there is one, the program starts with the user's session.
 class AlarmKeeper {
  public:
-  static constexpr std::string_view kKey = "Alarm";
-
   AlarmKeeper(SettingsStore& store, SignInStart& signIn) : store_(store), signIn_(signIn) {}
 
   void Keep(const AlarmRecord& record);

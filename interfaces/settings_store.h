@@ -5,20 +5,39 @@
 
 namespace dawnquill {
 
-// The program's settings in the user's own store, as strings by key. A platform binds it once, at
-// start, to where this program keeps them: under the executable's file name without its
-// extension, in the section kSettingsSection.
+// The three settings, as texts: the hour and minute boxes' texts verbatim, and the snooze delay's
+// number text. A store that lacks one gives its default.
+struct Settings {
+  std::string hour = "00";
+  std::string minute = "00";
+  std::string snoozeDelay = "9";
+};
+
+// The names every store keeps them under, in its section, with the kept alarm's line beside them.
+namespace settings_keys {
+inline constexpr std::string_view kSection = "Settings";
+inline constexpr std::string_view kHour = "Hour";
+inline constexpr std::string_view kMinute = "Minute";
+inline constexpr std::string_view kSnoozeDelay = "SnoozeDelay";
+inline constexpr std::string_view kKeptAlarm = "Alarm";
+}  // namespace settings_keys
+
+// The program's settings in the user's own store. A platform binds it once, at start, to where
+// this program keeps them: under the executable's file name without its extension.
 class SettingsStore {
  public:
   virtual ~SettingsStore() = default;
 
-  // The stored value, or the fallback when there is none.
-  virtual std::string Get(std::string_view key, std::string_view fallback) = 0;
-  virtual void Save(std::string_view key, std::string_view value) = 0;
-  // Harmless when there is no such value.
-  virtual void Remove(std::string_view key) = 0;
-};
+  // The stored settings; all defaults when the store cannot be read.
+  virtual Settings Read() = 0;
+  // Empty when the store took them all, else the store's reason why not, for the user.
+  virtual std::string Write(const Settings& settings) = 0;
 
-inline constexpr std::string_view kSettingsSection = "Settings";
+  // The kept alarm's line; empty when there is none.
+  virtual std::string KeptAlarm() = 0;
+  virtual void KeepAlarm(std::string_view line) = 0;
+  // Harmless when there is none.
+  virtual void ClearKeptAlarm() = 0;
+};
 
 }  // namespace dawnquill

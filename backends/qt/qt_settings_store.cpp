@@ -1,6 +1,7 @@
 #include "backends/qt/qt_settings_store.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -10,18 +11,13 @@
 namespace dawnquill {
 namespace {
 
-QString KeyPath(std::string_view key) { return Utf8(kSettingsSection) + u'/' + Utf8(key); }
+namespace keys = settings_keys;
 
-}  // namespace
+QString KeyPath(std::string_view key) { return Utf8(keys::kSection) + u'/' + Utf8(key); }
 
-QtSettingsStore::QtSettingsStore(std::string_view appName)
-    : file_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
-            Utf8(appName) + QStringLiteral(".conf")) {}
-
-std::string QtSettingsStore::Get(std::string_view key, std::string_view fallback) {
-  const QSettings settings(file_, QSettings::IniFormat);
-  const QVariant value = settings.value(KeyPath(key));
-  if (!value.isValid()) return std::string(fallback);
+std::string Text(const QSettings& file, std::string_view key, const std::string& fallback) {
+  const QVariant value = file.value(KeyPath(key));
+  if (!value.isValid()) return fallback;
   // An unquoted value with commas, written by hand, reads as a list: give the text back whole.
   if (value.userType() == QMetaType::QStringList) {
     return value.toStringList().join(u',').toStdString();
@@ -29,15 +25,47 @@ std::string QtSettingsStore::Get(std::string_view key, std::string_view fallback
   return value.toString().toStdString();
 }
 
-void QtSettingsStore::Save(std::string_view key, std::string_view value) {
-  QSettings settings(file_, QSettings::IniFormat);
-  settings.setValue(KeyPath(key), Utf8(value));
+}  // namespace
+
+QtSettingsStore::QtSettingsStore(std::string_view appName)
+    : file_(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+            Utf8(appName) + QStringLiteral(".conf")) {}
+
+Settings QtSettingsStore::Read() {
+  const QSettings file(file_, QSettings::IniFormat);
+  const Settings defaults;
+  return {Text(file, keys::kHour, defaults.hour), Text(file, keys::kMinute, defaults.minute),
+          Text(file, keys::kSnoozeDelay, defaults.snoozeDelay)};
 }
 
-// A file without the key is left as it is, and a missing one is not made.
-void QtSettingsStore::Remove(std::string_view key) {
-  QSettings settings(file_, QSettings::IniFormat);
-  if (settings.contains(KeyPath(key))) settings.remove(KeyPath(key));
+std::string QtSettingsStore::Write(const Settings& settings) {
+  QSettings file(file_, QSettings::IniFormat);
+  file.setValue(KeyPath(keys::kHour), Utf8(settings.hour));
+  file.setValue(KeyPath(keys::kMinute), Utf8(settings.minute));
+  file.setValue(KeyPath(keys::kSnoozeDelay), Utf8(settings.snoozeDelay));
+  file.sync();
+  if (file.status() == QSettings::NoError) return {};
+  const QFileInfo where(file_);
+  const QString reason = where.isDir()           ? QStringLiteral("%1 is a folder.")
+                         : !where.dir().exists() ? QStringLiteral("%1 has no folder to go in.")
+                         : file.status() == QSettings::FormatError
+                             ? QStringLiteral("%1 is not a settings file.")
+                             : QStringLiteral("%1 cannot be written.");
+  return reason.arg(file_).toStdString();
+}
+
+std::string QtSettingsStore::KeptAlarm() {
+  return Text(QSettings(file_, QSettings::IniFormat), keys::kKeptAlarm, {});
+}
+
+void QtSettingsStore::KeepAlarm(std::string_view line) {
+  QSettings(file_, QSettings::IniFormat).setValue(KeyPath(keys::kKeptAlarm), Utf8(line));
+}
+
+// A file without the line is left as it is, and a missing one is not made.
+void QtSettingsStore::ClearKeptAlarm() {
+  QSettings file(file_, QSettings::IniFormat);
+  if (file.contains(KeyPath(keys::kKeptAlarm))) file.remove(KeyPath(keys::kKeptAlarm));
 }
 
 std::string ExecutableName() {

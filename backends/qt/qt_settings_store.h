@@ -11,9 +11,11 @@ class QtSettingsStore final : public SettingsStore {
  public:
   explicit QtSettingsStore(std::string_view appName);
 
-  std::string Get(std::string_view key, std::string_view fallback) override;
-  void Save(std::string_view key, std::string_view value) override;
-  void Remove(std::string_view key) override;
+  Settings Read() override;
+  std::string Write(const Settings& settings) override;
+  std::string KeptAlarm() override;
+  void KeepAlarm(std::string_view line) override;
+  void ClearKeptAlarm() override;
 
  private:
   QString file_;

@@ -5,41 +5,70 @@
 #include <windows.h>
 
 namespace dawnquill {
+namespace {
+
+namespace keys = settings_keys;
+
+std::string SystemReason(LSTATUS status) {
+  char text[256] = "";
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     static_cast<DWORD>(status), 0, text, sizeof text, nullptr);
+  std::string reason(text, length);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+  return reason.empty() ? "Windows error " + std::to_string(status) : reason;
+}
+
+}  // namespace
 
 Win32SettingsStore::Win32SettingsStore(std::string_view appName)
     : path_("Software\\VB and VBA Program Settings\\" + std::string(appName) + "\\" +
-            std::string(kSettingsSection)) {}
+            std::string(keys::kSection)) {}
 
-std::string Win32SettingsStore::Get(std::string_view key, std::string_view fallback) {
-  const std::string name(key);
+std::string Win32SettingsStore::Value(std::string_view name, const std::string& fallback) const {
+  const std::string key(name);
   DWORD size = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
                    &size) != ERROR_SUCCESS) {
-    return std::string(fallback);
+    return fallback;
   }
   std::vector<char> value(size + 1);
-  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
+  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
                    value.data(), &size) != ERROR_SUCCESS) {
-    return std::string(fallback);
+    return fallback;
   }
   return std::string(value.data());
 }
 
-// A store that cannot be written is left as it is; the program ends regardless.
-void Win32SettingsStore::Save(std::string_view key, std::string_view value) {
-  HKEY handle = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &handle, nullptr) != ERROR_SUCCESS) {
-    return;
-  }
+std::string Win32SettingsStore::SetValue(std::string_view name, std::string_view value) const {
   const std::string text(value);
-  RegSetValueExA(handle, std::string(key).c_str(), 0, REG_SZ,
-                 reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
-  RegCloseKey(handle);
+  const LSTATUS status =
+      RegSetKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(name).c_str(), REG_SZ,
+                      text.c_str(), static_cast<DWORD>(text.size() + 1));
+  return status == ERROR_SUCCESS ? std::string() : SystemReason(status);
 }
 
-void Win32SettingsStore::Remove(std::string_view key) {
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(key).c_str());
+Settings Win32SettingsStore::Read() {
+  const Settings defaults;
+  return {Value(keys::kHour, defaults.hour), Value(keys::kMinute, defaults.minute),
+          Value(keys::kSnoozeDelay, defaults.snoozeDelay)};
+}
+
+std::string Win32SettingsStore::Write(const Settings& settings) {
+  for (const auto& [name, value] : {std::pair{keys::kHour, &settings.hour},
+                                    {keys::kMinute, &settings.minute},
+                                    {keys::kSnoozeDelay, &settings.snoozeDelay}}) {
+    if (std::string reason = SetValue(name, *value); !reason.empty()) return reason;
+  }
+  return {};
+}
+
+std::string Win32SettingsStore::KeptAlarm() { return Value(keys::kKeptAlarm, {}); }
+
+void Win32SettingsStore::KeepAlarm(std::string_view line) { SetValue(keys::kKeptAlarm, line); }
+
+void Win32SettingsStore::ClearKeptAlarm() {
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(keys::kKeptAlarm).c_str());
 }
 
 std::string ExecutableName() {

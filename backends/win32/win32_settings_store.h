@@ -10,11 +10,17 @@ class Win32SettingsStore final : public SettingsStore {
  public:
   explicit Win32SettingsStore(std::string_view appName);
 
-  std::string Get(std::string_view key, std::string_view fallback) override;
-  void Save(std::string_view key, std::string_view value) override;
-  void Remove(std::string_view key) override;
+  Settings Read() override;
+  std::string Write(const Settings& settings) override;
+  std::string KeptAlarm() override;
+  void KeepAlarm(std::string_view line) override;
+  void ClearKeptAlarm() override;
 
  private:
+  std::string Value(std::string_view name, const std::string& fallback) const;
+  // The system's reason when the value could not be set, else empty.
+  std::string SetValue(std::string_view name, std::string_view value) const;
+
   std::string path_;
 };
 

@@ -90,16 +90,32 @@ struct FakeDesktop : MediaPlayer,
     log.push_back("tray " + request + kPictures[static_cast<int>(picture)] + std::string(tip));
   }
 
-  std::string Get(std::string_view key, std::string_view fallback) override {
+  // The store as a map by key, as a file or the registry keeps it.
+  Settings Read() override {
+    const Settings defaults;
+    return {Value("Hour", defaults.hour), Value("Minute", defaults.minute),
+            Value("SnoozeDelay", defaults.snoozeDelay)};
+  }
+  std::string Write(const Settings& s) override {
+    if (!writeFailure.empty()) return writeFailure;
+    for (const auto& [key, value] :
+         {std::pair{"Hour", s.hour}, {"Minute", s.minute}, {"SnoozeDelay", s.snoozeDelay}}) {
+      settings[key] = value;
+      log.push_back("save " + std::string(key) + " " + value);
+    }
+    return {};
+  }
+  std::string KeptAlarm() override { return Value("Alarm", ""); }
+  void KeepAlarm(std::string_view line) override {
+    settings["Alarm"] = line;
+    log.push_back("save Alarm " + std::string(line));
+  }
+  void ClearKeptAlarm() override {
+    if (settings.erase("Alarm") > 0) log.push_back("remove Alarm");
+  }
+  std::string Value(const std::string& key, std::string fallback) const {
     const auto found = settings.find(key);
-    return found == settings.end() ? std::string(fallback) : found->second;
-  }
-  void Save(std::string_view key, std::string_view value) override {
-    settings[std::string(key)] = value;
-    log.push_back("save " + std::string(key) + " " + std::string(value));
-  }
-  void Remove(std::string_view key) override {
-    if (settings.erase(std::string(key)) > 0) log.push_back("remove " + std::string(key));
+    return found == settings.end() ? fallback : found->second;
   }
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() {
@@ -137,6 +153,7 @@ struct FakeDesktop : MediaPlayer,
   std::chrono::seconds utcOffset{3600};  // the wall clock's lead, as in Central Europe in winter
   std::function<void(bool)> areaCame;    // the wait for the notification area, while it lasts
   bool startsAtSignIn = false;
+  std::string writeFailure;  // what the store says when it cannot take the settings
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
 };

@@ -65,6 +65,17 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   }
 }
 
+// A store that will not take the settings is told to the user, with its reason, before the end.
+TEST(Exit, TellsTheUserWhenTheSettingsCouldNotBeSaved) {
+  Rig rig;
+  rig.writeFailure = "The disk is full.";
+  rig.program.mainWindow.Exit();
+  EXPECT_EQ(rig.Only("msgbox"),
+            Log{"msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\n"
+                "The disk is full."});
+  EXPECT_TRUE(rig.program.mainWindow.Unloaded());
+}
+
 // Started with the session, the program stays in the tray while the notification area comes, and
 // shows its window only if none came in time.
 TEST(StartInTray, ShowsTheWindowOnlyWhenNoNotificationAreaCameInTime) {

@@ -25,14 +25,13 @@ void MainWindow::OnLoad() {
   for (int minute = 0; minute <= 59; minute += 5) {
     view_.AddItem(MainControl::MinuteBox, numbers::TwoDigits(minute));
   }
-  SettingsStore& store = parts_.settings;
-  view_.SetText(MainControl::HourBox, store.Get(kHourKey, "00"));
-  view_.SetText(MainControl::MinuteBox, store.Get(kMinuteKey, "00"));
-  const std::string delay = store.Get(kSnoozeDelayKey, "9");
+  const Settings stored = parts_.settings.Read();
+  view_.SetText(MainControl::HourBox, stored.hour);
+  view_.SetText(MainControl::MinuteBox, stored.minute);
   // A stored delay too large for any sensible value is no delay at all: start from the default.
   Alarm& alarm = parts_.alarm;
-  alarm.SetSnoozeDelay(
-      numbers::WholeValue(numbers::LeadingNumber(delay)).value_or(kDefaultSnoozeDelay));
+  alarm.SetSnoozeDelay(numbers::WholeValue(numbers::LeadingNumber(stored.snoozeDelay))
+                           .value_or(kDefaultSnoozeDelay));
   view_.SetText(MainControl::DelayBox,
                 numbers::NumberText(alarm.SnoozeDelay(), alarm.DecimalSeparator()));
   parts_.tray.Add(kCasualName);
@@ -74,10 +73,15 @@ void MainWindow::SaveSettings() {
   const auto numberTextOf = [&](MainControl control) {
     return numbers::NumberText(numbers::LeadingNumber(view_.Text(control)), separator);
   };
-  SettingsStore& store = parts_.settings;
-  store.Save(kHourKey, numberTextOf(MainControl::HourBox));
-  store.Save(kMinuteKey, numberTextOf(MainControl::MinuteBox));
-  store.Save(kSnoozeDelayKey, numbers::NumberText(alarm.SnoozeDelay(), separator));
+  const std::string failure =
+      parts_.settings.Write({.hour = numberTextOf(MainControl::HourBox),
+                             .minute = numberTextOf(MainControl::MinuteBox),
+                             .snoozeDelay = numbers::NumberText(alarm.SnoozeDelay(), separator)});
+  // The program ends right after: the user must hear now that the settings are lost.
+  if (!failure.empty()) {
+    parts_.messageBoxes.Show("The alarm time and snooze delay could not be saved.\n\n" + failure,
+                             main_window::Layout().caption, BoxKind::Warning, BoxButtons::Ok);
+  }
 }
 
 void MainWindow::SetTickTimerEnabled(bool enabled) {

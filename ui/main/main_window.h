@@ -3,6 +3,7 @@
 #include "core/alarm.h"
 #include "core/alarm_tick.h"
 #include "core/window_roles.h"
+#include "interfaces/message_box.h"
 #include "interfaces/settings_store.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_menu.h"
@@ -14,9 +15,6 @@ namespace dawnquill {
 // on, and the end of the program with the settings saved.
 class MainWindow final : public Form, public TickWindow {
  public:
-  static constexpr std::string_view kHourKey = "Hour";
-  static constexpr std::string_view kMinuteKey = "Minute";
-  static constexpr std::string_view kSnoozeDelayKey = "SnoozeDelay";
   static constexpr int kDefaultSnoozeDelay = 9;
 
   struct Parts {
@@ -27,6 +25,7 @@ class MainWindow final : public Form, public TickWindow {
     TrayMenu& trayMenu;
     ModalWindow& wakeUpWindow;
     SettingsStore& settings;
+    MessageBoxes& messageBoxes;  // for settings the store would not take
   };
 
   explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
