@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "backends/dbus/dbus_application.h"
 #include "backends/dbus/dbus_sleep_inhibitor.h"
+#include "backends/dbus/kde_wake_timer.h"
 #include "backends/dbus/mpris_player.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_form_view.h"
@@ -57,6 +58,9 @@ int main(int argc, char** argv) {
   QtEventPass events;
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
+  // The tick it runs reaches the program once it is built, before any event can call it back.
+  std::function<void()> woken;
+  KdeWakeTimer wakeTimer(QDBusConnection::sessionBus(), [&woken] { woken(); });
   XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
                              QCoreApplication::applicationFilePath());
 
@@ -70,6 +74,7 @@ int main(int argc, char** argv) {
                    .events = events,
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
+                   .wakeTimer = wakeTimer,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
@@ -83,6 +88,7 @@ int main(int argc, char** argv) {
                         [&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
   instance.SetOnActivate([&program] { program.trayMenu.ShowMainWindow(); });
+  woken = [&program] { program.tick.Tick(); };
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
   if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray

@@ -18,6 +18,7 @@ Program::Program(const Backends& b)
              .messageBoxes = b.messageBoxes,
              .inhibitor = b.inhibitor,
              .keeper = keeper,
+             .wakeTimer = b.wakeTimer,
              .clock = b.clock,
              .decimalSeparator = b.decimalSeparator}),
       wakeUpWindow(b.wakeUpView, alarm, b.clock),

@@ -14,6 +14,7 @@
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
 #include "tray/tray_menu.h"
@@ -35,6 +36,7 @@ struct Backends {
   EventPass& events;
   SleepInhibitor& inhibitor;
   SignInStart& signInStart;
+  WakeTimer& wakeTimer;
   std::string decimalSeparator;
 };
 

@@ -46,13 +46,16 @@ struct NullSettings final : SettingsStore {
   void KeepAlarm(std::string_view) override {}
   void ClearKeptAlarm() override {}
 };
-struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor, SignInStart {
-  void Hold(std::string_view) override {}
+struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor, SignInStart, WakeTimer {
+  void WakeAt(std::chrono::sys_seconds) override {}
+  void Cancel() override {}
+  void Hold(std::string_view, Awake) override {}
   void Release() override {}
   void Enable() override {}
   void Disable() override {}
   WallTime Now() const override { return {6, 0, 0}; }
   std::chrono::sys_seconds Utc() const override { return {}; }
+  WallTime LocalAt(std::chrono::sys_seconds) const override { return Now(); }
   BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     return BoxAnswer::Cancel;
   }
@@ -79,6 +82,7 @@ int main(int argc, char** argv) {
                    .events = desktop,
                    .inhibitor = desktop,
                    .signInStart = desktop,
+                   .wakeTimer = desktop,
                    .decimalSeparator = "."});
   if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");

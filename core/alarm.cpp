@@ -55,6 +55,7 @@ void Alarm::TurnOn() {
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
   Keep();
+  ScheduleWake();
 }
 
 void Alarm::Arm(int hour, int minute, int delay) {
@@ -73,6 +74,7 @@ void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
   parts_.keeper.Clear();
+  parts_.wakeTimer.Cancel();
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
   ShowState("Alarm is off", TrayPicture::Off);
@@ -82,18 +84,23 @@ void Alarm::TurnOff() {
 void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
-  const int minute = lastTick_.minute + snoozeDelay_;
-  state_ = AlarmState::Snoozing;
-  snoozeHour_ = (lastTick_.hour + minute / 60) % 24;
-  snoozeMinute_ = minute % 60;
-  snoozeDue_ = std::chrono::floor<minutes>(lastTickUtc_) + minutes{snoozeDelay_};
-  rang_.reset();
-  ShowSnooze();
+  SnoozeFor(std::chrono::floor<minutes>(lastTickUtc_) + minutes{snoozeDelay_});
   Keep();
+  ScheduleWake();
 }
 
+void Alarm::SnoozeFor(std::chrono::sys_seconds due) {
+  state_ = AlarmState::Snoozing;
+  snoozeDue_ = due;
+  rang_.reset();
+  ShowSnooze();
+}
+
+// The wall time at which it will ring, by the zone's rules: across the night the clocks go back,
+// ten minutes from 2:55 summer time are 2:05.
 void Alarm::ShowSnooze() {
-  ShowState("Snooze is on - Time: " + HourMinute(snoozeHour_, snoozeMinute_), TrayPicture::Armed);
+  const WallTime due = parts_.clock.LocalAt(*snoozeDue_);
+  ShowState("Snooze is on - Time: " + HourMinute(due.hour, due.minute), TrayPicture::Armed);
 }
 
 // The ring is kept as due at the minute that rang, so that a program killed while it rings
@@ -107,6 +114,7 @@ void Alarm::Ring() {
   state_ = AlarmState::Ringing;
   ShowState("Alarm!", TrayPicture::Ringing);
   Keep();
+  parts_.wakeTimer.Cancel();
   parts_.wakeUpWindow.ShowModal();
 }
 
@@ -123,27 +131,32 @@ void Alarm::RestoreKept() {
   const std::optional<AlarmRecord> kept = parts_.keeper.Kept();
   if (!kept) return;
   const AlarmRecord& r = *kept;
-  const seconds offset = UtcOffset(parts_.clock.Now(), parts_.clock.Utc());
   Arm(r.hour, r.minute, r.snoozeDelay);
   for (const auto& [input, value] : {std::pair{Input::Hour, r.hour},
                                      {Input::Minute, r.minute},
                                      {Input::SnoozeDelay, r.snoozeDelay}}) {
     parts_.controls.SetText(input, numbers::NumberText(value, parts_.decimalSeparator));
   }
-  if (r.snoozeDue) {
-    const WallTime due = WallTimeAt(*r.snoozeDue, offset);
-    state_ = AlarmState::Snoozing;
-    snoozeHour_ = due.hour;
-    snoozeMinute_ = due.minute;
-    snoozeDue_ = r.snoozeDue;
-    ShowSnooze();
-  }
+  if (r.snoozeDue) SnoozeFor(*r.snoozeDue);
   // As if a tick had seen the moment of the record, or the second before the minute that rang:
   // the first tick then rings for a minute passed since, and not for one a day before.
   lastTickUtc_ = r.rang ? *r.rang - seconds{1} : r.written;
-  lastTick_ = WallTimeAt(lastTickUtc_, offset);
+  lastTick_ = parts_.clock.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
+  ScheduleWake();
+}
+
+void Alarm::ScheduleWake() {
+  switch (state_) {
+    case AlarmState::Armed:
+      return parts_.wakeTimer.WakeAt(
+          NextWallMinute(alarmHour_, alarmMinute_, parts_.clock.Utc(), parts_.clock));
+    case AlarmState::Snoozing:
+      return parts_.wakeTimer.WakeAt(*snoozeDue_);
+    default:
+      return parts_.wakeTimer.Cancel();
+  }
 }
 
 void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
@@ -151,6 +164,15 @@ void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   lastTick_ = now;
   lastTickUtc_ = utc;
   ticked_ = true;
+  if (state_ == AlarmState::Snoozing && utc > LatestSnoozeRing()) {
+    Arm(alarmHour_, alarmMinute_, snoozeDelay_);
+    Keep();
+    ScheduleWake();
+  }
+}
+
+std::chrono::sys_seconds Alarm::LatestSnoozeRing() const {
+  return *snoozeDue_ + minutes{kLatestRingMinutes} + seconds{59};
 }
 
 bool Alarm::RingIsDue() const {
@@ -158,7 +180,7 @@ bool Alarm::RingIsDue() const {
     case AlarmState::Armed:
       return MinuteHasCome(alarmHour_, alarmMinute_);
     case AlarmState::Snoozing:
-      return MinuteHasCome(snoozeHour_, snoozeMinute_);
+      return lastTickUtc_ >= *snoozeDue_ && lastTickUtc_ <= LatestSnoozeRing();
     default:
       return false;
   }
@@ -178,6 +200,7 @@ void Alarm::Warn(std::string_view message) {
 void Alarm::GiveUp() {
   state_ = AlarmState::Off;
   parts_.keeper.Clear();
+  parts_.wakeTimer.Cancel();
   parts_.inhibitor.Release();
 }
 
@@ -188,7 +211,9 @@ void Alarm::ShowState(const std::string& text, TrayPicture picture) {
   if (state_ == AlarmState::Off) {
     parts_.inhibitor.Release();
   } else {
-    parts_.inhibitor.Hold(text);
+    parts_.inhibitor.Hold(text, state_ == AlarmState::Ringing
+                                    ? SleepInhibitor::Awake::ComputerAndScreen
+                                    : SleepInhibitor::Awake::Computer);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "interfaces/clock.h"
 #include "interfaces/message_box.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
 
@@ -30,6 +31,7 @@ class Alarm {
     MessageBoxes& messageBoxes;
     SleepInhibitor& inhibitor;
     AlarmKeeper& keeper;
+    WakeTimer& wakeTimer;
     const Clock& clock;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
   };
@@ -39,7 +41,8 @@ class Alarm {
   // Arms the alarm for the time in the main window's boxes, once they pass their checks.
   void TurnOn();
   void TurnOff();
-  // Silences a ring for the snooze delay, counted from the last tick.
+  // Silences a ring for the snooze delay in real minutes, counted from the start of the last
+  // tick's minute, whatever the wall clock does meanwhile.
   void Snooze();
   // Plays, and holds the wake-up window open until the user snoozes or turns the alarm off.
   void Ring();
@@ -52,8 +55,12 @@ class Alarm {
   // within the usual hour.
   void RestoreKept();
 
-  // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one.
+  // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one. A
+  // snooze missed by more than the latest a ring may come gives way to the alarm's next day.
   void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
+  // Sets the wake timer for what is due next, or cancels it: at every change, and whenever the
+  // platform may have lost it (a resume, the clock set).
+  void ScheduleWake();
   // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
   // before it.
   bool RingIsDue() const;
@@ -69,16 +76,16 @@ class Alarm {
   void Warn(std::string_view message);
   void Arm(int hour, int minute, int delay);
   void ShowSnooze();
+  void SnoozeFor(std::chrono::sys_seconds due);
   void ShowState(const std::string& text, TrayPicture picture);
   bool MinuteHasCome(int hour, int minute) const;
+  std::chrono::sys_seconds LatestSnoozeRing() const;
   void Keep();
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;
   int alarmHour_ = 0;
   int alarmMinute_ = 0;
-  int snoozeHour_ = 0;
-  int snoozeMinute_ = 0;
   int snoozeDelay_ = 0;
   std::optional<std::chrono::sys_seconds> snoozeDue_;  // snoozing, or ringing after a snooze
   std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang

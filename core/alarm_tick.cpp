@@ -3,6 +3,7 @@
 namespace dawnquill {
 
 void AlarmTick::Tick() {
+  if (waitingForPlayer_) return;
   parts_.alarm.SetNow(parts_.clock.Now(), parts_.clock.Utc());
   parts_.tray.Refresh();
   if (!parts_.player.Running() && !WaitForPlayer()) return;
@@ -13,6 +14,11 @@ void AlarmTick::Tick() {
 bool AlarmTick::WaitForPlayer() {
   TickWindow& window = parts_.mainWindow;
   window.SetTickTimerEnabled(false);
+  waitingForPlayer_ = true;
+  struct Done {
+    bool& waiting;
+    ~Done() { waiting = false; }
+  } done{waitingForPlayer_};
   const MissingPlayerPrompt prompt = parts_.player.Missing();
   while (!parts_.player.Running()) {
     const BoxAnswer answer = parts_.messageBoxes.Show(

@@ -24,6 +24,7 @@ class AlarmTick {
 
   explicit AlarmTick(Parts parts) : parts_(parts) {}
 
+  // Also run when the computer wakes for the alarm, besides the five-second timer.
   void Tick();
 
  private:
@@ -31,6 +32,7 @@ class AlarmTick {
   bool WaitForPlayer();
 
   Parts parts_;
+  bool waitingForPlayer_ = false;  // a tick from outside the timer meanwhile does nothing
 };
 
 }  // namespace dawnquill

@@ -1,5 +1,7 @@
 #include "core/wall_clock.h"
 
+#include <optional>
+
 namespace dawnquill {
 
 using namespace std::chrono;
@@ -24,13 +26,26 @@ WallTime WallTimeAt(long long wallSeconds) {
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
-seconds UtcOffset(const WallTime& wall, sys_seconds utc) {
-  const long long difference = WallSeconds(wall) - utc.time_since_epoch().count();
-  return round<minutes>(seconds{difference});
-}
-
-WallTime WallTimeAt(sys_seconds instant, seconds offset) {
-  return WallTimeAt((instant + offset).time_since_epoch().count());
+sys_seconds NextWallMinute(int hour, int minute, sys_seconds after, const Clock& clock) {
+  const auto wallAt = [&](sys_seconds t) { return WallSeconds(clock.LocalAt(t)); };
+  const WallTime today = clock.LocalAt(after);
+  long long wall = WallSeconds({hour, minute, 0, today.year, today.month, today.day});
+  if (wall <= wallAt(after)) wall += 24 * 60 * 60;
+  // The zone's offsets a day either side cover any change of the clocks near that time.
+  const sys_seconds guess{seconds{wall}};
+  std::optional<sys_seconds> found;
+  for (const sys_seconds side : {guess - days{1}, guess + days{1}}) {
+    const sys_seconds t = guess - seconds{wallAt(side) - side.time_since_epoch().count()};
+    if (t > after && wallAt(t) == wall && (!found || t < *found)) found = t;
+  }
+  if (found) return *found;
+  // In the hour skipped in spring: the first instant whose wall time is past it.
+  sys_seconds low = after, high = guess + days{1};
+  while (high - low > seconds{1}) {
+    const sys_seconds middle = low + (high - low) / 2;
+    (wallAt(middle) >= wall ? high : low) = middle;
+  }
+  return high;
 }
 
 }  // namespace dawnquill

@@ -12,11 +12,10 @@ namespace dawnquill {
 long long WallSeconds(const WallTime& time);
 WallTime WallTimeAt(long long wallSeconds);
 
-// How far the wall clock is ahead of UTC at a reading of both, in whole minutes, since two
-// readings taken one after the other may straddle a second.
-std::chrono::seconds UtcOffset(const WallTime& wall, std::chrono::sys_seconds utc);
-
-// The wall time at an instant, taken with the offset of the present.
-WallTime WallTimeAt(std::chrono::sys_seconds instant, std::chrono::seconds offset);
+// The first instant after `after` at which the wall clock shows hour:minute:00, by the zone's
+// rules: on the night the clocks go back, the first of the two; on the night they go forward
+// over it, the instant they do.
+std::chrono::sys_seconds NextWallMinute(int hour, int minute, std::chrono::sys_seconds after,
+                                        const Clock& clock);
 
 }  // namespace dawnquill

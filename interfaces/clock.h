@@ -23,6 +23,9 @@ class Clock {
 
   virtual WallTime Now() const = 0;
   virtual std::chrono::sys_seconds Utc() const = 0;
+  // What the wall clock shows at an instant, by the rules of the user's time zone, the changes of
+  // the clocks included.
+  virtual WallTime LocalAt(std::chrono::sys_seconds instant) const = 0;
 };
 
 }  // namespace dawnquill

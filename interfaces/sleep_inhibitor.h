@@ -9,10 +9,13 @@ namespace dawnquill {
 // up.
 class SleepInhibitor {
  public:
+  // What is kept awake: the computer, or while it rings the screen as well, turned on if it slept.
+  enum class Awake { Computer, ComputerAndScreen };
+
   virtual ~SleepInhibitor() = default;
 
-  // Holds the computer awake, saying why; a new reason replaces the old without a gap.
-  virtual void Hold(std::string_view reason) = 0;
+  // Holds the computer awake, saying why; a new hold replaces the old without a gap.
+  virtual void Hold(std::string_view reason, Awake awake) = 0;
   // Harmless when nothing is held.
   virtual void Release() = 0;
 };

@@ -13,6 +13,7 @@
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
+#include "backends/win32/win32_wake_timer.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -42,6 +43,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32NotifyIcon notifyIcon(instance);
   Win32SleepInhibitor inhibitor(mainView);
   Win32SignInStart signInStart;
+  // The tick it runs reaches the program once it is built, before any timer can fire.
+  std::function<void()> woken;
+  Win32WakeTimer wakeTimer(
+      instance, [&woken] { woken(); },
+      [&messageBoxes] {
+        messageBoxes.Show(
+            "This computer cannot wake itself for the alarm: it rings when the computer is "
+            "woken.\n\nTo let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in "
+            "the power plan's advanced settings.",
+            "DawnQuill", BoxKind::Information, BoxButtons::Ok);
+      });
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -53,11 +65,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .events = events,
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
+                   .wakeTimer = wakeTimer,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
   mainView.SetOnClosed([] { PostQuitMessage(0); });
+  woken = [&program] { program.tick.Tick(); };
+  // A resume or a clock set by hand may leave the wake timer on a stale instant.
+  mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {
+    if (event == PBT_APMRESUMEAUTOMATIC) program.alarm.ScheduleWake();
+  });
+  mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.alarm.ScheduleWake(); });
   mainView.SetOnMessage(Win32SessionGuard::ComeForwardMessage(),
                         [&program](WPARAM) { program.trayMenu.ShowMainWindow(); });
   // The installer: an update ends the program as the end of a session does, so the alarm stays

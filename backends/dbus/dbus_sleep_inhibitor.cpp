@@ -18,7 +18,7 @@ QDBusMessage Call(const QDBusConnection& bus, const QDBusMessage& call) {
 
 }  // namespace
 
-void DBusSleepInhibitor::Hold(std::string_view reason) {
+void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/) {
   const QString text = QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
   if (held_.Held() && text == reason_) return;
   // The new hold is taken before the old one goes, so that the computer is never left free.

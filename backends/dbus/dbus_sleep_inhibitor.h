@@ -22,7 +22,8 @@ class DBusSleepInhibitor final : public SleepInhibitor {
   DBusSleepInhibitor(const DBusSleepInhibitor&) = delete;
   DBusSleepInhibitor& operator=(const DBusSleepInhibitor&) = delete;
 
-  void Hold(std::string_view reason) override;
+  // The desktop turns the screen on for the ring's window itself.
+  void Hold(std::string_view reason, Awake awake) override;
   void Release() override;
 
  private:

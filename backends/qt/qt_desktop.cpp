@@ -34,11 +34,20 @@ BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, 
 
 void QtEventPass::DoEvents() { QCoreApplication::processEvents(); }
 
-WallTime QtClock::Now() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate date = now.date();
-  const QTime time = now.time();
+namespace {
+
+WallTime Wall(const QDateTime& at) {
+  const QDate date = at.date();
+  const QTime time = at.time();
   return {time.hour(), time.minute(), time.second(), date.year(), date.month(), date.day()};
+}
+
+}  // namespace
+
+WallTime QtClock::Now() const { return Wall(QDateTime::currentDateTime()); }
+
+WallTime QtClock::LocalAt(std::chrono::sys_seconds instant) const {
+  return Wall(QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), Qt::LocalTime));
 }
 
 std::chrono::sys_seconds QtClock::Utc() const {

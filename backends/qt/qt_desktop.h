@@ -23,6 +23,7 @@ class QtClock final : public Clock {
  public:
   WallTime Now() const override;
   std::chrono::sys_seconds Utc() const override;
+  WallTime LocalAt(std::chrono::sys_seconds instant) const override;
 };
 
 // The user's decimal separator, for numbers the program writes.

@@ -42,18 +42,40 @@ WallTime Win32Clock::Now() const {
   return {now.wHour, now.wMinute, now.wSecond, now.wYear, now.wMonth, now.wDay};
 }
 
+namespace {
+
+// FILETIME counts 100-nanosecond steps since 1601.
+constexpr long long kStepsTo1970 = 116444736000000000LL;
+constexpr long long kStepsPerSecond = 10'000'000;
+
+}  // namespace
+
 std::chrono::sys_seconds Win32Clock::Utc() const {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
-  // 100-nanosecond steps since 1601, to seconds since 1970.
-  constexpr long long kStepsTo1970 = 116444736000000000LL;
   const long long steps =
       (static_cast<long long>(now.dwHighDateTime) << 32 | now.dwLowDateTime) - kStepsTo1970;
-  return std::chrono::sys_seconds{std::chrono::seconds{steps / 10'000'000}};
+  return std::chrono::sys_seconds{std::chrono::seconds{steps / kStepsPerSecond}};
 }
 
-void Win32SleepInhibitor::Hold(std::string_view reason) {
-  SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED);
+// By the zone's rules for that year, not only today's offset.
+WallTime Win32Clock::LocalAt(std::chrono::sys_seconds instant) const {
+  const long long steps = instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
+  const FILETIME file{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
+  SYSTEMTIME utc;
+  SYSTEMTIME local;
+  DYNAMIC_TIME_ZONE_INFORMATION zone;
+  GetDynamicTimeZoneInformation(&zone);
+  if (!FileTimeToSystemTime(&file, &utc) ||
+      !SystemTimeToTzSpecificLocalTimeEx(&zone, &utc, &local)) {
+    return Now();
+  }
+  return {local.wHour, local.wMinute, local.wSecond, local.wYear, local.wMonth, local.wDay};
+}
+
+void Win32SleepInhibitor::Hold(std::string_view reason, Awake awake) {
+  SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED |
+                          (awake == Awake::ComputerAndScreen ? ES_DISPLAY_REQUIRED : 0));
   std::wstring text(reason.size(), L'\0');
   text.resize(static_cast<std::size_t>(
       MultiByteToWideChar(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()), text.data(),

@@ -26,6 +26,7 @@ class Win32Clock final : public Clock {
  public:
   WallTime Now() const override;
   std::chrono::sys_seconds Utc() const override;
+  WallTime LocalAt(std::chrono::sys_seconds instant) const override;
 };
 
 class Win32FormView;
@@ -39,7 +40,7 @@ class Win32SleepInhibitor final : public SleepInhibitor {
   ~Win32SleepInhibitor() override { Release(); }
   Win32SleepInhibitor(const Win32SleepInhibitor&) = delete;
   Win32SleepInhibitor& operator=(const Win32SleepInhibitor&) = delete;
-  void Hold(std::string_view reason) override;
+  void Hold(std::string_view reason, Awake awake) override;
   void Release() override;
 
  private:

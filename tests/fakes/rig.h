@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,8 @@ struct FakeDesktop : MediaPlayer,
                      MessageBoxes,
                      EventPass,
                      SleepInhibitor,
-                     SignInStart {
+                     SignInStart,
+                     WakeTimer {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
@@ -122,8 +124,23 @@ struct FakeDesktop : MediaPlayer,
     return settings["Hour"] + " " + settings["Minute"] + " " + settings["SnoozeDelay"];
   }
   WallTime Now() const override { return now; }
+  // Central European time in 2027: summer time from 28 March to 31 October, 1:00 UTC.
+  static std::chrono::seconds ZoneOffset(std::chrono::sys_seconds t) {
+    using namespace std::chrono;
+    const sys_seconds spring = sys_days{2027y / March / 28} + 1h;
+    const sys_seconds autumn = sys_days{2027y / October / 31} + 1h;
+    return t >= spring && t < autumn ? 2h : 1h;
+  }
+  WallTime LocalAt(std::chrono::sys_seconds t) const override {
+    return WallTimeAt((t + ZoneOffset(t)).time_since_epoch().count());
+  }
+  // Of the two instants a wall time may stand for in autumn, the first, unless the rig stands at
+  // an instant.
   std::chrono::sys_seconds Utc() const override {
-    return std::chrono::sys_seconds{std::chrono::seconds{WallSeconds(now)} - utcOffset};
+    using namespace std::chrono;
+    if (instant) return *instant;
+    const sys_seconds wall{seconds{WallSeconds(now)}};
+    return WallSeconds(LocalAt(wall - 2h)) == WallSeconds(now) ? wall - 2h : wall - 1h;
   }
 
   // Answers from a queue, the "next answer" seam; an empty queue answers OK.
@@ -140,8 +157,13 @@ struct FakeDesktop : MediaPlayer,
     answers.emplace_back(answer, std::move(action));
   }
   void DoEvents() override { log.push_back("doevents"); }
-  void Hold(std::string_view reason) override { held = reason; }
-  void Release() override { held.clear(); }
+  void Hold(std::string_view reason, Awake awake) override {
+    held = reason;
+    screenHeld = awake == Awake::ComputerAndScreen;
+  }
+  void Release() override { held.clear(), screenHeld = false; }
+  void WakeAt(std::chrono::sys_seconds instant) override { wakes.push_back(instant); }
+  void Cancel() override { wakes.push_back(std::nullopt); }
   void Enable() override { startsAtSignIn = true; }
   void Disable() override { startsAtSignIn = false; }
 
@@ -150,12 +172,14 @@ struct FakeDesktop : MediaPlayer,
   bool hasArea = true;
   std::map<std::string, std::string, std::less<>> settings;
   WallTime now{6, 0, 0, 2027, 3, 1};
-  std::chrono::seconds utcOffset{3600};  // the wall clock's lead, as in Central Europe in winter
-  std::function<void(bool)> areaCame;    // the wait for the notification area, while it lasts
+  std::optional<std::chrono::sys_seconds> instant;  // where the clock stands, when it is set so
+  std::function<void(bool)> areaCame;  // the wait for the notification area, while it lasts
   bool startsAtSignIn = false;
+  std::vector<std::optional<std::chrono::sys_seconds>> wakes;  // each set, or none for a cancel
   std::string writeFailure;  // what the store says when it cannot take the settings
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
+  bool screenHeld = false;
 };
 
 // The whole program on fakes, started unless a test asks for the start itself.
@@ -169,7 +193,7 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, separator};
+    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {
@@ -194,6 +218,13 @@ struct Rig : FakeDesktop {
   }
   void Tick(const WallTime& at) {
     now = at;
+    instant.reset();
+    program.mainWindow.Timer(MainControl::AlarmTimer);
+  }
+  // A tick at an instant, which on the night the clocks go back tells the two 2:30s apart.
+  void TickAt(std::chrono::sys_seconds at) {
+    now = LocalAt(at);
+    instant = at;
     program.mainWindow.Timer(MainControl::AlarmTimer);
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.

@@ -38,9 +38,9 @@ TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
 
 // Arming shows the alarm time, locks the inputs, and writes the hour with the locale's separator.
 // Off while armed or snoozing sends the player nothing, and the toggle does nothing while ringing.
-// Armed, snoozing and ringing keep the computer awake, saying why in the tip's words; off, or the
-// program given up at the prompt, lets it sleep and takes the kept alarm and the start at sign-in
-// away.
+// Armed, snoozing and ringing keep the computer awake, saying why in the tip's words, and the ring
+// the screen as well; off, or the program given up at the prompt, lets it sleep and takes the
+// kept alarm and the start at sign-in away.
 TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeWhilePending) {
   Rig rig(Rig::Started, ",");
   rig.Arm("7.5x", "05", "5");  // 7.5 to the even hour
@@ -57,9 +57,11 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
     rig.Toggle();
     EXPECT_EQ(rig.State(), AlarmState::Ringing);
     EXPECT_EQ(rig.held, "Alarm!");
+    EXPECT_TRUE(rig.screenHeld);  // the ring turns the screen on
     rig.Snooze();
   });
   EXPECT_EQ(rig.held, "Snooze is on - Time: 6:09");
+  EXPECT_FALSE(rig.screenHeld);
   rig.Toggle();
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
   EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify off Alarm is off|");
@@ -72,21 +74,76 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
   EXPECT_FALSE(rig.settings.contains("Alarm") || rig.startsAtSignIn);
 }
 
-TEST(Snooze, CountsFromTheLastTickAndWrapsPastMidnight) {
+// A snooze lasts its delay in real minutes from the start of the minute it was pressed in, also
+// across the nights the clocks change, and the status shows the wall time it will ring at.
+TEST(Snooze, LastsItsDelayInRealMinutesWhateverTheWallClockDoes) {
+  using namespace std::chrono;
   const struct {
-    int hour, minute;
-    const char* delay;
-    std::string due;
+    const char* what;
+    sys_seconds rung;  // and snoozed in that minute
+    int delay;
+    std::string due;  // on the wall clock
+    sys_seconds ringsAt;
   } cases[] = {
-      {7, 30, "9", "7:39"}, {7, 55, "9", "8:04"}, {23, 55, "9", "0:04"}, {23, 59, "99", "1:38"}};
-  for (const auto& [hour, minute, delay, due] : cases) {
+      {"a morning", sys_days{2027y / 3 / 1} + 6h + 30min, 9, "7:39",
+       sys_days{2027y / 3 / 1} + 6h + 39min},
+      {"across midnight", sys_days{2027y / 3 / 1} + 22h + 55min, 9, "0:04",
+       sys_days{2027y / 3 / 1} + 23h + 4min},
+      {"2:55 summer time as the clocks go back", sys_days{2027y / 10 / 31} + 55min, 10, "2:05",
+       sys_days{2027y / 10 / 31} + 1h + 5min},
+      {"1:55 as the clocks go forward", sys_days{2027y / 3 / 28} + 55min, 10, "3:05",
+       sys_days{2027y / 3 / 28} + 1h + 5min},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
     Rig rig;
-    rig.Arm(std::to_string(hour), std::to_string(minute), delay);
+    const WallTime rung = rig.LocalAt(c.rung);
+    rig.Arm(std::to_string(rung.hour), std::to_string(rung.minute), std::to_string(c.delay));
     rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
-    rig.TickAt(hour, minute);
-    EXPECT_EQ(rig.Main(MainControl::StatusLabel), "Snooze is on - Time: " + due);
-    EXPECT_EQ(rig.Only("tray").back(), "tray modify armed Snooze is on - Time: " + due);
+    rig.TickAt(c.rung + 20s);
+    EXPECT_EQ(rig.Main(MainControl::StatusLabel), "Snooze is on - Time: " + c.due);
+    rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
+    rig.TickAt(c.ringsAt - 5s);
+    EXPECT_EQ(rig.State(), AlarmState::Snoozing);
+    rig.TickAt(c.ringsAt);
+    EXPECT_EQ(rig.State(), AlarmState::Off);  // rung, then turned off
   }
+}
+
+// The wake timer is set for the next instant anything is due, by the zone's rules on the nights
+// the clocks change, moved by a snooze, and cancelled by a ring and by off.
+TEST(WakeTimer, IsSetForTheNextDueInstantMovedBySnoozeAndCancelledByOff) {
+  using namespace std::chrono;
+  const struct {
+    const char* what;
+    sys_seconds armedAt;
+    const char *hour, *minute;
+    sys_seconds wakeAt;
+  } cases[] = {
+      {"later that day", sys_days{2027y / 3 / 1} + 5h, "7", "0", sys_days{2027y / 3 / 1} + 6h},
+      {"the next day", sys_days{2027y / 3 / 1} + 7h, "7", "0", sys_days{2027y / 3 / 2} + 6h},
+      {"in the hour skipped in spring", sys_days{2027y / 3 / 27} + 21h, "2", "30",
+       sys_days{2027y / 3 / 28} + 1h},
+      {"the first of two in autumn", sys_days{2027y / 10 / 30} + 20h, "2", "30",
+       sys_days{2027y / 10 / 31} + 30min},
+      {"the second, armed between them", sys_days{2027y / 10 / 31} + 1h + 10min, "2", "30",
+       sys_days{2027y / 10 / 31} + 1h + 30min},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Rig rig;
+    rig.TickAt(c.armedAt);
+    rig.Arm(c.hour, c.minute);
+    ASSERT_FALSE(rig.wakes.empty());
+    EXPECT_EQ(rig.wakes.back(), c.wakeAt);
+  }
+  Rig rig;
+  rig.RingAnd([&] { rig.Snooze(); });
+  EXPECT_EQ(rig.wakes,
+            (std::vector<std::optional<sys_seconds>>{sys_days{2027y / 3 / 2} + 5h, std::nullopt,
+                                                     sys_days{2027y / 3 / 1} + 5h + 9min}));
+  rig.Toggle();
+  EXPECT_EQ(rig.wakes.back(), std::nullopt);
 }
 
 // The player plays before the alarm counts as ringing and before the window opens; an hour of
@@ -148,10 +205,16 @@ TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
       rig.TickAt(c.hour, c.minute);
       rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
     }
-    rig.Tick(c.before);
+    // Readings without a date are of the rig's present day.
+    const auto onTheDay = [&](WallTime t) {
+      if (t.year == WallTime{}.year)
+        t.year = rig.now.year, t.month = rig.now.month, t.day = rig.now.day;
+      return t;
+    };
+    rig.Tick(onTheDay(c.before));
     if (!c.snoozed) arm();
     rig.log.clear();
-    rig.Tick(c.after);
+    rig.Tick(onTheDay(c.after));
     EXPECT_EQ(rig.Rings(), c.rings ? 1 : 0);
   }
 }

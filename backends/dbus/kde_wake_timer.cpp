@@ -1,0 +1,59 @@
+#include "backends/dbus/kde_wake_timer.h"
+
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+
+#include "core/call_limit.h"
+
+namespace dawnquill {
+namespace {
+
+QDBusMessage PowerManagerCall(const QString& method, const QVariantList& arguments) {
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(QStringLiteral("org.kde.Solid.PowerManagement"),
+                                     QStringLiteral("/org/kde/Solid/PowerManagement"),
+                                     QStringLiteral("org.kde.Solid.PowerManagement"), method);
+  call.setArguments(arguments);
+  call.setAutoStartService(false);  // only a power manager that runs already
+  return call;
+}
+
+}  // namespace
+
+KdeWakeTimer::KdeWakeTimer(QDBusConnection bus, std::function<void()> woken)
+    : bus_(std::move(bus)), woken_(std::move(woken)) {
+  if (bus_.isConnected()) {
+    bus_.registerObject(QString::fromLatin1(kCallbackPath), this,
+                        QDBusConnection::ExportScriptableSlots);
+  }
+}
+
+void KdeWakeTimer::WakeAt(std::chrono::sys_seconds instant) {
+  Cancel();
+  if (!bus_.isConnected()) return;
+  const QDBusMessage reply = bus_.call(
+      PowerManagerCall(
+          QStringLiteral("scheduleWakeup"),
+          {bus_.baseService(),
+           QVariant::fromValue(QDBusObjectPath(QString::fromLatin1(kCallbackPath))),
+           QVariant::fromValue(static_cast<qulonglong>(instant.time_since_epoch().count()))}),
+      QDBus::Block, kCallLimitMs);
+  if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+    cookie_ = reply.arguments().constFirst().toUInt();
+  }
+}
+
+void KdeWakeTimer::Cancel() {
+  if (!cookie_) return;
+  bus_.call(PowerManagerCall(QStringLiteral("clearWakeup"), {static_cast<int>(*cookie_)}),
+            QDBus::Block, kCallLimitMs);
+  cookie_.reset();
+}
+
+void KdeWakeTimer::wakeupCallback(int cookie) {
+  if (!cookie_ || static_cast<int>(*cookie_) != cookie) return;
+  cookie_.reset();  // spent
+  if (woken_) woken_();
+}
+
+}  // namespace dawnquill

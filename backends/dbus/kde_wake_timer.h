@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QDBusConnection>
+#include <QObject>
+
+#include "interfaces/wake_timer.h"
+
+namespace dawnquill {
+
+// Wakes the computer through KDE's power manager where it runs on the session bus, which calls
+// back at the instant; elsewhere a desktop program has no way to wake the machine, and nothing
+// happens. Every call is bounded by the call limit.
+class KdeWakeTimer final : public QObject, public WakeTimer {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.kde.PowerManagement")
+
+ public:
+  static constexpr const char* kCallbackPath = "/org/dawnquill/DawnQuill/WakeUp";
+
+  KdeWakeTimer(QDBusConnection bus, std::function<void()> woken);
+
+  void WakeAt(std::chrono::sys_seconds instant) override;
+  void Cancel() override;
+
+ public Q_SLOTS:
+  Q_SCRIPTABLE void wakeupCallback(int cookie);
+
+ private:
+  QDBusConnection bus_;
+  std::function<void()> woken_;
+  std::optional<uint> cookie_;  // of the wake-up the power manager holds for us
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,81 @@
+#include "backends/win32/win32_wake_timer.h"
+
+namespace dawnquill {
+namespace {
+
+constexpr const char* kWindowClass = "DawnQuillWakeUp";
+constexpr UINT kWoken = WM_APP;
+// FILETIME counts 100-nanosecond steps since 1601.
+constexpr long long kStepsTo1970 = 116444736000000000LL;
+constexpr long long kStepsPerSecond = 10'000'000;
+
+}  // namespace
+
+Win32WakeTimer::Win32WakeTimer(HINSTANCE instance, std::function<void()> woken,
+                               std::function<void()> cannotWake)
+    : woken_(std::move(woken)),
+      cannotWake_(std::move(cannotWake)),
+      timer_(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS)),
+      stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassA(&windowClass);
+  window_ =
+      CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (timer_ != nullptr && stop_ != nullptr && window_ != nullptr) {
+    thread_ = CreateThread(nullptr, 0, Wait, this, 0, nullptr);
+  }
+}
+
+Win32WakeTimer::~Win32WakeTimer() {
+  if (thread_ != nullptr) {
+    SetEvent(stop_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  for (HANDLE handle : {timer_, stop_}) {
+    if (handle != nullptr) CloseHandle(handle);
+  }
+  DestroyWindow(window_);
+}
+
+// A positive due time is an absolute UTC instant; a relative one would not count time asleep.
+void Win32WakeTimer::WakeAt(std::chrono::sys_seconds instant) {
+  if (timer_ == nullptr) return;
+  LARGE_INTEGER due;
+  due.QuadPart = instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
+  SetLastError(ERROR_SUCCESS);
+  const BOOL set = SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, TRUE);
+  if (set && GetLastError() == ERROR_NOT_SUPPORTED && !told_ && cannotWake_) {
+    told_ = true;
+    cannotWake_();
+  }
+}
+
+void Win32WakeTimer::Cancel() {
+  if (timer_ != nullptr) CancelWaitableTimer(timer_);
+}
+
+DWORD WINAPI Win32WakeTimer::Wait(void* self) {
+  auto* timer = static_cast<Win32WakeTimer*>(self);
+  const HANDLE handles[] = {timer->stop_, timer->timer_};
+  while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+    PostMessageA(timer->window_, kWoken, 0, 0);
+  }
+  return 0;
+}
+
+LRESULT CALLBACK Win32WakeTimer::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32WakeTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == kWoken && self != nullptr && self->woken_) {
+    self->woken_();
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace dawnquill
