@@ -2,6 +2,7 @@
 
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QTimer>
 
 #include "core/call_limit.h"
 
@@ -53,7 +54,8 @@ void KdeWakeTimer::Cancel() {
 void KdeWakeTimer::wakeupCallback(int cookie) {
   if (!cookie_ || static_cast<int>(*cookie_) != cookie) return;
   cookie_.reset();  // spent
-  if (woken_) woken_();
+  // From the event loop, after the answer: a ring holds its tick until the user ends it.
+  if (woken_) QTimer::singleShot(0, this, woken_);
 }
 
 }  // namespace dawnquill

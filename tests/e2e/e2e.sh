@@ -362,6 +362,58 @@ case_started_in_the_tray_before_the_host_docks_when_it_comes() {
   expect_within 5 "the bell to bring the window" bell_brings_back
 }
 
+# The night the clocks go back in a real zone: rung at 2:59 summer time and snoozed for a minute,
+# it rings again a minute later, at 2:00 winter time, not at 3:00 an hour on.
+case_a_snooze_across_the_autumn_change() {
+  export TZ=Europe/Berlin
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill "2027-10-31 00:58:50 UTC"
+  rig_arm 2 59 1
+  expect_within 20 "a ring at 2:59 summer time" ringing
+  xdotool windowfocus --sync "$(wake_window)" key x
+  expect_within 3 "a key to snooze" not_ringing
+  expect_within 70 "the snooze to ring a minute on, as the clocks go back" ringing
+}
+
+# Where KDE's power manager runs, it is asked to wake the computer at the alarm's instant at
+# turn-on, at the snooze's after a snooze, and to forget it at off. Its call back runs a tick at
+# once, which rings for the minute that has come: twice a ring comes within 0.7 s of the call
+# back, where the five-second timer alone would be that quick one time in seven.
+case_kde_power_manager_wakes_for_the_alarm() {
+  local log=$rig_dir/wake-ups service path due cookie proven=0
+  "$(dirname "$0")/fake_power_manager.py" "$log" &
+  rig_pids+=($!)
+  expect_within 5 "the stand-in power manager on the bus" on_bus '^org.kde.Solid.PowerManagement$'
+  expect "mpv to start" rig_start_mpv
+  export FAKETIME_NO_CACHE=1  # the program reads a clock set by the test at once
+  start_dawnquill "2027-03-01 06:58:00 UTC"
+  rig_arm 7 0 1
+  last_wake_up_is() { tail -n 1 "$log" | grep -qE "^$1\$"; }
+  expect_within 3 "a wake-up asked for 7:00" last_wake_up_is \
+    "scheduled :[0-9.]+ /org/dawnquill/DawnQuill/WakeUp $(date -d '2027-03-01 07:00 UTC' +%s) 1"
+  for _ in 1 2 3 4 5 6; do
+    read -r _ service path due cookie < <(grep '^scheduled' "$log" | tail -n 1)
+    rig_set_clock "@$due"
+    sleep 0.3
+    if ! ringing; then  # else a tick of the timer came first, and proves nothing
+      dbus-send --session --print-reply --dest="$service" "$path" \
+        org.kde.PowerManagement.wakeupCallback \
+        "int32:$cookie" >/dev/null
+      rig_wait 7 ringing || fail "expected within 0.7 s: the call back to ring at once"
+      proven=$((proven + 1))
+      [ "$proven" = 2 ] && break
+    fi
+    xdotool windowfocus --sync "$(wake_window)" key x
+    expect_within 3 "the wake-up moved to the snooze's minute" last_wake_up_is \
+      "scheduled $service $path $((due + 60)) $((cookie + 1))"
+  done
+  [ "$proven" = 2 ] || fail "expected: two rings at a call back, not ticks of the timer"
+  xdotool windowfocus --sync "$(wake_window)" key x
+  expect_within 3 "a snooze" not_ringing
+  toggle
+  expect_within 3 "the wake-up forgotten at off" last_wake_up_is "cleared $((cookie + 1))"
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 rig_start_x || unavailable Xvfb
 rig_start_bus || unavailable "the session bus"
