@@ -52,6 +52,7 @@ struct FormLayout {
   int clientHeight = 0;
   bool minimiseButton = false;
   bool taskbarButton = true;
+  bool aboveOthers = false;   // stays above other programs' windows while shown
   ControlId defaultButton{};  // clicked by Enter in a box; none for none
   ControlId firstFocus{};
   std::span<const Control> controls{};

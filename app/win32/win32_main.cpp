@@ -38,7 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32Player player;
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
-  Win32MessageBoxes messageBoxes;
+  Win32MessageBoxes messageBoxes(wakeUpView);
   Win32EventPass events;
   Win32NotifyIcon notifyIcon(instance);
   Win32SleepInhibitor inhibitor(mainView);

@@ -90,6 +90,7 @@ void QtFormView::Build() {
                           Qt::WindowCloseButtonHint;
   flags |= layout_.taskbarButton ? Qt::Window : Qt::Tool;
   if (layout_.minimiseButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (layout_.aboveOthers) flags |= Qt::WindowStaysOnTopHint;
   window_ = new FormWindow(*this, flags);
   window_->setObjectName(Utf8(layout_.name));
   window_->setWindowTitle(Utf8(layout_.caption));

@@ -11,8 +11,9 @@ BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view titl
                                   BoxButtons buttons) {
   const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
                      (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  // Owned by the program's active window, so that it stays in front of it; modal to all of them.
-  HWND owner = GetActiveWindow();
+  // Owned, so that it stays in front of its owner; modal to all of the program's windows.
+  HWND ring = ringWindow_.Window();
+  HWND owner = ring != nullptr && IsWindowVisible(ring) ? ring : GetActiveWindow();
   const OtherWindowsDisabled modal;
   switch (MessageBoxA(owner, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
     case IDOK:
@@ -58,16 +59,14 @@ std::chrono::sys_seconds Win32Clock::Utc() const {
   return std::chrono::sys_seconds{std::chrono::seconds{steps / kStepsPerSecond}};
 }
 
-// By the zone's rules for that year, not only today's offset.
+// By the zone's rules for the date, summer time included, not only today's offset.
 WallTime Win32Clock::LocalAt(std::chrono::sys_seconds instant) const {
   const long long steps = instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
   const FILETIME file{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
   SYSTEMTIME utc;
   SYSTEMTIME local;
-  DYNAMIC_TIME_ZONE_INFORMATION zone;
-  GetDynamicTimeZoneInformation(&zone);
   if (!FileTimeToSystemTime(&file, &utc) ||
-      !SystemTimeToTzSpecificLocalTimeEx(&zone, &utc, &local)) {
+      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
     return Now();
   }
   return {local.wHour, local.wMinute, local.wSecond, local.wYear, local.wMonth, local.wDay};

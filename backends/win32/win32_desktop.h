@@ -9,12 +9,21 @@
 
 namespace dawnquill {
 
+class Win32FormView;
+
 // Modal message boxes with the system's flags: OK or Retry and Cancel, the warning or the
 // information icon.
 class Win32MessageBoxes final : public MessageBoxes {
  public:
+  // The window a box stays in front of: the ringing window while it is shown, so that a box
+  // during a ring is above other programs' windows too; else the program's active window.
+  explicit Win32MessageBoxes(const Win32FormView& ringWindow) : ringWindow_(ringWindow) {}
+
   BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
                  BoxButtons buttons) override;
+
+ private:
+  const Win32FormView& ringWindow_;
 };
 
 class Win32EventPass final : public EventPass {
@@ -28,8 +37,6 @@ class Win32Clock final : public Clock {
   std::chrono::sys_seconds Utc() const override;
   WallTime LocalAt(std::chrono::sys_seconds instant) const override;
 };
-
-class Win32FormView;
 
 // Keeps the system from sleeping for inactivity while held; a sleep the user asks for goes ahead.
 // The reason is also what Windows shows on its sign-out screen while the main window refuses to

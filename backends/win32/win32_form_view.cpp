@@ -53,8 +53,9 @@ void Win32FormView::Build() {
   // A window owned by another has no task bar button of its own, yet keeps its caption, its icon
   // and its place in Alt+Tab.
   HWND owner = layout_.taskbarButton || owner_ == nullptr ? nullptr : owner_->Window();
-  window_ = CreateWindowExA(0, kWindowClass, std::string(layout_.caption).c_str(), Style(),
-                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
+  window_ = CreateWindowExA(layout_.aboveOthers ? WS_EX_TOPMOST : 0, kWindowClass,
+                            std::string(layout_.caption).c_str(), Style(), CW_USEDEFAULT,
+                            CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
   SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
@@ -167,8 +168,8 @@ HWND Win32FormView::MakeChild(int id, const Control& control) {
 HFONT Win32FormView::FontFor(const Control& control, HFONT windowFont) {
   if (control.font.face.empty()) return windowFont;
   HFONT font =
-      CreateFontA(-MulDiv(control.font.points, kStandardDpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                  FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+      CreateFontA(-MulDiv(control.font.points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                   DEFAULT_PITCH | FF_SWISS, std::string(control.font.face).c_str());
   fonts_.push_back(font);
   return font;

@@ -71,6 +71,15 @@ start_program() {
 probe() { wine "$build/tests/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
 status_is() { [ "$(probe status)" = "$1" ]; }
 program_ended() { ! kill -0 "$1" 2>/dev/null; }
+# The wake-up window's clock digits, between its caption and its Snooze button, stand at least a
+# sixth as high as the window, as they do at any scale when the font grows with the layout.
+clock_fills_a_fifth() {
+  local sizes
+  sizes=$(import -window "$(rig_window 'Dawnquill - Wake up!')" png:- | convert - \
+    -format '%h ' -write info: -gravity North -crop 80%x40%+0+12% +repage -colorspace gray \
+    -threshold 50% -trim -format '%h' info:) || return 1
+  awk -v s="$sizes" 'BEGIN { split(s, h, " "); exit !(h[2] > 0 && h[2] / h[1] > 1 / 6) }'
+}
 main_takes_input() { [ "$(probe enabled)" = "$1" ]; }  # main_takes_input 1|0
 icon_window() { rig_docked_icon explorer.exe; }  # Wine's, inside the tray host
 
@@ -145,7 +154,7 @@ case_a_box_is_modal_to_the_program() {
 }
 
 # The wake-up window belongs to the main window: no task-bar button of its own, yet a caption
-# with the icon and a place in Alt+Tab. The main window, brought back from the tray while it
+# with the icon and a place in Alt+Tab; it stays above other programs' windows. The main window, brought back from the tray while it
 # rings, takes no input.
 case_the_wake_up_window_is_owned_and_modal() {
   start_player
@@ -154,7 +163,8 @@ case_the_wake_up_window_is_owned_and_modal() {
   rig_arm 7 0 9
   rig_click "$(rig_window DawnQuill)" "$at_to_tray"
   expect_within 12 "a ring at 7:00" ringing
-  expect "an owned window, not a tool window" test "$(probe wake-up)" = owned
+  expect "an owned window above others, not a tool window" test "$(probe wake-up)" = "owned topmost"
+  expect "the clock's digits a fifth of the window high" clock_fills_a_fifth
   xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
   expect_within 3 "a double click on the icon to bring the main window back" \
     rig_window_shown DawnQuill
@@ -177,13 +187,18 @@ case_the_icon_comes_back_with_the_shell() {
   expect_within 3 "the icon's menu to hide the shown window" gone DawnQuill
 }
 
-# On a screen of 144 dpi the window is laid out half as large again, sharp rather than stretched.
+# On a screen of 144 dpi the windows are laid out half as large again, sharp rather than
+# stretched, the wake-up window's big clock too.
 case_laid_out_at_144_dpi() {
   screen_dpi 144
   start_player
+  rig_set_clock 06:59:55
   start_program
   expect "433 x 277 at 144 dpi" test "$(probe client)" = "433 277"
   import -window "$(rig_window DawnQuill)" "$shots/windows-main-window-144dpi.png"
+  rig_arm 7 0 9
+  expect_within 12 "a ring at 7:00" ringing
+  expect "the clock's digits a fifth of the window high, not a seventh" clock_fills_a_fifth
 }
 
 # The installer, run silently, puts the program, its Start-menu shortcut, its entry among the
@@ -289,6 +304,34 @@ case_a_second_start_leaves_one_program() {
   expect_within 10 "a second start to end" program_ended "$second"
   expect_within 3 "the first program's window shown" rig_window_shown DawnQuill
   expect "one program" test "$(probe count)" = 1
+}
+
+# The wake timer runs a tick the moment the alarm's minute comes. On the real clock, since Wine's
+# timers follow real time: Retry at the prompt restarts the five-second timer, and is pressed so
+# that it ticks half a second before the minute; a ring from the timer alone would come four and a
+# half seconds late, one from the wake timer within a second.
+case_the_wake_timer_rings_on_the_minute() {
+  local now boundary retry box WIDTH HEIGHT late
+  start_player
+  start_program
+  kill "$player_pid"
+  expect_within 8 "the prompt for the missing player" rig_window_shown 'Winamp not running'
+  start_player
+  now=$(date +%s)
+  boundary=$(((now / 60 + 1) * 60))
+  [ $((boundary - now)) -lt 15 ] && boundary=$((boundary + 60))
+  retry=$(awk -v b="$boundary" -v n="$now" 'BEGIN { r = b - 0.5; while (r - 5 > n + 1) r -= 5; print r }')
+  box=$(rig_window 'Winamp not running')
+  eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(WIDTH|HEIGHT)=')"
+  xdotool mousemove --window "$box" $((WIDTH / 2 - 50)) $((HEIGHT - 22))
+  sleep "$(awk -v r="$retry" -v t="$(date +%s.%N)" 'BEGIN { print r - t }')"
+  xdotool click 1
+  expect_within 2 "Retry to end the prompt" gone 'Winamp not running'
+  rig_arm "$(date -d "@$boundary" +%-H)" "$(date -d "@$boundary" +%-M)" 9
+  expect_within 60 "a ring at the minute" ringing
+  late=$(awk -v t="$(date +%s.%N)" -v b="$boundary" 'BEGIN { print t - b }')
+  awk -v l="$late" 'BEGIN { exit !(l < 1.5) }' ||
+    fail "expected: a ring within a second of the minute, not $late s after it"
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }

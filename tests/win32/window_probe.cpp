@@ -4,7 +4,8 @@
 //                               that agreed that the session ends, and "force" tells it whatever
 //                               it answered, as when the user signs out anyway
 //   window_probe enabled        prints 1 when the main window takes input, else 0
-//   window_probe wake-up        prints "owned" or "not owned", and "tool window" when it is one
+//   window_probe wake-up        prints "owned" or "not owned", and "tool window" and "topmost" when
+//                               it is one
 //   window_probe client         prints the main window's client width and height
 //   window_probe drop-icon      takes the program's icon out of the notification area, as a
 //                               shell that ends takes it
@@ -65,11 +66,13 @@ int main(int argc, char** argv) {
   if (command == "wake-up") {
     HWND wakeUp = FindWindowA(nullptr, "Dawnquill - Wake up!");
     if (wakeUp == nullptr) return 1;
-    const bool tool = (GetWindowLongPtrA(wakeUp, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-    std::printf("%s%s\n", GetWindow(wakeUp, GW_OWNER) != nullptr ? "owned" : "not owned",
-                tool ? " tool window" : "");
+    const LONG_PTR style = GetWindowLongPtrA(wakeUp, GWL_EXSTYLE);
+    std::printf("%s%s%s\n", GetWindow(wakeUp, GW_OWNER) != nullptr ? "owned" : "not owned",
+                (style & WS_EX_TOOLWINDOW) != 0 ? " tool window" : "",
+                (style & WS_EX_TOPMOST) != 0 ? " topmost" : "");
     return 0;
   }
+
   if (command == "drop-icon") {
     NOTIFYICONDATAA icon{};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;

@@ -47,6 +47,8 @@ constexpr FormLayout kLayout{
     .clientHeight = 3015,
     .minimiseButton = false,
     .taskbarButton = false,
+    // Seen over whatever the user left open, even where the system refuses it the foreground.
+    .aboveOthers = true,
     .defaultButton = {},
     .firstFocus = WakeUpControl::SnoozeButton,
     .controls = kControls,
