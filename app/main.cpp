@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "backends/dbus/dbus_application.h"
+#include "backends/dbus/dbus_ring_notice.h"
 #include "backends/dbus/dbus_sleep_inhibitor.h"
 #include "backends/dbus/kde_wake_timer.h"
 #include "backends/dbus/mpris_player.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
   // The tick it runs reaches the program once it is built, before any event can call it back.
   std::function<void()> woken;
   KdeWakeTimer wakeTimer(QDBusConnection::sessionBus(), [&woken] { woken(); });
+  DBusRingNotice ringNotice(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));
   XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
                              QCoreApplication::applicationFilePath());
 
@@ -75,10 +77,12 @@ int main(int argc, char** argv) {
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .ringNotice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
+  ringNotice.SetEvents(&program.wakeUpWindow);
   notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on. exit() also ends every nested loop still waiting.

@@ -19,6 +19,7 @@ Program::Program(const Backends& b)
              .inhibitor = b.inhibitor,
              .keeper = keeper,
              .wakeTimer = b.wakeTimer,
+             .ringNotice = b.ringNotice,
              .clock = b.clock,
              .decimalSeparator = b.decimalSeparator}),
       wakeUpWindow(b.wakeUpView, alarm, b.clock),

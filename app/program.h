@@ -11,6 +11,7 @@
 #include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
+#include "interfaces/ring_notice.h"
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
@@ -37,6 +38,7 @@ struct Backends {
   SleepInhibitor& inhibitor;
   SignInStart& signInStart;
   WakeTimer& wakeTimer;
+  RingNotice& ringNotice;
   std::string decimalSeparator;
 };
 

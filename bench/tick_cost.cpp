@@ -46,7 +46,15 @@ struct NullSettings final : SettingsStore {
   void KeepAlarm(std::string_view) override {}
   void ClearKeptAlarm() override {}
 };
-struct NullDesktop final : Clock, MessageBoxes, EventPass, SleepInhibitor, SignInStart, WakeTimer {
+struct NullDesktop final : Clock,
+                           MessageBoxes,
+                           EventPass,
+                           SleepInhibitor,
+                           SignInStart,
+                           WakeTimer,
+                           RingNotice {
+  void Show(std::string_view) override {}
+  void Close() override {}
   void WakeAt(std::chrono::sys_seconds) override {}
   void Cancel() override {}
   void Hold(std::string_view, Awake) override {}
@@ -83,6 +91,7 @@ int main(int argc, char** argv) {
                    .inhibitor = desktop,
                    .signInStart = desktop,
                    .wakeTimer = desktop,
+                   .ringNotice = desktop,
                    .decimalSeparator = "."});
   if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");

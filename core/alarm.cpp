@@ -106,6 +106,9 @@ void Alarm::ShowSnooze() {
 // The ring is kept as due at the minute that rang, so that a program killed while it rings
 // rings again when started within the hour.
 void Alarm::Ring() {
+  const WallTime due = state_ == AlarmState::Snoozing
+                           ? parts_.clock.LocalAt(*snoozeDue_)
+                           : WallTime{.hour = alarmHour_, .minute = alarmMinute_};
   parts_.player.Play();
   rang_ = state_ == AlarmState::Snoozing
               ? *snoozeDue_
@@ -115,7 +118,10 @@ void Alarm::Ring() {
   ShowState("Alarm!", TrayPicture::Ringing);
   Keep();
   parts_.wakeTimer.Cancel();
+  parts_.ringNotice.Show(HourMinute(due.hour, due.minute));
   parts_.wakeUpWindow.ShowModal();
+  // However the ring ended: a snooze, off, or the program's end.
+  parts_.ringNotice.Close();
 }
 
 void Alarm::Keep() {

@@ -8,6 +8,7 @@
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/message_box.h"
+#include "interfaces/ring_notice.h"
 #include "interfaces/sleep_inhibitor.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
@@ -32,6 +33,7 @@ class Alarm {
     SleepInhibitor& inhibitor;
     AlarmKeeper& keeper;
     WakeTimer& wakeTimer;
+    RingNotice& ringNotice;
     const Clock& clock;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
   };

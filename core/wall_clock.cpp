@@ -30,7 +30,7 @@ sys_seconds NextWallMinute(int hour, int minute, sys_seconds after, const Clock&
   const auto wallAt = [&](sys_seconds t) { return WallSeconds(clock.LocalAt(t)); };
   const WallTime today = clock.LocalAt(after);
   long long wall = WallSeconds({hour, minute, 0, today.year, today.month, today.day});
-  if (wall <= wallAt(after)) wall += 24 * 60 * 60;
+  if (wall <= wallAt(after)) wall += 24LL * 60 * 60;
   // The zone's offsets a day either side cover any change of the clocks near that time.
   const sys_seconds guess{seconds{wall}};
   std::optional<sys_seconds> found;

@@ -43,6 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32NotifyIcon notifyIcon(instance);
   Win32SleepInhibitor inhibitor(mainView);
   Win32SignInStart signInStart;
+  Win32RingNotice ringNotice;
   // The tick it runs reaches the program once it is built, before any timer can fire.
   std::function<void()> woken;
   Win32WakeTimer wakeTimer(
@@ -66,6 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .ringNotice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);

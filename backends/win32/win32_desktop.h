@@ -5,6 +5,7 @@
 #include "interfaces/clock.h"
 #include "interfaces/event_pass.h"
 #include "interfaces/message_box.h"
+#include "interfaces/ring_notice.h"
 #include "interfaces/sleep_inhibitor.h"
 
 namespace dawnquill {
@@ -52,6 +53,14 @@ class Win32SleepInhibitor final : public SleepInhibitor {
 
  private:
   const Win32FormView& mainWindow_;
+};
+
+// Windows has its own way to put the ring before the user: the wake-up window stays above every
+// other window, and the ring turns the screen on. No notice besides.
+class Win32RingNotice final : public RingNotice {
+ public:
+  void Show(std::string_view /*time*/) override {}
+  void Close() override {}
 };
 
 // The user's decimal separator, for numbers the program writes.

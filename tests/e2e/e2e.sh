@@ -414,6 +414,28 @@ case_kde_power_manager_wakes_for_the_alarm() {
   expect_within 3 "the wake-up forgotten at off" last_wake_up_is "cleared $((cookie + 1))"
 }
 
+# A ring is also a critical desktop notification with the alarm's time and the ring's two
+# actions; its Snooze snoozes and stops the player, and it is closed when the ring ends.
+case_the_ring_is_a_notification_whose_snooze_works() {
+  local log=$rig_dir/notifications
+  "$(dirname "$0")/fake_notifications.py" "$log" &
+  rig_pids+=($!)
+  expect_within 5 "the stand-in notification server" on_bus '^org.freedesktop.Notifications$'
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:59:55
+  rig_arm 7 0 9
+  expect_within 12 "a ring at 7:00" ringing
+  notified() { grep -qxF "$1" "$log"; }
+  expect_within 2 "the notification" notified \
+    "notify 1 DawnQuill Alarm!|7:00|snooze,Snooze,turn-off,Turn alarm off|urgency=2"
+  expect_within 3 "the player sounds" sounding
+  dbus-send --session --type=signal /org/freedesktop/Notifications \
+    org.freedesktop.Notifications.ActionInvoked uint32:1 string:snooze
+  expect_within 3 "the notification's Snooze to end the ring" not_ringing
+  expect_within 2 "the player silent after the snooze" silent
+  expect_within 2 "the notification closed with the ring" notified "closed 1"
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 rig_start_x || unavailable Xvfb
 rig_start_bus || unavailable "the session bus"

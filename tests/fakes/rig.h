@@ -72,7 +72,8 @@ struct FakeDesktop : MediaPlayer,
                      EventPass,
                      SleepInhibitor,
                      SignInStart,
-                     WakeTimer {
+                     WakeTimer,
+                     RingNotice {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
@@ -164,6 +165,8 @@ struct FakeDesktop : MediaPlayer,
   void Release() override { held.clear(), screenHeld = false; }
   void WakeAt(std::chrono::sys_seconds instant) override { wakes.push_back(instant); }
   void Cancel() override { wakes.push_back(std::nullopt); }
+  void Show(std::string_view time) override { log.push_back("notice " + std::string(time)); }
+  void Close() override { log.push_back("notice closed"); }
   void Enable() override { startsAtSignIn = true; }
   void Disable() override { startsAtSignIn = false; }
 
@@ -193,7 +196,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main, wakeUp, *this, *this, *this, *this, *this, *this, *this, *this, *this, separator};
+    return {main,  wakeUp, *this, *this, *this, *this,    *this,
+            *this, *this,  *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

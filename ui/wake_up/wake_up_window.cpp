@@ -37,6 +37,11 @@ void WakeUpWindow::Timer(ControlId timer) {
   if (timer == WakeUpControl::ClockTimer) ShowTime();
 }
 
+void WakeUpWindow::Chosen(RingAction action) {
+  if (!Loaded()) return;
+  action == RingAction::Snooze ? Snooze() : TurnOff();
+}
+
 void WakeUpWindow::ShowTime() { view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now())); }
 
 void WakeUpWindow::Snooze() {

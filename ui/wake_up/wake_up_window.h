@@ -5,6 +5,7 @@
 #include "core/alarm.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
+#include "interfaces/ring_notice.h"
 #include "ui/form.h"
 
 namespace dawnquill {
@@ -13,7 +14,7 @@ namespace dawnquill {
 std::string ClockText(const WallTime& time);
 
 // The wake-up window: a running clock and the two ways out, "Snooze" and "Turn alarm off".
-class WakeUpWindow final : public Form, public ModalWindow {
+class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEvents {
  public:
   WakeUpWindow(FormView& view, Alarm& alarm, const Clock& clock)
       : Form(view), alarm_(alarm), clock_(clock) {}
@@ -24,6 +25,8 @@ class WakeUpWindow final : public Form, public ModalWindow {
   void Click(ControlId control) override;
   KeyResult KeyPress(ControlId control, std::string_view keyText) override;
   void Timer(ControlId timer) override;
+  // The notice's actions do what the buttons do, while the window rings.
+  void Chosen(RingAction action) override;
 
  protected:
   void OnLoad() override { ShowTime(); }

@@ -1,0 +1,68 @@
+#include "backends/dbus/dbus_ring_notice.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace dawnquill {
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+constexpr uchar kCritical = 2;
+
+}  // namespace
+
+DBusRingNotice::DBusRingNotice(QDBusConnection bus, QString appId)
+    : bus_(std::move(bus)), appId_(std::move(appId)) {
+  bus_.connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+               SLOT(ActionInvoked(uint, QString)));
+}
+
+void DBusRingNotice::Show(std::string_view time) {
+  shown_ = true;
+  if (!bus_.isConnected()) return;
+  QDBusMessage notify =
+      QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+  const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
+                            QStringLiteral("turn-off"), QStringLiteral("Turn alarm off")};
+  const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(kCritical)},
+                          {QStringLiteral("desktop-entry"), appId_}};
+  notify.setArguments({QStringLiteral("DawnQuill"), 0u, appId_, QStringLiteral("Alarm!"),
+                       QString::fromUtf8(time.data(), static_cast<qsizetype>(time.size())), actions,
+                       hints, 0});
+  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify), this);
+  connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+    const QDBusPendingReply<uint> reply = *w;
+    w->deleteLater();
+    if (reply.isError()) return;
+    // A ring that ended before the server answered takes its notice with it.
+    if (shown_) {
+      id_ = reply.value();
+    } else {
+      CloseNotification(reply.value());
+    }
+  });
+}
+
+void DBusRingNotice::Close() {
+  shown_ = false;
+  if (id_ != 0) CloseNotification(std::exchange(id_, 0));
+}
+
+void DBusRingNotice::CloseNotification(uint id) {
+  QDBusMessage close = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                      QStringLiteral("CloseNotification"));
+  close.setArguments({id});
+  bus_.asyncCall(close);
+}
+
+void DBusRingNotice::ActionInvoked(uint id, const QString& key) {
+  if (id == 0 || id != id_ || events_ == nullptr) return;
+  if (key == QStringLiteral("snooze")) events_->Chosen(RingAction::Snooze);
+  if (key == QStringLiteral("turn-off")) events_->Chosen(RingAction::TurnOff);
+}
+
+}  // namespace dawnquill
