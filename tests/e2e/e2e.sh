@@ -120,7 +120,7 @@ start_inhibitor() {  # start_inhibitor portal|logind
     rig_pids+=("${out##*$'\n'}")
     bus=$DBUS_SYSTEM_BUS_ADDRESS
   fi
-  DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/fake_inhibitor.py" "$1" "$rig_dir/holds" &
+  DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/stand_in.py" "$1" "$rig_dir/holds" &
   rig_pids+=($!)
   expect_within 5 "the stand-in $1 on its bus" on_bus 'portal.Desktop|login1' "$bus"
 }
@@ -381,7 +381,7 @@ case_a_snooze_across_the_autumn_change() {
 # back, where the five-second timer alone would be that quick one time in seven.
 case_kde_power_manager_wakes_for_the_alarm() {
   local log=$rig_dir/wake-ups service path due cookie proven=0
-  "$(dirname "$0")/fake_power_manager.py" "$log" &
+  "$(dirname "$0")/stand_in.py" power "$log" &
   rig_pids+=($!)
   expect_within 5 "the stand-in power manager on the bus" on_bus '^org.kde.Solid.PowerManagement$'
   expect "mpv to start" rig_start_mpv
@@ -418,7 +418,7 @@ case_kde_power_manager_wakes_for_the_alarm() {
 # actions; its Snooze snoozes and stops the player, and it is closed when the ring ends.
 case_the_ring_is_a_notification_whose_snooze_works() {
   local log=$rig_dir/notifications
-  "$(dirname "$0")/fake_notifications.py" "$log" &
+  "$(dirname "$0")/stand_in.py" notifications "$log" &
   rig_pids+=($!)
   expect_within 5 "the stand-in notification server" on_bus '^org.freedesktop.Notifications$'
   expect "mpv to start" rig_start_mpv
