@@ -43,6 +43,9 @@ struct Control {
   // The longest text the program writes into the control at run time; the window kit leaves
   // room for it.
   std::string_view widestText{};
+  // What a screen reader calls a box that no label of its own names; empty: its label's text.
+  std::string_view accessibleName{};
+  ControlId names{};  // a label: the one box it names, for the screen reader and its shortcut
 };
 
 struct FormLayout {

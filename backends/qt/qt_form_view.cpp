@@ -105,6 +105,18 @@ void QtFormView::Build() {
       widgets_.emplace(control.id, widget);
     }
   }
+  // Named for a screen reader: by a name of its own, or by the label that names it.
+  for (const Control& control : layout_.controls) {
+    QWidget* widget = Widget(control.id);
+    if (widget != nullptr && !control.accessibleName.empty()) {
+      widget->setAccessibleName(Utf8(control.accessibleName));
+      // The focus, and with it the screen reader, is in a typed-in list's edit field.
+      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->lineEdit()->setAccessibleName(Utf8(control.accessibleName));
+      }
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setBuddy(Widget(control.names));
+  }
   SetTabOrder();
 }
 

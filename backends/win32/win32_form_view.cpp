@@ -179,10 +179,16 @@ HFONT Win32FormView::FontFor(const Control& control, HFONT windowFont) {
 // back, where they do not cover their controls.
 void Win32FormView::SetTabOrder() {
   HWND after = HWND_TOP;
-  for (const Control* control : TabOrder(layout_)) {
-    HWND child = Child(control->id);
+  const auto place = [&](HWND child) {
     SetWindowPos(child, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     after = child;
+  };
+  for (const Control* control : TabOrder(layout_)) {
+    // A screen reader names a box after the static text right before it.
+    for (const Control& label : layout_.controls) {
+      if (label.names == control->id) place(Child(label.id));
+    }
+    place(Child(control->id));
   }
   for (const auto& [id, item] : items_) {
     if (item.control->kind == ControlKind::Frame) {
@@ -410,6 +416,8 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_QUERYENDSESSION:
       return !Live() || events_->SessionMayEnd() ? TRUE : FALSE;
     case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box
+      // Both colours the system's, so that a High Contrast theme reads right.
+      SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
       SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_ENDSESSION:

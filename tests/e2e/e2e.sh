@@ -436,6 +436,24 @@ case_the_ring_is_a_notification_whose_snooze_works() {
   expect_within 2 "the notification closed with the ring" notified "closed 1"
 }
 
+# A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
+# screen reader turns it on.
+case_the_boxes_are_named_for_a_screen_reader() {
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  rig_pids+=($!)
+  rig_wait 50 on_bus '^org.a11y.Bus$' || unavailable "the accessibility bus"
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill
+  heard() { "$(dirname "$0")/accessible_names.py" DawnQuill >"$rig_dir/heard" 2>/dev/null; }
+  expect_within 5 "the program on the accessibility bus" heard
+  for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
+    expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
+  done
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 rig_start_x || unavailable Xvfb
 rig_start_bus || unavailable "the session bus"

@@ -35,7 +35,6 @@ constexpr std::array kControls{
             .top = 240,
             .width = 4215,
             .height = 1215,
-            .tabIndex = 0,
             .font = {"Tahoma", 48},
             .centred = true},
 };
