@@ -17,7 +17,7 @@ namespace {
 using namespace dawnquill;
 
 struct NullView final : FormView {
-  void Load() override {}
+  void Open() override {}
   void Show() override {}
   void ShowModal() override {}
   void Hide() override {}
@@ -26,9 +26,9 @@ struct NullView final : FormView {
   std::string Text(ControlId) const override { return {}; }
   void SetText(ControlId, std::string_view) override {}
   void SetEnabled(ControlId, bool) override {}
-  void AddItem(ControlId, std::string_view) override {}
+  void AddListItem(ControlId, std::string_view) override {}
   void SetTimerEnabled(ControlId, bool) override {}
-  void PopupMenu(ControlId) override {}
+  void OpenMenu(ControlId) override {}
 };
 struct NullIcon final : NotificationIcon {
   void Add(TrayPicture, std::string_view) override {}
@@ -67,7 +67,7 @@ struct NullDesktop final : Clock,
   BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
     return BoxAnswer::Cancel;
   }
-  void DoEvents() override {}
+  void RunPending() override {}
 };
 
 }  // namespace

@@ -78,7 +78,7 @@ void Alarm::TurnOff() {
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
   ShowState("Alarm is off", TrayPicture::Off);
-  parts_.wakeUpWindow.Unload();
+  parts_.wakeUpWindow.Close();
 }
 
 void Alarm::Snooze() {

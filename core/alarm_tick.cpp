@@ -24,15 +24,15 @@ bool AlarmTick::WaitForPlayer() {
     const BoxAnswer answer = parts_.messageBoxes.Show(
         prompt.text, prompt.title, BoxKind::Information, BoxButtons::RetryCancel);
     // The tray's Exit can end the program while the prompt is open.
-    if (window.Unloaded()) return false;
+    if (window.Closed()) return false;
     if (answer == BoxAnswer::Cancel) {
       // Off first, or the main window would only hide.
       parts_.alarm.GiveUp();
-      window.Unload();
+      window.Close();
       return false;
     }
-    parts_.events.DoEvents();
-    if (window.Unloaded()) return false;
+    parts_.events.RunPending();
+    if (window.Closed()) return false;
   }
   window.SetTickTimerEnabled(true);
   return true;

@@ -25,22 +25,22 @@ class ModalWindow {
  public:
   virtual ~ModalWindow() = default;
 
-  // Loads the window afresh and returns once it has been unloaded.
+  // Opens the window afresh and returns once it has closed.
   virtual void ShowModal() = 0;
-  // Harmless when the window is not loaded.
-  virtual void Unload() = 0;
+  // Harmless when the window is not open.
+  virtual void Close() = 0;
 };
 
-// The main window as the alarm tick uses it: its timer, and its unload, which ends the program.
+// The main window as the alarm tick uses it: its timer, and its close, which ends the program.
 class TickWindow {
  public:
   virtual ~TickWindow() = default;
 
   virtual void SetTickTimerEnabled(bool enabled) = 0;
   // Asks the window to close as the program; it may refuse and hide instead.
-  virtual void Unload() = 0;
+  virtual void Close() = 0;
   // True once the window has gone for good: the program is ending.
-  virtual bool Unloaded() const = 0;
+  virtual bool Closed() const = 0;
 };
 
 }  // namespace dawnquill

@@ -7,7 +7,7 @@ class EventPass {
  public:
   virtual ~EventPass() = default;
 
-  virtual void DoEvents() = 0;
+  virtual void RunPending() = 0;
 };
 
 }  // namespace dawnquill

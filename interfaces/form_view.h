@@ -45,7 +45,7 @@ class FormView {
   virtual ~FormView() = default;
 
   // Creates the controls with the captions and texts of the table; every load starts afresh.
-  virtual void Load() = 0;
+  virtual void Open() = 0;
   virtual void Show() = 0;
   // Shows the window modally and returns once Close() has run.
   virtual void ShowModal() = 0;
@@ -58,9 +58,9 @@ class FormView {
   virtual std::string Text(ControlId control) const = 0;
   virtual void SetText(ControlId control, std::string_view text) = 0;
   virtual void SetEnabled(ControlId control, bool enabled) = 0;
-  virtual void AddItem(ControlId comboBox, std::string_view item) = 0;
+  virtual void AddListItem(ControlId comboBox, std::string_view item) = 0;
   virtual void SetTimerEnabled(ControlId timer, bool enabled) = 0;
-  virtual void PopupMenu(ControlId menu) = 0;
+  virtual void OpenMenu(ControlId menu) = 0;
 };
 
 // What a window kit reports from one window. Defaults ignore the event.
@@ -73,7 +73,7 @@ class FormEvents {
   virtual void Click(ControlId /*control*/) {}
   // A key pressed on a control, with the text it produces (empty for Shift, arrows, F1 and
   // the like).
-  virtual KeyResult KeyPress(ControlId /*control*/, std::string_view /*keyText*/) {
+  virtual KeyResult Key(ControlId /*control*/, std::string_view /*keyText*/) {
     return KeyResult::PassOn;
   }
   virtual void Timer(ControlId /*timer*/) {}

@@ -29,7 +29,7 @@ class TrayMenu final : public NotificationIconEvents {
   explicit TrayMenu(Parts parts) : parts_(std::move(parts)) {}
 
   void Activated() override { ShowMainWindow(); }
-  void MenuRequested() override { parts_.mainView.PopupMenu(parts_.menu); }
+  void MenuRequested() override { parts_.mainView.OpenMenu(parts_.menu); }
   void Choose(TrayCommand command);
 
   // Every hide the program makes. Without a notification area nothing could bring a hidden

@@ -7,7 +7,7 @@ namespace dawnquill {
 // tray stays where the user left it, with the focus where it was.
 class FirstShow {
  public:
-  void Loaded() { shown_ = false; }
+  void IsOpen() { shown_ = false; }
   // Whether this showing centres the window and sets its focus.
   bool CentresAndFocuses(bool modal) {
     const bool first = !shown_;

@@ -2,16 +2,16 @@
 
 namespace dawnquill {
 
-void Form::LoadForm() {
-  view_.Load();
-  loaded_ = true;
-  OnLoad();
+void Form::Open() {
+  view_.Open();
+  open_ = true;
+  OnOpen();
 }
 
 CloseVerdict Form::CloseRequested(CloseReason reason) {
-  if (!loaded_) return CloseVerdict::Close;
+  if (!open_) return CloseVerdict::Close;
   if (OnCloseRequest(reason) == CloseVerdict::Keep) return CloseVerdict::Keep;
-  loaded_ = false;
+  open_ = false;
   view_.Close();
   return CloseVerdict::Close;
 }

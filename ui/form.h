@@ -4,26 +4,26 @@
 
 namespace dawnquill {
 
-// The life of one window: loaded with its controls afresh, asked before it closes, unloaded.
+// The life of one window: opened with its controls afresh, asked before it closes, closed.
 class Form : public FormEvents {
  public:
   explicit Form(FormView& view) : view_(view) {}
 
   CloseVerdict CloseRequested(CloseReason reason) final;
-  bool Loaded() const { return loaded_; }
+  bool IsOpen() const { return open_; }
 
  protected:
-  void LoadForm();
-  // The program's own unload: asks OnCloseRequest like any other close.
-  void UnloadForm() { CloseRequested(CloseReason::Program); }
+  void Open();
+  // The program's own close: asks OnCloseRequest like any other.
+  void CloseAsProgram() { CloseRequested(CloseReason::Program); }
 
-  virtual void OnLoad() {}
+  virtual void OnOpen() {}
   virtual CloseVerdict OnCloseRequest(CloseReason reason) = 0;
 
   FormView& view_;
 
  private:
-  bool loaded_ = false;
+  bool open_ = false;
 };
 
 }  // namespace dawnquill

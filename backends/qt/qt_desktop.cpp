@@ -32,7 +32,7 @@ BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, 
   }
 }
 
-void QtEventPass::DoEvents() { QCoreApplication::processEvents(); }
+void QtEventPass::RunPending() { QCoreApplication::processEvents(); }
 
 namespace {
 

@@ -16,7 +16,7 @@ class QtMessageBoxes final : public MessageBoxes {
 
 class QtEventPass final : public EventPass {
  public:
-  void DoEvents() override;
+  void RunPending() override;
 };
 
 class QtClock final : public Clock {

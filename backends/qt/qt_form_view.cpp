@@ -72,9 +72,9 @@ QtFormView::QtFormView(const FormLayout& layout, QObject* parent)
 
 QtFormView::~QtFormView() { delete window_; }
 
-void QtFormView::Load() {
+void QtFormView::Open() {
   closing_ = false;
-  firstShow_.Loaded();
+  firstShow_.IsOpen();
   if (window_) {
     window_->hide();
     window_->deleteLater();
@@ -262,7 +262,7 @@ bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
   if (!id.isValid()) return false;
   ControlId control;
   control.value = id.toInt();
-  if (events_->KeyPress(control, key->text().toStdString()) == KeyResult::Used) return true;
+  if (events_->Key(control, key->text().toStdString()) == KeyResult::Used) return true;
   ButtonKey which = ButtonKey::Other;
   switch (key->key()) {
     case Qt::Key_Return:
@@ -397,7 +397,7 @@ void QtFormView::SetEnabled(ControlId control, bool enabled) {
   if (QWidget* widget = Widget(control)) widget->setEnabled(enabled);
 }
 
-void QtFormView::AddItem(ControlId comboBox, std::string_view item) {
+void QtFormView::AddListItem(ControlId comboBox, std::string_view item) {
   if (auto* combo = qobject_cast<QComboBox*>(Widget(comboBox))) {
     // Adding to an empty list would replace the text in the box with the first entry.
     const QString text = combo->currentText();
@@ -416,7 +416,7 @@ void QtFormView::SetTimerEnabled(ControlId timer, bool enabled) {
   }
 }
 
-void QtFormView::PopupMenu(ControlId menu) {
+void QtFormView::OpenMenu(ControlId menu) {
   if (QMenu* popup = Menu(menu)) popup->popup(QCursor::pos());
 }
 

@@ -28,7 +28,7 @@ class QtFormView final : public QObject, public FormView {
   // Runs after every Close(); the main window ends the program here.
   void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 
-  void Load() override;
+  void Open() override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;
@@ -37,9 +37,9 @@ class QtFormView final : public QObject, public FormView {
   std::string Text(ControlId control) const override;
   void SetText(ControlId control, std::string_view text) override;
   void SetEnabled(ControlId control, bool enabled) override;
-  void AddItem(ControlId comboBox, std::string_view item) override;
+  void AddListItem(ControlId comboBox, std::string_view item) override;
   void SetTimerEnabled(ControlId timer, bool enabled) override;
-  void PopupMenu(ControlId menu) override;
+  void OpenMenu(ControlId menu) override;
 
   // For tests and the tray icon: the live widgets.
   QWidget* Window() const;

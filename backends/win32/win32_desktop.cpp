@@ -25,7 +25,7 @@ BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view titl
   }
 }
 
-void Win32EventPass::DoEvents() {
+void Win32EventPass::RunPending() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

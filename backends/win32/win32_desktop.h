@@ -29,7 +29,7 @@ class Win32MessageBoxes final : public MessageBoxes {
 
 class Win32EventPass final : public EventPass {
  public:
-  void DoEvents() override;
+  void RunPending() override;
 };
 
 class Win32Clock final : public Clock {

@@ -42,11 +42,11 @@ Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON
 
 Win32FormView::~Win32FormView() { Destroy(); }
 
-void Win32FormView::Load() {
+void Win32FormView::Open() {
   Destroy();
   Build();
   closed_ = false;
-  firstShow_.Loaded();
+  firstShow_.IsOpen();
 }
 
 void Win32FormView::Build() {
@@ -323,7 +323,7 @@ void Win32FormView::SetEnabled(ControlId control, bool enabled) {
   if (HWND window = Child(control)) EnableWindow(window, enabled);
 }
 
-void Win32FormView::AddItem(ControlId comboBox, std::string_view item) {
+void Win32FormView::AddListItem(ControlId comboBox, std::string_view item) {
   if (HWND window = Child(comboBox)) {
     SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
   }
@@ -339,7 +339,7 @@ void Win32FormView::SetTimerEnabled(ControlId timer, bool enabled) {
   }
 }
 
-void Win32FormView::PopupMenu(ControlId menu) {
+void Win32FormView::OpenMenu(ControlId menu) {
   const auto found = menus_.find(menu);
   if (found == menus_.end()) return;
   POINT at;
@@ -451,7 +451,7 @@ LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wPa
       const Item* item = self->ItemById(static_cast<int>(id));
       const std::string text(1, static_cast<char>(wParam));
       if (item != nullptr && self->Live() &&
-          self->events_->KeyPress(item->control->id, text) == KeyResult::Used) {
+          self->events_->Key(item->control->id, text) == KeyResult::Used) {
         return 0;
       }
       const ButtonKey key = wParam == '\r' ? ButtonKey::Enter : ButtonKey::Other;

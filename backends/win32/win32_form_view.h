@@ -33,7 +33,7 @@ class Win32FormView final : public FormView {
     handlers_[message] = std::move(handler);
   }
 
-  void Load() override;
+  void Open() override;
   void Show() override;
   void ShowModal() override;
   void Hide() override;
@@ -42,9 +42,9 @@ class Win32FormView final : public FormView {
   std::string Text(ControlId control) const override;
   void SetText(ControlId control, std::string_view text) override;
   void SetEnabled(ControlId control, bool enabled) override;
-  void AddItem(ControlId comboBox, std::string_view item) override;
+  void AddListItem(ControlId comboBox, std::string_view item) override;
   void SetTimerEnabled(ControlId timer, bool enabled) override;
-  void PopupMenu(ControlId menu) override;
+  void OpenMenu(ControlId menu) override;
 
   HWND Window() const { return window_; }
   HWND Child(ControlId control) const;

@@ -23,10 +23,10 @@ class FakeFormView final : public FormView {
   FakeFormView(std::string name, const FormLayout& layout, Log& log)
       : name_(std::move(name)), layout_(layout), log_(log) {}
 
-  void Load() override {
+  void Open() override {
     texts.clear();
     for (const Control& control : layout_.controls) texts[control.id] = control.caption;
-    Write("Load");
+    Write("Open");
   }
   void Show() override { visible = true, Write("Show"); }
   void ShowModal() override {
@@ -42,11 +42,11 @@ class FakeFormView final : public FormView {
   }
   void SetText(ControlId control, std::string_view text) override { texts[control] = text; }
   void SetEnabled(ControlId control, bool on) override { enabled[control] = on; }
-  void AddItem(ControlId control, std::string_view item) override {
+  void AddListItem(ControlId control, std::string_view item) override {
     items[control].emplace_back(item);
   }
   void SetTimerEnabled(ControlId, bool on) override { Write(on ? "timer on" : "timer off"); }
-  void PopupMenu(ControlId) override { Write("PopupMenu"); }
+  void OpenMenu(ControlId) override { Write("OpenMenu"); }
 
   std::map<ControlId, std::string> texts;
   std::map<ControlId, bool> enabled;
@@ -157,7 +157,7 @@ struct FakeDesktop : MediaPlayer,
   void Answer(BoxAnswer answer, std::function<void()> action = {}) {
     answers.emplace_back(answer, std::move(action));
   }
-  void DoEvents() override { log.push_back("doevents"); }
+  void RunPending() override { log.push_back("pending events"); }
   void Hold(std::string_view reason, Awake awake) override {
     held = reason;
     screenHeld = awake == Awake::ComputerAndScreen;

@@ -24,7 +24,7 @@ struct Recorder final : FormEvents {
     return CloseVerdict::Keep;
   }
   void Click(ControlId control) override { clicks.push_back(control.value); }
-  KeyResult KeyPress(ControlId control, std::string_view text) override {
+  KeyResult Key(ControlId control, std::string_view text) override {
     log.push_back("key " + std::to_string(control.value) + ":" + std::string(text));
     return useKeys ? KeyResult::Used : KeyResult::PassOn;
   }
@@ -37,7 +37,7 @@ class KitTest : public ::testing::Test {
  protected:
   explicit KitTest(const FormLayout& layout = main_window::Layout()) : view_(layout) {
     view_.SetEvents(&events_);
-    view_.Load();
+    view_.Open();
     view_.Show();
     QApplication::processEvents();
   }
@@ -57,7 +57,7 @@ TEST_F(KitTest, EnterPressesTheDefaultButtonOrTheFocusedOneAndTheListsNeverGrow)
   EXPECT_LE(QFontMetrics(status->font()).horizontalAdvance("Snooze is on - Time: 23:59"),
             status->contentsRect().width());
   using enum MainControl;
-  for (const auto box : {HourBox, MinuteBox}) view_.AddItem(box, "00");
+  for (const auto box : {HourBox, MinuteBox}) view_.AddListItem(box, "00");
   for (const auto box : {HourBox, MinuteBox, DelayBox}) {
     QWidget* widget = view_.Widget(box);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();

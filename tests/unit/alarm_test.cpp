@@ -161,7 +161,7 @@ TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindowOnce) {
             (Log{"tray modify armed Alarm is on - Time: 6:00", "player Play",
                  "tray modify ringing Alarm!",
                  "save Alarm 6:00 delay 9 rang 2027-03-01T05:00:00Z written 2027-03-01T05:00:00Z",
-                 "notice 6:00", "wakeUp.Load", "wakeUp.ShowModal"}));
+                 "notice 6:00", "wakeUp.Open", "wakeUp.ShowModal"}));
   EXPECT_EQ(rig.log.back(), "notice closed");
   EXPECT_EQ(rig.State(), AlarmState::Off);
   rig.Arm("6", "59");
@@ -238,7 +238,8 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
     EXPECT_EQ(rig.Rings(), minute == 0 ? 1 : 0);
     ASSERT_GE(rig.log.size(), 7u);
     EXPECT_EQ(Log(rig.log.begin() + 1, rig.log.begin() + 7),
-              (Log{"main.timer off", prompt, "doevents", prompt, "doevents", "main.timer on"}));
+              (Log{"main.timer off", prompt, "pending events", prompt, "pending events",
+                   "main.timer on"}));
     rig.TickAt(7, 1, 5);  // the minute passed while the prompt waited: it rings now
     EXPECT_EQ(rig.Rings(), 1);
   }
@@ -260,9 +261,9 @@ TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
       rig.wakeUpView.whileModal = [&] { quitAndCancel(), rig.TickAt(7, 0, 5); };
       rig.TickAt(7, 0);
     }
-    EXPECT_FALSE(rig.program.wakeUpWindow.Loaded());
+    EXPECT_FALSE(rig.program.wakeUpWindow.IsOpen());
     EXPECT_EQ(rig.State(), AlarmState::Off);
-    EXPECT_TRUE(rig.program.mainWindow.Unloaded());
+    EXPECT_TRUE(rig.program.mainWindow.Closed());
     EXPECT_EQ(rig.started, when != AtStartUp);  // at start-up, before the window was ever shown
     EXPECT_TRUE(rig.Only("tray modify off").empty());  // nothing of the off state is shown
     EXPECT_EQ(rig.Stored(), when == AtStartUp ? "0 0 9" : "7 0 12");

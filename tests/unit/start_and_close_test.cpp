@@ -59,7 +59,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     rig.Arm("7", "0");
     rig.log.clear();
     c.close(rig);
-    EXPECT_EQ(rig.program.mainWindow.Unloaded(), c.log.back() == "main.Close");
+    EXPECT_EQ(rig.program.mainWindow.Closed(), c.log.back() == "main.Close");
     EXPECT_EQ(rig.log, c.log);
     EXPECT_EQ(rig.startsAtSignIn, rig.settings.contains("Alarm"));  // the record's companion
   }
@@ -73,7 +73,7 @@ TEST(Exit, TellsTheUserWhenTheSettingsCouldNotBeSaved) {
   EXPECT_EQ(rig.Only("msgbox"),
             Log{"msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\n"
                 "The disk is full."});
-  EXPECT_TRUE(rig.program.mainWindow.Unloaded());
+  EXPECT_TRUE(rig.program.mainWindow.Closed());
 }
 
 // Started with the session, the program stays in the tray while the notification area comes, and

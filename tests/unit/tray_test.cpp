@@ -17,7 +17,7 @@ TEST(TrayMenu, TheIconAndItsMenuShowAndHideTheMainWindow) {
       {showHide, {"main.Hide"}},  // not hidden by the program: Show/Hide hides
       {showHide, {"main.Show"}},
       {[](Program& p) { p.mainWindow.Click(MainControl::ToTrayButton); }, {"main.Hide"}},
-      {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.PopupMenu"}},
+      {[](Program& p) { p.trayMenu.MenuRequested(); }, {"main.OpenMenu"}},
       {activate, {"main.Show"}},
       {showHide, {"main.Hide"}},  // shown by the icon: Show/Hide hides again
   };

@@ -35,7 +35,7 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
     Rig rig;
     bool used = false;
     rig.RingAnd([&] {
-      used = rig.program.wakeUpWindow.KeyPress(c.control, c.text) == KeyResult::Used;
+      used = rig.program.wakeUpWindow.Key(c.control, c.text) == KeyResult::Used;
       if (!c.snoozes) rig.AlarmOff();
     });
     EXPECT_EQ(used, c.snoozes);

@@ -8,8 +8,8 @@ namespace dawnquill {
 
 bool MainWindow::Start(StartShown shown) {
   started_ = true;
-  LoadForm();
-  if (!Loaded()) return false;
+  Open();
+  if (!IsOpen()) return false;
   if (shown == StartShown::InTray) {
     parts_.trayMenu.StartHidden();
   } else {
@@ -18,12 +18,12 @@ bool MainWindow::Start(StartShown shown) {
   return true;
 }
 
-void MainWindow::OnLoad() {
+void MainWindow::OnOpen() {
   for (int hour = 0; hour <= 23; ++hour) {
-    view_.AddItem(MainControl::HourBox, numbers::TwoDigits(hour));
+    view_.AddListItem(MainControl::HourBox, numbers::TwoDigits(hour));
   }
   for (int minute = 0; minute <= 59; minute += 5) {
-    view_.AddItem(MainControl::MinuteBox, numbers::TwoDigits(minute));
+    view_.AddListItem(MainControl::MinuteBox, numbers::TwoDigits(minute));
   }
   const Settings stored = parts_.settings.Read();
   view_.SetText(MainControl::HourBox, stored.hour);
@@ -61,7 +61,7 @@ CloseVerdict MainWindow::OnCloseRequest(CloseReason reason) {
   }
   // Cancelling a player prompt nested in a ringing alarm ends the program too; the wake-up
   // window must not outlive the main window.
-  parts_.wakeUpWindow.Unload();
+  parts_.wakeUpWindow.Close();
   return CloseVerdict::Close;
 }
 
@@ -90,7 +90,7 @@ void MainWindow::SetTickTimerEnabled(bool enabled) {
 
 void MainWindow::Exit() {
   parts_.alarm.TurnOff();
-  Unload();
+  Close();
 }
 
 void MainWindow::Click(ControlId control) {

@@ -38,8 +38,8 @@ class MainWindow final : public Form, public TickWindow {
   bool Start(StartShown shown = StartShown::Window);
 
   void SetTickTimerEnabled(bool enabled) override;
-  void Unload() override { UnloadForm(); }
-  bool Unloaded() const override { return started_ && !Loaded(); }
+  void Close() override { CloseAsProgram(); }
+  bool Closed() const override { return started_ && !IsOpen(); }
   // Turns the alarm off and ends the program, with the settings saved.
   void Exit();
   void ToTray() { parts_.trayMenu.HideMainWindow(); }
@@ -49,7 +49,7 @@ class MainWindow final : public Form, public TickWindow {
   bool SessionMayEnd() override;
 
  protected:
-  void OnLoad() override;
+  void OnOpen() override;
   CloseVerdict OnCloseRequest(CloseReason reason) override;
 
  private:

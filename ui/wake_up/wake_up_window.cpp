@@ -11,7 +11,7 @@ std::string ClockText(const WallTime& time) {
 }
 
 void WakeUpWindow::ShowModal() {
-  LoadForm();
+  Open();
   view_.ShowModal();
 }
 
@@ -25,7 +25,7 @@ void WakeUpWindow::Click(ControlId control) {
 
 // Any key that writes a character snoozes, so a half-awake user can hit anything. Tab writes one
 // too but must keep moving the focus.
-KeyResult WakeUpWindow::KeyPress(ControlId control, std::string_view keyText) {
+KeyResult WakeUpWindow::Key(ControlId control, std::string_view keyText) {
   if (control != WakeUpControl::SnoozeButton || keyText.empty() || keyText == "\t") {
     return KeyResult::PassOn;
   }
@@ -38,7 +38,7 @@ void WakeUpWindow::Timer(ControlId timer) {
 }
 
 void WakeUpWindow::Chosen(RingAction action) {
-  if (!Loaded()) return;
+  if (!IsOpen()) return;
   action == RingAction::Snooze ? Snooze() : TurnOff();
 }
 
@@ -46,12 +46,12 @@ void WakeUpWindow::ShowTime() { view_.SetText(WakeUpControl::ClockLabel, ClockTe
 
 void WakeUpWindow::Snooze() {
   alarm_.Snooze();
-  Unload();
+  Close();
 }
 
 void WakeUpWindow::TurnOff() {
   alarm_.TurnOff();
-  Unload();
+  Close();
 }
 
 }  // namespace dawnquill

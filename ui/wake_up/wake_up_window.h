@@ -20,16 +20,16 @@ class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEve
       : Form(view), alarm_(alarm), clock_(clock) {}
 
   void ShowModal() override;
-  void Unload() override { UnloadForm(); }
+  void Close() override { CloseAsProgram(); }
 
   void Click(ControlId control) override;
-  KeyResult KeyPress(ControlId control, std::string_view keyText) override;
+  KeyResult Key(ControlId control, std::string_view keyText) override;
   void Timer(ControlId timer) override;
   // The notice's actions do what the buttons do, while the window rings.
   void Chosen(RingAction action) override;
 
  protected:
-  void OnLoad() override { ShowTime(); }
+  void OnOpen() override { ShowTime(); }
   // Only the user's own close through the frame is refused; the program's unload and the end of
   // the session are not.
   CloseVerdict OnCloseRequest(CloseReason reason) override {
