@@ -44,7 +44,9 @@ BOOL CALLBACK PrintStatus(HWND child, LPARAM) {
   char text[128] = "";
   GetWindowTextA(child, text, sizeof text);
   const std::string_view line = text;
-  if (!line.starts_with("Alarm ") && !line.starts_with("Snooze ")) return TRUE;
+  if (!line.starts_with("Alarm is") && line != "Alarm!" && !line.starts_with("Snooze is")) {
+    return TRUE;
+  }
   std::printf("%s\n", text);
   return FALSE;
 }
