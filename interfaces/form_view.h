@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,16 +11,25 @@ namespace dawnquill {
 template <typename List>
 inline constexpr bool kIsControlList = false;
 
-// One control of a window, as the window kit knows it.
+// Which list a control id comes from: one tag for each window's list of controls.
+template <typename List>
+inline constexpr char kControlListTag = 0;
+
+// One control of a window, as the window kit knows it. It keeps the list it comes from, so that a
+// control of one window never stands for one of another.
 struct ControlId {
-  int value = -1;  // -1: no control
+  const char* list = nullptr;  // none: no control
+  int value = -1;
 
   constexpr ControlId() = default;
   template <typename List>
   requires kIsControlList<List>
-  constexpr ControlId(List control) : value(static_cast<int>(control)) {}  // NOLINT(*-explicit-*)
+  constexpr ControlId(List control)  // NOLINT(*-explicit-*)
+      : list(&kControlListTag<List>), value(static_cast<int>(control)) {}
   friend constexpr bool operator==(ControlId, ControlId) = default;
-  friend constexpr bool operator<(ControlId a, ControlId b) { return a.value < b.value; }
+  friend constexpr bool operator<(ControlId a, ControlId b) {
+    return a.list != b.list ? std::less<>()(a.list, b.list) : a.value < b.value;
+  }
 };
 
 // Why a window is asked to close.

@@ -7,7 +7,7 @@ namespace dawnquill {
 // tray stays where the user left it, with the focus where it was.
 class FirstShow {
  public:
-  void IsOpen() { shown_ = false; }
+  void Opened() { shown_ = false; }
   // Whether this showing centres the window and sets its focus.
   bool CentresAndFocuses(bool modal) {
     const bool first = !shown_;

@@ -22,8 +22,6 @@ namespace dawnquill {
 
 namespace {
 
-const char* const kControlProperty = "dawnquillControl";
-
 QRect Rect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 // Holds what the user types or pastes to the box's limit (LimitEdit); the program's own text is
@@ -74,12 +72,13 @@ QtFormView::~QtFormView() { delete window_; }
 
 void QtFormView::Open() {
   closing_ = false;
-  firstShow_.IsOpen();
+  firstShow_.Opened();
   if (window_) {
     window_->hide();
     window_->deleteLater();
   }
   widgets_.clear();
+  controlOf_.clear();
   timers_.clear();
   menus_.clear();
   Build();
@@ -100,7 +99,7 @@ void QtFormView::Build() {
     QWidget* parent = window_;
     if (QWidget* container = Widget(control.container)) parent = container;
     if (QWidget* widget = MakeControl(control, parent)) {
-      widget->setProperty(kControlProperty, control.id.value);
+      controlOf_.emplace(widget, control.id);
       widget->installEventFilter(this);
       widgets_.emplace(control.id, widget);
     }
@@ -243,7 +242,7 @@ QWidget* QtFormView::MakeComboBox(const Control& control, QWidget* parent) {
   combo->setInsertPolicy(QComboBox::NoInsert);  // the lists never grow
   combo->setCompleter(nullptr);                 // what is typed stays as typed
   combo->setEditText(Utf8(control.caption));
-  combo->lineEdit()->setProperty(kControlProperty, control.id.value);
+  controlOf_.emplace(combo->lineEdit(), control.id);
   combo->lineEdit()->installEventFilter(this);
   return combo;
 }
@@ -258,10 +257,9 @@ void QtFormView::SetTabOrder() {
 bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress || events_ == nullptr) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
-  const QVariant id = watched->property(kControlProperty);
-  if (!id.isValid()) return false;
-  ControlId control;
-  control.value = id.toInt();
+  const auto found = controlOf_.find(watched);
+  if (found == controlOf_.end()) return false;
+  const ControlId control = found->second;
   if (events_->Key(control, key->text().toStdString()) == KeyResult::Used) return true;
   ButtonKey which = ButtonKey::Other;
   switch (key->key()) {

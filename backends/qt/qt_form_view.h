@@ -73,6 +73,7 @@ class QtFormView final : public QObject, public FormView {
   std::function<void()> onClosed_;
   QPointer<FormWindow> window_;
   std::map<ControlId, QWidget*> widgets_;
+  std::map<const QObject*, ControlId> controlOf_;  // the widgets that take keys, and a box's edit
   std::map<ControlId, QTimer*> timers_;
   std::map<ControlId, QMenu*> menus_;
   QEventLoop* modalLoop_ = nullptr;

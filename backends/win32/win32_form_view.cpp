@@ -13,14 +13,13 @@
 namespace dawnquill {
 namespace {
 
-constexpr int kFirstId = 100;
+// Child window ids are numbered from here on, in the table's order, clear of the ids a dialog
+// gives its own meaning (IDOK, IDCANCEL and the rest).
+constexpr int kFirstChildId = 100;
 constexpr int kPointsPerInch = 72;
 constexpr int kLayoutPoints = 8;
 constexpr int kSmallestPoints = 6;
 constexpr int kDroppedList = 3000;  // twips below a combo box for its list
-
-// The child window's id of a control; a control table's ids are small and start at 0.
-int ChildId(ControlId control) { return kFirstId + control.value; }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSA windowClass{};
@@ -46,7 +45,7 @@ void Win32FormView::Open() {
   Destroy();
   Build();
   closed_ = false;
-  firstShow_.IsOpen();
+  firstShow_.Opened();
 }
 
 void Win32FormView::Build() {
@@ -60,7 +59,8 @@ void Win32FormView::Build() {
   SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
   for (const Control& control : layout_.controls) {
-    const int id = ChildId(control.id);
+    const int id = kFirstChildId + static_cast<int>(childIds_.size());
+    childIds_.emplace(control.id, id);
     Item& item = items_[id] = Item{&control};
     switch (control.kind) {
       case ControlKind::Timer:
@@ -235,6 +235,7 @@ void Win32FormView::Destroy() {
   for (const auto& [id, menu] : menus_) DestroyMenu(menu);
   for (HFONT font : fonts_) DeleteObject(font);
   items_.clear();
+  childIds_.clear();
   menus_.clear();
   fonts_.clear();
 }
@@ -300,6 +301,11 @@ void Win32FormView::Close() {
   }
   Hide();
   if (onClosed_) onClosed_();
+}
+
+int Win32FormView::ChildId(ControlId control) const {
+  const auto found = childIds_.find(control);
+  return found == childIds_.end() ? 0 : found->second;
 }
 
 HWND Win32FormView::Child(ControlId control) const {

@@ -48,6 +48,7 @@ class Win32FormView final : public FormView {
 
   HWND Window() const { return window_; }
   HWND Child(ControlId control) const;
+  int ChildId(ControlId control) const;
 
   // Tab, Enter and the default button for whichever of the program's windows the message is
   // for; every message loop of the program asks this first.
@@ -89,6 +90,7 @@ class Win32FormView final : public FormView {
   int dpi_ = 96;
   HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it
   std::map<int, Item> items_;  // by the child window's id
+  std::map<ControlId, int> childIds_;
   std::map<ControlId, HMENU> menus_;
   std::vector<HFONT> fonts_;
   bool closed_ = true;
