@@ -243,46 +243,37 @@ case_the_installer_installs_and_uninstalls() {
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides
 # its window and runs on; a session that ends anyway ends it with nothing saved, and the next
-# start is armed again. With the alarm off it agrees, and the end of the session saves the
-# settings.
+# start is armed again, as after a kill. The sign-in value, which starts the program in the tray,
+# is there exactly while the alarm is on. With the alarm off the program lets the session end,
+# and the end of the session saves the settings.
 case_log_off_asks_first() {
   wine reg delete "$settings_key" /f >/dev/null 2>&1
-  start_player
-  start_program
-  rig_arm 7 0 9
-  expect "an armed alarm to refuse the session's end" test "$(probe ask)" = 0
-  expect_within 2 "the refusal to hide the window" gone DawnQuill
-  kill -0 "$rig_app_pid" || fail "expected: the program to run on after refusing"
-  probe force >/dev/null
-  expect_within 5 "a session ended anyway to end the program" bash -c "! kill -0 $rig_app_pid"
-  expect "nothing saved when an armed program's session ends" not_in_registry "$settings_key" Hour
-  start_program
-  expect_within 3 "the next start armed again" status_is "Alarm is on - Time: 7:00"
-  rig_click "$(rig_window DawnQuill)" "$at_toggle"
-  expect_within 3 "the alarm off" status_is "Alarm is off"
-  expect "an alarm that is off to let the session end" test "$(probe end)" = 1
-  expect_within 5 "the end of the session to end the program" bash -c "! kill -0 $rig_app_pid"
-  expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
-}
-
-# Killed while armed and started again: armed for the same time. The sign-in value, which starts
-# the program in the tray, is there exactly while the alarm is on.
-case_killed_while_armed_comes_back_armed() {
   start_player
   start_program
   expect "no sign-in value while the alarm is off" not_in_registry "$run_key" 'DawnQuill alarm'
   rig_arm 7 0 9
   expect_within 3 "the sign-in value once armed" in_registry "$run_key" \
     'DawnQuill alarm    REG_SZ    ".*DawnQuill.exe" --tray'
-  kill -KILL "$rig_app_pid"
-  expect_within 5 "the program killed" program_ended "$rig_app_pid"
-  expect "the sign-in value kept by a program that was killed" in_registry "$run_key" \
-    'DawnQuill alarm'
-  start_program
-  expect_within 3 "armed for the same time" status_is "Alarm is on - Time: 7:00"
+  expect "an armed alarm to refuse the session's end" test "$(probe ask)" = 0
+  expect_within 2 "the refusal to hide the window" gone DawnQuill
+  kill -0 "$rig_app_pid" || fail "expected: the program to run on after refusing"
+  probe force >/dev/null
+  expect_within 5 "a session ended anyway to end the program" program_ended "$rig_app_pid"
+  expect "nothing saved when an armed program's session ends" not_in_registry "$settings_key" Hour
+  for end in "the end of the session" "a kill"; do
+    expect "the sign-in value kept after $end" in_registry "$run_key" 'DawnQuill alarm'
+    start_program
+    expect_within 3 "the start after $end armed again" status_is "Alarm is on - Time: 7:00"
+    [ "$end" = "a kill" ] && break
+    kill -KILL "$rig_app_pid"
+    expect_within 5 "the program killed" program_ended "$rig_app_pid"
+  done
   rig_click "$(rig_window DawnQuill)" "$at_toggle"
   expect_within 3 "the alarm off" status_is "Alarm is off"
   expect "the sign-in value gone with the alarm off" not_in_registry "$run_key" 'DawnQuill alarm'
+  expect "an alarm that is off to let the session end" test "$(probe end)" = 1
+  expect_within 5 "the end of the session to end the program" program_ended "$rig_app_pid"
+  expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
 }
 
 # A second start while the first sits in the tray brings the first's window back and ends: one
