@@ -54,8 +54,7 @@ void Alarm::TurnOn() {
 
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
-  Keep();
-  ScheduleWake();
+  Changed();
 }
 
 void Alarm::Arm(int hour, int minute, int delay) {
@@ -73,8 +72,7 @@ void Alarm::Arm(int hour, int minute, int delay) {
 void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
-  parts_.keeper.Clear();
-  parts_.wakeTimer.Cancel();
+  Changed();
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
   ShowState("Alarm is off", TrayPicture::Off);
@@ -85,8 +83,7 @@ void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
   SnoozeFor(std::chrono::floor<minutes>(lastTickUtc_) + minutes{snoozeDelay_});
-  Keep();
-  ScheduleWake();
+  Changed();
 }
 
 void Alarm::SnoozeFor(std::chrono::sys_seconds due) {
@@ -98,17 +95,18 @@ void Alarm::SnoozeFor(std::chrono::sys_seconds due) {
 
 // The wall time at which it will ring, by the zone's rules: across the night the clocks go back,
 // ten minutes from 2:55 summer time are 2:05.
-void Alarm::ShowSnooze() {
+void Alarm::ShowSnooze() { ShowState("Snooze is on - Time: " + DueTime(), TrayPicture::Armed); }
+
+std::string Alarm::DueTime() const {
+  if (state_ != AlarmState::Snoozing) return HourMinute(alarmHour_, alarmMinute_);
   const WallTime due = parts_.clock.LocalAt(*snoozeDue_);
-  ShowState("Snooze is on - Time: " + HourMinute(due.hour, due.minute), TrayPicture::Armed);
+  return HourMinute(due.hour, due.minute);
 }
 
 // The ring is kept as due at the minute that rang, so that a program killed while it rings
 // rings again when started within the hour.
 void Alarm::Ring() {
-  const WallTime due = state_ == AlarmState::Snoozing
-                           ? parts_.clock.LocalAt(*snoozeDue_)
-                           : WallTime{.hour = alarmHour_, .minute = alarmMinute_};
+  const std::string due = DueTime();
   parts_.player.Play();
   rang_ = state_ == AlarmState::Snoozing
               ? *snoozeDue_
@@ -116,21 +114,27 @@ void Alarm::Ring() {
                     minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
   state_ = AlarmState::Ringing;
   ShowState("Alarm!", TrayPicture::Ringing);
-  Keep();
-  parts_.wakeTimer.Cancel();
-  parts_.ringNotice.Show(HourMinute(due.hour, due.minute));
+  Changed();
+  parts_.ringNotice.Show(due);
   parts_.wakeUpWindow.ShowModal();
   // However the ring ended: a snooze, off, or the program's end.
   parts_.ringNotice.Close();
 }
 
-void Alarm::Keep() {
-  parts_.keeper.Keep({.hour = alarmHour_,
-                      .minute = alarmMinute_,
-                      .snoozeDelay = snoozeDelay_,
-                      .snoozeDue = snoozeDue_,
-                      .rang = rang_,
-                      .written = parts_.clock.Utc()});
+// Every change the user or a ring makes is kept at once, or cleared with the alarm off, and the
+// wake timer follows what is due next.
+void Alarm::Changed() {
+  if (state_ == AlarmState::Off) {
+    parts_.keeper.Clear();
+  } else {
+    parts_.keeper.Keep({.hour = alarmHour_,
+                        .minute = alarmMinute_,
+                        .snoozeDelay = snoozeDelay_,
+                        .snoozeDue = snoozeDue_,
+                        .rang = rang_,
+                        .written = parts_.clock.Utc()});
+  }
+  ScheduleWake();
 }
 
 void Alarm::RestoreKept() {
@@ -172,8 +176,7 @@ void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   ticked_ = true;
   if (state_ == AlarmState::Snoozing && utc > LatestSnoozeRing()) {
     Arm(alarmHour_, alarmMinute_, snoozeDelay_);
-    Keep();
-    ScheduleWake();
+    Changed();
   }
 }
 
@@ -205,8 +208,7 @@ void Alarm::Warn(std::string_view message) {
 
 void Alarm::GiveUp() {
   state_ = AlarmState::Off;
-  parts_.keeper.Clear();
-  parts_.wakeTimer.Cancel();
+  Changed();
   parts_.inhibitor.Release();
 }
 

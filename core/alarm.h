@@ -82,7 +82,8 @@ class Alarm {
   void ShowState(const std::string& text, TrayPicture picture);
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
-  void Keep();
+  void Changed();
+  std::string DueTime() const;
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;

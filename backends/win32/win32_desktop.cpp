@@ -51,6 +51,10 @@ constexpr long long kStepsPerSecond = 10'000'000;
 
 }  // namespace
 
+long long FileTimeSteps(std::chrono::sys_seconds instant) {
+  return instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
+}
+
 std::chrono::sys_seconds Win32Clock::Utc() const {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
@@ -61,7 +65,7 @@ std::chrono::sys_seconds Win32Clock::Utc() const {
 
 // By the zone's rules for the date, summer time included, not only today's offset.
 WallTime Win32Clock::LocalAt(std::chrono::sys_seconds instant) const {
-  const long long steps = instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
+  const long long steps = FileTimeSteps(instant);
   const FILETIME file{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
   SYSTEMTIME utc;
   SYSTEMTIME local;

@@ -63,6 +63,9 @@ class Win32RingNotice final : public RingNotice {
   void Close() override {}
 };
 
+// An instant as FILETIME counts it: 100-nanosecond steps since 1601.
+long long FileTimeSteps(std::chrono::sys_seconds instant);
+
 // The user's decimal separator, for numbers the program writes.
 std::string LocaleDecimalSeparator();
 

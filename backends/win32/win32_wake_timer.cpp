@@ -1,13 +1,12 @@
 #include "backends/win32/win32_wake_timer.h"
 
+#include "backends/win32/win32_desktop.h"
+
 namespace dawnquill {
 namespace {
 
 constexpr const char* kWindowClass = "DawnQuillWakeUp";
 constexpr UINT kWoken = WM_APP;
-// FILETIME counts 100-nanosecond steps since 1601.
-constexpr long long kStepsTo1970 = 116444736000000000LL;
-constexpr long long kStepsPerSecond = 10'000'000;
 
 }  // namespace
 
@@ -46,7 +45,7 @@ Win32WakeTimer::~Win32WakeTimer() {
 void Win32WakeTimer::WakeAt(std::chrono::sys_seconds instant) {
   if (timer_ == nullptr) return;
   LARGE_INTEGER due;
-  due.QuadPart = instant.time_since_epoch().count() * kStepsPerSecond + kStepsTo1970;
+  due.QuadPart = FileTimeSteps(instant);
   SetLastError(ERROR_SUCCESS);
   const BOOL set = SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, TRUE);
   if (set && GetLastError() == ERROR_NOT_SUPPORTED && !told_ && cannotWake_) {
