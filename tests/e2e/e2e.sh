@@ -303,7 +303,8 @@ case_a_second_start_brings_the_first_forward() {
   first=$rig_app_pid
   close_window "$(main_window)"
   expect_within 2 "the close button to hide the armed window" main_hidden
-  settings=$(cat "$XDG_CONFIG_HOME/DawnQuill.conf")
+  settings=$(cat "$XDG_CONFIG_HOME/DawnQuill.conf") && [ -n "$settings" ] ||
+    fail "expected: the armed program's kept alarm in its settings file"
   for option in --tray ""; do
     rig_start_on_clock "$app" $option
     second=$rig_app_pid
