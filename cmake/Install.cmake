@@ -8,7 +8,7 @@ install(FILES ${desktop}/${DAWNQUILL_APP_ID}.desktop
 install(FILES ${desktop}/${DAWNQUILL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The bell at 16 pixels and, block by block, at the larger theme sizes.
+# The bell drawn at each of the theme's sizes.
 add_executable(render_icons app/desktop/render_icons.cpp)
 target_link_libraries(render_icons PRIVATE dawnquill_qt)
 set(icons ${CMAKE_CURRENT_BINARY_DIR}/icons)

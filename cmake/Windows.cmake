@@ -1,4 +1,4 @@
-# DawnQuill.exe with its resources (the bell drawn from the tray's pixel description, the version
+# DawnQuill.exe with its resources (the bell drawn at each icon size from the tray pictures, the version
 # record, the manifest), the release zip named by version, and beside it the installer.
 set(win32_dir ${CMAKE_CURRENT_SOURCE_DIR}/app/win32)
 set(make_icon ${CMAKE_CURRENT_BINARY_DIR}/make_icon)
@@ -7,7 +7,7 @@ set(welcome ${CMAKE_CURRENT_BINARY_DIR}/welcome.bmp)
 # A tool for the build machine, made with its own compiler.
 add_custom_command(OUTPUT ${make_icon}
                    COMMAND c++ -std=c++20 -O1 -I${CMAKE_CURRENT_SOURCE_DIR} ${win32_dir}/make_icon.cpp
-                           ${CMAKE_CURRENT_SOURCE_DIR}/tray/tray_pictures.cpp -o ${make_icon}
+                           ${CMAKE_CURRENT_SOURCE_DIR}/tray/tray_pictures.cpp -lz -o ${make_icon}
                    DEPENDS ${win32_dir}/make_icon.cpp ${CMAKE_CURRENT_SOURCE_DIR}/tray/tray_pictures.cpp
                    VERBATIM)
 add_custom_command(OUTPUT ${icon} ${welcome} COMMAND ${make_icon} ${icon} ${welcome}

@@ -1,19 +1,22 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "interfaces/notification_icon.h"
 
-// The three 16 x 16 tray pictures: a bell, the bell struck through in red (off), and the bell
-// ringing, drawn once here for every kit and icon file.
+// The three tray pictures: a bell, the bell struck through in red (off), and the bell ringing,
+// drawn once here for every kit and icon file. At 16 pixels each pixel is placed by hand; every
+// other size is drawn from the bell's outline at that size, its edges smoothed, so that a large
+// icon is as sharp as a small one.
 namespace dawnquill::tray_pictures {
 
-inline constexpr int kSize = 16;
+inline constexpr int kPixelledSize = 16;
 
-// 32-bit 0xAARRGGBB pixels, the top row first; what is not the bell is fully transparent.
-using Argb = std::array<std::uint32_t, static_cast<std::size_t>(kSize) * kSize>;
-Argb ArgbPixels(TrayPicture picture);
+// size x size 32-bit 0xAARRGGBB pixels, not premultiplied, the top row first; what is not the bell
+// is fully transparent.
+using Argb = std::vector<std::uint32_t>;
+Argb ArgbPixels(TrayPicture picture, int size = kPixelledSize);
 inline bool Transparent(std::uint32_t argb) { return argb >> 24 == 0; }
 
 }  // namespace dawnquill::tray_pictures

@@ -1,5 +1,4 @@
-// Writes the bell of the main window as hicolor theme icons: the 16-pixel picture itself and
-// larger sizes in which every picture pixel becomes a square block, so they stay as crisp.
+// Writes the bell of the main window as hicolor theme icons, each drawn at its own size.
 //   render_icons OUTPUT-DIR NAME
 #include <cstdio>
 
@@ -12,13 +11,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: render_icons OUTPUT-DIR NAME\n");
     return 2;
   }
-  const QImage picture = dawnquill::TrayPictureImage(dawnquill::TrayPicture::Armed);
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     const QString dir =
         QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[1])).arg(size);
     if (!QDir().mkpath(dir)) return 1;
-    const QImage scaled = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!scaled.save(dir + u'/' + QString::fromLocal8Bit(argv[2]) + QStringLiteral(".png"))) {
+    const QImage picture = dawnquill::TrayPictureImage(dawnquill::TrayPicture::Armed, size);
+    if (!picture.save(dir + u'/' + QString::fromLocal8Bit(argv[2]) + QStringLiteral(".png"))) {
       return 1;
     }
   }

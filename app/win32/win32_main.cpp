@@ -31,7 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     return 0;
   }
   InitCommonControls();
-  HICON bell = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  LPCSTR bell = MAKEINTRESOURCEA(1);
   Win32FormView mainView(main_window::Layout(), instance, bell);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
   wakeUpView.SetOwner(&mainView);

@@ -62,13 +62,13 @@ bool XEmbedTrayPresent() {
 
 }  // namespace
 
-QImage TrayPictureImage(TrayPicture picture) {
+QImage TrayPictureImage(TrayPicture picture, int size) {
   static_assert(sizeof(QRgb) == sizeof(std::uint32_t));  // QRgb is 0xAARRGGBB too
-  QImage image(tp::kSize, tp::kSize, QImage::Format_ARGB32);
-  const tp::Argb pixels = tp::ArgbPixels(picture);
-  for (int row = 0; row < tp::kSize; ++row) {
-    for (int column = 0; column < tp::kSize; ++column) {
-      image.setPixel(column, row, pixels[row * tp::kSize + column]);
+  QImage image(size, size, QImage::Format_ARGB32);
+  const tp::Argb pixels = tp::ArgbPixels(picture, size);
+  for (int row = 0; row < size; ++row) {
+    for (int column = 0; column < size; ++column) {
+      image.setPixel(column, row, pixels[row * size + column]);
     }
   }
   return image;

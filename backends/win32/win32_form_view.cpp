@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include <commctrl.h>
@@ -34,7 +35,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon)
+Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCSTR icon)
     : layout_(layout), instance_(instance), icon_(icon) {
   RegisterWindowClass(instance_, WindowProc);
 }
@@ -55,9 +56,8 @@ void Win32FormView::Build() {
   window_ = CreateWindowExA(layout_.aboveOthers ? WS_EX_TOPMOST : 0, kWindowClass,
                             std::string(layout_.caption).c_str(), Style(), CW_USEDEFAULT,
                             CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
-  SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-  SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
+  SetIcons();
   for (const Control& control : layout_.controls) {
     const int id = kFirstChildId + static_cast<int>(childIds_.size());
     childIds_.emplace(control.id, id);
@@ -228,9 +228,26 @@ HFONT Win32FormView::FitFont() {
   return font;
 }
 
+// The caption's and Alt+Tab's icons each at their own size, as one scaled to the other blurs.
+void Win32FormView::SetIcons() {
+  constexpr std::pair<WPARAM, int> kKinds[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
+  for (std::size_t i = 0; i < icons_.size(); ++i) {
+    const auto [kind, metric] = kKinds[i];
+    const int size = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi_));
+    auto* icon = static_cast<HICON>(LoadImageA(instance_, icon_, IMAGE_ICON, size, size, 0));
+    SendMessageA(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    if (icons_[i] != nullptr) DestroyIcon(icons_[i]);
+    icons_[i] = icon;
+  }
+}
+
 void Win32FormView::Destroy() {
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
+  for (HICON& icon : icons_) {
+    if (icon != nullptr) DestroyIcon(icon);
+    icon = nullptr;
+  }
   lastFocus_ = nullptr;
   for (const auto& [id, menu] : menus_) DestroyMenu(menu);
   for (HFONT font : fonts_) DeleteObject(font);
@@ -405,6 +422,7 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       LayOut();
+      SetIcons();
       return 0;
     }
     case WM_CLOSE:  // the close button, the control menu, Alt+F4

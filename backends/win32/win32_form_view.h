@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <vector>
@@ -18,7 +19,8 @@ class Win32FormView final : public FormView {
  public:
   static constexpr const char* kWindowClass = "DawnQuillForm";
 
-  Win32FormView(const FormLayout& layout, HINSTANCE instance, HICON icon);
+  // The icon is a resource of the instance's, holding the bell at each size it is shown at.
+  Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCSTR icon);
   ~Win32FormView() override;
   Win32FormView(const Win32FormView&) = delete;
   Win32FormView& operator=(const Win32FormView&) = delete;
@@ -72,6 +74,7 @@ class Win32FormView final : public FormView {
   HWND MakeChild(int id, const Control& control);
   HFONT FontFor(const Control& control, HFONT windowFont);
   HFONT FitFont();
+  void SetIcons();
   void Destroy();
   void Centre();
   void Present(bool modal);
@@ -81,7 +84,8 @@ class Win32FormView final : public FormView {
 
   const FormLayout& layout_;
   HINSTANCE instance_;
-  HICON icon_;
+  LPCSTR icon_;
+  std::array<HICON, 2> icons_{};  // big, small; loaded for the window's density
   FormEvents* events_ = nullptr;
   const Win32FormView* owner_ = nullptr;
   std::function<void()> onClosed_;

@@ -12,17 +12,20 @@ namespace tp = tray_pictures;
 constexpr const char* kWindowClass = "DawnQuillTray";
 constexpr UINT_PTR kAreaWaitTimer = 1;
 
-}  // namespace
-
-HICON MakeTrayIcon(TrayPicture picture) {
-  const tp::Argb colours = tp::ArgbPixels(picture);  // little-endian: the BGRA bytes it takes
-  BYTE andMask[tp::kSize * tp::kSize / 8] = {};      // 1 = transparent
-  for (std::size_t at = 0; at < colours.size(); ++at) {
-    if (tp::Transparent(colours[at])) andMask[at / 8] |= static_cast<BYTE>(0x80 >> (at % 8));
+HICON MakeTrayIcon(TrayPicture picture, int size) {
+  const tp::Argb colours = tp::ArgbPixels(picture, size);  // little-endian: the BGRA bytes it takes
+  const int maskRow = (size + 15) / 16 * 2;                // rows padded to 16 bits
+  std::vector<BYTE> andMask(static_cast<std::size_t>(maskRow) * size);  // 1 = transparent
+  for (int at = 0; at < size * size; ++at) {
+    if (tp::Transparent(colours[at])) {
+      andMask[at / size * maskRow + at % size / 8] |= static_cast<BYTE>(0x80 >> (at % size % 8));
+    }
   }
-  return CreateIcon(GetModuleHandleA(nullptr), tp::kSize, tp::kSize, 1, 32, andMask,
+  return CreateIcon(GetModuleHandleA(nullptr), size, size, 1, 32, andMask.data(),
                     reinterpret_cast<const BYTE*>(colours.data()));
 }
+
+}  // namespace
 
 Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance) {
   WNDCLASSA windowClass{};
@@ -33,8 +36,10 @@ Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance) {
   window_ = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
                             nullptr);
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // The notification area shows small icons at the density of the screen it sits on.
+  const int size = GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForSystem());
   for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {
-    icons_.emplace(picture, MakeTrayIcon(picture));
+    icons_.emplace(picture, MakeTrayIcon(picture, size));
   }
 }
 

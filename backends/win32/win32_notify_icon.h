@@ -54,7 +54,4 @@ class Win32NotifyIcon final : public NotificationIcon {
   std::vector<std::function<void(bool)>> waiting_;  // the waits for the area, while they last
 };
 
-// A tray picture as a 16 x 16 icon, the mask colour transparent.
-HICON MakeTrayIcon(TrayPicture picture);
-
 }  // namespace dawnquill

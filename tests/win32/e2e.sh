@@ -15,17 +15,26 @@ log=$dir/player.log
 rm -f "$log"
 settings_key='HKCU\Software\VB and VBA Program Settings\DawnQuill\Settings'
 source "$(dirname "$0")/../../tools/desktop-rig.sh"
+colours='HKCU\Control Panel\Colors'
 cleanup() {
   rig_cleanup
-  [ -n "${dpi_set:-}" ] && screen_dpi 96
+  [ -n "${look_set:-}" ] && screen_look 96
   wineserver -k 2>/dev/null
 }
-# The prefix's screen density, which Wine reads as its processes start.
-screen_dpi() {
+# The prefix's screen density and, given them, the colours of a window's face and its text as a
+# High Contrast scheme sets them, "R G B" each; Wine reads them as its processes start.
+screen_look() {  # screen_look DPI [FACE TEXT]
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  if [ $# -eq 3 ]; then
+    wine reg add "$colours" /v ButtonFace /d "$2" /f >/dev/null 2>&1
+    wine reg add "$colours" /v ButtonText /d "$3" /f >/dev/null 2>&1
+  else  # Wine's own colours
+    wine reg delete "$colours" /v ButtonFace /f >/dev/null 2>&1
+    wine reg delete "$colours" /v ButtonText /f >/dev/null 2>&1
+  fi
   wineserver -k 2>/dev/null
   wineserver -w 2>/dev/null
-  dpi_set=1
+  look_set=1
 }
 trap cleanup EXIT
 
@@ -68,7 +77,7 @@ start_program() {
   expect_within 20 "the main window" rig_window_shown DawnQuill
 }
 # What the probe sees of the program's windows (window_probe.cpp).
-probe() { wine "$build/tests/window_probe.exe" "$1" 2>/dev/null | tr -d '\r'; }
+probe() { wine "$build/tests/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 status_is() { [ "$(probe status)" = "$1" ]; }
 program_ended() { ! kill -0 "$1" 2>/dev/null; }
 # The wake-up window's clock digits, between its caption and its Snooze button, stand at least a
@@ -187,15 +196,34 @@ case_the_icon_comes_back_with_the_shell() {
   expect_within 3 "the icon's menu to hide the shown window" gone DawnQuill
 }
 
-# On a screen of 144 dpi the windows are laid out half as large again, sharp rather than
-# stretched, the wake-up window's big clock too.
+# The sizes of the icons X was given for a window, "48x48 24x24".
+window_icons() {
+  xprop -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | xargs
+}
+# The status line's text light on a dark ground: a few light pixels, not none and not most.
+status_light_on_dark() {
+  local light
+  light=$(import -window root -crop "$(probe status-place)" +repage png:- | convert - \
+    -colorspace gray -threshold 50% -format '%[fx:mean]' info:) || return 1
+  awk -v l="$light" 'BEGIN { exit !(l > 0.02 && l < 0.5) }'
+}
+
+# On a screen of 144 dpi, in a High Contrast scheme of white on black, the windows are laid out
+# half as large again, sharp rather than stretched: the wake-up window's big clock, and the
+# window's icons, each loaded at its own size from the six the program holds. Labels read in the
+# scheme's colours.
 case_laid_out_at_144_dpi() {
-  screen_dpi 144
+  screen_look 144 '0 0 0' '255 255 255'
   start_player
   rig_set_clock 06:59:55
   start_program
   expect "433 x 277 at 144 dpi" test "$(probe client)" = "433 277"
   import -window "$(rig_window DawnQuill)" "$shots/windows-main-window-144dpi.png"
+  expect "six icon sizes in the program" \
+    test "$(probe icon-sizes "$(winepath -w "$build/DawnQuill.exe")")" = "16 20 24 32 48 256"
+  expect "the big and the small icon at their sizes for 144 dpi" \
+    test "$(window_icons "$(rig_window DawnQuill)")" = "48x48 24x24"
+  expect "the status line white on black" status_light_on_dark
   rig_arm 7 0 9
   expect_within 12 "a ring at 7:00" ringing
   expect "the clock's digits a fifth of the window high, not a seventh" clock_fills_a_fifth

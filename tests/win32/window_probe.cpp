@@ -13,6 +13,8 @@
 //                               starts again
 //   window_probe status         prints the main window's status line
 //   window_probe count          prints how many main windows there are, shown or not
+//   window_probe icon-sizes EXE prints the sizes of the images in the program file's icon
+//   window_probe status-place   prints where the status line is on the screen: WxH+X+Y
 #include <cstdio>
 #include <string_view>
 
@@ -62,9 +64,40 @@ BOOL CALLBACK CountMainWindows(HWND window, LPARAM count) {
   return TRUE;
 }
 
+// The icon directory of a resource: a header of three 16-bit words, then an entry of 14 bytes per
+// image, whose first byte is its width, 0 standing for 256.
+int PrintIconSizes(const char* program) {
+  HMODULE module = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC found =
+      module != nullptr ? FindResourceA(module, MAKEINTRESOURCEA(1), RT_GROUP_ICON) : nullptr;
+  const auto* directory = found != nullptr
+                              ? static_cast<const BYTE*>(LockResource(LoadResource(module, found)))
+                              : nullptr;
+  if (directory == nullptr) return 1;
+  const int count = directory[4] | directory[5] << 8;
+  for (int i = 0; i < count; ++i) {
+    const int width = directory[6 + 14 * i];
+    std::printf("%s%d", i == 0 ? "" : " ", width == 0 ? 256 : width);
+  }
+  std::printf("\n");
+  return 0;
+}
+
+BOOL CALLBACK PrintStatusPlace(HWND child, LPARAM) {
+  char text[128] = "";
+  GetWindowTextA(child, text, sizeof text);
+  if (!std::string_view(text).starts_with("Alarm is")) return TRUE;
+  RECT place{};
+  GetWindowRect(child, &place);
+  std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left,
+              place.top);
+  return FALSE;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc < 2) return 2;
   const std::string_view command = argv[1];
+  if (command == "icon-sizes") return argc == 3 ? PrintIconSizes(argv[2]) : 2;
   if (command == "wake-up") {
     HWND wakeUp = FindWindowA(nullptr, "Dawnquill - Wake up!");
     if (wakeUp == nullptr) return 1;
@@ -93,8 +126,8 @@ int main(int argc, char** argv) {
   }
   HWND window = FindWindowA(nullptr, "DawnQuill");
   if (window == nullptr) return 1;
-  if (command == "status") {
-    EnumChildWindows(window, PrintStatus, 0);
+  if (command == "status" || command == "status-place") {
+    EnumChildWindows(window, command == "status" ? PrintStatus : PrintStatusPlace, 0);
     return 0;
   }
   if (command == "enabled") {
