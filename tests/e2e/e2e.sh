@@ -36,21 +36,16 @@ w.send_event(protocol.event.ClientMessage(window=w, client_type=atom("WM_PROTOCO
              data=(32, [atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0])))
 d.flush()' "$1" || fail "could not ask window $1 to close"
 }
-# Starts DawnQuill with its wall clock at CLOCK, when given, and waits for its main window.
+# Starts mpv unless it runs, then DawnQuill with its wall clock at CLOCK, when given, and waits for
+# its main window.
 start_dawnquill() {
+  [ -n "${rig_mpv_pid:-}" ] || expect "mpv to start" rig_start_mpv
   [ -n "${1:-}" ] && rig_set_clock "$1"
   rig_start_on_clock "$app"
   expect_within 10 "the main window" main_shown
 }
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
 toggle() { rig_click "$(main_window)" "$at_toggle"; }
-# The tray host, mpv, and DawnQuill started with its clock at CLOCK and armed for 7:00.
-armed_at() {
-  rig_start_tray
-  expect "mpv to start" rig_start_mpv
-  start_dawnquill "$1"
-  rig_arm 7 0 9
-}
 # Kills the program as a crash or a power cut would, and waits until it has gone.
 kill_app() {
   kill -KILL "$rig_app_pid"
@@ -152,7 +147,6 @@ holding() {
 case_stopped_over_the_alarm_then_snooze_and_off() {
   start_inhibitor portal
   rig_start_tray
-  expect "mpv to start" rig_start_mpv
   start_dawnquill 06:59:00
   expect_within 5 "the off picture docked" icon_is off
   import -window "$(main_window)" "$shots/main-window.png"
@@ -191,7 +185,6 @@ case_stopped_over_the_alarm_then_snooze_and_off() {
 # clock, and an alarm set for it rings at 3:00.
 case_spring_forward_over_the_alarm() {
   export TZ=Europe/Berlin
-  expect "mpv to start" rig_start_mpv
   local set=$SECONDS
   start_dawnquill "2027-03-28 01:59:30"
   rig_arm 2 30 9
@@ -206,7 +199,6 @@ case_spring_forward_over_the_alarm() {
 # it; the hidden program still rings; the menu's Exit ends the program with the settings saved,
 # on a StatusNotifierItem host also while the prompt for a player that quit waits.
 tray_hides_and_brings_back() {
-  expect "mpv to start" rig_start_mpv
   start_dawnquill 12:00:00
   rig_arm 12 30 912  # the delay box keeps two typed characters
   close_window "$(main_window)"
@@ -279,7 +271,9 @@ case_player_missing() {
 # before the alarm minute and started three minutes after it, it rings at once.
 case_killed_while_armed_comes_back_armed() {
   start_inhibitor portal
-  armed_at 06:59:00
+  rig_start_tray
+  start_dawnquill 06:59:00
+  rig_arm 7 0 9
   expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
   kill_app
   expect "the sign-in entry kept by a program that was killed" test -f "$sign_in_entry"
@@ -295,11 +289,20 @@ case_killed_while_armed_comes_back_armed() {
   expect_within 3 "the player sounds" sounding
 }
 
-# A second start brings the first program's hidden window forward and ends, writing nothing; a
-# second start in the tray ends without a word.
-case_a_second_start_brings_the_first_forward() {
+# The entry that starts the program at sign-in is there exactly while the alarm is on, and its
+# Exec line starts the program in the tray. A second start brings the first program's hidden
+# window forward and ends, writing nothing; a second start in the tray ends without a word. The
+# user's own autostart entry, made by the desktop's settings, is left alone, and while it starts
+# the program none is written.
+case_the_sign_in_entry_and_a_second_start() {
+  local entry=$sign_in_entry own=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill.desktop
   local first settings second
-  armed_at 06:00:00
+  rig_start_tray
+  start_dawnquill 06:00:00
+  expect "no entry while the alarm is off" test ! -e "$entry"
+  rig_arm 7 0 9
+  expect_within 2 "the entry once the alarm is on" test -f "$entry"
+  expect "an Exec line that starts it in the tray" grep -qxF "Exec=\"$app\" --tray" "$entry"
   first=$rig_app_pid
   close_window "$(main_window)"
   expect_within 2 "the close button to hide the armed window" main_hidden
@@ -319,20 +322,6 @@ case_a_second_start_brings_the_first_forward() {
     [ "$(cat "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$settings" ] ||
       fail "expected: the second start ($second) to write nothing"
   done
-}
-
-# The entry that starts the program at sign-in is there exactly while the alarm is on, and its
-# Exec line starts the program in the tray. The user's own autostart entry, made by the desktop's
-# settings, is left alone, and while it starts the program none is written.
-case_the_sign_in_entry_follows_the_alarm() {
-  local entry=$sign_in_entry own=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill.desktop
-  rig_start_tray
-  expect "mpv to start" rig_start_mpv
-  start_dawnquill 06:00:00
-  expect "no entry while the alarm is off" test ! -e "$entry"
-  rig_arm 7 0 9
-  expect_within 2 "the entry once the alarm is on" test -f "$entry"
-  expect "an Exec line that starts it in the tray" grep -qxF "Exec=\"$app\" --tray" "$entry"
   toggle
   expect_within 2 "the entry gone with the alarm off" test ! -e "$entry"
   printf '[Desktop Entry]\nType=Application\nExec=DawnQuill\n' >"$own"
@@ -360,7 +349,6 @@ case_started_in_the_tray_before_the_host_docks_when_it_comes() {
 # it rings again a minute later, at 2:00 winter time, not at 3:00 an hour on.
 case_a_snooze_across_the_autumn_change() {
   export TZ=Europe/Berlin
-  expect "mpv to start" rig_start_mpv
   start_dawnquill "2027-10-31 00:58:50 UTC"
   rig_arm 2 59 1
   expect_within 20 "a ring at 2:59 summer time" ringing
@@ -376,7 +364,6 @@ case_a_snooze_across_the_autumn_change() {
 case_kde_power_manager_wakes_for_the_alarm() {
   local log=$rig_dir/wake-ups service path due cookie proven=0
   start_stand_in power org.kde.Solid.PowerManagement "$log"
-  expect "mpv to start" rig_start_mpv
   export FAKETIME_NO_CACHE=1  # the program reads a clock set by the test at once
   start_dawnquill "2027-03-01 06:58:00 UTC"
   rig_arm 7 0 1
@@ -411,7 +398,6 @@ case_kde_power_manager_wakes_for_the_alarm() {
 case_the_ring_is_a_notification_whose_snooze_works() {
   local log=$rig_dir/notifications
   start_stand_in notifications org.freedesktop.Notifications "$log"
-  expect "mpv to start" rig_start_mpv
   start_dawnquill 06:59:55
   rig_arm 7 0 9
   expect_within 12 "a ring at 7:00" ringing
@@ -435,7 +421,6 @@ case_the_boxes_are_named_for_a_screen_reader() {
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
-  expect "mpv to start" rig_start_mpv
   start_dawnquill
   heard() { "$(dirname "$0")/accessible_names.py" DawnQuill >"$rig_dir/heard" 2>/dev/null; }
   expect_within 5 "the program on the accessibility bus" heard

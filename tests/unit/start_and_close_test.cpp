@@ -40,7 +40,8 @@ TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
 // Only the end of the session ends an armed program; it saves nothing then, and keeps the alarm's
 // record for the next start. Asked first, as before a log-off, the program refuses and goes to
 // the tray, so that the desktop asks the user. Exit turns the alarm off first, which clears the
-// record, and a close while off removes the icon before it saves.
+// record, and a close while off removes the icon before it saves; a store that will not take the
+// settings is told to the user, with its reason, before the end.
 TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   const struct {
     std::function<void(Rig&)> close;
@@ -53,6 +54,14 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
       {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
        {"remove Alarm", "tray modify off Alarm is off", "tray delete", "save Hour 7",
         "save Minute 0", "save SnoozeDelay 9", "main.Close"}},
+      {[](Rig& r) {
+         r.writeFailure = "The disk is full.";
+         r.program.mainWindow.Exit();
+       },
+       {"remove Alarm", "tray modify off Alarm is off", "tray delete",
+        "msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\nThe disk is "
+        "full.",
+        "main.Close"}},
   };
   for (const auto& c : cases) {
     Rig rig;
@@ -63,17 +72,6 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     EXPECT_EQ(rig.log, c.log);
     EXPECT_EQ(rig.startsAtSignIn, rig.settings.contains("Alarm"));  // the record's companion
   }
-}
-
-// A store that will not take the settings is told to the user, with its reason, before the end.
-TEST(Exit, TellsTheUserWhenTheSettingsCouldNotBeSaved) {
-  Rig rig;
-  rig.writeFailure = "The disk is full.";
-  rig.program.mainWindow.Exit();
-  EXPECT_EQ(rig.Only("msgbox"),
-            Log{"msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\n"
-                "The disk is full."});
-  EXPECT_TRUE(rig.program.mainWindow.Closed());
 }
 
 // Started with the session, the program stays in the tray while the notification area comes, and
