@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     if (!options.inTray) instance.BringFirstForward();
     return 0;
   }
-  // The program ends when the main window is unloaded, not when the last window closes: a
+  // The program ends when the main window is closed for good, not when the last window closes: a
   // message box closed while the window sits in the tray must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
   QGuiApplication::setDesktopFileName(QStringLiteral(DAWNQUILL_APP_ID));  // the menu entry's icon

@@ -35,7 +35,7 @@ struct ControlId {
 // Why a window is asked to close.
 enum class CloseReason {
   User,        // the window's close button, its control menu or Alt+F4
-  Program,     // the program unloads the window itself
+  Program,     // the program closes the window itself
   SessionEnd,  // log-off, shut-down, or the program told to end: it cannot be refused
 };
 

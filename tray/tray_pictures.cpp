@@ -206,8 +206,10 @@ Argb Drawn(TrayPicture picture, int size) {
       int covered = 0;
       std::array<int, 3> sum{};
       for (int i = 0; i < kSamples * kSamples; ++i) {
-        const Point p{(column + (i % kSamples + 0.5) / kSamples) * unit,
-                      (row + (i / kSamples + 0.5) / kSamples) * unit};
+        const int across = i % kSamples;
+        const int down = i / kSamples;
+        const Point p{(column + (across + 0.5) / kSamples) * unit,
+                      (row + (down + 0.5) / kSamples) * unit};
         std::optional<Rgb> c = MarkAt(picture, p);
         if (!c) c = BellAt(p, outline);
         if (!c) continue;

@@ -30,7 +30,7 @@ class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEve
 
  protected:
   void OnOpen() override { ShowTime(); }
-  // Only the user's own close through the frame is refused; the program's unload and the end of
+  // Only the user's own close through the frame is refused; the program's own close and the end of
   // the session are not.
   CloseVerdict OnCloseRequest(CloseReason reason) override {
     return reason == CloseReason::User ? CloseVerdict::Keep : CloseVerdict::Close;
