@@ -102,29 +102,23 @@ settings_are() {  # settings_are HOUR MINUTE DELAY
     "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
 }
 
-on_bus() {  # on_bus PATTERN [ADDRESS]: a name on the session bus, or that bus, matches
-  DBUS_SESSION_BUS_ADDRESS=${2:-$DBUS_SESSION_BUS_ADDRESS} rig_bus_names | grep -qE "$1"
-}
+on_bus() { rig_bus_names | grep -qE "$1"; }  # on_bus PATTERN: a name on the session bus matches
 # Starts a stand-in for a desktop service (stand_in.py KIND) that logs to LOG, and waits for its
-# NAME on the session bus, or on BUS.
-start_stand_in() {  # start_stand_in KIND NAME LOG [BUS]
-  local bus=${4:-$DBUS_SESSION_BUS_ADDRESS}
-  DBUS_SESSION_BUS_ADDRESS=$bus "$(dirname "$0")/stand_in.py" "$1" "$3" &
+# NAME on the session bus.
+start_stand_in() {  # start_stand_in KIND NAME LOG
+  "$(dirname "$0")/stand_in.py" "$1" "$3" &
   rig_pids+=($!)
-  expect_within 5 "the stand-in $1 on its bus" on_bus "^$2\$" "$bus"
+  expect_within 5 "the stand-in $1 on its bus" on_bus "^$2\$"
 }
-# What holds the session awake: the desktop portal on the session bus, or logind on a system bus
-# of its own.
+# What holds the session awake: the desktop portal, or logind, whose system bus is here the
+# session bus.
 start_inhibitor() {  # start_inhibitor portal|logind
-  if [ "$1" = portal ]; then
-    start_stand_in portal org.freedesktop.portal.Desktop "$rig_dir/holds"
-    return
+  local name=org.freedesktop.portal.Desktop
+  if [ "$1" = logind ]; then
+    name=org.freedesktop.login1
+    export DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
   fi
-  local out
-  out=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no system bus"
-  export DBUS_SYSTEM_BUS_ADDRESS=${out%%$'\n'*}
-  rig_pids+=("${out##*$'\n'}")
-  start_stand_in logind org.freedesktop.login1 "$rig_dir/holds" "$DBUS_SYSTEM_BUS_ADDRESS"
+  start_stand_in "$1" "$name" "$rig_dir/holds"
 }
 # Every hold the portal was asked for carried these flags.
 portal_flags_are() { [ "$(grep '^flags ' "$rig_dir/holds" | sort -u)" = "flags $1" ]; }
