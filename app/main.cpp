@@ -15,6 +15,7 @@
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
 #include "backends/qt/qt_tray.h"
+#include "backends/qt/qt_tray_picture_icon.h"
 #include "backends/qt/xdg_sign_in_start.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"

@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-#include "backends/qt/qt_tray.h"
+#include "backends/qt/qt_tray_picture_icon.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -7,16 +7,13 @@
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QGuiApplication>
-#include <QPixmap>
 
 #include <xcb/xcb.h>
 
+#include "backends/qt/qt_tray_picture_icon.h"
 #include "core/call_limit.h"
-#include "tray/tray_pictures.h"
 
 namespace dawnquill {
-
-namespace tp = tray_pictures;
 
 namespace {
 
@@ -62,21 +59,9 @@ bool XEmbedTrayPresent() {
 
 }  // namespace
 
-QImage TrayPictureImage(TrayPicture picture, int size) {
-  static_assert(sizeof(QRgb) == sizeof(std::uint32_t));  // QRgb is 0xAARRGGBB too
-  QImage image(size, size, QImage::Format_ARGB32);
-  const tp::Argb pixels = tp::ArgbPixels(picture, size);
-  for (int row = 0; row < size; ++row) {
-    for (int column = 0; column < size; ++column) {
-      image.setPixel(column, row, pixels[row * size + column]);
-    }
-  }
-  return image;
-}
-
 QtNotifyIcon::QtNotifyIcon() {
   for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {
-    icons_.emplace(picture, QIcon(QPixmap::fromImage(TrayPictureImage(picture))));
+    icons_.emplace(picture, TrayPictureIcon(picture));
   }
   hostWatch_.setInterval(kHostWatchInterval);
   connect(&hostWatch_, &QTimer::timeout, this, [this] {

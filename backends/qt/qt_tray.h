@@ -6,18 +6,13 @@
 #include <vector>
 
 #include <QIcon>
-#include <QImage>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
 #include "interfaces/notification_icon.h"
-#include "tray/tray_pictures.h"
 
 namespace dawnquill {
-
-// A tray picture at size x size pixels.
-QImage TrayPictureImage(TrayPicture picture, int size = tray_pictures::kPixelledSize);
 
 // The notification-area icon on QSystemTrayIcon: the freedesktop StatusNotifierItem host where
 // one runs, else the XEmbed system tray. The host opens the menu itself, so it is never asked
