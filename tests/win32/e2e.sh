@@ -178,8 +178,10 @@ case_boxes_and_the_wake_up_window_are_modal() {
 }
 
 # When the shell starts again with an empty notification area, the icon comes back, and its menu
-# works.
-case_the_icon_comes_back_with_the_shell() {
+# works. A second start in the tray while the first sits there ends without a word; a second
+# start brings the first's window back and ends: one program, its window shown.
+case_the_icon_comes_back_with_the_shell_and_one_program_runs() {
+  local second
   start_player
   start_program
   expect_within 5 "the icon docked" docked
@@ -191,18 +193,15 @@ case_the_icon_comes_back_with_the_shell() {
   sleep 0.5
   xdotool key Down Return  # Show/Hide
   expect_within 3 "the icon's menu to hide the shown window" gone DawnQuill
-}
-
-# The sizes of the icons X was given for a window, "48x48 24x24".
-window_icons() {
-  xprop -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | xargs
-}
-# The status line's text light on a dark ground: a few light pixels, not none and not most.
-status_light_on_dark() {
-  local light
-  light=$(import -window root -crop "$(probe status-place)" +repage png:- | convert - \
-    -colorspace gray -threshold 50% -format '%[fx:mean]' info:) || return 1
-  awk -v l="$light" 'BEGIN { exit !(l > 0.02 && l < 0.5) }'
+  for option in --tray ""; do
+    wine "$build/DawnQuill.exe" $option >/dev/null 2>&1 &
+    second=$!
+    rig_pids+=($second)
+    expect_within 10 "a second start ${option:+in the tray }to end" program_ended "$second"
+    if [ -n "$option" ]; then expect "the window still hidden" gone DawnQuill; fi
+  done
+  expect_within 3 "the first program's window shown" rig_window_shown DawnQuill
+  expect "one program" test "$(probe count)" = 1
 }
 
 # On a screen of 144 dpi, in a High Contrast scheme of white on black, the windows are laid out
@@ -299,27 +298,6 @@ case_log_off_asks_first() {
   expect "an alarm that is off to let the session end" test "$(probe end)" = 1
   expect_within 5 "the end of the session to end the program" program_ended "$rig_app_pid"
   expect_within 3 "the end of the session to save" stored 'SnoozeDelay    REG_SZ    9'
-}
-
-# A second start while the first sits in the tray brings the first's window back and ends: one
-# program, its window shown. A second start in the tray ends without a word.
-case_a_second_start_leaves_one_program() {
-  local second
-  start_player
-  start_program
-  rig_click "$(rig_window DawnQuill)" "$at_to_tray"
-  expect_within 3 "To tray to hide the window" gone DawnQuill
-  wine "$build/DawnQuill.exe" --tray >/dev/null 2>&1 &
-  second=$!
-  rig_pids+=($second)
-  expect_within 10 "a second start in the tray to end" program_ended "$second"
-  expect "the window still hidden" gone DawnQuill
-  wine "$build/DawnQuill.exe" >/dev/null 2>&1 &
-  second=$!
-  rig_pids+=($second)
-  expect_within 10 "a second start to end" program_ended "$second"
-  expect_within 3 "the first program's window shown" rig_window_shown DawnQuill
-  expect "one program" test "$(probe count)" = 1
 }
 
 # The wake timer runs a tick the moment the alarm's minute comes. On the real clock, since Wine's

@@ -1,6 +1,7 @@
 // A stand-in for the player: a window of the player's class that appends "wParam lParam" to a
-// log file for every WM_COMMAND it is sent, and closes after a minute at the latest. With "hung"
-// it takes five seconds over each command, as a player that stopped answering does.
+// log file for every WM_COMMAND it is sent, and closes after five minutes, longer than any case
+// runs, should the case that started it be gone. With "hung" it takes five seconds over each
+// command, as a player that stopped answering does.
 //   stub_player LOGFILE [hung]
 #include <cstdio>
 #include <string_view>
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
   if (!RegisterClassA(&playerClass)) return 1;
   HWND window = CreateWindowExA(0, "Winamp v1.x", "stub player", WS_OVERLAPPED, 0, 0, 100, 100,
                                 nullptr, nullptr, playerClass.hInstance, nullptr);
-  SetTimer(window, 1, 60000, nullptr);
+  SetTimer(window, 1, 5 * 60 * 1000, nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
   return 0;
