@@ -15,9 +15,7 @@ set_target_properties(core_tests PROPERTIES
                       CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 add_test(NAME core_tests COMMAND core_tests)
 # The end-to-end cases share the prefix and the display, so they take turns.
-set(win32_e2e_cases ring_snooze_and_exit log_off_asks_first a_hung_player_cannot_hold_the_ring
-    boxes_and_the_wake_up_window_are_modal the_icon_comes_back_with_the_shell_and_one_program_runs
-    laid_out_at_144_dpi the_installer_installs_and_uninstalls the_wake_timer_rings_on_the_minute)
+e2e_cases(${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh win32_e2e_cases)
 foreach(case ${win32_e2e_cases})
   add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
                                           ${CMAKE_BINARY_DIR} ${wine_dir})

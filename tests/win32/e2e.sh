@@ -93,6 +93,17 @@ clock_fills_a_fifth() {
 }
 main_takes_input() { [ "$(probe enabled)" = "$1" ]; }  # main_takes_input 1|0
 icon_window() { rig_docked_icon explorer.exe; }  # Wine's, inside the tray host
+# The sizes of the icons X was given for a window, "48x48 24x24".
+window_icons() {
+  xprop -id "$1" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | xargs
+}
+# The status line's text light on a dark ground: a few light pixels, not none and not most.
+status_light_on_dark() {
+  local light
+  light=$(import -window root -crop "$(probe status-place)" +repage png:- | convert - \
+    -colorspace gray -threshold 50% -format '%[fx:mean]' info:) || return 1
+  awk -v l="$light" 'BEGIN { exit !(l > 0.02 && l < 0.5) }'
+}
 
 # ----------------------------------------------------------------------------------- cases
 # Started before the player, it asks for it, and Retry with the player there shows its window;
