@@ -1,11 +1,12 @@
 // Writes the bell of the main window as a Windows icon file, one image for each size the shell
-// asks for, each drawn at its size: 16 to 48 pixels as 32-bit bitmaps with their masks, 256 as
-// a PNG, as the format keeps its largest image small; and the installer's welcome picture, the
-// bell drawn large on white, in the size the wizard's side panel takes. Built and run on the
-// build machine.
+// asks for, each drawn at its size: 16 to 48 pixels as 32-bit bitmaps with their masks, and 256
+// as a PNG, which keeps the largest image small; and the installer's welcome picture, the bell
+// drawn large on white, in the size the wizard's side panel takes. Built and run on the build
+// machine.
 //   make_icon OUTPUT.ico WELCOME.bmp
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include <zlib.h>

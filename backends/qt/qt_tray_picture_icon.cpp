@@ -16,7 +16,7 @@ class TrayPictureEngine final : public QIconEngine {
   explicit TrayPictureEngine(TrayPicture picture) : picture_(picture) {}
 
   QIconEngine* clone() const override { return new TrayPictureEngine(*this); }
-  // What a StatusNotifierItem host is sent, and the sizes a window's icon is offered in.
+  // The sizes a StatusNotifierItem host is sent; others are drawn when painted.
   QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
     return {{16, 16}, {24, 24}, {32, 32}};
   }
