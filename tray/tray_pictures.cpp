@@ -232,4 +232,17 @@ Argb ArgbPixels(TrayPicture picture, int size) {
   return size == kSize ? Pixelled(picture) : Drawn(picture, size);
 }
 
+std::vector<std::uint8_t> TransparencyMask(const Argb& pixels, int size, int rowBytes) {
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(rowBytes) * size);
+  for (int row = 0; row < size; ++row) {
+    for (int column = 0; column < size; ++column) {
+      if (Transparent(pixels[static_cast<std::size_t>(row) * size + column])) {
+        mask[static_cast<std::size_t>(row) * rowBytes + column / 8] |=
+            static_cast<std::uint8_t>(0x80 >> (column % 8));
+      }
+    }
+  }
+  return mask;
+}
+
 }  // namespace dawnquill::tray_pictures

@@ -18,5 +18,8 @@ inline constexpr int kPixelledSize = 16;
 using Argb = std::vector<std::uint32_t>;
 Argb ArgbPixels(TrayPicture picture, int size = kPixelledSize);
 inline bool Transparent(std::uint32_t argb) { return argb >> 24 == 0; }
+// The mask Windows keeps beside an icon's colours: a bit a pixel, 1 where transparent, the
+// leftmost pixel in the highest bit, the top row first, each row padded to rowBytes.
+std::vector<std::uint8_t> TransparencyMask(const Argb& pixels, int size, int rowBytes);
 
 }  // namespace dawnquill::tray_pictures

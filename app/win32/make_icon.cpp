@@ -44,12 +44,9 @@ Bytes BitmapImage(const tp::Argb& pixels, int size) {
   for (int row = size - 1; row >= 0; --row) {
     for (int column = 0; column < size; ++column) Put(out, pixels[row * size + column], 4);
   }
+  const Bytes mask = tp::TransparencyMask(pixels, size, maskRow);
   for (int row = size - 1; row >= 0; --row) {
-    Bytes mask(maskRow);
-    for (int column = 0; column < size; ++column) {
-      if (tp::Transparent(pixels[row * size + column])) mask[column / 8] |= 0x80 >> (column % 8);
-    }
-    out.insert(out.end(), mask.begin(), mask.end());
+    out.insert(out.end(), mask.begin() + row * maskRow, mask.begin() + (row + 1) * maskRow);
   }
   return out;
 }

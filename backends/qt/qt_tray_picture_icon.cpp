@@ -50,14 +50,9 @@ class TrayPictureEngine final : public QIconEngine {
 
 QImage TrayPictureImage(TrayPicture picture, int size) {
   static_assert(sizeof(QRgb) == sizeof(std::uint32_t));  // QRgb is 0xAARRGGBB too
-  QImage image(size, size, QImage::Format_ARGB32);
   const tray_pictures::Argb pixels = tray_pictures::ArgbPixels(picture, size);
-  for (int row = 0; row < size; ++row) {
-    for (int column = 0; column < size; ++column) {
-      image.setPixel(column, row, pixels[row * size + column]);
-    }
-  }
-  return image;
+  return QImage(reinterpret_cast<const uchar*>(pixels.data()), size, size, QImage::Format_ARGB32)
+      .copy();  // its own pixels, past the vector's end
 }
 
 QIcon TrayPictureIcon(TrayPicture picture) { return QIcon(new TrayPictureEngine(picture)); }

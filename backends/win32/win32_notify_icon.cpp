@@ -14,14 +14,8 @@ constexpr UINT_PTR kAreaWaitTimer = 1;
 
 HICON MakeTrayIcon(TrayPicture picture, int size) {
   const tp::Argb colours = tp::ArgbPixels(picture, size);  // little-endian: the BGRA bytes it takes
-  const int maskRow = (size + 15) / 16 * 2;                // rows padded to 16 bits
-  std::vector<BYTE> andMask(static_cast<std::size_t>(maskRow) * size);  // 1 = transparent
-  for (int at = 0; at < size * size; ++at) {
-    if (tp::Transparent(colours[at])) {
-      andMask[at / size * maskRow + at % size / 8] |= static_cast<BYTE>(0x80 >> (at % size % 8));
-    }
-  }
-  return CreateIcon(GetModuleHandleA(nullptr), size, size, 1, 32, andMask.data(),
+  const std::vector<std::uint8_t> mask = tp::TransparencyMask(colours, size, (size + 15) / 16 * 2);
+  return CreateIcon(GetModuleHandleA(nullptr), size, size, 1, 32, mask.data(),
                     reinterpret_cast<const BYTE*>(colours.data()));
 }
 
