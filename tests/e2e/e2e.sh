@@ -184,19 +184,6 @@ case_stopped_over_the_alarm_then_snooze_and_off() {
   expect_within 2 "nothing held once off" holding
 }
 
-# The night the clocks go forward in a real zone: 2:00 becomes 3:00, so 2:30 never shows on the
-# clock, and an alarm set for it rings at 3:00.
-case_spring_forward_over_the_alarm() {
-  export TZ=Europe/Berlin
-  local set=$SECONDS
-  start_dawnquill "2027-03-28 01:59:30"
-  rig_arm 2 30 9
-  sleep $((set + 26 - SECONDS))
-  expect "no ring before 3:00" not_ringing
-  expect_within 15 "a ring at 3:00 for the skipped 2:30" ringing
-  expect_within 3 "the player sounds at the ring" sounding
-}
-
 # The close button hides an armed window; the bell brings it back, where the XEmbed tray takes a
 # double click and shows nothing for a single click or the pointer over it, and the menu hides
 # it; the hidden program still rings; the menu's Exit ends the program with the settings saved,

@@ -173,7 +173,7 @@ TEST(Ring, PlaysThenShowsRingingThenOpensTheWakeUpWindowOnce) {
 // went forward, rings at the first tick after it, up to an hour late; a minute that had passed
 // before the alarm was set, or one the clock went back over, does not, but one the clock comes
 // back to does. The core sees only wall-clock readings, so a zone's two nights of change are two
-// more pairs of readings; the end-to-end cases run the spring night in a real zone.
+// more pairs of readings; the end-to-end cases run the autumn night in a real zone.
 TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
   const struct {
     const char* what;
