@@ -4,6 +4,7 @@
 // drawn large on white, in the size the wizard's side panel takes. Built and run on the build
 // machine.
 //   make_icon OUTPUT.ico WELCOME.bmp
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
@@ -46,7 +47,8 @@ Bytes BitmapImage(const tp::Argb& pixels, int size) {
   }
   const Bytes mask = tp::TransparencyMask(pixels, size, maskRow);
   for (int row = size - 1; row >= 0; --row) {
-    out.insert(out.end(), mask.begin() + row * maskRow, mask.begin() + (row + 1) * maskRow);
+    const auto first = mask.begin() + static_cast<std::ptrdiff_t>(row) * maskRow;
+    out.insert(out.end(), first, first + maskRow);
   }
   return out;
 }
