@@ -93,36 +93,26 @@ struct FakeDesktop : MediaPlayer,
     log.push_back("tray " + request + kPictures[static_cast<int>(picture)] + std::string(tip));
   }
 
-  // The store as a map by key, as a file or the registry keeps it.
-  Settings Read() override {
-    const Settings defaults;
-    return {Value("Hour", defaults.hour), Value("Minute", defaults.minute),
-            Value("SnoozeDelay", defaults.snoozeDelay)};
-  }
+  // The store: the settings record, and the kept alarm's line where there is one.
+  Settings Read() override { return stored; }
   std::string Write(const Settings& s) override {
     if (!writeFailure.empty()) return writeFailure;
-    for (const auto& [key, value] :
-         {std::pair{"Hour", s.hour}, {"Minute", s.minute}, {"SnoozeDelay", s.snoozeDelay}}) {
-      settings[key] = value;
-      log.push_back("save " + std::string(key) + " " + value);
-    }
+    stored = s;
+    log.push_back("save " + Stored());
     return {};
   }
-  std::string KeptAlarm() override { return Value("Alarm", ""); }
+  std::string KeptAlarm() override { return keptAlarm.value_or(""); }
   void KeepAlarm(std::string_view line) override {
-    settings["Alarm"] = line;
+    keptAlarm = line;
     log.push_back("save Alarm " + std::string(line));
   }
   void ClearKeptAlarm() override {
-    if (settings.erase("Alarm") > 0) log.push_back("remove Alarm");
-  }
-  std::string Value(const std::string& key, std::string fallback) const {
-    const auto found = settings.find(key);
-    return found == settings.end() ? fallback : found->second;
+    if (keptAlarm) log.push_back("remove Alarm");
+    keptAlarm.reset();
   }
   // The stored hour, minute and delay, joined by spaces.
-  std::string Stored() {
-    return settings["Hour"] + " " + settings["Minute"] + " " + settings["SnoozeDelay"];
+  std::string Stored() const {
+    return stored.hour + " " + stored.minute + " " + stored.snoozeDelay;
   }
   WallTime Now() const override { return now; }
   // Central European time in 2027: summer time from 28 March to 31 October, 1:00 UTC.
@@ -173,7 +163,8 @@ struct FakeDesktop : MediaPlayer,
   Log log;
   bool playerRunning = true;
   bool hasArea = true;
-  std::map<std::string, std::string, std::less<>> settings;
+  Settings stored;
+  std::optional<std::string> keptAlarm;
   WallTime now{6, 0, 0, 2027, 3, 1};
   std::optional<std::chrono::sys_seconds> instant;  // where the clock stands, when it is set so
   std::function<void(bool)> areaCame;  // the wait for the notification area, while it lasts

@@ -24,14 +24,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rest.remove_prefix(std::min(rest.size(), part.size() + 1));
   }
   Rig rig(Rig::NotStarted);
-  rig.settings = {{"Hour", parts[0]}, {"Minute", parts[1]}, {"SnoozeDelay", parts[2]}};
-  if (!parts[3].empty()) rig.settings["Alarm"] = parts[3];
+  rig.stored = {parts[0], parts[1], parts[2]};
+  if (!parts[3].empty()) rig.keptAlarm = parts[3];
   rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
   rig.StartProgram();
   if (const auto kept = ReadRecord(parts[3])) {
     if (ReadRecord(RecordText(*kept)) != kept) std::abort();
   }
-  if ((rig.State() == AlarmState::Off) == rig.settings.contains("Alarm")) std::abort();
+  if ((rig.State() == AlarmState::Off) == rig.keptAlarm.has_value()) std::abort();
   if (rig.State() != AlarmState::Off) rig.Toggle();
   rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM
@@ -42,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (rig.State() != AlarmState::Snoozing) std::abort();
   }
   rig.program.mainWindow.Exit();
-  for (const char* key : {"Hour", "Minute", "SnoozeDelay"}) {
-    const std::string saved = rig.settings[key];
+  for (const std::string& saved : {rig.stored.hour, rig.stored.minute, rig.stored.snoozeDelay}) {
     if (numbers::NumberText(numbers::LeadingNumber(saved)) != saved) std::abort();
   }
   return 0;

@@ -65,13 +65,13 @@ TEST(Toggle, TurnsOffWithoutAPlayerCommandUnlessRingingAndHoldsTheComputerAwakeW
   rig.Toggle();
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
   EXPECT_EQ(rig.log.back() + "|" + rig.held, "tray modify off Alarm is off|");
-  EXPECT_FALSE(rig.settings.contains("Alarm") || rig.startsAtSignIn);
+  EXPECT_FALSE(rig.keptAlarm || rig.startsAtSignIn);
   rig.Arm("8", "0");
   rig.playerRunning = false;
   rig.Answer(BoxAnswer::Cancel);
   rig.TickAt(7, 30);
   EXPECT_EQ(rig.held, "");
-  EXPECT_FALSE(rig.settings.contains("Alarm") || rig.startsAtSignIn);
+  EXPECT_FALSE(rig.keptAlarm || rig.startsAtSignIn);
 }
 
 // A snooze lasts its delay in real minutes from the start of the minute it was pressed in, also

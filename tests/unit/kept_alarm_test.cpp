@@ -54,10 +54,10 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
        "Alarm is on - Time: 7:00"},
       {"ringing after a snooze, started within the hour", [](Rig& r) { KilledRinging(r, 1); },
        At(1, 8, 9), "Alarm!"},
-      {"a broken record", [](Rig& r) { r.settings["Alarm"] = "7:00 delay nine"; }, At(1, 6, 30),
+      {"a broken record", [](Rig& r) { r.keptAlarm = "7:00 delay nine"; }, At(1, 6, 30),
        "Alarm is off"},
       {"a record no one could arm",
-       [](Rig& r) { r.settings["Alarm"] = "24:00 delay 9 written 2027-03-01T05:00:00Z"; },
+       [](Rig& r) { r.keptAlarm = "24:00 delay 9 written 2027-03-01T05:00:00Z"; },
        At(1, 6, 30), "Alarm is off"},
       // clang-format on
   };
@@ -66,14 +66,14 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
     Rig before;
     c.killed(before);
     Rig rig(Rig::NotStarted);
-    rig.settings = before.settings;
+    rig.keptAlarm = before.keptAlarm;
     rig.now = c.start;
     rig.wakeUpView.whileModal = [] {};
     rig.StartProgram();
     EXPECT_EQ(rig.Main(MainControl::StatusLabel), c.status);
     const bool off = c.status == "Alarm is off";
     EXPECT_EQ(rig.Inputs(), off ? "00 00 9" : "7 0 9");
-    EXPECT_EQ(rig.settings.contains("Alarm"), !off);
+    EXPECT_EQ(rig.keptAlarm.has_value(), !off);
   }
 }
 

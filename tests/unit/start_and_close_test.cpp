@@ -25,7 +25,7 @@ TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.storedDelay.value_or("none"));
     Rig rig(Rig::NotStarted);
-    if (c.storedDelay) rig.settings["SnoozeDelay"] = *c.storedDelay;
+    if (c.storedDelay) rig.stored.snoozeDelay = *c.storedDelay;
     rig.StartProgram();
     EXPECT_EQ(rig.Inputs(), c.shown);
     EXPECT_EQ(rig.mainView.items[MainControl::HourBox].size(), 24u);
@@ -52,8 +52,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
        {"main.Close"}},
       {[](Rig& r) { EXPECT_FALSE(r.program.mainWindow.SessionMayEnd()); }, {"main.Hide"}},
       {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
-       {"remove Alarm", "tray modify off Alarm is off", "tray delete", "save Hour 7",
-        "save Minute 0", "save SnoozeDelay 9", "main.Close"}},
+       {"remove Alarm", "tray modify off Alarm is off", "tray delete", "save 7 0 9", "main.Close"}},
       {[](Rig& r) {
          r.writeFailure = "The disk is full.";
          r.program.mainWindow.Exit();
@@ -70,7 +69,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
     c.close(rig);
     EXPECT_EQ(rig.program.mainWindow.Closed(), c.log.back() == "main.Close");
     EXPECT_EQ(rig.log, c.log);
-    EXPECT_EQ(rig.startsAtSignIn, rig.settings.contains("Alarm"));  // the record's companion
+    EXPECT_EQ(rig.startsAtSignIn, rig.keptAlarm.has_value());  // the record's companion
   }
 }
 
