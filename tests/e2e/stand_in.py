@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # Stand-ins for the desktop's services, on the session bus they are given, each appending what it
-# is asked to a log file:
+# is asked to a log file, which it makes once it serves:
 # - portal, logind: what holds a session awake, the desktop portal's Inhibit or logind's (whose
 #   descriptor is the hold): "held REASON" and "released REASON", a release being a Close of the
 #   portal's request or the last copy of logind's descriptor closing; the portal's flags come
@@ -18,7 +18,7 @@ import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
 
-kind, log = sys.argv[1], open(sys.argv[2], "a", buffering=1)
+kind = sys.argv[1]
 DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
 numbers = itertools.count(1)
@@ -99,4 +99,5 @@ service, path, served = {
 }[kind]
 name = dbus.service.BusName(service, bus)
 served(bus, path)
+log = open(sys.argv[2], "a", buffering=1)  # made once the service answers, which the test awaits
 GLib.MainLoop().run()
