@@ -15,13 +15,9 @@ set_target_properties(core_tests PROPERTIES
                       CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine.sh)
 add_test(NAME core_tests COMMAND core_tests)
 # The end-to-end cases share the prefix and the display, so they take turns.
-e2e_cases(${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh win32_e2e_cases)
-foreach(case ${win32_e2e_cases})
-  add_test(NAME win32_e2e_${case} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh ${case}
-                                          ${CMAKE_BINARY_DIR} ${wine_dir})
-  set_tests_properties(win32_e2e_${case} PROPERTIES RESOURCE_LOCK wine_desktop
-                       FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 120)
-endforeach()
+add_e2e_tests(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh
+              ARGS ${CMAKE_BINARY_DIR} ${wine_dir}
+              PROPERTIES RESOURCE_LOCK wine_desktop FIXTURES_REQUIRED wine)
 # It waits for the next whole minute of the real clock.
 set_tests_properties(win32_e2e_the_wake_timer_rings_on_the_minute PROPERTIES TIMEOUT 180)
 add_test(NAME win32_executable

@@ -42,14 +42,15 @@ int Session(HWND window, std::string_view then) {
 
 }  // namespace
 
-BOOL CALLBACK PrintStatus(HWND child, LPARAM) {
+// Finds the status line, the one child whose text is a state's.
+BOOL CALLBACK FindStatus(HWND child, LPARAM found) {
   char text[128] = "";
   GetWindowTextA(child, text, sizeof text);
   const std::string_view line = text;
   if (!line.starts_with("Alarm is") && line != "Alarm!" && !line.starts_with("Snooze is")) {
     return TRUE;
   }
-  std::printf("%s\n", text);
+  *reinterpret_cast<HWND*>(found) = child;
   return FALSE;
 }
 
@@ -81,17 +82,6 @@ int PrintIconSizes(const char* program) {
   }
   std::printf("\n");
   return 0;
-}
-
-BOOL CALLBACK PrintStatusPlace(HWND child, LPARAM) {
-  char text[128] = "";
-  GetWindowTextA(child, text, sizeof text);
-  if (!std::string_view(text).starts_with("Alarm is")) return TRUE;
-  RECT place{};
-  GetWindowRect(child, &place);
-  std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left,
-              place.top);
-  return FALSE;
 }
 
 int main(int argc, char** argv) {
@@ -127,7 +117,18 @@ int main(int argc, char** argv) {
   HWND window = FindWindowA(nullptr, "DawnQuill");
   if (window == nullptr) return 1;
   if (command == "status" || command == "status-place") {
-    EnumChildWindows(window, command == "status" ? PrintStatus : PrintStatusPlace, 0);
+    HWND status = nullptr;
+    EnumChildWindows(window, FindStatus, reinterpret_cast<LPARAM>(&status));
+    char text[128] = "";
+    RECT place{};
+    if (status == nullptr || !GetWindowRect(status, &place)) return 1;
+    GetWindowTextA(status, text, sizeof text);
+    if (command == "status") {
+      std::printf("%s\n", text);
+    } else {
+      std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top,
+                  place.left, place.top);
+    }
     return 0;
   }
   if (command == "enabled") {
