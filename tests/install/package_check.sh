@@ -6,10 +6,7 @@ set -uo pipefail
 src=$1 build=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+source "$(dirname "$0")/../e2e/expect.sh"
 
 desktop-file-validate "$src"/app/desktop/*.desktop || fail "desktop-file-validate"
 appstreamcli validate --no-net "$src"/app/desktop/*.metainfo.xml || fail "appstreamcli validate"
