@@ -107,15 +107,11 @@ status_light_on_dark() {
 
 # ----------------------------------------------------------------------------------- cases
 # Started before the player, it asks for it, and Retry with the player there shows its window;
-# its icon docks. While "Error" is up, the main window takes no input: a click on Exit does
-# nothing. Armed and sent to the tray, its clock jumps over the alarm minute, as after a sleep,
-# and it rings at the next tick: the player is told to play. The wake-up window belongs to the
-# main window: no task-bar button of its own, yet a caption with the icon and a place in Alt+Tab;
-# it stays above other programs' windows. The main window, brought back from the tray while it
-# rings, takes no input. The player quits while the wake-up window is open and the prompt comes,
-# so ticks fire inside the window's loop; Retry with the player back, a key snoozes and the player
-# is told to stop; Exit saves the settings, with the delay box's two typed characters, in the
-# registry.
+# its icon docks. Armed, its clock jumps over the alarm minute, as after a sleep, and it rings at
+# the next tick: the player is told to play. The player quits while the wake-up window is open
+# and the prompt comes, so ticks fire inside the window's loop; Retry with the player back, a key
+# snoozes and the player is told to stop; Exit saves the settings, with the delay box's two typed
+# characters, in the registry.
 case_ring_snooze_and_exit() {
   local main
   rig_set_clock 06:58:30
@@ -128,27 +124,13 @@ case_ring_snooze_and_exit() {
   main=$(rig_window DawnQuill)
   import -window "$main" "$shots/windows-main-window.png"
   expect "289 x 185 at 96 dpi" test "$(probe client)" = "289 185"
-  rig_arm 24 0 9  # there is no hour 24
-  expect_within 5 "the Error box" rig_window_shown Error
-  expect "the main window to take no input under the box" main_takes_input 0
-  rig_click "$main" "$at_exit"
-  sleep 0.5
-  expect "Exit under the box to do nothing" rig_window_shown DawnQuill
-  xdotool windowfocus --sync "$(rig_window Error)" key Return
-  expect_within 3 "the main window to take input once the box is gone" main_takes_input 1
   rig_arm 7 0 123  # the delay box keeps two typed characters
-  rig_click "$main" "$at_to_tray"
-  sleep 6  # an armed tick before the alarm minute
+  sleep 6          # an armed tick before the alarm minute
   rig_set_clock 07:01:40
   expect_within 8 "a ring within a tick of the jump over the alarm minute" ringing
   sleep 0.5
   import -window "$(rig_window 'Dawnquill - Wake up!')" "$shots/windows-wake-up-window.png"
   player_told "40045 0 " || fail "expected: the player told to play, not $(cat "$log")"
-  expect "an owned window above others, not a tool window" test "$(probe wake-up)" = "owned topmost"
-  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
-  expect_within 3 "a double click on the icon to bring the main window back" \
-    rig_window_shown DawnQuill
-  expect "the main window to take no input while it rings" main_takes_input 0
   kill "$player_pid"
   expect_within 10 "the prompt from a tick while the wake-up window is open" \
     rig_window_shown 'Winamp not running'
@@ -157,9 +139,36 @@ case_ring_snooze_and_exit() {
   xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
   expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
   player_told "40045 0 40047 0 " || fail "expected: the snooze to stop, not $(cat "$log")"
-  rig_click "$(rig_window DawnQuill)" "$at_exit"
+  rig_click "$main" "$at_exit"
   expect_within 5 "Exit to end the program" gone DawnQuill
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
+}
+
+# While "Error" is up, the main window takes no input: a click on Exit does nothing. The wake-up
+# window belongs to the main window: no task-bar button of its own, yet a caption with the icon
+# and a place in Alt+Tab; it stays above other programs' windows. The main window, brought back
+# from the tray while it rings, takes no input.
+case_boxes_and_the_wake_up_window_are_modal() {
+  start_player
+  rig_set_clock 06:59:45
+  start_program
+  rig_arm 24 0 9  # there is no hour 24
+  expect_within 5 "the Error box" rig_window_shown Error
+  expect "the main window to take no input under the box" main_takes_input 0
+  rig_click "$(rig_window DawnQuill)" "$at_exit"
+  sleep 0.5
+  expect "Exit under the box to do nothing" rig_window_shown DawnQuill
+  xdotool windowfocus --sync "$(rig_window Error)" key Return
+  expect_within 3 "the main window to take input once the box is gone" main_takes_input 1
+  rig_arm 7 0 9
+  rig_click "$(rig_window DawnQuill)" "$at_to_tray"
+  expect_within 20 "a ring at 7:00" ringing
+  expect "an owned window above others, not a tool window" test "$(probe wake-up)" = "owned topmost"
+  expect "the clock's digits a fifth of the window high" clock_fills_a_fifth
+  xdotool mousemove --window "$(icon_window)" 11 11 click --repeat 2 --delay 120 1
+  expect_within 3 "a double click on the icon to bring the main window back" \
+    rig_window_shown DawnQuill
+  expect "the main window to take no input while it rings" main_takes_input 0
 }
 
 # When the shell starts again with an empty notification area, the icon comes back, and its menu
