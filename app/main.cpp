@@ -17,6 +17,7 @@
 #include "backends/qt/qt_tray.h"
 #include "backends/qt/qt_tray_picture_icon.h"
 #include "backends/qt/xdg_sign_in_start.h"
+#include "core/logger.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -37,6 +38,8 @@ dawnquill::StartOptions CommandLine() {
 int main(int argc, char** argv) {
   using namespace dawnquill;
   QApplication app(argc, argv);
+  QtLogSink logSink;
+  logger::SetSink(&logSink);
   const StartOptions options = CommandLine();
   // A second start hands over to the first, writes nothing and ends: two copies would ring twice
   // and write their settings over each other's.
@@ -79,6 +82,7 @@ int main(int argc, char** argv) {
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
                    .ringNotice = ringNotice,
+                   .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
@@ -93,7 +97,7 @@ int main(int argc, char** argv) {
                         [&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
   instance.SetOnActivate([&program] { program.trayMenu.ShowMainWindow(); });
-  woken = [&program] { program.tick.Tick(); };
+  woken = [&program] { program.tick.Woken(); };
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
   if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray

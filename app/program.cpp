@@ -20,6 +20,7 @@ Program::Program(const Backends& b)
              .keeper = keeper,
              .wakeTimer = b.wakeTimer,
              .ringNotice = b.ringNotice,
+             .events = b.events,
              .clock = b.clock,
              .decimalSeparator = b.decimalSeparator}),
       wakeUpWindow(b.wakeUpView, alarm, b.clock),
@@ -41,6 +42,7 @@ Program::Program(const Backends& b)
                   .trayMenu = trayMenu,
                   .wakeUpWindow = wakeUpWindow,
                   .settings = b.settings,
-                  .messageBoxes = b.messageBoxes}) {}
+                  .messageBoxes = b.messageBoxes,
+                  .notice = b.notice}) {}
 
 }  // namespace dawnquill

@@ -6,6 +6,7 @@
 #include "core/alarm_record.h"
 #include "core/alarm_tick.h"
 #include "interfaces/clock.h"
+#include "interfaces/desktop_notice.h"
 #include "interfaces/event_pass.h"
 #include "interfaces/form_view.h"
 #include "interfaces/media_player.h"
@@ -39,6 +40,7 @@ struct Backends {
   SignInStart& signInStart;
   WakeTimer& wakeTimer;
   RingNotice& ringNotice;
+  DesktopNotice& notice;
   std::string decimalSeparator;
 };
 

@@ -43,8 +43,8 @@ struct NullSettings final : SettingsStore {
   Settings Read() override { return {}; }
   std::string Write(const Settings&) override { return {}; }
   std::string KeptAlarm() override { return {}; }
-  void KeepAlarm(std::string_view) override {}
-  void ClearKeptAlarm() override {}
+  std::string KeepAlarm(std::string_view) override { return {}; }
+  std::string ClearKeptAlarm() override { return {}; }
 };
 struct NullDesktop final : Clock,
                            MessageBoxes,
@@ -52,8 +52,10 @@ struct NullDesktop final : Clock,
                            SleepInhibitor,
                            SignInStart,
                            WakeTimer,
-                           RingNotice {
+                           RingNotice,
+                           DesktopNotice {
   void Show(std::string_view) override {}
+  void Tell(std::string_view) override {}
   void Close() override {}
   void WakeAt(std::chrono::sys_seconds) override {}
   void Cancel() override {}
@@ -68,6 +70,7 @@ struct NullDesktop final : Clock,
     return BoxAnswer::Cancel;
   }
   void RunPending() override {}
+  void Later(std::function<void()>) override {}
 };
 
 }  // namespace
@@ -92,6 +95,7 @@ int main(int argc, char** argv) {
                    .signInStart = desktop,
                    .wakeTimer = desktop,
                    .ringNotice = desktop,
+                   .notice = desktop,
                    .decimalSeparator = "."});
   if (!program.mainWindow.Start()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");

@@ -1,5 +1,8 @@
 #include "core/alarm.h"
 
+#include <cstdio>
+
+#include "core/logger.h"
 #include "core/missed_minute.h"
 #include "core/number_rules.h"
 #include "core/wall_clock.h"
@@ -50,10 +53,14 @@ void Alarm::TurnOn() {
   if (minute < 0 || minute > 59) return Warn("Fill in a minute between 0 and 59");
   const double delay = numbers::LeadingNumber(parts_.controls.Text(Input::SnoozeDelay));
   parts_.controls.SetText(Input::SnoozeDelay, numbers::NumberText(delay, parts_.decimalSeparator));
-  if (delay < 1 || delay > 99) return Warn("Fill in a snooze delay between 1 and 99 minutes");
+  if (delay < 1 || delay > kLongestSnoozeDelay) {
+    return Warn("Fill in a snooze delay between 1 and 99 minutes");
+  }
 
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
+  logger::Write("Alarm on for " + DueTime() + ", snoozes of " + std::to_string(snoozeDelay_) +
+                " minutes");
   Changed();
 }
 
@@ -72,6 +79,7 @@ void Alarm::Arm(int hour, int minute, int delay) {
 void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
+  logger::Write("Alarm off");
   Changed();
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
@@ -82,7 +90,8 @@ void Alarm::TurnOff() {
 void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
-  SnoozeFor(std::chrono::floor<minutes>(lastTickUtc_) + minutes{snoozeDelay_});
+  SnoozeFor(std::chrono::floor<minutes>(snoozeOrigin_) + minutes{snoozeDelay_});
+  logger::Write("Snoozed until " + DueTime());
   Changed();
 }
 
@@ -113,9 +122,16 @@ void Alarm::Ring() {
               : std::chrono::floor<minutes>(lastTickUtc_) -
                     minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
   state_ = AlarmState::Ringing;
-  ShowState("Alarm!", TrayPicture::Ringing);
-  Changed();
+  Show("Alarm!", TrayPicture::Ringing);
+  logger::Write("Ringing for " + due + ": the player was told to play");
   parts_.ringNotice.Show(due);
+  // The window first: the hold, the record and the wake-up may each wait on a slow service. A
+  // ring that ended before they ran did all of them itself.
+  parts_.events.Later([this, change = changes_] {
+    if (change != changes_) return;
+    HoldAwake(status_);
+    Changed();
+  });
   parts_.wakeUpWindow.ShowModal();
   // However the ring ended: a snooze, off, or the program's end.
   parts_.ringNotice.Close();
@@ -124,23 +140,37 @@ void Alarm::Ring() {
 // Every change the user or a ring makes is kept at once, or cleared with the alarm off, and the
 // wake timer follows what is due next.
 void Alarm::Changed() {
-  if (state_ == AlarmState::Off) {
-    parts_.keeper.Clear();
-  } else {
-    parts_.keeper.Keep({.hour = alarmHour_,
-                        .minute = alarmMinute_,
-                        .snoozeDelay = snoozeDelay_,
-                        .snoozeDue = snoozeDue_,
-                        .rang = rang_,
-                        .written = parts_.clock.Utc()});
-  }
+  Keep();
   ScheduleWake();
+}
+
+// A store that cannot keep the alarm leaves it on for this run alone; the user hears so once,
+// but not in the middle of a ring, which the next change follows soon enough.
+void Alarm::Keep() {
+  const bool off = state_ == AlarmState::Off;
+  const std::string failure = off ? parts_.keeper.Clear()
+                                  : parts_.keeper.Keep({.hour = alarmHour_,
+                                                        .minute = alarmMinute_,
+                                                        .snoozeDelay = snoozeDelay_,
+                                                        .snoozeDue = snoozeDue_,
+                                                        .rang = rang_,
+                                                        .written = parts_.clock.Utc()});
+  if (failure.empty()) return;
+  const std::string what = off ? "The alarm that was turned off could not be removed from the "
+                                 "settings: it comes back when DawnQuill starts again."
+                               : "The alarm could not be written down: it rings only while this "
+                                 "DawnQuill runs, and not after a restart.";
+  logger::Write(what + " " + failure);
+  if (toldKeepFailure_ || state_ == AlarmState::Ringing) return;
+  toldKeepFailure_ = true;
+  parts_.messageBoxes.Show(what + "\n\n" + failure, "DawnQuill", BoxKind::Warning, BoxButtons::Ok);
 }
 
 void Alarm::RestoreKept() {
   const std::optional<AlarmRecord> kept = parts_.keeper.Kept();
   if (!kept) return;
   const AlarmRecord& r = *kept;
+  parts_.keeper.CarryOn();
   Arm(r.hour, r.minute, r.snoozeDelay);
   for (const auto& [input, value] : {std::pair{Input::Hour, r.hour},
                                      {Input::Minute, r.minute},
@@ -151,33 +181,60 @@ void Alarm::RestoreKept() {
   // As if a tick had seen the moment of the record, or the second before the minute that rang:
   // the first tick then rings for a minute passed since, and not for one a day before.
   lastTickUtc_ = r.rang ? *r.rang - seconds{1} : r.written;
+  snoozeOrigin_ = lastTickUtc_;
   lastTick_ = parts_.clock.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
+  logger::Write("Alarm for " + HourMinute(r.hour, r.minute) + " carried on from the last run" +
+                (r.rang ? ", which it rang in" : "") +
+                (r.snoozeDue ? ", snoozed until " + DueTime() : ""));
   ScheduleWake();
 }
 
 void Alarm::ScheduleWake() {
-  switch (state_) {
-    case AlarmState::Armed:
-      return parts_.wakeTimer.WakeAt(
-          NextWallMinute(alarmHour_, alarmMinute_, parts_.clock.Utc(), parts_.clock));
-    case AlarmState::Snoozing:
-      return parts_.wakeTimer.WakeAt(*snoozeDue_);
-    default:
-      return parts_.wakeTimer.Cancel();
+  std::optional<std::chrono::sys_seconds> due;
+  if (state_ == AlarmState::Armed) {
+    due = NextWallMinute(alarmHour_, alarmMinute_, parts_.clock.Utc(), parts_.clock);
+  } else if (state_ == AlarmState::Snoozing) {
+    due = snoozeDue_;
   }
+  if (due) {
+    parts_.wakeTimer.WakeAt(*due);
+    if (due != wakeSet_) logger::Write("Wake-up set for " + WallText(*due));
+  } else {
+    parts_.wakeTimer.Cancel();
+  }
+  wakeSet_ = due;
+}
+
+void Alarm::RenewSpentWake() {
+  if (state_ != AlarmState::Armed && state_ != AlarmState::Snoozing) return;
+  if (!wakeSet_ || *wakeSet_ <= lastTickUtc_) ScheduleWake();
+}
+
+std::string Alarm::WallText(std::chrono::sys_seconds instant) const {
+  const WallTime t = parts_.clock.LocalAt(instant);
+  char date[16];
+  std::snprintf(date, sizeof date, "%04d-%02d-%02d ", t.year, t.month, t.day);
+  return date + HourMinute(t.hour, t.minute);
 }
 
 void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   if (ticked_) tickBefore_ = lastTick_;
   lastTick_ = now;
   lastTickUtc_ = utc;
+  snoozeOrigin_ = utc;
   ticked_ = true;
-  if (state_ == AlarmState::Snoozing && utc > LatestSnoozeRing()) {
+  if (state_ == AlarmState::Snoozing && SnoozeGivesWay(utc)) {
+    logger::Write("The snooze until " + DueTime() + " gives way to the alarm at " +
+                  HourMinute(alarmHour_, alarmMinute_));
     Arm(alarmHour_, alarmMinute_, snoozeDelay_);
     Changed();
   }
+}
+
+bool Alarm::SnoozeGivesWay(std::chrono::sys_seconds utc) const {
+  return utc > LatestSnoozeRing() || *snoozeDue_ - utc > minutes{kLongestSnoozeDelay};
 }
 
 std::chrono::sys_seconds Alarm::LatestSnoozeRing() const {
@@ -208,14 +265,26 @@ void Alarm::Warn(std::string_view message) {
 
 void Alarm::GiveUp() {
   state_ = AlarmState::Off;
+  logger::Write("Alarm off: the prompt for a media player was cancelled");
+  toldKeepFailure_ = true;  // the program ends now: a failure is only logged
   Changed();
   parts_.inhibitor.Release();
 }
 
-// The tip says why the computer stays awake, so the desktop's power menu can tell the user.
 void Alarm::ShowState(const std::string& text, TrayPicture picture) {
+  Show(text, picture);
+  HoldAwake(text);
+}
+
+void Alarm::Show(const std::string& text, TrayPicture picture) {
+  ++changes_;
+  status_ = text;
   parts_.controls.SetStatus(text);
   parts_.tray.Publish(text, picture);
+}
+
+// The tip says why the computer stays awake, so the desktop's power menu can tell the user.
+void Alarm::HoldAwake(const std::string& text) {
   if (state_ == AlarmState::Off) {
     parts_.inhibitor.Release();
   } else {

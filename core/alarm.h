@@ -7,6 +7,7 @@
 #include "core/alarm_record.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
+#include "interfaces/event_pass.h"
 #include "interfaces/message_box.h"
 #include "interfaces/ring_notice.h"
 #include "interfaces/sleep_inhibitor.h"
@@ -34,6 +35,7 @@ class Alarm {
     AlarmKeeper& keeper;
     WakeTimer& wakeTimer;
     RingNotice& ringNotice;
+    EventPass& events;  // what can wait runs from the event loop, once the ring's window is up
     const Clock& clock;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
   };
@@ -58,11 +60,20 @@ class Alarm {
   void RestoreKept();
 
   // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one. A
-  // snooze missed by more than the latest a ring may come gives way to the alarm's next day.
+  // snooze missed by more than the latest a ring may come gives way to the alarm's next day, and
+  // so does one due further ahead than any snooze lasts (the clock was set back).
   void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
+  // A snooze counts from this instant instead of the last tick's: the tick waited for the player
+  // until then, and the user snoozes in the minute the wait ended.
+  void SetSnoozeOrigin(std::chrono::sys_seconds utc) { snoozeOrigin_ = utc; }
   // Sets the wake timer for what is due next, or cancels it: at every change, and whenever the
-  // platform may have lost it (a resume, the clock set).
+  // platform may have lost it (a resume, a suspend, the clock set).
   void ScheduleWake();
+  // After a tick that did not ring: a wake-up that has called back, or whose instant passed
+  // without a ring (a minute missed by over an hour), is set again for what is due next.
+  void RenewSpentWake();
+  // The platform woke the computer for the wake-up set last, and forgot it.
+  void WakeSpent() { wakeSet_.reset(); }
   // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
   // before it.
   bool RingIsDue() const;
@@ -80,10 +91,15 @@ class Alarm {
   void ShowSnooze();
   void SnoozeFor(std::chrono::sys_seconds due);
   void ShowState(const std::string& text, TrayPicture picture);
+  void Show(const std::string& text, TrayPicture picture);
+  void HoldAwake(const std::string& text);
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
+  bool SnoozeGivesWay(std::chrono::sys_seconds utc) const;
   void Changed();
+  void Keep();
   std::string DueTime() const;
+  std::string WallText(std::chrono::sys_seconds instant) const;
 
   Parts parts_;
   AlarmState state_ = AlarmState::Off;
@@ -94,7 +110,12 @@ class Alarm {
   std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang
   WallTime lastTick_;                                  // a snooze counts from it
   std::chrono::sys_seconds lastTickUtc_{};
+  std::chrono::sys_seconds snoozeOrigin_{};
   bool ticked_ = false;
+  std::string status_;                               // what the status line says
+  std::optional<std::chrono::sys_seconds> wakeSet_;  // the wake-up asked for last, if any
+  unsigned changes_ = 0;  // the ring's later effects hold only if nothing changed since
+  bool toldKeepFailure_ = false;
   std::optional<WallTime> tickBefore_;  // none before the second tick
 };
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/logger.h"
 #include "core/wall_clock.h"
 
 namespace dawnquill {
@@ -95,15 +96,18 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
   for (std::size_t i = 1; i < words.size(); i += 2) {
     const std::string_view key = words[i], value = words[i + 1];
     if (key == "delay") {
-      delay = SmallNumber(value, 1, 99);
+      delay = SmallNumber(value, 1, kLongestSnoozeDelay);
       if (!delay) return std::nullopt;
       continue;
     }
-    const auto instant = ReadInstant(value);
-    if (!instant) return std::nullopt;
-    if (key == "snooze") record.snoozeDue = instant;
-    if (key == "rang") record.rang = instant;
-    if (key == "written") written = instant;
+    // A key this version does not know was written by a newer one: its alarm still counts.
+    std::optional<sys_seconds>* const slot = key == "snooze"    ? &record.snoozeDue
+                                             : key == "rang"    ? &record.rang
+                                             : key == "written" ? &written
+                                                                : nullptr;
+    if (slot == nullptr) continue;
+    *slot = ReadInstant(value);
+    if (!*slot) return std::nullopt;
   }
   if (!delay || !written) return std::nullopt;
   record.snoozeDelay = *delay;
@@ -111,22 +115,27 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
   return record;
 }
 
-void AlarmKeeper::Keep(const AlarmRecord& record) {
-  store_.KeepAlarm(RecordText(record));
+std::string AlarmKeeper::Keep(const AlarmRecord& record) {
   signIn_.Enable();
+  return store_.KeepAlarm(RecordText(record));
 }
 
-void AlarmKeeper::Clear() {
-  store_.ClearKeptAlarm();
+std::string AlarmKeeper::Clear() {
   signIn_.Disable();
+  return store_.ClearKeptAlarm();
 }
 
 std::optional<AlarmRecord> AlarmKeeper::Kept() {
   const std::string text = store_.KeptAlarm();
   if (text.empty()) return std::nullopt;
   auto record = ReadRecord(text);
-  if (!record) Clear();
+  if (!record) {
+    logger::Write("A kept alarm that could not be read was dropped: " + text);
+    Clear();
+  }
   return record;
 }
+
+void AlarmKeeper::CarryOn() { signIn_.Enable(); }
 
 }  // namespace dawnquill

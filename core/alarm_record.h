@@ -10,6 +10,9 @@
 
 namespace dawnquill {
 
+// A snooze delay is 1 to 99 minutes: two digits in the box.
+inline constexpr int kLongestSnoozeDelay = 99;
+
 // What is kept of an alarm that is on, the moment it changes, so that a program started again
 // after a crash or a restart carries it on. Instants are UTC, which the clocks changing leaves
 // alone.
@@ -27,8 +30,8 @@ struct AlarmRecord {
 // One line a person can read in the settings file:
 // "7:30 delay 9 snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z written ...".
 std::string RecordText(const AlarmRecord& record);
-// Nothing for a text that is not such a line, or whose alarm could not be turned on: an hour
-// beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.
+// Nothing for a text that is not such a line (keys it does not know aside), or whose alarm could
+// not be turned on: an hour beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.
 std::optional<AlarmRecord> ReadRecord(std::string_view text);
 
 // Where the record is kept: beside the settings, under a key of its own that only an alarm that
@@ -38,10 +41,15 @@ class AlarmKeeper {
  public:
   AlarmKeeper(SettingsStore& store, SignInStart& signIn) : store_(store), signIn_(signIn) {}
 
-  void Keep(const AlarmRecord& record);
-  void Clear();
-  // The record, if a sound one is kept; a broken one is cleared away.
+  // Each empty when the store took it, else the store's reason why not.
+  std::string Keep(const AlarmRecord& record);
+  std::string Clear();
+  // The record, if a sound one is kept; a broken one is cleared away. Keys that a newer version
+  // wrote are passed over.
   std::optional<AlarmRecord> Kept();
+  // A kept alarm carried on by this run starts with the session again, as when it was kept: the
+  // entry may have gone while no program ran, and a restart after a crash is asked per process.
+  void CarryOn();
 
  private:
   SettingsStore& store_;

@@ -1,14 +1,25 @@
 #include "core/alarm_tick.h"
 
+#include "core/logger.h"
+
 namespace dawnquill {
 
 void AlarmTick::Tick() {
   if (waitingForPlayer_) return;
   parts_.alarm.SetNow(parts_.clock.Now(), parts_.clock.Utc());
   parts_.tray.Refresh();
-  if (!parts_.player.Running() && !WaitForPlayer()) return;
+  if (!parts_.player.Running()) {
+    if (!WaitForPlayer()) return;
+    parts_.alarm.SetSnoozeOrigin(parts_.clock.Utc());
+  }
   // Compares the time read above, even when the wait took minutes.
-  if (parts_.alarm.RingIsDue()) parts_.alarm.Ring();
+  if (parts_.alarm.RingIsDue()) return parts_.alarm.Ring();
+  parts_.alarm.RenewSpentWake();
+}
+
+void AlarmTick::Woken() {
+  parts_.alarm.WakeSpent();
+  Tick();
 }
 
 bool AlarmTick::WaitForPlayer() {
@@ -20,6 +31,7 @@ bool AlarmTick::WaitForPlayer() {
     ~Done() { waiting = false; }
   } done{waitingForPlayer_};
   const MissingPlayerPrompt prompt = parts_.player.Missing();
+  logger::Write("No media player runs: asking for one");
   while (!parts_.player.Running()) {
     const BoxAnswer answer = parts_.messageBoxes.Show(
         prompt.text, prompt.title, BoxKind::Information, BoxButtons::RetryCancel);
@@ -34,6 +46,7 @@ bool AlarmTick::WaitForPlayer() {
     parts_.events.RunPending();
     if (window.Closed()) return false;
   }
+  logger::Write("A media player runs again");
   window.SetTickTimerEnabled(true);
   return true;
 }

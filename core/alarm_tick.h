@@ -24,8 +24,9 @@ class AlarmTick {
 
   explicit AlarmTick(Parts parts) : parts_(parts) {}
 
-  // Also run when the computer wakes for the alarm, besides the five-second timer.
   void Tick();
+  // The computer woke for the alarm: a tick, besides the five-second timer's.
+  void Woken();
 
  private:
   // False when the user gave up, or the program began to end, while waiting.

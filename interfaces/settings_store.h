@@ -35,9 +35,10 @@ class SettingsStore {
 
   // The kept alarm's line; empty when there is none.
   virtual std::string KeptAlarm() = 0;
-  virtual void KeepAlarm(std::string_view line) = 0;
+  // Each empty when the store took the change, else the store's reason why not, for the user.
+  virtual std::string KeepAlarm(std::string_view line) = 0;
   // Harmless when there is none.
-  virtual void ClearKeptAlarm() = 0;
+  virtual std::string ClearKeptAlarm() = 0;
 };
 
 }  // namespace dawnquill

@@ -5,12 +5,16 @@
 #include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include "backends/qt/qt_text.h"
+#include "core/call_limit.h"
+
 namespace dawnquill {
 namespace {
 
 const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+constexpr uchar kNormal = 1;
 constexpr uchar kCritical = 2;
 
 }  // namespace
@@ -21,18 +25,23 @@ DBusRingNotice::DBusRingNotice(QDBusConnection bus, QString appId)
                SLOT(ActionInvoked(uint, QString)));
 }
 
+QDBusMessage DBusRingNotice::Notify(const QString& summary, std::string_view body,
+                                    const QStringList& actions, uchar urgency, int expireMs) const {
+  QDBusMessage notify =
+      QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+  const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(urgency)},
+                          {QStringLiteral("desktop-entry"), appId_}};
+  notify.setArguments(
+      {QStringLiteral("DawnQuill"), 0u, appId_, summary, Utf8(body), actions, hints, expireMs});
+  return notify;
+}
+
 void DBusRingNotice::Show(std::string_view time) {
   shown_ = true;
   if (!bus_.isConnected()) return;
-  QDBusMessage notify =
-      QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
   const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
                             QStringLiteral("turn-off"), QStringLiteral("Turn alarm off")};
-  const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(kCritical)},
-                          {QStringLiteral("desktop-entry"), appId_}};
-  notify.setArguments({QStringLiteral("DawnQuill"), 0u, appId_, QStringLiteral("Alarm!"),
-                       QString::fromUtf8(time.data(), static_cast<qsizetype>(time.size())), actions,
-                       hints, 0});
+  const QDBusMessage notify = Notify(QStringLiteral("Alarm!"), time, actions, kCritical, 0);
   auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify), this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
     const QDBusPendingReply<uint> reply = *w;
@@ -50,6 +59,11 @@ void DBusRingNotice::Show(std::string_view time) {
 void DBusRingNotice::Close() {
   shown_ = false;
   if (id_ != 0) CloseNotification(std::exchange(id_, 0));
+}
+
+void DBusRingNotice::Tell(std::string_view text) {
+  if (!bus_.isConnected()) return;
+  bus_.call(Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1), QDBus::Block, kCallLimitMs);
 }
 
 void DBusRingNotice::CloseNotification(uint id) {

@@ -3,14 +3,16 @@
 #include <QDBusConnection>
 #include <QObject>
 
+#include "interfaces/desktop_notice.h"
 #include "interfaces/ring_notice.h"
 
 namespace dawnquill {
 
 // The ring as a desktop notification (org.freedesktop.Notifications): critical, with the
 // program's icon and the two actions. Every call is asynchronous, so a bus that must first start a
-// notification server never holds the ring up; where none runs, nothing happens.
-class DBusRingNotice final : public QObject, public RingNotice {
+// notification server never holds the ring up; where none runs, nothing happens. It also tells
+// what the program cannot ask in a box.
+class DBusRingNotice final : public QObject, public RingNotice, public DesktopNotice {
   Q_OBJECT
 
  public:
@@ -19,11 +21,16 @@ class DBusRingNotice final : public QObject, public RingNotice {
   void SetEvents(RingNoticeEvents* events) { events_ = events; }
   void Show(std::string_view time) override;
   void Close() override;
+  // Waits for the server's answer, within the bound of any call: the program may end next.
+  void Tell(std::string_view text) override;
 
  private Q_SLOTS:
   void ActionInvoked(uint id, const QString& key);
 
  private:
+  // Stays `expireMs` milliseconds; 0 till it is closed, -1 as long as the server likes.
+  QDBusMessage Notify(const QString& summary, std::string_view body, const QStringList& actions,
+                      uchar urgency, int expireMs) const;
   void CloseNotification(uint id);
 
   QDBusConnection bus_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -33,6 +34,18 @@ BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, 
 }
 
 void QtEventPass::RunPending() { QCoreApplication::processEvents(); }
+
+void QtEventPass::Later(std::function<void()> work) {
+  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+}
+
+namespace {
+
+Q_LOGGING_CATEGORY(alarmLog, "dawnquill", QtInfoMsg)
+
+}  // namespace
+
+void QtLogSink::Line(std::string_view text) { qCInfo(alarmLog).noquote() << Utf8(text); }
 
 namespace {
 

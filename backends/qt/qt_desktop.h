@@ -4,6 +4,7 @@
 
 #include "interfaces/clock.h"
 #include "interfaces/event_pass.h"
+#include "interfaces/log_sink.h"
 #include "interfaces/message_box.h"
 
 namespace dawnquill {
@@ -17,6 +18,14 @@ class QtMessageBoxes final : public MessageBoxes {
 class QtEventPass final : public EventPass {
  public:
   void RunPending() override;
+  void Later(std::function<void()> work) override;
+};
+
+// Lines in the logging category "dawnquill", on standard error: the journal keeps them for a
+// program that the session started.
+class QtLogSink final : public LogSink {
+ public:
+  void Line(std::string_view text) override;
 };
 
 class QtClock final : public Clock {

@@ -15,6 +15,19 @@ namespace keys = settings_keys;
 
 QString KeyPath(std::string_view key) { return Utf8(keys::kSection) + u'/' + Utf8(key); }
 
+// Empty when the file took what was set on it, else why not, for the user.
+std::string Failure(QSettings& file) {
+  file.sync();
+  if (file.status() == QSettings::NoError) return {};
+  const QFileInfo where(file.fileName());
+  const QString reason = where.isDir()           ? QStringLiteral("%1 is a folder.")
+                         : !where.dir().exists() ? QStringLiteral("%1 has no folder to go in.")
+                         : file.status() == QSettings::FormatError
+                             ? QStringLiteral("%1 is not a settings file.")
+                             : QStringLiteral("%1 cannot be written.");
+  return reason.arg(file.fileName()).toStdString();
+}
+
 std::string Text(const QSettings& file, std::string_view key, const std::string& fallback) {
   const QVariant value = file.value(KeyPath(key));
   if (!value.isValid()) return fallback;
@@ -43,29 +56,25 @@ std::string QtSettingsStore::Write(const Settings& settings) {
   file.setValue(KeyPath(keys::kHour), Utf8(settings.hour));
   file.setValue(KeyPath(keys::kMinute), Utf8(settings.minute));
   file.setValue(KeyPath(keys::kSnoozeDelay), Utf8(settings.snoozeDelay));
-  file.sync();
-  if (file.status() == QSettings::NoError) return {};
-  const QFileInfo where(file_);
-  const QString reason = where.isDir()           ? QStringLiteral("%1 is a folder.")
-                         : !where.dir().exists() ? QStringLiteral("%1 has no folder to go in.")
-                         : file.status() == QSettings::FormatError
-                             ? QStringLiteral("%1 is not a settings file.")
-                             : QStringLiteral("%1 cannot be written.");
-  return reason.arg(file_).toStdString();
+  return Failure(file);
 }
 
 std::string QtSettingsStore::KeptAlarm() {
   return Text(QSettings(file_, QSettings::IniFormat), keys::kKeptAlarm, {});
 }
 
-void QtSettingsStore::KeepAlarm(std::string_view line) {
-  QSettings(file_, QSettings::IniFormat).setValue(KeyPath(keys::kKeptAlarm), Utf8(line));
+std::string QtSettingsStore::KeepAlarm(std::string_view line) {
+  QSettings file(file_, QSettings::IniFormat);
+  file.setValue(KeyPath(keys::kKeptAlarm), Utf8(line));
+  return Failure(file);
 }
 
 // A file without the line is left as it is, and a missing one is not made.
-void QtSettingsStore::ClearKeptAlarm() {
+std::string QtSettingsStore::ClearKeptAlarm() {
   QSettings file(file_, QSettings::IniFormat);
-  if (file.contains(KeyPath(keys::kKeptAlarm))) file.remove(KeyPath(keys::kKeptAlarm));
+  if (!file.contains(KeyPath(keys::kKeptAlarm))) return {};
+  file.remove(KeyPath(keys::kKeptAlarm));
+  return Failure(file);
 }
 
 std::string ExecutableName() {

@@ -14,8 +14,8 @@ class QtSettingsStore final : public SettingsStore {
   Settings Read() override;
   std::string Write(const Settings& settings) override;
   std::string KeptAlarm() override;
-  void KeepAlarm(std::string_view line) override;
-  void ClearKeptAlarm() override;
+  std::string KeepAlarm(std::string_view line) override;
+  std::string ClearKeptAlarm() override;
 
  private:
   QString file_;

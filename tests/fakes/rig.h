@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "core/logger.h"
 #include "core/wall_clock.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -31,6 +32,7 @@ class FakeFormView final : public FormView {
   void Show() override { visible = true, Write("Show"); }
   void ShowModal() override {
     visible = true, Write("ShowModal");
+    if (modalLoop) modalLoop();
     if (whileModal) whileModal();
   }
   void Hide() override { visible = false, Write("Hide"); }
@@ -52,6 +54,7 @@ class FakeFormView final : public FormView {
   std::map<ControlId, bool> enabled;
   std::map<ControlId, std::vector<std::string>> items;
   bool visible = false;
+  std::function<void()> modalLoop;   // what the window's own event loop runs first
   std::function<void()> whileModal;  // what the user does while the window is modal
 
  private:
@@ -73,7 +76,9 @@ struct FakeDesktop : MediaPlayer,
                      SleepInhibitor,
                      SignInStart,
                      WakeTimer,
-                     RingNotice {
+                     RingNotice,
+                     DesktopNotice,
+                     LogSink {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
@@ -102,13 +107,17 @@ struct FakeDesktop : MediaPlayer,
     return {};
   }
   std::string KeptAlarm() override { return keptAlarm.value_or(""); }
-  void KeepAlarm(std::string_view line) override {
+  std::string KeepAlarm(std::string_view line) override {
+    if (!keepFailure.empty()) return keepFailure;
     keptAlarm = line;
     log.push_back("save Alarm " + std::string(line));
+    return {};
   }
-  void ClearKeptAlarm() override {
+  std::string ClearKeptAlarm() override {
+    if (!keepFailure.empty()) return keepFailure;
     if (keptAlarm) log.push_back("remove Alarm");
     keptAlarm.reset();
+    return {};
   }
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() const {
@@ -147,7 +156,18 @@ struct FakeDesktop : MediaPlayer,
   void Answer(BoxAnswer answer, std::function<void()> action = {}) {
     answers.emplace_back(answer, std::move(action));
   }
-  void RunPending() override { log.push_back("pending events"); }
+  void RunPending() override {
+    log.push_back("pending events");
+    RunLater();
+  }
+  void Later(std::function<void()> work) override { later.push_back(std::move(work)); }
+  void RunLater() {
+    while (!later.empty()) {
+      const std::function<void()> work = std::move(later.front());
+      later.pop_front();
+      work();
+    }
+  }
   void Hold(std::string_view reason, Awake awake) override {
     held = reason;
     screenHeld = awake == Awake::ComputerAndScreen;
@@ -157,6 +177,8 @@ struct FakeDesktop : MediaPlayer,
   void Cancel() override { wakes.push_back(std::nullopt); }
   void Show(std::string_view time) override { log.push_back("notice " + std::string(time)); }
   void Close() override { log.push_back("notice closed"); }
+  void Tell(std::string_view text) override { log.push_back("tell " + std::string(text)); }
+  void Line(std::string_view text) override { lines.emplace_back(text); }
   void Enable() override { startsAtSignIn = true; }
   void Disable() override { startsAtSignIn = false; }
 
@@ -170,7 +192,10 @@ struct FakeDesktop : MediaPlayer,
   std::function<void(bool)> areaCame;  // the wait for the notification area, while it lasts
   bool startsAtSignIn = false;
   std::vector<std::optional<std::chrono::sys_seconds>> wakes;  // each set, or none for a cancel
-  std::string writeFailure;  // what the store says when it cannot take the settings
+  std::string writeFailure;                 // what the store says when it cannot take the settings
+  std::string keepFailure;                  // and when it cannot take the kept alarm
+  std::deque<std::function<void()>> later;  // what waits for the event loop
+  Log lines;                                // what the logger wrote
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
   std::string held;  // what keeps the computer awake; empty when nothing does
   bool screenHeld = false;
@@ -181,14 +206,19 @@ struct Rig : FakeDesktop {
   enum Start { Started, NotStarted };
   explicit Rig(Start start = Started, std::string decimalSeparator = ".")
       : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {
+    logger::SetSink(this);
+    wakeUpView.modalLoop = [this] { RunLater(); };
     wakeUpView.whileModal = [this] { AlarmOff(); };  // unless a test has the user do otherwise
     if (start == Started) StartProgram();
   }
+  ~Rig() override { logger::SetSink(nullptr); }
+  Rig(const Rig&) = delete;
+  Rig& operator=(const Rig&) = delete;
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main,  wakeUp, *this, *this, *this, *this,    *this,
-            *this, *this,  *this, *this, *this, separator};
+    return {main,  wakeUp, *this, *this, *this, *this, *this,
+            *this, *this,  *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

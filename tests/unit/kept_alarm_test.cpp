@@ -25,7 +25,9 @@ void KilledRinging(Rig& rig, int snoozes) {
 // with the boxes showing it. A minute that came while no program ran rings at the first tick, up
 // to an hour late, but only if it came after the record: one before it, or over an hour ago,
 // waits for its next turn. A ring the program died in counts as due at the minute that rang.
-// A record that is broken, or that no one could have armed, is dropped: the alarm starts off.
+// A record that is broken, or that no one could have armed, is dropped: the alarm starts off; keys
+// that a newer version wrote are passed over, and a snooze further ahead than any snooze lasts
+// gives way to the alarm. An alarm carried on starts with the session again.
 TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
   const struct {
     const char* what;
@@ -59,6 +61,12 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
       {"a record no one could arm",
        [](Rig& r) { r.keptAlarm = "24:00 delay 9 written 2027-03-01T05:00:00Z"; },
        At(1, 6, 30), "Alarm is off"},
+      {"a newer version's record",
+       [](Rig& r) { r.keptAlarm = "7:00 delay 9 volume 40 tone soft written 2027-03-01T05:00:00Z"; },
+       At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"a snooze kept hours ahead",
+       [](Rig& r) { r.keptAlarm = "7:00 delay 9 snooze 2027-03-01T09:00:00Z written 2027-03-01T05:00:00Z"; },
+       At(1, 6, 30), "Alarm is on - Time: 7:00"},
       // clang-format on
   };
   for (const auto& c : cases) {
@@ -74,7 +82,34 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
     const bool off = c.status == "Alarm is off";
     EXPECT_EQ(rig.Inputs(), off ? "00 00 9" : "7 0 9");
     EXPECT_EQ(rig.keptAlarm.has_value(), !off);
+    EXPECT_EQ(rig.startsAtSignIn, !off);
   }
+}
+
+// A store that cannot take the kept alarm leaves the alarm as the user set it, for this run: the
+// user hears so once, with the store's reason, and never in the middle of a ring.
+TEST(KeptAlarm, AStoreThatCannotTakeItIsToldOnceAndTheAlarmStaysAsSet) {
+  const std::string why = "\n\nThe disk is full.";
+  Rig rig;
+  rig.keepFailure = "The disk is full.";
+  rig.RingAnd([&] {
+    EXPECT_EQ(rig.Only("msgbox").size(), 1u);
+    rig.Snooze();
+  });
+  EXPECT_EQ(rig.State(), AlarmState::Snoozing);
+  EXPECT_EQ(rig.Only("msgbox"), Log{"msgbox DawnQuill: The alarm could not be written down: it "
+                                    "rings only while this DawnQuill runs, and not after a "
+                                    "restart." +
+                                    why});
+  Rig off;
+  off.Arm("7", "0");
+  off.keepFailure = "The disk is full.";
+  off.Toggle();
+  EXPECT_EQ(off.State(), AlarmState::Off);
+  EXPECT_EQ(off.Only("msgbox"), Log{"msgbox DawnQuill: The alarm that was turned off could not be "
+                                    "removed from the settings: it comes back when DawnQuill "
+                                    "starts again." +
+                                    why});
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
 // record for the next start. Asked first, as before a log-off, the program refuses and goes to
 // the tray, so that the desktop asks the user. Exit turns the alarm off first, which clears the
 // record, and a close while off removes the icon before it saves; a store that will not take the
-// settings is told to the user, with its reason, before the end.
+// settings is told to the user, with its reason, before the end: in a box, or at the end of the
+// session, which waits for nobody, in the desktop's notice.
 TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   const struct {
     std::function<void(Rig&)> close;
@@ -60,6 +61,14 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
        {"remove Alarm", "tray modify off Alarm is off", "tray delete",
         "msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\nThe disk is "
         "full.",
+        "main.Close"}},
+      {[](Rig& r) {
+         r.writeFailure = "The disk is full.";
+         r.Toggle();
+         r.program.mainWindow.CloseRequested(CloseReason::SessionEnd);
+       },
+       {"remove Alarm", "tray modify off Alarm is off", "tray delete",
+        "tell The alarm time and snooze delay could not be saved.\nThe disk is full.",
         "main.Close"}},
   };
   for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "core/logger.h"
 #include "core/number_rules.h"
 #include "ui/captions.h"
 #include "ui/main/main_window_layout.h"
@@ -57,7 +58,7 @@ CloseVerdict MainWindow::OnCloseRequest(CloseReason reason) {
   }
   if (alarmOff) {
     parts_.tray.Delete();
-    SaveSettings();
+    SaveSettings(reason);
   }
   // Cancelling a player prompt nested in a ringing alarm ends the program too; the wake-up
   // window must not outlive the main window.
@@ -65,7 +66,7 @@ CloseVerdict MainWindow::OnCloseRequest(CloseReason reason) {
   return CloseVerdict::Close;
 }
 
-void MainWindow::SaveSettings() {
+void MainWindow::SaveSettings(CloseReason reason) {
   Alarm& alarm = parts_.alarm;
   const std::string& separator = alarm.DecimalSeparator();
   const double delay = numbers::LeadingNumber(view_.Text(MainControl::DelayBox));
@@ -77,11 +78,14 @@ void MainWindow::SaveSettings() {
       parts_.settings.Write({.hour = numberTextOf(MainControl::HourBox),
                              .minute = numberTextOf(MainControl::MinuteBox),
                              .snoozeDelay = numbers::NumberText(alarm.SnoozeDelay(), separator)});
-  // The program ends right after: the user must hear now that the settings are lost.
-  if (!failure.empty()) {
-    parts_.messageBoxes.Show("The alarm time and snooze delay could not be saved.\n\n" + failure,
-                             main_window::Layout().caption, BoxKind::Warning, BoxButtons::Ok);
-  }
+  if (failure.empty()) return;
+  const std::string what = "The alarm time and snooze delay could not be saved.";
+  logger::Write(what + " " + failure);
+  // The program ends right after: the user must hear now that the settings are lost. At a
+  // session's end nobody may be there to answer a box, and the end must not wait for one.
+  if (reason == CloseReason::SessionEnd) return parts_.notice.Tell(what + "\n" + failure);
+  parts_.messageBoxes.Show(what + "\n\n" + failure, main_window::Layout().caption, BoxKind::Warning,
+                           BoxButtons::Ok);
 }
 
 void MainWindow::SetTickTimerEnabled(bool enabled) {

@@ -3,6 +3,7 @@
 #include "core/alarm.h"
 #include "core/alarm_tick.h"
 #include "core/window_roles.h"
+#include "interfaces/desktop_notice.h"
 #include "interfaces/message_box.h"
 #include "interfaces/settings_store.h"
 #include "tray/tray_icon.h"
@@ -26,6 +27,7 @@ class MainWindow final : public Form, public TickWindow {
     ModalWindow& wakeUpWindow;
     SettingsStore& settings;
     MessageBoxes& messageBoxes;  // for settings the store would not take
+    DesktopNotice& notice;       // the same, at an end that nobody may be there to answer
   };
 
   explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
@@ -53,7 +55,7 @@ class MainWindow final : public Form, public TickWindow {
   CloseVerdict OnCloseRequest(CloseReason reason) override;
 
  private:
-  void SaveSettings();
+  void SaveSettings(CloseReason reason);
 
   Parts parts_;
   bool started_ = false;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "interfaces/log_sink.h"
+
+// The one logger: a line for each arming, ring, snooze, off, restore, wake-up and failure, so that
+// a ring that did not come can be traced afterwards. Nothing at idle: a tick that changes nothing
+// says nothing. Lines go nowhere until a platform gives the logger its sink.
+namespace dawnquill::logger {
+
+// The sink must outlive every line; nullptr stops the lines.
+void SetSink(LogSink* sink);
+void Write(std::string_view line);
+
+}  // namespace dawnquill::logger

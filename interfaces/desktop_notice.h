@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace dawnquill {
+
+// A word to the user that needs no answer and holds nothing up, for when no window can ask: the
+// desktop's notification, where a server for them runs; elsewhere the log alone tells it.
+class DesktopNotice {
+ public:
+  virtual ~DesktopNotice() = default;
+
+  virtual void Tell(std::string_view text) = 0;
+};
+
+}  // namespace dawnquill

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace dawnquill {
+
+// Where the program's account of the alarm goes, one line at a time: wherever the platform's
+// users and tools look for a program's lines (the journal, a file beside the user's data).
+class LogSink {
+ public:
+  virtual ~LogSink() = default;
+
+  virtual void Line(std::string_view text) = 0;
+};
+
+}  // namespace dawnquill
