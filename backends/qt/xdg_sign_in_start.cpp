@@ -1,7 +1,11 @@
 #include "backends/qt/xdg_sign_in_start.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -35,15 +39,37 @@ QString XdgSignInStart::Folder() const {
 
 QString XdgSignInStart::EntryPath() const { return Folder() + u'/' + appId_ + "-alarm.desktop"; }
 
-// The user's own entry starts the program unless it is turned off with Hidden=true.
+// The user's own entry starts the program only where the desktop would run it: not hidden, not
+// switched off in GNOME's way, meant for this desktop, and with the program it tries there.
 bool XdgSignInStart::UserStartsIt() const {
   QFile entry(Folder() + u'/' + appId_ + ".desktop");
   if (!entry.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  QHash<QString, QString> keys;
+  bool mainGroup = false;
   while (!entry.atEnd()) {
-    const QString line = QString::fromUtf8(entry.readLine()).remove(u' ').trimmed();
-    if (line == QStringLiteral("Hidden=true")) return false;
+    const QString line = QString::fromUtf8(entry.readLine()).trimmed();
+    if (line.startsWith(u'[')) mainGroup = line == QStringLiteral("[Desktop Entry]");
+    const qsizetype equals = line.indexOf(u'=');
+    if (mainGroup && equals > 0)
+      keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
   }
-  return true;
+  const QStringList desktops =
+      qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts);
+  const auto listsThisDesktop = [&](const QString& key) {
+    const QStringList listed = keys.value(key).split(u';', Qt::SkipEmptyParts);
+    return std::any_of(desktops.begin(), desktops.end(),
+                       [&](const QString& desktop) { return listed.contains(desktop); });
+  };
+  const QString tryExec = keys.value(QStringLiteral("TryExec"));
+  const bool found =
+      tryExec.isEmpty() ||
+      (QDir::isAbsolutePath(tryExec) ? QFileInfo(tryExec).isExecutable()
+                                     : !QStandardPaths::findExecutable(tryExec).isEmpty());
+  return keys.value(QStringLiteral("Hidden")) != QStringLiteral("true") &&
+         keys.value(QStringLiteral("X-GNOME-Autostart-enabled")) != QStringLiteral("false") &&
+         (!keys.contains(QStringLiteral("OnlyShowIn")) ||
+          listsThisDesktop(QStringLiteral("OnlyShowIn"))) &&
+         !listsThisDesktop(QStringLiteral("NotShowIn")) && found;
 }
 
 void XdgSignInStart::Enable() {

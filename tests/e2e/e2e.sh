@@ -106,6 +106,7 @@ tray_menu() {  # tray_menu show-hide|exit [SHOT]: opens the icon's menu and choo
   if [ "$1" = show-hide ]; then xdotool key Down Return; else xdotool key Down Down Return; fi
 }
 
+kept_alarm_is() { [ "$(grep -c '^Alarm=' "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$1" ]; }
 settings_are() {  # settings_are HOUR MINUTE DELAY
   [ "$(tr '\n' ' ' <"$XDG_CONFIG_HOME/DawnQuill.conf" 2>/dev/null)" = \
     "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
@@ -297,7 +298,7 @@ case_killed_while_armed_comes_back_armed() {
 # Exec line starts the program in the tray. A second start brings the first program's hidden
 # window forward and ends, writing nothing; a second start in the tray ends without a word. The
 # user's own autostart entry, made by the desktop's settings, is left alone, and while it starts
-# the program none is written.
+# the program none is written; switched off in GNOME's session settings, it starts nothing.
 case_the_sign_in_entry_and_a_second_start() {
   local entry=$sign_in_entry own=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill.desktop
   local first settings second
@@ -330,9 +331,14 @@ case_the_sign_in_entry_and_a_second_start() {
   expect_within 2 "the entry gone with the alarm off" test ! -e "$entry"
   printf '[Desktop Entry]\nType=Application\nExec=DawnQuill\n' >"$own"
   rig_arm 7 0 9
-  sleep 1
+  expect_within 2 "the alarm on again" kept_alarm_is 1
   expect "none beside the user's own entry" test ! -e "$entry"
   expect "the user's entry untouched" grep -qx 'Exec=DawnQuill' "$own"
+  toggle
+  expect_within 2 "the alarm off again" kept_alarm_is 0
+  echo 'X-GNOME-Autostart-enabled=false' >>"$own"
+  rig_arm 7 0 9
+  expect_within 2 "an entry beside the user's switched-off one" test -f "$entry"
 }
 
 # Where KDE's power manager runs, it is asked to wake the computer at the alarm's instant at

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "backends/qt/qt_settings_store.h"
+#include "backends/qt/xdg_sign_in_start.h"
 
 namespace dawnquill::testing {
 namespace {
@@ -75,6 +76,43 @@ TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsToldNotLost) {
   qputenv("XDG_CONFIG_HOME", "/proc/self");  // a folder even root cannot write to
   EXPECT_EQ(Stored(), "00|00|9");
   EXPECT_EQ(Store().Write({}), "/proc/self/DawnQuill.conf cannot be written.");
+}
+
+// The user's own autostart entry counts only where the desktop would run it: while it does, the
+// program writes no entry of its own.
+TEST_F(SettingsFileTest, TheUsersOwnEntryCountsOnlyWhereTheDesktopWouldRunIt) {
+  const struct {
+    const char* entry;  // after the main group's first line, or none
+    bool startsIt;
+  } cases[] = {
+      {nullptr, false},
+      {"Exec=x\n", true},
+      {"Hidden=true\n", false},
+      {"X-GNOME-Autostart-enabled=false\n", false},
+      {"OnlyShowIn=KDE;\n", false},
+      {"OnlyShowIn=KDE;GNOME;\n", true},
+      {"NotShowIn=GNOME;\n", false},
+      {"TryExec=/nowhere/x\n", false},
+      {"TryExec=sh\n", true},
+      {"[Desktop Action snooze]\nHidden=true\n", true},
+  };
+  qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+  XdgSignInStart start(QStringLiteral("org.example.X"), QStringLiteral("/usr/bin/x"));
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("autostart")));
+  const QString own = dir_.filePath(QStringLiteral("autostart/org.example.X.desktop"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry ? c.entry : "none");
+    QFile::remove(own);
+    QFile file(own);
+    if (c.entry) {
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(QByteArray("[Desktop Entry]\nType=Application\n") + c.entry);
+      file.close();
+    }
+    start.Enable();
+    EXPECT_EQ(QFile::exists(start.EntryPath()), !c.startsIt);
+  }
+  qunsetenv("XDG_CURRENT_DESKTOP");
 }
 
 }  // namespace
