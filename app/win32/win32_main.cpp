@@ -8,12 +8,14 @@
 #include "app/program.h"
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_form_view.h"
+#include "backends/win32/win32_log_file.h"
 #include "backends/win32/win32_notify_icon.h"
 #include "backends/win32/win32_player.h"
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
 #include "backends/win32/win32_wake_timer.h"
+#include "core/logger.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -30,6 +32,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (!options.inTray) Win32SessionGuard::BringFirstForward();
     return 0;
   }
+  Win32LogFile logFile;
+  logger::SetSink(&logFile);
   InitCommonControls();
   LPCSTR bell = MAKEINTRESOURCEA(1);
   Win32FormView mainView(main_window::Layout(), instance, bell);
@@ -68,23 +72,24 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
                    .ringNotice = ringNotice,
+                   .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetEvents(&program.trayMenu);
   mainView.SetEvents(&program.mainWindow);
   wakeUpView.SetEvents(&program.wakeUpWindow);
   mainView.SetOnClosed([] { PostQuitMessage(0); });
-  woken = [&program] { program.tick.Tick(); };
-  // A resume or a clock set by hand may leave the wake timer on a stale instant.
+  woken = [&program] { program.tick.Woken(); };
+  // A suspend, a resume or a clock set by hand may leave the wake timer on a stale instant.
   mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {
-    if (event == PBT_APMRESUMEAUTOMATIC) program.alarm.ScheduleWake();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMSUSPEND) program.alarm.ScheduleWake();
   });
   mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.alarm.ScheduleWake(); });
   mainView.SetOnMessage(Win32SessionGuard::ComeForwardMessage(),
                         [&program](WPARAM) { program.trayMenu.ShowMainWindow(); });
   // The installer: an update ends the program as the end of a session does, so the alarm stays
-  // on for the program that follows; an uninstall turns it off first.
+  // on for the program that follows; an uninstall turns it off first. Either waits for nobody.
   mainView.SetOnMessage(Win32SessionGuard::EndMessage(), [&program](WPARAM forGood) {
-    if (forGood != 0) return program.mainWindow.Exit();
+    if (forGood != 0) program.alarm.TurnOff();
     program.mainWindow.CloseRequested(CloseReason::SessionEnd);
   });
 

@@ -1,5 +1,7 @@
 #include "backends/win32/win32_desktop.h"
 
+#include <deque>
+
 #include <windows.h>
 
 #include "backends/win32/win32_form_view.h"
@@ -35,6 +37,26 @@ void Win32EventPass::RunPending() {
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+}
+
+namespace {
+
+std::deque<std::function<void()>> later;  // the one user-interface thread's
+
+void CALLBACK RunLater(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+  KillTimer(nullptr, timer);
+  while (!later.empty()) {
+    const std::function<void()> work = std::move(later.front());
+    later.pop_front();
+    work();
+  }
+}
+
+}  // namespace
+
+void Win32EventPass::Later(std::function<void()> work) {
+  if (later.empty()) SetTimer(nullptr, 0, 0, RunLater);
+  later.push_back(std::move(work));
 }
 
 WallTime Win32Clock::Now() const {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "interfaces/clock.h"
+#include "interfaces/desktop_notice.h"
 #include "interfaces/event_pass.h"
 #include "interfaces/message_box.h"
 #include "interfaces/ring_notice.h"
@@ -30,6 +31,8 @@ class Win32MessageBoxes final : public MessageBoxes {
 class Win32EventPass final : public EventPass {
  public:
   void RunPending() override;
+  // Through a thread timer, which every message loop dispatches, a modal one's too.
+  void Later(std::function<void()> work) override;
 };
 
 class Win32Clock final : public Clock {
@@ -56,11 +59,13 @@ class Win32SleepInhibitor final : public SleepInhibitor {
 };
 
 // Windows has its own way to put the ring before the user: the wake-up window stays above every
-// other window, and the ring turns the screen on. No notice besides.
-class Win32RingNotice final : public RingNotice {
+// other window, and the ring turns the screen on. No notice besides; what cannot be asked in a box
+// is in the log.
+class Win32RingNotice final : public RingNotice, public DesktopNotice {
  public:
   void Show(std::string_view /*time*/) override {}
   void Close() override {}
+  void Tell(std::string_view /*text*/) override {}
 };
 
 // An instant as FILETIME counts it: 100-nanosecond steps since 1601.

@@ -65,10 +65,15 @@ std::string Win32SettingsStore::Write(const Settings& settings) {
 
 std::string Win32SettingsStore::KeptAlarm() { return Value(keys::kKeptAlarm, {}); }
 
-void Win32SettingsStore::KeepAlarm(std::string_view line) { SetValue(keys::kKeptAlarm, line); }
+std::string Win32SettingsStore::KeepAlarm(std::string_view line) {
+  return SetValue(keys::kKeptAlarm, line);
+}
 
-void Win32SettingsStore::ClearKeptAlarm() {
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(keys::kKeptAlarm).c_str());
+std::string Win32SettingsStore::ClearKeptAlarm() {
+  const LSTATUS status =
+      RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(keys::kKeptAlarm).c_str());
+  const bool gone = status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  return gone ? std::string() : SystemReason(status);
 }
 
 std::string ExecutableName() {

@@ -13,8 +13,8 @@ class Win32SettingsStore final : public SettingsStore {
   Settings Read() override;
   std::string Write(const Settings& settings) override;
   std::string KeptAlarm() override;
-  void KeepAlarm(std::string_view line) override;
-  void ClearKeptAlarm() override;
+  std::string KeepAlarm(std::string_view line) override;
+  std::string ClearKeptAlarm() override;
 
  private:
   std::string Value(std::string_view name, const std::string& fallback) const;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "interfaces/log_sink.h"
+
+namespace dawnquill {
+
+// Lines in %LOCALAPPDATA%\DawnQuill\DawnQuill.log, each after the local time it was written. Kept
+// short: past 64 KB at the start it becomes DawnQuill.old.log, replacing the one before.
+class Win32LogFile final : public LogSink {
+ public:
+  Win32LogFile();
+
+  void Line(std::string_view text) override;
+
+ private:
+  std::wstring path_;  // empty when there is nowhere to write
+};
+
+}  // namespace dawnquill
