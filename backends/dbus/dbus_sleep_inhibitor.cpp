@@ -1,9 +1,10 @@
 #include "backends/dbus/dbus_sleep_inhibitor.h"
 
-#include <QDBusMessage>
 #include <QVariantMap>
 
-#include "core/call_limit.h"
+#include "backends/dbus/bus_call_later.h"
+#include "backends/qt/qt_text.h"
+#include "core/logger.h"
 
 namespace dawnquill {
 namespace {
@@ -11,61 +12,76 @@ namespace {
 // Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
 constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
-QDBusMessage Call(const QDBusConnection& bus, const QDBusMessage& call) {
-  if (!bus.isConnected()) return {};
-  return bus.call(call, QDBus::Block, kCallLimitMs);
+QDBusMessage InhibitCall(const QString& service, const QString& path, const QString& interface,
+                         const QVariantList& arguments) {
+  QDBusMessage call =
+      QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Inhibit"));
+  call.setArguments(arguments);
+  return call;
 }
 
 }  // namespace
 
 void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/) {
-  const QString text = QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
-  if (held_.Held() && text == reason_) return;
-  // The new hold is taken before the old one goes, so that the computer is never left free.
-  Lock fresh = HoldWithPortal(text);
-  if (!fresh.Held()) fresh = HoldWithLogind(text);
-  if (!fresh.Held()) return;
+  const QString text = Utf8(reason);
+  if (text == wanted_) return;
+  wanted_ = text;
+  Ask(Service::Portal, text, ++asks_);
+}
+
+void DBusSleepInhibitor::Release() {
+  wanted_.clear();
+  ++asks_;
+  Close(held_);
+}
+
+void DBusSleepInhibitor::Ask(Service service, const QString& reason, unsigned ask) {
+  const bool portal = service == Service::Portal;
+  const QDBusMessage call = portal
+                                ? InhibitCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                              QStringLiteral("/org/freedesktop/portal/desktop"),
+                                              QStringLiteral("org.freedesktop.portal.Inhibit"),
+                                              {QString(), kPortalLogOutAndSuspend,
+                                               QVariantMap{{QStringLiteral("reason"), reason}}})
+                                : InhibitCall(QStringLiteral("org.freedesktop.login1"),
+                                              QStringLiteral("/org/freedesktop/login1"),
+                                              QStringLiteral("org.freedesktop.login1.Manager"),
+                                              {QStringLiteral("idle"), QStringLiteral("DawnQuill"),
+                                               reason, QStringLiteral("block")});
+  CallLater(portal ? session_ : QDBusConnection::systemBus(), call, this,
+            [this, service, reason, ask](const QDBusMessage& answer) {
+              Answered(service, reason, ask, answer);
+            });
+}
+
+void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsigned ask,
+                                  const QDBusMessage& answer) {
+  Lock fresh;
+  if (answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()) {
+    const QVariant first = answer.arguments().constFirst();
+    if (service == Service::Portal) {
+      fresh.portalRequest = first.value<QDBusObjectPath>();
+    } else {
+      fresh.logindLock = first.value<QDBusUnixFileDescriptor>();
+    }
+  }
+  if (ask != asks_) return Close(fresh);
+  if (!fresh.Held() && service == Service::Portal) return Ask(Service::Logind, reason, ask);
+  if (!fresh.Held()) {
+    return logger::Write(
+        "The computer cannot be kept awake: neither the desktop portal nor "
+        "logind holds it. " +
+        answer.errorMessage().toStdString());
+  }
   Close(held_);
   held_ = fresh;
-  reason_ = text;
-}
-
-void DBusSleepInhibitor::Release() { Close(held_); }
-
-DBusSleepInhibitor::Lock DBusSleepInhibitor::HoldWithPortal(const QString& reason) {
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.portal.Desktop"),
-      QStringLiteral("/org/freedesktop/portal/desktop"),
-      QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
-  call.setArguments(
-      {QString(), kPortalLogOutAndSuspend, QVariantMap{{QStringLiteral("reason"), reason}}});
-  const QDBusMessage reply = Call(session_, call);
-  Lock hold;
-  if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-    hold.portalRequest = reply.arguments().constFirst().value<QDBusObjectPath>();
-  }
-  return hold;
-}
-
-DBusSleepInhibitor::Lock DBusSleepInhibitor::HoldWithLogind(const QString& reason) {
-  QDBusMessage call = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-      QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-  call.setArguments(
-      {QStringLiteral("idle"), QStringLiteral("DawnQuill"), reason, QStringLiteral("block")});
-  const QDBusMessage reply = Call(QDBusConnection::systemBus(), call);
-  Lock hold;
-  if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-    hold.logindLock = reply.arguments().constFirst().value<QDBusUnixFileDescriptor>();
-  }
-  return hold;
 }
 
 void DBusSleepInhibitor::Close(Lock& hold) {
-  if (!hold.portalRequest.path().isEmpty()) {
-    Call(session_, QDBusMessage::createMethodCall(
-                       QStringLiteral("org.freedesktop.portal.Desktop"), hold.portalRequest.path(),
-                       QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close")));
+  if (!hold.portalRequest.path().isEmpty() && session_.isConnected()) {
+    session_.send(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.portal.Desktop"), hold.portalRequest.path(),
+        QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close")));
   }
   hold = {};
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
+#include <QObject>
 #include <QString>
 
 #include "interfaces/sleep_inhibitor.h"
@@ -12,9 +14,12 @@ namespace dawnquill {
 // Holds the session awake through the desktop portal's Inhibit (flags "suspend" and "logout",
 // so that a log-out asks the user first) where a portal answers on the session bus, else through
 // logind's Inhibit ("idle", mode "block") on the system bus, whose descriptor is the hold.
-// Neither there: nothing is held, and nothing is said. A hold ends with Release, the object, or
-// the process.
-class DBusSleepInhibitor final : public SleepInhibitor {
+// Neither there: nothing is held. A hold ends with Release, the object, or the process.
+//
+// Every call is asynchronous and its answer awaited however late: a hold granted after the
+// program moved on (a new reason, or none) is given back as it arrives, and the old hold stays
+// until the new one is in place.
+class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
  public:
   // The system bus is reached only when the session has no portal.
   explicit DBusSleepInhibitor(QDBusConnection session) : session_(std::move(session)) {}
@@ -32,13 +37,15 @@ class DBusSleepInhibitor final : public SleepInhibitor {
     QDBusUnixFileDescriptor logindLock;  // logind's hold, released with its last copy
     bool Held() const { return !portalRequest.path().isEmpty() || logindLock.isValid(); }
   };
-  Lock HoldWithPortal(const QString& reason);
-  Lock HoldWithLogind(const QString& reason);
+  enum class Service { Portal, Logind };
+  void Ask(Service service, const QString& reason, unsigned ask);
+  void Answered(Service service, const QString& reason, unsigned ask, const QDBusMessage& answer);
   void Close(Lock& hold);
 
   QDBusConnection session_;
   Lock held_;
-  QString reason_;
+  QString wanted_;     // the reason asked for last; empty while nothing is wanted
+  unsigned asks_ = 0;  // the hold asked for last; a grant of an earlier one is given back
 };
 
 }  // namespace dawnquill

@@ -4,7 +4,7 @@
 #include <QDBusObjectPath>
 #include <QTimer>
 
-#include "core/call_limit.h"
+#include "backends/dbus/bus_call_later.h"
 
 namespace dawnquill {
 namespace {
@@ -32,23 +32,25 @@ KdeWakeTimer::KdeWakeTimer(QDBusConnection bus, std::function<void()> woken)
 void KdeWakeTimer::WakeAt(std::chrono::sys_seconds instant) {
   Cancel();
   if (!bus_.isConnected()) return;
-  const QDBusMessage reply = bus_.call(
-      PowerManagerCall(
-          QStringLiteral("scheduleWakeup"),
-          {bus_.baseService(),
-           QVariant::fromValue(QDBusObjectPath(QString::fromLatin1(kCallbackPath))),
-           QVariant::fromValue(static_cast<qulonglong>(instant.time_since_epoch().count()))}),
-      QDBus::Block, kCallLimitMs);
-  if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-    cookie_ = reply.arguments().constFirst().toUInt();
-  }
+  const QDBusMessage call = PowerManagerCall(
+      QStringLiteral("scheduleWakeup"),
+      {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(QString::fromLatin1(kCallbackPath))),
+       QVariant::fromValue(static_cast<qulonglong>(instant.time_since_epoch().count()))});
+  CallLater(bus_, call, this, [this, ask = asks_](const QDBusMessage& answer) {
+    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) return;
+    const uint cookie = answer.arguments().constFirst().toUInt();
+    if (ask != asks_) return Clear(cookie);
+    cookie_ = cookie;
+  });
 }
 
 void KdeWakeTimer::Cancel() {
-  if (!cookie_) return;
-  bus_.call(PowerManagerCall(QStringLiteral("clearWakeup"), {static_cast<int>(*cookie_)}),
-            QDBus::Block, kCallLimitMs);
-  cookie_.reset();
+  ++asks_;
+  if (cookie_) Clear(*std::exchange(cookie_, std::nullopt));
+}
+
+void KdeWakeTimer::Clear(uint cookie) {
+  bus_.send(PowerManagerCall(QStringLiteral("clearWakeup"), {static_cast<int>(cookie)}));
 }
 
 void KdeWakeTimer::wakeupCallback(int cookie) {

@@ -12,7 +12,8 @@ namespace dawnquill {
 
 // Wakes the computer through KDE's power manager where it runs on the session bus, which calls
 // back at the instant; elsewhere a desktop program has no way to wake the machine, and nothing
-// happens. Every call is bounded by the call limit.
+// happens. No call waits: a wake-up granted after the program moved on to another instant, or to
+// none, is cleared as its cookie arrives.
 class KdeWakeTimer final : public QObject, public WakeTimer {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.kde.PowerManagement")
@@ -31,7 +32,10 @@ class KdeWakeTimer final : public QObject, public WakeTimer {
  private:
   QDBusConnection bus_;
   std::function<void()> woken_;
+  void Clear(uint cookie);
+
   std::optional<uint> cookie_;  // of the wake-up the power manager holds for us
+  unsigned asks_ = 0;           // the wake-up asked for last; an earlier one's cookie is cleared
 };
 
 }  // namespace dawnquill

@@ -379,6 +379,22 @@ case_kde_power_manager_wakes_for_the_alarm_as_the_clocks_go_back() {
   expect_within 3 "the wake-up forgotten at off" last_wake_up_is "cleared $((cookie + 1))"
 }
 
+# Services that answer late hold nothing up, and what they grant after the program stopped
+# wanting it is given back as the answer comes: the portal's hold and KDE's wake-up, each answered
+# 1.5 s late, are released and cleared when the alarm went off before the answers came.
+case_late_answers_are_given_back() {
+  export STAND_IN_DELAY=1.5
+  start_inhibitor portal
+  start_stand_in power "$rig_dir/wake-ups"
+  start_dawnquill 06:00:00
+  rig_arm 7 0 9
+  expect_within 2 "a hold asked for" grep -q '^held Alarm is on' "$rig_dir/holds"
+  expect_within 2 "a wake-up asked for" grep -q '^scheduled ' "$rig_dir/wake-ups"
+  toggle
+  expect_within 5 "the late hold given back" holding ""
+  expect_within 5 "the late wake-up cleared" grep -qx 'cleared 1' "$rig_dir/wake-ups"
+}
+
 # A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
 # screen reader turns it on.
 case_the_boxes_are_named_for_a_screen_reader() {

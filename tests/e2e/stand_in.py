@@ -8,6 +8,8 @@
 # - power: KDE's power manager: "scheduled SERVICE PATH SECONDS COOKIE" and "cleared COOKIE";
 # - notifications: a notification server: "notify ID APP SUMMARY|BODY|ACTIONS|urgency=N" and
 #   "closed ID". The test sends ActionInvoked itself.
+# With STAND_IN_DELAY set, the portal and the power manager answer that many seconds late, as a
+# busy service does, though what they were asked takes effect at once.
 #   stand_in.py portal|logind|power|notifications LOGFILE
 import itertools
 import os
@@ -23,6 +25,13 @@ DBusGMainLoop(set_as_default=True)
 bus = dbus.SessionBus()
 numbers = itertools.count(1)
 holds = {}  # the portal's request path, or logind's descriptor -> reason
+delay_ms = int(float(os.environ.get("STAND_IN_DELAY", "0")) * 1000)
+
+
+def answer(reply, *value):
+    if delay_ms == 0:
+        return reply(*value)
+    GLib.timeout_add(delay_ms, lambda: reply(*value) and False)
 
 
 def hold(key, reason):
@@ -42,12 +51,13 @@ def closed(fd, _condition):  # the last copy of logind's descriptor is gone
 
 
 class Portal(dbus.service.FallbackObject):
-    @dbus.service.method("org.freedesktop.portal.Inhibit", "sua{sv}", "o")
-    def Inhibit(self, window, flags, options):
+    @dbus.service.method("org.freedesktop.portal.Inhibit", "sua{sv}", "o",
+                         async_callbacks=("reply", "error"))
+    def Inhibit(self, window, flags, options, reply, error):
         path = f"/request/{next(numbers)}"
         log.write(f"flags {flags}\n")
         hold(path, options.get("reason", ""))
-        return "/org/freedesktop/portal/desktop" + path
+        answer(reply, dbus.ObjectPath("/org/freedesktop/portal/desktop" + path))
 
     @dbus.service.method("org.freedesktop.portal.Request", "", "", rel_path_keyword="path")
     def Close(self, path):
@@ -66,15 +76,18 @@ class Logind(dbus.service.Object):
 
 
 class PowerManagement(dbus.service.Object):
-    @dbus.service.method("org.kde.Solid.PowerManagement", "sot", "u")
-    def scheduleWakeup(self, service, path, seconds):
+    @dbus.service.method("org.kde.Solid.PowerManagement", "sot", "u",
+                         async_callbacks=("reply", "error"))
+    def scheduleWakeup(self, service, path, seconds, reply, error):
         cookie = next(numbers)
         log.write(f"scheduled {service} {path} {seconds} {cookie}\n")
-        return cookie
+        answer(reply, dbus.UInt32(cookie))
 
-    @dbus.service.method("org.kde.Solid.PowerManagement", "i", "")
-    def clearWakeup(self, cookie):
+    @dbus.service.method("org.kde.Solid.PowerManagement", "i", "",
+                         async_callbacks=("reply", "error"))
+    def clearWakeup(self, cookie, reply, error):
         log.write(f"cleared {cookie}\n")
+        answer(reply)
 
 
 class Notifications(dbus.service.Object):
