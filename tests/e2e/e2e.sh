@@ -379,6 +379,21 @@ case_kde_power_manager_wakes_for_the_alarm_as_the_clocks_go_back() {
   expect_within 3 "the wake-up forgotten at off" last_wake_up_is "cleared $((cookie + 1))"
 }
 
+# The end of the session waits for nobody: with the settings file taken by a folder, SIGTERM with
+# the alarm off ends the program at once, and the failed save is told in a notification and in
+# the program's log, with its reason.
+case_a_session_end_with_settings_that_cannot_be_saved() {
+  mkdir -p "$XDG_CONFIG_HOME/DawnQuill.conf"
+  start_stand_in notifications "$rig_dir/notifications"
+  expect "mpv to start" rig_start_mpv
+  rig_start_on_clock "$app" 2>"$rig_dir/log"
+  expect_within 10 "the main window" main_shown
+  kill -TERM "$rig_app_pid"
+  expect_within 3 "SIGTERM to end the program" app_ended
+  expect "a notice of the lost settings" grep -q 'could not be saved' "$rig_dir/notifications"
+  expect "the log's line, with the reason" grep -q 'could not be saved.*is a folder' "$rig_dir/log"
+}
+
 # Services that answer late hold nothing up, and what they grant after the program stopped
 # wanting it is given back as the answer comes: the portal's hold and KDE's wake-up, each answered
 # 1.5 s late, are released and cleared when the alarm went off before the answers came.
