@@ -227,9 +227,9 @@ case_laid_out_at_144_dpi_with_a_hung_player() {
     fail "expected: the wake-up window's clock to run while the player hangs"
 }
 
-# The installer, run silently, puts the program, its Start-menu shortcut, its entry among the
-# installed apps and its start at sign-in in place, for this user alone; the program starts from
-# the shortcut. Run again over the armed program, it ends it for the update and starts the new one,
+# The installer stops before it touches a file while a copy runs on that will not end. Run
+# silently, it puts the program, its Start-menu shortcut, its entry among the installed apps and
+# its start at sign-in in place, for this user alone; the program starts from the shortcut. Run again over the armed program, it ends it for the update and starts the new one,
 # still armed. The silent uninstall ends the running program and takes all of that away, with
 # the kept alarm, and leaves the user's settings.
 case_the_installer_installs_and_uninstalls() {
@@ -239,6 +239,13 @@ case_the_installer_installs_and_uninstalls() {
   shortcut+="/Microsoft/Windows/Start Menu/Programs/DawnQuill.lnk"
   installed='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\DawnQuill'
   wine reg add "$settings_key" /v Hour /d 7 /f >/dev/null 2>&1
+  wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" stuck >/dev/null 2>&1 &
+  rig_pids+=($!)
+  expect_within 10 "a copy that will not end" bash -c "xdotool search --name '^DawnQuill$'"
+  wine "$build"/DawnQuill-*-setup.exe /S && fail "expected: the install to stop for that copy"
+  expect "no file touched" test ! -e "$programs/DawnQuill"
+  kill "${rig_pids[-1]}"
+  expect_within 5 "that copy gone" program_ended "${rig_pids[-1]}"
   wine "$build"/DawnQuill-*-setup.exe /S
   expect "the program installed" test -f "$programs/DawnQuill/DawnQuill.exe"
   expect "the Start-menu shortcut" test -f "$shortcut"

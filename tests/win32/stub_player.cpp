@@ -1,8 +1,9 @@
 // A stand-in for the player: a window of the player's class that appends "wParam lParam" to a
 // log file for every WM_COMMAND it is sent, and closes after five minutes, longer than any case
 // runs, should the case that started it be gone. With "hung" it takes five seconds over each
-// command, as a player that stopped answering does.
-//   stub_player LOGFILE [hung]
+// command, as a player that stopped answering does. With "stuck" it stands in for a DawnQuill that
+// will not end instead: a window of its class and caption that lets every request to end go by.
+//   stub_player LOGFILE [hung|stuck]
 #include <cstdio>
 #include <string_view>
 
@@ -36,13 +37,15 @@ int main(int argc, char** argv) {
   if (argc < 2) return 2;
   logPath = argv[1];
   hung = argc > 2 && std::string_view(argv[2]) == "hung";
+  const bool stuck = argc > 2 && std::string_view(argv[2]) == "stuck";
   WNDCLASSA playerClass{};
   playerClass.lpfnWndProc = Player;
   playerClass.hInstance = GetModuleHandleA(nullptr);
-  playerClass.lpszClassName = "Winamp v1.x";
+  playerClass.lpszClassName = stuck ? "DawnQuillForm" : "Winamp v1.x";
   if (!RegisterClassA(&playerClass)) return 1;
-  HWND window = CreateWindowExA(0, "Winamp v1.x", "stub player", WS_OVERLAPPED, 0, 0, 100, 100,
-                                nullptr, nullptr, playerClass.hInstance, nullptr);
+  HWND window = CreateWindowExA(0, playerClass.lpszClassName, stuck ? "DawnQuill" : "stub player",
+                                WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                                playerClass.hInstance, nullptr);
   SetTimer(window, 1, 5 * 60 * 1000, nullptr);
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
