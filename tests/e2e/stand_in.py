@@ -8,8 +8,8 @@
 # - power: KDE's power manager: "scheduled SERVICE PATH SECONDS COOKIE" and "cleared COOKIE";
 # - notifications: a notification server: "notify ID APP SUMMARY|BODY|ACTIONS|urgency=N" and
 #   "closed ID". The test sends ActionInvoked itself.
-# With STAND_IN_DELAY set, the portal and the power manager answer that many seconds late, as a
-# busy service does, though what they were asked takes effect at once.
+# With STAND_IN_DELAY set, a hold and a wake-up are granted at once but answered that many seconds
+# late, as by a busy service.
 #   stand_in.py portal|logind|power|notifications LOGFILE
 import itertools
 import os
@@ -27,11 +27,7 @@ numbers = itertools.count(1)
 holds = {}  # the portal's request path, or logind's descriptor -> reason
 delay_ms = int(float(os.environ.get("STAND_IN_DELAY", "0")) * 1000)
 
-
-def answer(reply, *value):
-    if delay_ms == 0:
-        return reply(*value)
-    GLib.timeout_add(delay_ms, lambda: reply(*value) and False)
+answer = lambda reply, value: GLib.timeout_add(delay_ms, lambda: reply(value) and False)
 
 
 def hold(key, reason):
@@ -83,11 +79,9 @@ class PowerManagement(dbus.service.Object):
         log.write(f"scheduled {service} {path} {seconds} {cookie}\n")
         answer(reply, dbus.UInt32(cookie))
 
-    @dbus.service.method("org.kde.Solid.PowerManagement", "i", "",
-                         async_callbacks=("reply", "error"))
-    def clearWakeup(self, cookie, reply, error):
+    @dbus.service.method("org.kde.Solid.PowerManagement", "i", "")
+    def clearWakeup(self, cookie):
         log.write(f"cleared {cookie}\n")
-        answer(reply)
 
 
 class Notifications(dbus.service.Object):

@@ -162,11 +162,7 @@ struct FakeDesktop : MediaPlayer,
   }
   void Later(std::function<void()> work) override { later.push_back(std::move(work)); }
   void RunLater() {
-    while (!later.empty()) {
-      const std::function<void()> work = std::move(later.front());
-      later.pop_front();
-      work();
-    }
+    for (const auto& work : std::exchange(later, {})) work();
   }
   void Hold(std::string_view reason, Awake awake) override {
     held = reason;
@@ -212,8 +208,6 @@ struct Rig : FakeDesktop {
     if (start == Started) StartProgram();
   }
   ~Rig() override { logger::SetSink(nullptr); }
-  Rig(const Rig&) = delete;
-  Rig& operator=(const Rig&) = delete;
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {

@@ -85,16 +85,13 @@ TEST_F(SettingsFileTest, TheUsersOwnEntryCountsOnlyWhereTheDesktopWouldRunIt) {
     const char* entry;  // after the main group's first line, or none
     bool startsIt;
   } cases[] = {
-      {nullptr, false},
-      {"Exec=x\n", true},
-      {"Hidden=true\n", false},
-      {"X-GNOME-Autostart-enabled=false\n", false},
-      {"OnlyShowIn=KDE;\n", false},
-      {"OnlyShowIn=KDE;GNOME;\n", true},
-      {"NotShowIn=GNOME;\n", false},
-      {"TryExec=/nowhere/x\n", false},
-      {"TryExec=sh\n", true},
-      {"[Desktop Action snooze]\nHidden=true\n", true},
+      // clang-format off
+      {nullptr, false},                     {"Exec=x\n", true},
+      {"Hidden=true\n", false},             {"X-GNOME-Autostart-enabled=false\n", false},
+      {"OnlyShowIn=KDE;\n", false},         {"OnlyShowIn=KDE;GNOME;\n", true},
+      {"NotShowIn=GNOME;\n", false},        {"TryExec=/nowhere/x\n", false},
+      {"TryExec=sh\n", true},               {"[Desktop Action snooze]\nHidden=true\n", true},
+      // clang-format on
   };
   qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
   XdgSignInStart start(QStringLiteral("org.example.X"), QStringLiteral("/usr/bin/x"));
@@ -103,11 +100,9 @@ TEST_F(SettingsFileTest, TheUsersOwnEntryCountsOnlyWhereTheDesktopWouldRunIt) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.entry ? c.entry : "none");
     QFile::remove(own);
-    QFile file(own);
-    if (c.entry) {
+    if (QFile file(own); c.entry) {
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
       file.write(QByteArray("[Desktop Entry]\nType=Application\n") + c.entry);
-      file.close();
     }
     start.Enable();
     EXPECT_EQ(QFile::exists(start.EntryPath()), !c.startsIt);
