@@ -7,7 +7,7 @@
 namespace dawnquill {
 namespace {
 
-constexpr LONGLONG kLongest = 64 * 1024;
+constexpr LONGLONG kLongest = 64LL * 1024;
 
 }  // namespace
 

@@ -111,7 +111,7 @@ status_light_on_dark() {
 # the next tick: the player is told to play. The player quits while the wake-up window is open
 # and the prompt comes, so ticks fire inside the window's loop; Retry with the player back, a key
 # snoozes and the player is told to stop; Exit saves the settings, with the delay box's two typed
-# characters, in the registry.
+# characters, in the registry. The ring is a line in the program's log file, with its time.
 case_ring_snooze_and_exit() {
   local main
   rig_set_clock 06:58:30
@@ -142,6 +142,7 @@ case_ring_snooze_and_exit() {
   rig_click "$main" "$at_exit"
   expect_within 5 "Exit to end the program" gone DawnQuill
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
+  expect "the ring in the log" grep -qE '^[0-9-]+ [0-9:]+ Ringing for 7:00' "$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/DawnQuill/DawnQuill.log"
 }
 
 # While "Error" is up, the main window takes no input: a click on Exit does nothing. The wake-up
