@@ -122,14 +122,15 @@ void Alarm::Ring() {
               : std::chrono::floor<minutes>(lastTickUtc_) -
                     minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
   state_ = AlarmState::Ringing;
-  Show("Alarm!", TrayPicture::Ringing);
+  const std::string status = "Alarm!";
+  Show(status, TrayPicture::Ringing);
   logger::Write("Ringing for " + due + ": the player was told to play");
   parts_.ringNotice.Show(due);
   // The window first: the hold, the record and the wake-up may each wait on a slow service. A
   // ring that ended before they ran did all of them itself.
-  parts_.events.Later([this, change = changes_] {
+  parts_.events.Later([this, status, change = changes_] {
     if (change != changes_) return;
-    HoldAwake(status_);
+    HoldAwake(status);
     Changed();
   });
   parts_.wakeUpWindow.ShowModal();
@@ -278,7 +279,6 @@ void Alarm::ShowState(const std::string& text, TrayPicture picture) {
 
 void Alarm::Show(const std::string& text, TrayPicture picture) {
   ++changes_;
-  status_ = text;
   parts_.controls.SetStatus(text);
   parts_.tray.Publish(text, picture);
 }

@@ -108,11 +108,10 @@ class Alarm {
   int snoozeDelay_ = 0;
   std::optional<std::chrono::sys_seconds> snoozeDue_;  // snoozing, or ringing after a snooze
   std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang
-  WallTime lastTick_;                                  // a snooze counts from it
+  WallTime lastTick_;                                  // what the ring's decision compares
   std::chrono::sys_seconds lastTickUtc_{};
-  std::chrono::sys_seconds snoozeOrigin_{};
+  std::chrono::sys_seconds snoozeOrigin_{};  // the last tick's, or the end of a wait for the player
   bool ticked_ = false;
-  std::string status_;                               // what the status line says
   std::optional<std::chrono::sys_seconds> wakeSet_;  // the wake-up asked for last, if any
   unsigned changes_ = 0;  // the ring's later effects hold only if nothing changed since
   bool toldKeepFailure_ = false;
