@@ -60,7 +60,7 @@ void Alarm::TurnOn() {
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
   logger::Write("Alarm on for " + DueTime() + ", snoozes of " + std::to_string(snoozeDelay_) +
-                " minutes");
+                (snoozeDelay_ == 1 ? " minute" : " minutes"));
   Changed();
 }
 
@@ -201,7 +201,7 @@ void Alarm::ScheduleWake() {
   }
   if (due) {
     parts_.wakeTimer.WakeAt(*due);
-    if (due != wakeSet_) logger::Write("Wake-up set for " + WallText(*due));
+    if (due != wakeSet_) logger::Write("Wake-up asked for " + WallText(*due));
   } else {
     parts_.wakeTimer.Cancel();
   }

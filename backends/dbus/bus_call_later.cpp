@@ -9,7 +9,8 @@ namespace dawnquill {
 void CallLater(const QDBusConnection& bus, const QDBusMessage& call, QObject* context,
                std::function<void(const QDBusMessage& answer)> answered) {
   if (!bus.isConnected()) {
-    return answered(call.createErrorReply(QDBusError::Disconnected, QString()));
+    return answered(call.createErrorReply(QDBusError::Disconnected,
+                                          QStringLiteral("The bus is not connected.")));
   }
   // No time limit: the call holds nothing up, and a late answer still arrives.
   constexpr int kForever = std::numeric_limits<int>::max();

@@ -67,12 +67,15 @@ void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsign
   }
   if (ask != asks_) return Close(fresh);
   if (!fresh.Held() && service == Service::Portal) return Ask(Service::Logind, reason, ask);
-  if (!fresh.Held()) {
-    return logger::Write(
-        "The computer cannot be kept awake: neither the desktop portal nor "
-        "logind holds it. " +
+  // Said once: on a desktop without either, every change of the alarm would say it again.
+  if (!fresh.Held() && !toldNoHold_) {
+    toldNoHold_ = true;
+    logger::Write(
+        "The computer cannot be kept awake for the alarm: neither the desktop portal "
+        "nor logind holds it. " +
         answer.errorMessage().toStdString());
   }
+  if (!fresh.Held()) return;
   Close(held_);
   held_ = fresh;
 }

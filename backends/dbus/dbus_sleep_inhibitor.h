@@ -46,6 +46,7 @@ class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
   Lock held_;
   QString wanted_;     // the reason asked for last; empty while nothing is wanted
   unsigned asks_ = 0;  // the hold asked for last; a grant of an earlier one is given back
+  bool toldNoHold_ = false;
 };
 
 }  // namespace dawnquill

@@ -255,10 +255,10 @@ TEST(AlarmTick, WaitsForThePlayerWithTheTimerOffAndComparesTheTimeReadWhenTheTic
     EXPECT_EQ(rig.Main(MainControl::StatusLabel), "Snooze is on - Time: 7:34");
     if (minute == 0) {
       EXPECT_EQ(rig.lines,
-                (Log{"Alarm on for 7:00, snoozes of 9 minutes", "Wake-up set for 2027-03-01 7:00",
+                (Log{"Alarm on for 7:00, snoozes of 9 minutes", "Wake-up asked for 2027-03-01 7:00",
                      "No media player runs: asking for one", "A media player runs again",
                      "Ringing for 7:00: the player was told to play", "Snoozed until 7:34",
-                     "Wake-up set for 2027-03-01 7:34"}));
+                     "Wake-up asked for 2027-03-01 7:34"}));
     }
   }
 }
