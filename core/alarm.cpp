@@ -16,7 +16,9 @@ using std::chrono::seconds;
 namespace {
 
 std::string HourMinute(int hour, int minute) {
-  return std::to_string(hour) + ":" + numbers::TwoDigits(minute);
+  char text[16];
+  std::snprintf(text, sizeof text, "%d:%02d", hour, minute);
+  return text;
 }
 
 }  // namespace
@@ -59,8 +61,8 @@ void Alarm::TurnOn() {
 
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
-  logger::Write("Alarm on for " + DueTime() + ", snoozes of " + std::to_string(snoozeDelay_) +
-                (snoozeDelay_ == 1 ? " minute" : " minutes"));
+  logger::Write({"Alarm on for ", DueTime(), ", snoozes of ", std::to_string(snoozeDelay_),
+                 snoozeDelay_ == 1 ? " minute" : " minutes"});
   Changed();
 }
 
@@ -79,7 +81,7 @@ void Alarm::Arm(int hour, int minute, int delay) {
 void Alarm::TurnOff() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   state_ = AlarmState::Off;
-  logger::Write("Alarm off");
+  logger::Write({"Alarm off"});
   Changed();
   parts_.controls.SetToggleCaption("Turn alarm on");
   parts_.controls.SetInputsEnabled(true);
@@ -91,7 +93,7 @@ void Alarm::Snooze() {
   if (state_ == AlarmState::Ringing) parts_.player.Stop();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
   SnoozeFor(std::chrono::floor<minutes>(snoozeOrigin_) + minutes{snoozeDelay_});
-  logger::Write("Snoozed until " + DueTime());
+  logger::Write({"Snoozed until ", DueTime()});
   Changed();
 }
 
@@ -124,7 +126,7 @@ void Alarm::Ring() {
   state_ = AlarmState::Ringing;
   const std::string status = "Alarm!";
   Show(status, TrayPicture::Ringing);
-  logger::Write("Ringing for " + due + ": the player was told to play");
+  logger::Write({"Ringing for ", due, ": the player was told to play"});
   parts_.ringNotice.Show(due);
   // The window first: the hold, the record and the wake-up may each wait on a slow service. A
   // ring that ended before they ran did all of them itself.
@@ -161,7 +163,7 @@ void Alarm::Keep() {
                                  "settings: it comes back when DawnQuill starts again."
                                : "The alarm could not be written down: it rings only while this "
                                  "DawnQuill runs, and not after a restart.";
-  logger::Write(what + " " + failure);
+  logger::Write({what, " ", failure});
   if (toldKeepFailure_ || state_ == AlarmState::Ringing) return;
   toldKeepFailure_ = true;
   parts_.messageBoxes.Show(what + "\n\n" + failure, "DawnQuill", BoxKind::Warning, BoxButtons::Ok);
@@ -186,9 +188,9 @@ void Alarm::RestoreKept() {
   lastTick_ = parts_.clock.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
-  logger::Write("Alarm for " + HourMinute(r.hour, r.minute) + " carried on from the last run" +
-                (r.rang ? ", which it rang in" : "") +
-                (r.snoozeDue ? ", snoozed until " + DueTime() : ""));
+  logger::Write({"Alarm for ", HourMinute(r.hour, r.minute), " carried on from the last run",
+                 r.rang ? ", which it rang in" : "", r.snoozeDue ? ", snoozed until " : "",
+                 r.snoozeDue ? DueTime() : ""});
   ScheduleWake();
 }
 
@@ -201,7 +203,7 @@ void Alarm::ScheduleWake() {
   }
   if (due) {
     parts_.wakeTimer.WakeAt(*due);
-    if (due != wakeSet_) logger::Write("Wake-up asked for " + WallText(*due));
+    if (due != wakeSet_) logger::Write({"Wake-up asked for ", WallText(*due)});
   } else {
     parts_.wakeTimer.Cancel();
   }
@@ -215,9 +217,10 @@ void Alarm::RenewSpentWake() {
 
 std::string Alarm::WallText(std::chrono::sys_seconds instant) const {
   const WallTime t = parts_.clock.LocalAt(instant);
-  char date[16];
-  std::snprintf(date, sizeof date, "%04d-%02d-%02d ", t.year, t.month, t.day);
-  return date + HourMinute(t.hour, t.minute);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %d:%02d", t.year, t.month, t.day, t.hour,
+                t.minute);
+  return text;
 }
 
 void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
@@ -227,8 +230,8 @@ void Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   snoozeOrigin_ = utc;
   ticked_ = true;
   if (state_ == AlarmState::Snoozing && SnoozeGivesWay(utc)) {
-    logger::Write("The snooze until " + DueTime() + " gives way to the alarm at " +
-                  HourMinute(alarmHour_, alarmMinute_));
+    logger::Write({"The snooze until ", DueTime(), " gives way to the alarm at ",
+                   HourMinute(alarmHour_, alarmMinute_)});
     Arm(alarmHour_, alarmMinute_, snoozeDelay_);
     Changed();
   }
@@ -266,7 +269,7 @@ void Alarm::Warn(std::string_view message) {
 
 void Alarm::GiveUp() {
   state_ = AlarmState::Off;
-  logger::Write("Alarm off: the prompt for a media player was cancelled");
+  logger::Write({"Alarm off: the prompt for a media player was cancelled"});
   toldKeepFailure_ = true;  // the program ends now: a failure is only logged
   Changed();
   parts_.inhibitor.Release();

@@ -72,11 +72,13 @@ std::vector<std::string_view> Words(std::string_view text) {
 }  // namespace
 
 std::string RecordText(const AlarmRecord& record) {
-  std::string text = std::to_string(record.hour) + ":" + (record.minute < 10 ? "0" : "") +
-                     std::to_string(record.minute) + " delay " + std::to_string(record.snoozeDelay);
-  if (record.snoozeDue) text += " snooze " + InstantText(*record.snoozeDue);
-  if (record.rang) text += " rang " + InstantText(*record.rang);
-  return text + " written " + InstantText(record.written);
+  char alarm[40];
+  std::snprintf(alarm, sizeof alarm, "%d:%02d delay %d", record.hour, record.minute,
+                record.snoozeDelay);
+  std::string text = alarm;
+  if (record.snoozeDue) text.append(" snooze ").append(InstantText(*record.snoozeDue));
+  if (record.rang) text.append(" rang ").append(InstantText(*record.rang));
+  return text.append(" written ").append(InstantText(record.written));
 }
 
 std::optional<AlarmRecord> ReadRecord(std::string_view text) {
@@ -130,7 +132,7 @@ std::optional<AlarmRecord> AlarmKeeper::Kept() {
   if (text.empty()) return std::nullopt;
   auto record = ReadRecord(text);
   if (!record) {
-    logger::Write("A kept alarm that could not be read was dropped: " + text);
+    logger::Write({"A kept alarm that could not be read was dropped: ", text});
     Clear();
   }
   return record;

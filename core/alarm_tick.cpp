@@ -31,7 +31,7 @@ bool AlarmTick::WaitForPlayer() {
     ~Done() { waiting = false; }
   } done{waitingForPlayer_};
   const MissingPlayerPrompt prompt = parts_.player.Missing();
-  logger::Write("No media player runs: asking for one");
+  logger::Write({"No media player runs: asking for one"});
   while (!parts_.player.Running()) {
     const BoxAnswer answer = parts_.messageBoxes.Show(
         prompt.text, prompt.title, BoxKind::Information, BoxButtons::RetryCancel);
@@ -46,7 +46,7 @@ bool AlarmTick::WaitForPlayer() {
     parts_.events.RunPending();
     if (window.Closed()) return false;
   }
-  logger::Write("A media player runs again");
+  logger::Write({"A media player runs again"});
   window.SetTickTimerEnabled(true);
   return true;
 }

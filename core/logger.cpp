@@ -1,5 +1,7 @@
 #include "core/logger.h"
 
+#include <string>
+
 namespace dawnquill::logger {
 namespace {
 
@@ -9,8 +11,11 @@ LogSink* sink = nullptr;  // one user-interface thread writes, so no lock
 
 void SetSink(LogSink* newSink) { sink = newSink; }
 
-void Write(std::string_view line) {
-  if (sink != nullptr) sink->Line(line);
+void Write(std::initializer_list<std::string_view> parts) {
+  if (sink == nullptr) return;
+  std::string line;
+  for (const std::string_view part : parts) line += part;
+  sink->Line(line);
 }
 
 }  // namespace dawnquill::logger

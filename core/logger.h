@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 
 #include "interfaces/log_sink.h"
@@ -11,6 +12,7 @@ namespace dawnquill::logger {
 
 // The sink must outlive every line; nullptr stops the lines.
 void SetSink(LogSink* sink);
-void Write(std::string_view line);
+// One line, of these parts one after the other: joined here, once, not at every caller.
+void Write(std::initializer_list<std::string_view> parts);
 
 }  // namespace dawnquill::logger

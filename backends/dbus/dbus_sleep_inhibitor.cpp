@@ -71,9 +71,9 @@ void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsign
   if (!fresh.Held() && !toldNoHold_) {
     toldNoHold_ = true;
     logger::Write(
-        "The computer cannot be kept awake for the alarm: neither the desktop portal "
-        "nor logind holds it. " +
-        answer.errorMessage().toStdString());
+        {"The computer cannot be kept awake for the alarm: neither the desktop portal "
+         "nor logind holds it. ",
+         answer.errorMessage().toStdString()});
   }
   if (!fresh.Held()) return;
   Close(held_);

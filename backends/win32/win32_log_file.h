@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <windows.h>
 
 #include "interfaces/log_sink.h"
 
@@ -15,7 +15,7 @@ class Win32LogFile final : public LogSink {
   void Line(std::string_view text) override;
 
  private:
-  std::wstring path_;  // empty when there is nowhere to write
+  wchar_t path_[MAX_PATH] = L"";  // empty when there is nowhere to write
 };
 
 }  // namespace dawnquill

@@ -80,7 +80,7 @@ void MainWindow::SaveSettings(CloseReason reason) {
                              .snoozeDelay = numbers::NumberText(alarm.SnoozeDelay(), separator)});
   if (failure.empty()) return;
   const std::string what = "The alarm time and snooze delay could not be saved.";
-  logger::Write(what + " " + failure);
+  logger::Write({what, " ", failure});
   // The program ends right after: the user must hear now that the settings are lost. At a
   // session's end nobody may be there to answer a box, and the end must not wait for one.
   if (reason == CloseReason::SessionEnd) return parts_.notice.Tell(what + "\n" + failure);
