@@ -3,13 +3,17 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QFile>
 
 #include "app/program.h"
 #include "backends/dbus/dbus_application.h"
 #include "backends/dbus/dbus_ring_notice.h"
 #include "backends/dbus/dbus_sleep_inhibitor.h"
 #include "backends/dbus/kde_wake_timer.h"
+#include "backends/dbus/mpris_listener.h"
 #include "backends/dbus/mpris_player.h"
+#include "backends/pulse/canberra_alarm_sound.h"
+#include "backends/pulse/pulse_streams.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
@@ -31,6 +35,15 @@ dawnquill::StartOptions CommandLine() {
   }
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   return dawnquill::ReadStartOptions(views);
+}
+
+// The alarm's own tone: beside the executable in the build, in the data folder once installed.
+std::string CarriedTone() {
+  const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/alarm-tone.wav");
+  if (QFile::exists(beside)) return beside.toStdString();
+  return (QCoreApplication::applicationDirPath() +
+          QStringLiteral("/../share/dawnquill/alarm-tone.wav"))
+      .toStdString();
 }
 
 }  // namespace
@@ -57,6 +70,9 @@ int main(int argc, char** argv) {
   QtFormView mainView(main_window::Layout());
   QtFormView wakeUpView(wake_up_window::Layout());
   MprisPlayer player(QDBusConnection::sessionBus());
+  PulseStreams streams;
+  MprisListener listener(QDBusConnection::sessionBus(), player, streams);
+  CanberraAlarmSound alarmSound(CarriedTone());
   QtSettingsStore settings(ExecutableName());
   QtClock clock;
   QtMessageBoxes messageBoxes;
@@ -73,6 +89,8 @@ int main(int argc, char** argv) {
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
                    .player = player,
+                   .playerListener = listener,
+                   .alarmSound = alarmSound,
                    .notificationIcon = notifyIcon,
                    .settings = settings,
                    .clock = clock,

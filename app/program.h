@@ -5,6 +5,8 @@
 #include "core/alarm.h"
 #include "core/alarm_record.h"
 #include "core/alarm_tick.h"
+#include "core/ring_hearing.h"
+#include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/event_pass.h"
@@ -12,6 +14,7 @@
 #include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
+#include "interfaces/player_listener.h"
 #include "interfaces/ring_notice.h"
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
@@ -31,6 +34,8 @@ struct Backends {
   FormView& mainView;
   FormView& wakeUpView;
   MediaPlayer& player;
+  PlayerListener& playerListener;
+  AlarmSound& alarmSound;
   NotificationIcon& notificationIcon;
   SettingsStore& settings;
   const Clock& clock;
@@ -56,6 +61,7 @@ class Program {
   AlarmKeeper keeper;
   TrayIcon tray;
   MainWindowControls mainControls;
+  RingHearing hearing;
   Alarm alarm;
   WakeUpWindow wakeUpWindow;
   AlarmTick tick;

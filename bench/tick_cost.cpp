@@ -53,7 +53,13 @@ struct NullDesktop final : Clock,
                            SignInStart,
                            WakeTimer,
                            RingNotice,
-                           DesktopNotice {
+                           DesktopNotice,
+                           PlayerListener,
+                           AlarmSound {
+  void Listen(std::function<void(const PlayerSound&)>) override {}
+  void Done() override {}
+  void Start() override {}
+  void Stop() override {}
   void Show(std::string_view) override {}
   void Tell(std::string_view) override {}
   void Close() override {}
@@ -86,6 +92,8 @@ int main(int argc, char** argv) {
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
                    .player = player,
+                   .playerListener = desktop,
+                   .alarmSound = desktop,
                    .notificationIcon = icon,
                    .settings = settings,
                    .clock = desktop,

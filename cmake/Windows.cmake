@@ -1,5 +1,5 @@
-# DawnQuill.exe with its resources (the bell drawn at each icon size from the tray pictures, the version
-# record, the manifest), the release zip named by version, and beside it the installer.
+# DawnQuill.exe with its resources (the bell drawn at each icon size from the tray pictures, the
+# alarm's own tone, the version record, the manifest), the release zip named by version, and beside it the installer.
 set(win32_dir ${CMAKE_CURRENT_SOURCE_DIR}/app/win32)
 set(make_icon ${CMAKE_CURRENT_BINARY_DIR}/make_icon)
 set(icon ${CMAKE_CURRENT_BINARY_DIR}/dawnquill.ico)
@@ -12,8 +12,16 @@ add_custom_command(OUTPUT ${make_icon}
                    VERBATIM)
 add_custom_command(OUTPUT ${icon} ${welcome} COMMAND ${make_icon} ${icon} ${welcome}
                    DEPENDS ${make_icon} VERBATIM)
+set(make_alarm_tone ${CMAKE_CURRENT_BINARY_DIR}/make_alarm_tone)
+set(alarm_tone ${CMAKE_CURRENT_BINARY_DIR}/alarm-tone.wav)
+add_custom_command(OUTPUT ${make_alarm_tone}
+                   COMMAND c++ -std=c++20 -O1 ${CMAKE_CURRENT_SOURCE_DIR}/app/sound/make_alarm_tone.cpp
+                           -o ${make_alarm_tone}
+                   DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/sound/make_alarm_tone.cpp VERBATIM)
+add_custom_command(OUTPUT ${alarm_tone} COMMAND ${make_alarm_tone} ${alarm_tone}
+                   DEPENDS ${make_alarm_tone} VERBATIM)
 set_source_files_properties(${win32_dir}/dawnquill.rc PROPERTIES
-                            OBJECT_DEPENDS "${icon};${win32_dir}/dawnquill.manifest")
+                            OBJECT_DEPENDS "${icon};${alarm_tone};${win32_dir}/dawnquill.manifest")
 
 add_executable(DawnQuill WIN32 app/win32/win32_main.cpp ${win32_dir}/dawnquill.rc)
 target_include_directories(DawnQuill PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${win32_dir})

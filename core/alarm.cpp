@@ -79,7 +79,7 @@ void Alarm::Arm(int hour, int minute, int delay) {
 }
 
 void Alarm::TurnOff() {
-  if (state_ == AlarmState::Ringing) parts_.player.Stop();
+  StopRing();
   state_ = AlarmState::Off;
   logger::Write({"Alarm off"});
   Changed();
@@ -90,7 +90,7 @@ void Alarm::TurnOff() {
 }
 
 void Alarm::Snooze() {
-  if (state_ == AlarmState::Ringing) parts_.player.Stop();
+  StopRing();
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
   SnoozeFor(std::chrono::floor<minutes>(snoozeOrigin_) + minutes{snoozeDelay_});
   logger::Write({"Snoozed until ", DueTime()});
@@ -118,7 +118,7 @@ std::string Alarm::DueTime() const {
 // rings again when started within the hour.
 void Alarm::Ring() {
   const std::string due = DueTime();
-  parts_.player.Play();
+  const bool played = parts_.player.Play();
   rang_ = state_ == AlarmState::Snoozing
               ? *snoozeDue_
               : std::chrono::floor<minutes>(lastTickUtc_) -
@@ -128,6 +128,7 @@ void Alarm::Ring() {
   Show(status, TrayPicture::Ringing);
   logger::Write({"Ringing for ", due, ": the player was told to play"});
   parts_.ringNotice.Show(due);
+  parts_.hearing.Begin(played);
   // The window first: the hold, the record and the wake-up may each wait on a slow service. A
   // ring that ended before they ran did all of them itself.
   parts_.events.Later([this, status, change = changes_] {
@@ -137,7 +138,15 @@ void Alarm::Ring() {
   });
   parts_.wakeUpWindow.ShowModal();
   // However the ring ended: a snooze, off, or the program's end.
+  parts_.hearing.End();
   parts_.ringNotice.Close();
+}
+
+// The own sound first, the player after: the player may take up to a call's bound to answer.
+void Alarm::StopRing() {
+  if (state_ != AlarmState::Ringing) return;
+  parts_.hearing.End();
+  parts_.player.Stop();
 }
 
 // Every change the user or a ring makes is kept at once, or cleared with the alarm off, and the

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/alarm_record.h"
+#include "core/ring_hearing.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/event_pass.h"
@@ -35,6 +36,7 @@ class Alarm {
     AlarmKeeper& keeper;
     WakeTimer& wakeTimer;
     RingNotice& ringNotice;
+    RingHearing& hearing;
     EventPass& events;  // what can wait runs from the event loop, once the ring's window is up
     const Clock& clock;
     std::string decimalSeparator;  // of the user's locale, for the numbers written back
@@ -93,6 +95,7 @@ class Alarm {
   void ShowState(const std::string& text, TrayPicture picture);
   void Show(const std::string& text, TrayPicture picture);
   void HoldAwake(const std::string& text);
+  void StopRing();
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
   bool SnoozeGivesWay(std::chrono::sys_seconds utc) const;

@@ -8,8 +8,11 @@ void AlarmTick::Tick() {
   if (waitingForPlayer_) return;
   parts_.alarm.SetNow(parts_.clock.Now(), parts_.clock.Utc());
   parts_.tray.Refresh();
-  if (!parts_.player.Running()) {
+  const bool playerRuns = parts_.player.Running();
+  parts_.hearing.Check(playerRuns);
+  if (!playerRuns) {
     if (!WaitForPlayer()) return;
+    parts_.hearing.Check(true);
     parts_.alarm.SetSnoozeOrigin(parts_.clock.Utc());
   }
   // Compares the time read above, even when the wait took minutes.

@@ -20,6 +20,7 @@ class AlarmTick {
     TickWindow& mainWindow;
     MessageBoxes& messageBoxes;
     EventPass& events;
+    RingHearing& hearing;
   };
 
   explicit AlarmTick(Parts parts) : parts_(parts) {}

@@ -24,11 +24,12 @@ rig_cleanup() {
   rm -rf "$rig_dir" || true
 }
 
-# Waits up to $1 tenths of a second for the command after it to succeed.
+# Waits up to $1 tenths of a second, on the real clock however long each try takes, for the
+# command after it to succeed.
 rig_wait() {
-  local tenths=$1
+  local end=$(($(date +%s%N) + $1 * 100000000))
   shift
-  for _ in $(seq "$tenths"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  while [ "$(date +%s%N)" -lt "$end" ]; do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
   "$@" >/dev/null 2>&1
 }
 
@@ -49,6 +50,35 @@ rig_start_bus() {
   rig_pids+=("${out##*$'\n'}")
 }
 
+# Starts a sound server whose one output is a null sink, "room", and points every client started
+# after it there. What the sink's monitor records is what a listener in the room hears.
+rig_start_sound() {
+  local socket=$rig_dir/pulse.sock
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+    --load="module-null-sink sink_name=room" \
+    --load="module-native-protocol-unix socket=$socket auth-anonymous=1" >/dev/null 2>&1 &
+  rig_pids+=($!)
+  export PULSE_SERVER=unix:$socket
+  rig_wait 50 pactl info
+}
+# How loud the room is over a second, as sox's RMS amplitude (0 to 1); fails when the monitor
+# cannot be recorded.
+rig_room_level() {
+  local raw=$rig_dir/room.raw
+  timeout 6 parec -d room.monitor --raw --format=s16le --channels=1 --rate=48000 \
+    --latency-msec=50 2>/dev/null | head -c 96000 >"$raw"
+  [ "$(stat -c %s "$raw")" = 96000 ] || return 1
+  sox -t raw -r 48000 -e signed -b 16 -c 1 "$raw" -n stat 2>&1 | awk '/^RMS +amplitude/ {print $3}'
+}
+rig_room_hears() { local l; l=$(rig_room_level) && awk -v l="$l" 'BEGIN {exit !(l > 0.01)}'; }
+rig_room_silent() { local l; l=$(rig_room_level) && awk -v l="$l" 'BEGIN {exit !(l < 0.001)}'; }
+# How many streams process $1 plays into the sound server; fails when the server cannot be asked.
+rig_streams_of() {
+  local inputs
+  inputs=$(pactl list sink-inputs 2>/dev/null) || return 1
+  grep -c "application.process.id = \"$1\"" <<<"$inputs" || true
+}
+
 # Starts the trayer tray host; its PID is in rig_tray_pid.
 rig_start_tray() {
   trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
@@ -65,18 +95,25 @@ rig_bus_names() {
 
 rig_has_player() { rig_bus_names | grep -q '^org\.mpris\.MediaPlayer2\.'; }
 
-# Starts mpv, paused and silent, on a chime it makes, and waits until it answers on the bus; its
-# PID is in rig_mpv_pid.
+# Starts mpv, paused, on a chime it makes, played over and over; silent unless RIG_AUDIO_OUT names
+# an audio output. Waits until it answers on the bus; its PID is in rig_mpv_pid.
 rig_start_mpv() {
   local chime="$rig_dir/chime.wav"
   [ -f "$chime" ] || sox -n -r 44100 -c 2 -b 16 "$chime" synth 1.5 pluck E5 pluck B5 \
     fade q 0 1.5 1.2 pad 0 1 2>/dev/null
+  rig_start_mpv_with Paused --pause --loop-playlist=inf "$chime"
+}
+# Starts mpv with the arguments after STATUS (its list, or none), and waits until it reports
+# STATUS on the bus.
+rig_start_mpv_with() {
+  local status=$1
+  shift
   env -u DISPLAY mpv --no-config --script=/usr/lib/mpv-mpris/mpris.so --no-terminal \
-    --really-quiet --idle=yes --keep-open=yes --loop-playlist=inf --vo=null --no-video \
-    --ao="${RIG_AUDIO_OUT:-null}" --pause "$chime" 2>/dev/null &
+    --really-quiet --idle=yes --keep-open=yes --vo=null --no-video \
+    --ao="${RIG_AUDIO_OUT:-null}" "$@" 2>/dev/null &
   rig_mpv_pid=$!
   rig_pids+=("$rig_mpv_pid")
-  rig_wait 50 rig_player_status_is Paused
+  rig_wait 50 rig_player_status_is "$status"
 }
 
 rig_bus_property() {  # rig_bus_property SERVICE PATH INTERFACE NAME: dbus-send's reply

@@ -6,11 +6,13 @@
 #include <commctrl.h>
 
 #include "app/program.h"
+#include "backends/win32/win32_alarm_sound.h"
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_log_file.h"
 #include "backends/win32/win32_notify_icon.h"
 #include "backends/win32/win32_player.h"
+#include "backends/win32/win32_player_listener.h"
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
@@ -44,6 +46,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32Clock clock;
   Win32MessageBoxes messageBoxes(wakeUpView);
   Win32EventPass events;
+  Win32PlayerListener listener(player, events);
+  Win32AlarmSound alarmSound;
   Win32NotifyIcon notifyIcon(instance);
   Win32SleepInhibitor inhibitor(mainView);
   Win32SignInStart signInStart;
@@ -63,6 +67,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
                    .player = player,
+                   .playerListener = listener,
+                   .alarmSound = alarmSound,
                    .notificationIcon = notifyIcon,
                    .settings = settings,
                    .clock = clock,

@@ -1,20 +1,16 @@
 #include "backends/dbus/bus_call_later.h"
 
-#include <limits>
-
 #include <QDBusPendingCallWatcher>
 
 namespace dawnquill {
 
 void CallLater(const QDBusConnection& bus, const QDBusMessage& call, QObject* context,
-               std::function<void(const QDBusMessage& answer)> answered) {
+               std::function<void(const QDBusMessage& answer)> answered, int limitMs) {
   if (!bus.isConnected()) {
     return answered(call.createErrorReply(QDBusError::Disconnected,
                                           QStringLiteral("The bus is not connected.")));
   }
-  // No time limit: the call holds nothing up, and a late answer still arrives.
-  constexpr int kForever = std::numeric_limits<int>::max();
-  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kForever), context);
+  auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, limitMs), context);
   QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
                    [answered = std::move(answered)](QDBusPendingCallWatcher* done) {
                      done->deleteLater();

@@ -21,6 +21,9 @@ class Win32Player final : public MediaPlayer {
     return {"Winamp is not running. Please start winamp to use the alarm.", "Winamp not running"};
   }
 
+  // The window of the player found last, or none.
+  HWND Window() const { return window_; }
+
  private:
   HWND window_ = nullptr;
 };

@@ -406,6 +406,88 @@ case_late_answers_are_given_back() {
   expect_within 5 "the late wake-up cleared" grep -qx 'cleared 1' "$rig_dir/wake-ups"
 }
 
+# ------------------------------------------------------------------------ what the room hears
+# A sound server whose null sink is the room; mpv plays into it.
+start_room() {
+  on_fail() { cat "$rig_dir/log"; pactl list sink-inputs; rig_room_level; }
+  expect "a sound server" rig_start_sound
+  export RIG_AUDIO_OUT=pulse
+  export XDG_CACHE_HOME=$rig_dir/cache  # where libcanberra remembers which file a sound is
+}
+# The program plays the file named $1 (a pattern) into the room.
+program_plays() { pactl list sink-inputs | grep -q "media.filename = \".*$1\""; }
+# A steady tone of SECONDS, for the player to play.
+make_tone() { sox -n -r 44100 -c 2 -b 16 "$rig_dir/$1.wav" synth "$2" sine 440 vol 0.3 2>/dev/null; }
+# Arms 7:00 at 6:59:50 and waits for the ring; the program's log goes to $rig_dir/log.
+ring_at_seven() {
+  start_dawnquill 06:59:50 2>"$rig_dir/log"
+  rig_arm 7 0 1
+  expect_within 20 "the ring" ringing
+}
+program_streams() { rig_streams_of "$rig_app_pid"; }
+program_sounds() { [ "$(program_streams)" -gt 0 ] && rig_room_hears; }
+program_quiet() { [ "$(program_streams)" = 0 ]; }
+player_volume() {  # player_volume 0.5: as a user turns the player itself down or up
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
+    org.freedesktop.DBus.Properties.Set string:org.mpris.MediaPlayer2.Player string:Volume \
+    "variant:double:$1" >/dev/null
+}
+snooze() { xdotool windowfocus --sync "$(wake_window)" key x; }
+
+# The player rings: the room hears it, and nothing of the program's, for ticks on end. Turned down
+# to 0 mid-ring, the program sounds within a tick; turned up again, the program falls silent
+# within a tick, and the room hears the player alone.
+case_the_room_hears_the_player_and_the_program_only_while_the_player_is_at_0() {
+  start_room
+  make_tone tone 2
+  expect "mpv to start" rig_start_mpv_with Paused --pause --loop-playlist=inf "$rig_dir/tone.wav"
+  ring_at_seven
+  expect_within 4 "the room to hear the player" rig_room_hears
+  expect "the player's own stream" test "$(rig_streams_of "$rig_mpv_pid")" = 1
+  sleep 11  # two ticks
+  expect "no stream of the program's while the player is heard" program_quiet
+  player_volume 0
+  expect_within 8 "the program's sound within a tick of the player at 0" program_sounds
+  player_volume 1
+  expect_within 8 "the program silent within a tick of the player turned up" program_quiet
+  expect "the room to hear the player again" rig_room_hears
+  turn_off
+  expect_within 4 "the room silent once off" rig_room_silent
+}
+
+# A player with nothing to play answers Play and stays stopped: the room hears the sound theme's
+# alarm sound from the program within a tick of the ring, and silence after the snooze.
+case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound within a tick of the ring" program_sounds
+  expect "the sound theme's alarm sound" program_plays '/sounds/freedesktop/stereo/alarm-clock-elapsed.oga'
+
+  snooze
+  expect_within 3 "the snooze to end the ring" not_ringing
+  expect_within 4 "the room silent after the snooze" rig_room_silent
+  expect "no stream of the program's after the snooze" program_quiet
+}
+
+# One track and no repeat: the room hears the track, and then, within a tick of its end, the
+# program's own tone, since this desktop's sound theme has no alarm sound.
+case_the_program_sounds_its_own_tone_when_the_track_runs_out() {
+  start_room
+  make_tone track 8
+  mkdir "$rig_dir/no-theme"
+  export XDG_DATA_DIRS=$rig_dir/no-theme
+  expect "mpv to start" rig_start_mpv_with Paused --pause "$rig_dir/track.wav"
+  ring_at_seven
+  expect_within 4 "the room to hear the track" rig_room_hears
+  expect "no stream of the program's while the track plays" program_quiet
+  expect_within 15 "the program's sound within a tick of the track's end" program_sounds
+  expect "the program's own tone" program_plays '/alarm-tone.wav'
+
+  turn_off
+  expect_within 4 "the room silent once off" rig_room_silent
+}
+
 # A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
 # screen reader turns it on.
 case_the_boxes_are_named_for_a_screen_reader() {

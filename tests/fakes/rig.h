@@ -79,6 +79,8 @@ struct FakeDesktop : MediaPlayer,
                      WakeTimer,
                      RingNotice,
                      DesktopNotice,
+                     PlayerListener,
+                     AlarmSound,
                      LogSink {
   bool Find() override { return playerRunning; }
   void Send(PlayerCommand command) override {
@@ -175,12 +177,22 @@ struct FakeDesktop : MediaPlayer,
   void Show(std::string_view time) override { log.push_back("notice " + std::string(time)); }
   void Close() override { log.push_back("notice closed"); }
   void Tell(std::string_view text) override { log.push_back("tell " + std::string(text)); }
+  // The player as it sounds now, answered from the event loop.
+  void Listen(std::function<void(const PlayerSound&)> heard) override {
+    ++listens;
+    later.push_back([this, heard = std::move(heard)] { heard(playerSound); });
+  }
+  void Done() override {}
+  void Start() override { log.push_back("own sound on"); }
+  void Stop() override { log.push_back("own sound off"); }
   void Line(std::string_view text) override { lines.emplace_back(text); }
   void Enable() override { startsAtSignIn = true; }
   void Disable() override { startsAtSignIn = false; }
 
   Log log;
   bool playerRunning = true;
+  PlayerSound playerSound{.playing = true};
+  int listens = 0;
   bool hasArea = true;
   Settings stored;
   std::optional<std::string> keptAlarm;
@@ -212,8 +224,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main,  wakeUp, *this, *this, *this, *this, *this,
-            *this, *this,  *this, *this, *this, *this, separator};
+    return {main,  wakeUp, *this, *this, *this, *this, *this, *this,
+            *this, *this,  *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

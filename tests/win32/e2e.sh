@@ -111,9 +111,12 @@ status_light_on_dark() {
 # the next tick: the player is told to play. The player quits while the wake-up window is open
 # and the prompt comes, so ticks fire inside the window's loop; Retry with the player back, a key
 # snoozes and the player is told to stop; Exit saves the settings, with the delay box's two typed
-# characters, in the registry. The ring is a line in the program's log file, with its time.
+# characters, in the registry. The ring is a line in the program's log file, with its time. While
+# the player is gone, the room hears the program's own tone from its resources, and no longer once
+# the player is back: Wine cannot tell more of a player's sound.
 case_ring_snooze_and_exit() {
   local main
+  expect "a sound server" rig_start_sound
   rig_set_clock 06:58:30
   rig_start_on_clock wine "$build/DawnQuill.exe" >/dev/null 2>&1
   expect_within 20 "the prompt for the missing player" rig_window_shown 'Winamp not running'
@@ -134,8 +137,10 @@ case_ring_snooze_and_exit() {
   kill "$player_pid"
   expect_within 10 "the prompt from a tick while the wake-up window is open" \
     rig_window_shown 'Winamp not running'
+  expect_within 5 "the room to hear the program's tone while the player is gone" rig_room_hears
   start_player
   expect_within 5 "Retry with the player back to end the prompt" retried
+  expect_within 8 "the room silent within a tick of the player's return" rig_room_silent
   xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
   expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
   player_told "40045 0 40047 0 " || fail "expected: the snooze to stop, not $(cat "$log")"

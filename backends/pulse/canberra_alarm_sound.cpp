@@ -1,0 +1,66 @@
+#include "backends/pulse/canberra_alarm_sound.h"
+
+#include <canberra.h>
+
+#include "core/logger.h"
+
+namespace dawnquill {
+
+CanberraAlarmSound::~CanberraAlarmSound() { Stop(); }
+
+void CanberraAlarmSound::Start() {
+  if (context_ != nullptr) return;
+  if (const int failed = ca_context_create(&context_); failed < 0) {
+    context_ = nullptr;
+    return logger::Write({"The alarm's own sound cannot play: ", ca_strerror(failed)});
+  }
+  ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "DawnQuill", nullptr);
+  PlayOnce();
+}
+
+// Destroying the context cancels the play under way and ends libcanberra's thread, so no finish
+// is reported after it.
+void CanberraAlarmSound::Stop() {
+  if (context_ == nullptr) return;
+  ca_context_destroy(context_);
+  context_ = nullptr;
+}
+
+void CanberraAlarmSound::PlayOnce() {
+  ca_proplist* properties = nullptr;
+  if (ca_proplist_create(&properties) < 0) return;
+  ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "alarm");
+  ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Alarm!");
+  // Kept in the server's sample cache: each play after the first sends no sound data.
+  ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
+  if (themeLacksIt_) {
+    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, tone_.c_str());
+  } else {
+    ca_proplist_sets(properties, CA_PROP_EVENT_ID, "alarm-clock-elapsed");
+  }
+  const int result = ca_context_play_full(context_, ++play_, properties, &Played, this);
+  ca_proplist_destroy(properties);
+  if (result == CA_ERROR_NOTFOUND && !themeLacksIt_) {
+    themeLacksIt_ = true;
+    logger::Write({"The sound theme has no alarm sound: DawnQuill plays its own tone"});
+    return PlayOnce();
+  }
+  if (result < 0) logger::Write({"The alarm's own sound cannot play: ", ca_strerror(result)});
+}
+
+void CanberraAlarmSound::Played(ca_context* /*context*/, std::uint32_t play, int result,
+                                void* self) {
+  auto* sound = static_cast<CanberraAlarmSound*>(self);
+  QMetaObject::invokeMethod(
+      sound,
+      [sound, play, result] {
+        if (sound->context_ == nullptr || play != sound->play_) return;
+        if (result == CA_SUCCESS) return sound->PlayOnce();
+        if (result != CA_ERROR_CANCELED) {
+          logger::Write({"The alarm's own sound stopped: ", ca_strerror(result)});
+        }
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace dawnquill

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "fakes/rig.h"
+
+namespace dawnquill::testing {
+namespace {
+
+const PlayerSound kPlaying{.playing = true};
+const PlayerSound kStopped{.playing = false};
+const PlayerSound kAtVolume0{.playing = true, .volume = 0.0};
+const PlayerSound kNoAnswer{};  // neither the player nor the sound server could be asked
+
+// Rings at 6:00. The player answers each of `heard` in turn: the first once the ring's window is
+// up, then one at each tick. At the tick numbered `quits`, if any, the player is gone first and
+// started again from the prompt. Then the user ends the ring with `end`. Returns what the own sound
+// and the player did after Play, and when the ring ended.
+Log RingHeard(const std::vector<PlayerSound>& heard, void (Rig::*end)() = &Rig::AlarmOff,
+              std::optional<std::size_t> quits = {}) {
+  Rig rig;
+  rig.RingAnd([&] {
+    for (std::size_t i = 0; i < heard.size(); ++i) {
+      rig.playerSound = heard[i];
+      if (i == quits) {
+        rig.playerRunning = false;
+        rig.Answer(BoxAnswer::Retry, [&] { rig.playerRunning = true; });
+      }
+      if (i > 0) rig.TickAt(6, 0, static_cast<int>(i) * 5);
+      rig.RunLater();
+    }
+    rig.log.push_back("the ring ends");
+    (rig.*end)();
+  });
+  Log effects;
+  for (const std::string& entry : rig.log) {
+    if (entry.starts_with("own sound") || entry == "player Stop" || entry == "the ring ends") {
+      effects.push_back(entry);
+    }
+  }
+  return effects;
+}
+
+// The own sound starts at the first answer that the player is silent and stops at the first that
+// it is heard; the ring's end stops it before the player. What cannot be told counts as heard.
+TEST(RingHearing, SoundsItsOwnOnlyWhileThePlayerIsKnownSilent) {
+  const Log stop{"the ring ends", "player Stop"};
+  const Log onStop{"own sound on", "the ring ends", "own sound off", "player Stop"};
+  const Log onOffStop{"own sound on", "own sound off", "the ring ends", "player Stop"};
+  const PlayerSound streamQuiet{.playing = true, .stream = StreamSound::Quiet};
+  const struct {
+    const char* what;
+    std::vector<PlayerSound> heard;
+    Log effects;
+  } cases[] = {
+      {"plays", {kPlaying, kPlaying, kPlaying}, stop},
+      {"cannot be asked", {kNoAnswer, kNoAnswer}, stop},
+      {"never plays", {kStopped, kStopped, kStopped}, onStop},
+      {"at volume 0", {kAtVolume0, kAtVolume0}, onStop},
+      {"stops mid-ring and comes back", {kPlaying, kStopped, kStopped, kPlaying}, onOffStop},
+      {"a stream paused or muted", {{.playing = true, .stream = StreamSound::Silent}}, onStop},
+      {"a stream at 0 at one reading, then sounding",
+       {streamQuiet, {.playing = true, .stream = StreamSound::Flowing}, streamQuiet},
+       stop},
+      {"a stream that stays at 0", {streamQuiet, streamQuiet}, onStop},
+      {"a position that never moves", {{.position = 0}, {.position = 0}}, stop},
+      {"a position that moved, then stands still",
+       {{.position = 0}, {.position = 5'000'000}, {.position = 5'000'000}},
+       onStop},
+      {"an output muted", {{.playing = true, .outputMuted = true}}, onStop},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RingHeard(c.heard), c.effects) << c.what;
+  // The player quits mid-ring: silent at once, whatever it said before; heard once it plays.
+  EXPECT_EQ(RingHeard({kPlaying, kStopped}, &Rig::AlarmOff, 1), onStop);
+  EXPECT_EQ(RingHeard({kPlaying, kPlaying}, &Rig::AlarmOff, 1), onOffStop);
+  // The own sound stops with the ring however it ends, and before the player is told to stop.
+  EXPECT_EQ(RingHeard({kStopped}, &Rig::Snooze), onStop);
+}
+
+// The program's end in the middle of a ring silences it; an answer that comes after the ring
+// ended, or after the player went, is dropped.
+TEST(RingHearing, EndsWithTheRingAndDropsLateAnswers) {
+  Rig rig;
+  rig.playerSound = kStopped;
+  rig.RingAnd([&] {
+    rig.RunLater();
+    rig.playerSound = kPlaying;
+    rig.TickAt(6, 0, 5);  // asks; the answer waits in the event loop
+    rig.program.mainWindow.Exit();
+  });
+  rig.RunLater();
+  EXPECT_EQ(rig.Only("own sound"), (Log{"own sound on", "own sound off"}));
+  EXPECT_TRUE(rig.program.mainWindow.Closed());
+
+  Rig gone;
+  gone.RingAnd([&] {
+    gone.TickAt(6, 0, 5);  // an answer that the player is heard waits, and then the player quits
+    gone.playerRunning = false;
+    gone.Answer(BoxAnswer::Retry, [&] {
+      gone.RunLater();
+      EXPECT_EQ(gone.Only("own sound"), Log{"own sound on"}) << "a late answer stopped it";
+    });
+    gone.Answer(BoxAnswer::Cancel);
+    gone.TickAt(6, 0, 10);
+  });
+  EXPECT_EQ(gone.Only("own sound"), (Log{"own sound on", "own sound off"}));
+  EXPECT_EQ(gone.lines[3],
+            "The player cannot be heard, no media player runs: the alarm sounds "
+            "its own sound");
+}
+
+}  // namespace
+}  // namespace dawnquill::testing
