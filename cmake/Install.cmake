@@ -3,7 +3,8 @@ include(GNUInstallDirs)
 
 set(desktop ${CMAKE_CURRENT_SOURCE_DIR}/app/desktop)
 install(TARGETS DawnQuill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/alarm-tone.wav DESTINATION ${CMAKE_INSTALL_DATADIR}/dawnquill)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/alarm-tone.wav
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/dawnquill)
 install(FILES ${desktop}/${DAWNQUILL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${DAWNQUILL_APP_ID}.metainfo.xml
@@ -48,5 +49,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mpv, mpv-mpris")
+# libcanberra0 only suggests the back end that reaches the sound server.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mpv, mpv-mpris, sound-theme-freedesktop")
 include(CPack)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop files validate, the Debian package builds with derived dependencies and no lintian
-# error, installs no autostart entry, and has the bell at each theme size.
+# error, installs no autostart entry, and has the bell at each theme size and its own alarm tone.
 #   package_check.sh SOURCE-DIR BUILD-DIR
 set -uo pipefail
 src=$1 build=$2
@@ -15,12 +15,16 @@ deb=$(ls "$tmp"/package/*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no package"
 lintian --fail-on error "$deb" || fail "lintian"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the dependencies were not derived"
+# libcanberra0 only suggests its sound-server back end, without which the own alarm sound is mute.
+dpkg-deb -f "$deb" Depends | grep -q 'libcanberra-pulse' || fail "no libcanberra-pulse"
 
 dpkg -x "$deb" "$tmp/root"
 # The program starts with the session only while an alarm is on, by an entry of the user's.
 [ -d "$tmp/root/usr/bin" ] || fail "nothing unpacked"
 [ ! -e "$tmp/root/etc/xdg/autostart" ] || fail "a system-wide autostart entry"
 icons=$tmp/root/usr/share/icons/hicolor
+[ "$(soxi -t "$tmp/root/usr/share/dawnquill/alarm-tone.wav" 2>/dev/null)" = wav ] ||
+  fail "no alarm tone"
 for size in 16 32 48 64 128 256; do
   [ "$(identify -format %wx%h "$icons/${size}x${size}/apps/org.dawnquill.DawnQuill.png")" = \
     "${size}x${size}" ] || fail "no icon of ${size} pixels"
