@@ -124,6 +124,11 @@ rig_player_property() {  # rig_player_property NAME [PLAYER]
   rig_bus_property "${2:-org.mpris.MediaPlayer2.mpv}" /org/mpris/MediaPlayer2 \
     org.mpris.MediaPlayer2.Player "$1"
 }
+rig_player_volume() {  # rig_player_volume 0.5: as a user turns the player itself down or up
+  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
+    org.freedesktop.DBus.Properties.Set string:org.mpris.MediaPlayer2.Player string:Volume \
+    "variant:double:$1" >/dev/null
+}
 rig_player_status_is() { rig_player_property PlaybackStatus | grep -q "\"$1\""; }
 # Where the player is in its track, in microseconds: it sounds while this advances.
 rig_position() { rig_player_property Position "$@" | awk '/int64/ {print $3}'; }

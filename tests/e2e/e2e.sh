@@ -427,11 +427,6 @@ ring_at_seven() {
 program_streams() { rig_streams_of "$rig_app_pid"; }
 program_sounds() { [ "$(program_streams)" -gt 0 ] && rig_room_hears; }
 program_quiet() { [ "$(program_streams)" = 0 ]; }
-player_volume() {  # player_volume 0.5: as a user turns the player itself down or up
-  dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.mpv /org/mpris/MediaPlayer2 \
-    org.freedesktop.DBus.Properties.Set string:org.mpris.MediaPlayer2.Player string:Volume \
-    "variant:double:$1" >/dev/null
-}
 snooze() { xdotool windowfocus --sync "$(wake_window)" key x; }
 
 # The player rings: the room hears it, and nothing of the program's, for ticks on end. Turned down
@@ -446,9 +441,9 @@ case_the_room_hears_the_player_and_the_program_only_while_the_player_is_at_0() {
   expect "the player's own stream" test "$(rig_streams_of "$rig_mpv_pid")" = 1
   sleep 11  # two ticks
   expect "no stream of the program's while the player is heard" program_quiet
-  player_volume 0
+  rig_player_volume 0
   expect_within 8 "the program's sound within a tick of the player at 0" program_sounds
-  player_volume 1
+  rig_player_volume 1
   expect_within 8 "the program silent within a tick of the player turned up" program_quiet
   expect "the room to hear the player again" rig_room_hears
   turn_off
