@@ -17,7 +17,7 @@ void RingHearing::Begin(bool played) {
   lastQuiet_ = false;
   if (!played) return Decide(kNoPlayer);
   events_.Later([this, round = round_] {
-    if (round == round_) Listen();
+    if (round == round_ && !listening_) Listen();
   });
 }
 

@@ -15,6 +15,10 @@ void CanberraAlarmSound::Start() {
     return logger::Write({"The alarm's own sound cannot play: ", ca_strerror(failed)});
   }
   ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "DawnQuill", nullptr);
+  // Decoded and sent to the server's sample cache once, so that each play after it costs this
+  // process a message, not a stream. A server without a cache gets the stream instead.
+  WithFallback(
+      [this](ca_proplist* properties) { return ca_context_cache_full(context_, properties); });
   PlayOnce();
 }
 
@@ -27,25 +31,32 @@ void CanberraAlarmSound::Stop() {
 }
 
 void CanberraAlarmSound::PlayOnce() {
-  ca_proplist* properties = nullptr;
-  if (ca_proplist_create(&properties) < 0) return;
-  ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "alarm");
-  ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Alarm!");
-  // Kept in the server's sample cache: each play after the first sends no sound data.
-  ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
-  if (themeLacksIt_) {
-    ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, tone_.c_str());
-  } else {
-    ca_proplist_sets(properties, CA_PROP_EVENT_ID, "alarm-clock-elapsed");
-  }
-  const int result = ca_context_play_full(context_, ++play_, properties, &Played, this);
-  ca_proplist_destroy(properties);
-  if (result == CA_ERROR_NOTFOUND && !themeLacksIt_) {
-    themeLacksIt_ = true;
-    logger::Write({"The sound theme has no alarm sound: DawnQuill plays its own tone"});
-    return PlayOnce();
-  }
+  const int result = WithFallback([this](ca_proplist* properties) {
+    return ca_context_play_full(context_, ++play_, properties, &Played, this);
+  });
   if (result < 0) logger::Write({"The alarm's own sound cannot play: ", ca_strerror(result)});
+}
+
+// The sound theme's alarm sound; where the theme has none, the carried tone, from then on.
+int CanberraAlarmSound::WithFallback(const std::function<int(ca_proplist*)>& call) {
+  const auto attempt = [&]() -> int {
+    ca_proplist* properties = nullptr;
+    if (ca_proplist_create(&properties) < 0) return CA_ERROR_OOM;
+    ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "alarm");
+    ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Alarm!");
+    ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
+    ca_proplist_sets(properties, CA_PROP_EVENT_ID,
+                     themeLacksIt_ ? "dawnquill-alarm-tone" : "alarm-clock-elapsed");
+    if (themeLacksIt_) ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, tone_.c_str());
+    const int result = call(properties);
+    ca_proplist_destroy(properties);
+    return result;
+  };
+  const int result = attempt();
+  if (result != CA_ERROR_NOTFOUND || themeLacksIt_) return result;
+  themeLacksIt_ = true;
+  logger::Write({"The sound theme has no alarm sound: DawnQuill plays its own tone"});
+  return attempt();
 }
 
 void CanberraAlarmSound::Played(ca_context* /*context*/, std::uint32_t play, int result,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include <QObject>
@@ -8,6 +9,7 @@
 #include "interfaces/alarm_sound.h"
 
 struct ca_context;
+struct ca_proplist;
 
 namespace dawnquill {
 
@@ -28,6 +30,7 @@ class CanberraAlarmSound final : public QObject, public AlarmSound {
 
  private:
   void PlayOnce();
+  int WithFallback(const std::function<int(ca_proplist*)>& call);
   // libcanberra's thread calls this; the next play is left to the event loop.
   static void Played(ca_context* context, std::uint32_t play, int result, void* self);
 
