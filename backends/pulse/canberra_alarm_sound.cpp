@@ -15,8 +15,9 @@ void CanberraAlarmSound::Start() {
     return logger::Write({"The alarm's own sound cannot play: ", ca_strerror(failed)});
   }
   ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "DawnQuill", nullptr);
-  // Decoded and sent to the server's sample cache once, so that each play after it costs this
-  // process a message, not a stream. A server without a cache gets the stream instead.
+  // Decoded and sent to the server's sample cache once, where it stays until the server ends, so
+  // that each play after it costs this process a message, not a decoded stream. A server without
+  // a cache gets the stream instead.
   WithFallback(
       [this](ca_proplist* properties) { return ca_context_cache_full(context_, properties); });
   PlayOnce();
@@ -44,7 +45,7 @@ int CanberraAlarmSound::WithFallback(const std::function<int(ca_proplist*)>& cal
     if (ca_proplist_create(&properties) < 0) return CA_ERROR_OOM;
     ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "alarm");
     ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Alarm!");
-    ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "volatile");
+    ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent");
     ca_proplist_sets(properties, CA_PROP_EVENT_ID,
                      themeLacksIt_ ? "dawnquill-alarm-tone" : "alarm-clock-elapsed");
     if (themeLacksIt_) ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, tone_.c_str());
