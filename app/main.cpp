@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QFile>
 
 #include "app/program.h"
 #include "backends/dbus/dbus_application.h"
@@ -12,8 +11,7 @@
 #include "backends/dbus/kde_wake_timer.h"
 #include "backends/dbus/mpris_listener.h"
 #include "backends/dbus/mpris_player.h"
-#include "backends/pulse/canberra_alarm_sound.h"
-#include "backends/pulse/pulse_streams.h"
+#include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
@@ -35,15 +33,6 @@ dawnquill::StartOptions CommandLine() {
   }
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   return dawnquill::ReadStartOptions(views);
-}
-
-// The alarm's own tone: beside the executable in the build, in the data folder once installed.
-std::string CarriedTone() {
-  const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/alarm-tone.wav");
-  if (QFile::exists(beside)) return beside.toStdString();
-  return (QCoreApplication::applicationDirPath() +
-          QStringLiteral("/../share/dawnquill/alarm-tone.wav"))
-      .toStdString();
 }
 
 }  // namespace
@@ -70,9 +59,8 @@ int main(int argc, char** argv) {
   QtFormView mainView(main_window::Layout());
   QtFormView wakeUpView(wake_up_window::Layout());
   MprisPlayer player(QDBusConnection::sessionBus());
-  PulseStreams streams;
-  MprisListener listener(QDBusConnection::sessionBus(), player, streams);
-  CanberraAlarmSound alarmSound(CarriedTone());
+  LazySoundServer soundServer(DAWNQUILL_SOUND_MODULE, DAWNQUILL_ALARM_TONE, logSink);
+  MprisListener listener(QDBusConnection::sessionBus(), player, soundServer);
   QtSettingsStore settings(ExecutableName());
   QtClock clock;
   QtMessageBoxes messageBoxes;
@@ -90,7 +78,7 @@ int main(int argc, char** argv) {
                    .wakeUpView = wakeUpView,
                    .player = player,
                    .playerListener = listener,
-                   .alarmSound = alarmSound,
+                   .alarmSound = soundServer,
                    .notificationIcon = notifyIcon,
                    .settings = settings,
                    .clock = clock,

@@ -3,6 +3,7 @@ include(GNUInstallDirs)
 
 set(desktop ${CMAKE_CURRENT_SOURCE_DIR}/app/desktop)
 install(TARGETS DawnQuill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS dawnquill_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/dawnquill)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/alarm-tone.wav
         DESTINATION ${CMAKE_INSTALL_DATADIR}/dawnquill)
 install(FILES ${desktop}/${DAWNQUILL_APP_ID}.desktop

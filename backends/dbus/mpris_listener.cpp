@@ -73,19 +73,19 @@ void MprisListener::Listen(std::function<void(const PlayerSound&)> heard) {
         if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
           return answered();
         }
-        streams_.Ask(answer.arguments().constFirst().toUInt(),
-                     [listening, answered](StreamSound stream, bool outputMuted) {
-                       listening->sound.stream = stream;
-                       listening->sound.outputMuted = outputMuted;
-                       answered();
-                     });
+        sound_.AskStreams(answer.arguments().constFirst().toUInt(),
+                          [listening, answered](StreamSound stream, bool outputMuted) {
+                            listening->sound.stream = stream;
+                            listening->sound.outputMuted = outputMuted;
+                            answered();
+                          });
       },
       kCallLimitMs);
 }
 
 void MprisListener::Done() {
   ++round_;
-  streams_.Close();
+  sound_.CloseStreams();
 }
 
 }  // namespace dawnquill

@@ -4,7 +4,7 @@
 #include <QObject>
 
 #include "backends/dbus/mpris_player.h"
-#include "backends/pulse/pulse_streams.h"
+#include "backends/pulse/sound_server.h"
 #include "interfaces/player_listener.h"
 
 namespace dawnquill {
@@ -14,8 +14,8 @@ namespace dawnquill {
 // streams. The two questions go out together, each within the call bound.
 class MprisListener final : public QObject, public PlayerListener {
  public:
-  MprisListener(QDBusConnection bus, const MprisPlayer& player, PulseStreams& streams)
-      : bus_(std::move(bus)), player_(player), streams_(streams) {}
+  MprisListener(QDBusConnection bus, const MprisPlayer& player, SoundServer& sound)
+      : bus_(std::move(bus)), player_(player), sound_(sound) {}
 
   void Listen(std::function<void(const PlayerSound&)> heard) override;
   void Done() override;
@@ -23,7 +23,7 @@ class MprisListener final : public QObject, public PlayerListener {
  private:
   QDBusConnection bus_;
   const MprisPlayer& player_;
-  PulseStreams& streams_;
+  SoundServer& sound_;
   unsigned round_ = 0;  // answers from before Done are dropped
 };
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <list>
 #include <map>
 #include <string>
 
 #include <QObject>
 
-#include "interfaces/player_listener.h"
+#include "backends/pulse/sound_server.h"
 
 struct pa_context;
 struct pa_sink_info;
@@ -22,18 +21,15 @@ namespace dawnquill {
 // so that the program keeps no connection while no alarm rings. It never starts a sound server.
 class PulseStreams final : public QObject {
  public:
-  // `outputMuted`: the device of the process's sounding stream is muted or at 0.
-  using Answer = std::function<void(StreamSound stream, bool outputMuted)>;
+  using Answer = SoundServer::StreamAnswer;
 
   PulseStreams() = default;
   ~PulseStreams() override;
   PulseStreams(const PulseStreams&) = delete;
   PulseStreams& operator=(const PulseStreams&) = delete;
 
-  // `answer` runs from the event loop within the call bound: Unknown where the process has no
-  // stream or no server answers.
+  // As SoundServer's AskStreams and CloseStreams.
   void Ask(std::uint32_t pid, Answer answer);
-  // Disconnects, and drops the answers still due.
   void Close();
 
  private:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop files validate, the Debian package builds with derived dependencies and no lintian
-# error, installs no autostart entry, and has the bell at each theme size and its own alarm tone.
+# error, installs no autostart entry, and has the bell at each theme size, its sound-server module
+# and its own alarm tone where the program finds them.
 #   package_check.sh SOURCE-DIR BUILD-DIR
 set -uo pipefail
 src=$1 build=$2
@@ -23,8 +24,13 @@ dpkg -x "$deb" "$tmp/root"
 [ -d "$tmp/root/usr/bin" ] || fail "nothing unpacked"
 [ ! -e "$tmp/root/etc/xdg/autostart" ] || fail "a system-wide autostart entry"
 icons=$tmp/root/usr/share/icons/hicolor
-[ "$(soxi -t "$tmp/root/usr/share/dawnquill/alarm-tone.wav" 2>/dev/null)" = wav ] ||
-  fail "no alarm tone"
+# The sound-server module and the tone, where the program looks for them from its own folder.
+bin=$tmp/root/usr/bin
+for wanted in dawnquill-sound.so alarm-tone.wav; do
+  path=$(strings "$bin/DawnQuill" | grep "^\.\./.*/$wanted\$") || fail "no path to $wanted"
+  [ -s "$bin/$path" ] || fail "nothing at $path from the executable"
+done
+dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the module's dependencies were not derived"
 for size in 16 32 48 64 128 256; do
   [ "$(identify -format %wx%h "$icons/${size}x${size}/apps/org.dawnquill.DawnQuill.png")" = \
     "${size}x${size}" ] || fail "no icon of ${size} pixels"
