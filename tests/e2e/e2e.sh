@@ -458,7 +458,6 @@ case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
   ring_at_seven
   expect_within 8 "the program's sound within a tick of the ring" program_sounds
   expect "the sound theme's alarm sound" program_plays '/sounds/freedesktop/stereo/alarm-clock-elapsed.oga'
-
   snooze
   expect_within 3 "the snooze to end the ring" not_ringing
   expect_within 4 "the room silent after the snooze" rig_room_silent
