@@ -67,9 +67,7 @@ int main(int argc, char** argv) {
   QtEventPass events;
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
-  // The tick it runs reaches the program once it is built, before any event can call it back.
-  std::function<void()> woken;
-  KdeWakeTimer wakeTimer(QDBusConnection::sessionBus(), [&woken] { woken(); });
+  KdeWakeTimer wakeTimer(QDBusConnection::sessionBus());
   DBusRingNotice ringNotice(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));
   XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
                              QCoreApplication::applicationFilePath());
@@ -90,10 +88,6 @@ int main(int argc, char** argv) {
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
-  notifyIcon.SetEvents(&program.trayMenu);
-  mainView.SetEvents(&program.mainWindow);
-  wakeUpView.SetEvents(&program.wakeUpWindow);
-  ringNotice.SetEvents(&program.wakeUpWindow);
   notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on. exit() also ends every nested loop still waiting.
@@ -103,7 +97,6 @@ int main(int argc, char** argv) {
                         [&program] { program.mainWindow.CloseRequested(CloseReason::SessionEnd); });
 
   instance.SetOnActivate([&program] { program.trayMenu.ShowMainWindow(); });
-  woken = [&program] { program.tick.Woken(); };
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
   if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray

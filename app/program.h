@@ -3,8 +3,12 @@
 #include <string>
 
 #include "core/alarm.h"
-#include "core/alarm_record.h"
+#include "core/alarm_driver.h"
 #include "core/alarm_tick.h"
+#include "core/effects/alarm_seen.h"
+#include "core/effects/alarm_wake.h"
+#include "core/effects/kept_alarm.h"
+#include "core/effects/ring_sound.h"
 #include "core/ring_hearing.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
@@ -49,8 +53,9 @@ struct Backends {
   std::string decimalSeparator;
 };
 
-// The whole program, wired once. The window kit forwards each window's events to mainWindow and
-// wakeUpWindow, and the icon's to trayMenu.
+// The whole program, wired once: every connection between the alarm, its effects, the windows
+// and the platform's objects is made here, and each platform's main only builds its own objects
+// and hands them over. Each member is built from those before it.
 class Program {
  public:
   explicit Program(const Backends& backends);
@@ -58,12 +63,16 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   PlayerRemote playerRemote;
-  AlarmKeeper keeper;
   TrayIcon tray;
   MainWindowControls mainControls;
   RingHearing hearing;
-  Alarm alarm;
   WakeUpWindow wakeUpWindow;
+  Alarm alarm;
+  AlarmSeen seen;
+  KeptAlarm kept;
+  AlarmWake wake;
+  RingSound sound;
+  AlarmDriver driver;
   AlarmTick tick;
   TrayMenu trayMenu;
   MainWindow mainWindow;

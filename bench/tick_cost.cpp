@@ -29,11 +29,13 @@ struct NullView final : FormView {
   void AddListItem(ControlId, std::string_view) override {}
   void SetTimerEnabled(ControlId, bool) override {}
   void OpenMenu(ControlId) override {}
+  void SetEvents(FormEvents*) override {}
 };
 struct NullIcon final : NotificationIcon {
   void Add(TrayPicture, std::string_view) override {}
   void Modify(TrayPicture, std::string_view) override {}
   void Delete() override {}
+  void SetEvents(NotificationIconEvents*) override {}
   bool HasNotificationArea() const override { return true; }
   void AwaitNotificationArea(std::chrono::seconds, std::function<void(bool)> done) override {
     done(true);
@@ -65,6 +67,8 @@ struct NullDesktop final : Clock,
   void Close() override {}
   void WakeAt(std::chrono::sys_seconds) override {}
   void Cancel() override {}
+  void SetEvents(WakeTimerEvents*) override {}
+  void SetEvents(RingNoticeEvents*) override {}
   void Hold(std::string_view, Awake) override {}
   void Release() override {}
   void Enable() override {}

@@ -3,79 +3,78 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/alarm_record.h"
-#include "core/ring_hearing.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
-#include "interfaces/event_pass.h"
-#include "interfaces/message_box.h"
-#include "interfaces/ring_notice.h"
-#include "interfaces/sleep_inhibitor.h"
-#include "interfaces/wake_timer.h"
-#include "player/player_remote.h"
-#include "tray/tray_icon.h"
+#include "interfaces/notification_icon.h"
 
 namespace dawnquill {
 
 enum class AlarmState { Off, Armed, Ringing, Snoozing };
 
-// The alarm: its state and times, and the four transitions that change the state together with
-// everything the user sees of it: the main window's texts and inputs, the tray, the player and
-// the wake-up window. While an alarm is pending the computer is kept awake for it, and every
-// change is kept at once, so that a program started again carries the alarm on.
-class Alarm {
- public:
-  struct Parts {
-    AlarmControls& controls;
-    TrayIcon& tray;
-    PlayerRemote& player;
-    ModalWindow& wakeUpWindow;
-    MessageBoxes& messageBoxes;
-    SleepInhibitor& inhibitor;
-    AlarmKeeper& keeper;
-    WakeTimer& wakeTimer;
-    RingNotice& ringNotice;
-    RingHearing& hearing;
-    EventPass& events;  // what can wait runs from the event loop, once the ring's window is up
-    const Clock& clock;
-    std::string decimalSeparator;  // of the user's locale, for the numbers written back
+// What the user typed into the hour, minute and snooze delay boxes.
+struct ArmingTexts {
+  std::string hour, minute, snoozeDelay;
+};
+
+// What one step of the alarm calls for. The alarm only decides; AlarmDriver carries each part out
+// in the one place that does it.
+struct AlarmDue {
+  enum class Kept {
+    Nothing,
+    Record,     // the record follows the alarm: written while it is on, removed once it is off
+    CarriedOn,  // the record stands, and the program starts with the session again
   };
 
-  explicit Alarm(Parts parts) : parts_(std::move(parts)) {}
+  bool shown = false;         // the status and the tray follow the state
+  bool held = false;          // the computer is held awake while an alarm is pending, or let sleep
+  Kept kept = Kept::Nothing;  //
+  bool woken = false;         // the wake timer follows what is due next
+  bool inputsFollow = false;  // the toggle's caption and the boxes' lock follow the state
+  bool ringStarts = false;    // play, and hold the wake-up window open
+  bool ringStops = false;     // a ring ended: its sounds stop
+  bool windowCloses = false;  // the wake-up window goes, wherever the ring was answered
+  bool programEnds = false;   // nothing may wait for the user any more
+  std::vector<std::pair<AlarmControls::Input, std::string>> texts;  // the boxes, rewritten
+  std::string warning;                                              // why the boxes could not arm
+  std::string note;                                                 // the log's line
+};
 
-  // Arms the alarm for the time in the main window's boxes, once they pass their checks.
-  void TurnOn();
-  void TurnOff();
+// The alarm clock's state, its times and the rules that change them. Each step takes the time,
+// the user's action or what the program knows, and returns what it calls for; nothing here
+// reaches the world.
+class Alarm {
+ public:
+  // `clock`: the zone's rules, for the wall time of an instant. `decimalSeparator`: the user's
+  // locale's, for the numbers written back into the boxes.
+  Alarm(const Clock& clock, std::string decimalSeparator)
+      : clock_(clock), decimalSeparator_(std::move(decimalSeparator)) {}
+
+  // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
+  AlarmDue Toggle(const ArmingTexts& typed);
+  // Arms for the typed time once the boxes pass their checks.
+  AlarmDue TurnOn(const ArmingTexts& typed);
+  AlarmDue TurnOff();
   // Silences a ring for the snooze delay in real minutes, counted from the start of the last
   // tick's minute, whatever the wall clock does meanwhile.
-  void Snooze();
-  // Plays, and holds the wake-up window open until the user snoozes or turns the alarm off.
-  void Ring();
-  // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
-  void Toggle();
-  // The tick's give-up path: off, with nothing shown, as the program ends.
-  void GiveUp();
-  // At start-up, before the first tick: carries on an alarm that a program before this one left
-  // on, without asking anything. A minute that came while no program ran rings at the first tick,
-  // within the usual hour.
-  void RestoreKept();
+  AlarmDue Snooze();
+  AlarmDue Ring();
+  // Off, as the program ends: the prompt for a player was cancelled.
+  AlarmDue GiveUp();
+  // Carries on an alarm that a program before this one left on. A minute that came while no
+  // program ran rings at the first tick, within the usual hour.
+  AlarmDue Restore(const AlarmRecord& kept);
 
   // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one. A
   // snooze missed by more than the latest a ring may come gives way to the alarm's next day, and
   // so does one due further ahead than any snooze lasts (the clock was set back).
-  void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
+  AlarmDue SetNow(const WallTime& now, std::chrono::sys_seconds utc);
   // A snooze counts from this instant instead of the last tick's: the tick waited for the player
   // until then, and the user snoozes in the minute the wait ended.
   void SetSnoozeOrigin(std::chrono::sys_seconds utc) { snoozeOrigin_ = utc; }
-  // Sets the wake timer for what is due next, or cancels it: at every change, and whenever the
-  // platform may have lost it (a resume, a suspend, the clock set).
-  void ScheduleWake();
-  // After a tick that did not ring: a wake-up that has called back, or whose instant passed
-  // without a ring (a minute missed by over an hour), is set again for what is due next.
-  void RenewSpentWake();
-  // The platform woke the computer for the wake-up set last, and forgot it.
-  void WakeSpent() { wakeSet_.reset(); }
   // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
   // before it.
   bool RingIsDue() const;
@@ -84,27 +83,30 @@ class Alarm {
   // Restored at start-up and kept at the close while the alarm is off.
   int SnoozeDelay() const { return snoozeDelay_; }
   void SetSnoozeDelay(int minutes) { snoozeDelay_ = minutes; }
-  const std::string& DecimalSeparator() const { return parts_.decimalSeparator; }
+  const std::string& DecimalSeparator() const { return decimalSeparator_; }
+  // The main window's status line and the tray's tip.
+  std::string Status() const;
+  TrayPicture Picture() const;
+  // When the alarm or the snooze rings, on the wall clock: 7:05.
+  std::string DueTime() const;
+  // The instant of the next ring, while one is pending.
+  std::optional<std::chrono::sys_seconds> NextRing() const;
+  AlarmRecord Record(std::chrono::sys_seconds written) const;
+  std::chrono::sys_seconds LastTick() const { return lastTickUtc_; }
+  // Moves at every step: what was due from a step holds only while this has not moved since.
+  unsigned Steps() const { return steps_; }
 
  private:
-  double NormaliseTimeField(AlarmControls::Input input);
-  void Warn(std::string_view message);
-  void Arm(int hour, int minute, int delay);
-  void ShowSnooze();
+  double NormaliseTimeField(AlarmControls::Input input, const std::string& typed, AlarmDue& due);
+  AlarmDue Warn(AlarmDue due, std::string message);
+  AlarmDue Arm(int hour, int minute, int delay);
   void SnoozeFor(std::chrono::sys_seconds due);
-  void ShowState(const std::string& text, TrayPicture picture);
-  void Show(const std::string& text, TrayPicture picture);
-  void HoldAwake(const std::string& text);
-  void StopRing();
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
   bool SnoozeGivesWay(std::chrono::sys_seconds utc) const;
-  void Changed();
-  void Keep();
-  std::string DueTime() const;
-  std::string WallText(std::chrono::sys_seconds instant) const;
 
-  Parts parts_;
+  const Clock& clock_;
+  std::string decimalSeparator_;
   AlarmState state_ = AlarmState::Off;
   int alarmHour_ = 0;
   int alarmMinute_ = 0;
@@ -115,10 +117,8 @@ class Alarm {
   std::chrono::sys_seconds lastTickUtc_{};
   std::chrono::sys_seconds snoozeOrigin_{};  // the last tick's, or the end of a wait for the player
   bool ticked_ = false;
-  std::optional<std::chrono::sys_seconds> wakeSet_;  // the wake-up asked for last, if any
-  unsigned changes_ = 0;  // the ring's later effects hold only if nothing changed since
-  bool toldKeepFailure_ = false;
   std::optional<WallTime> tickBefore_;  // none before the second tick
+  unsigned steps_ = 0;
 };
 
 }  // namespace dawnquill

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/logger.h"
 #include "core/wall_clock.h"
 
 namespace dawnquill {
@@ -116,28 +115,5 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
   record.written = *written;
   return record;
 }
-
-std::string AlarmKeeper::Keep(const AlarmRecord& record) {
-  signIn_.Enable();
-  return store_.KeepAlarm(RecordText(record));
-}
-
-std::string AlarmKeeper::Clear() {
-  signIn_.Disable();
-  return store_.ClearKeptAlarm();
-}
-
-std::optional<AlarmRecord> AlarmKeeper::Kept() {
-  const std::string text = store_.KeptAlarm();
-  if (text.empty()) return std::nullopt;
-  auto record = ReadRecord(text);
-  if (!record) {
-    logger::Write({"A kept alarm that could not be read was dropped: ", text});
-    Clear();
-  }
-  return record;
-}
-
-void AlarmKeeper::CarryOn() { signIn_.Enable(); }
 
 }  // namespace dawnquill

@@ -5,9 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "interfaces/settings_store.h"
-#include "interfaces/sign_in_start.h"
-
 namespace dawnquill {
 
 // A snooze delay is 1 to 99 minutes: two digits in the box.
@@ -33,27 +30,5 @@ std::string RecordText(const AlarmRecord& record);
 // Nothing for a text that is not such a line (keys it does not know aside), or whose alarm could
 // not be turned on: an hour beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.
 std::optional<AlarmRecord> ReadRecord(std::string_view text);
-
-// Where the record is kept: beside the settings, under a key of its own that only an alarm that
-// is on has, so that a store with the alarm off looks as it did before there was a record. While
-// there is one, the program starts with the user's session.
-class AlarmKeeper {
- public:
-  AlarmKeeper(SettingsStore& store, SignInStart& signIn) : store_(store), signIn_(signIn) {}
-
-  // Each empty when the store took it, else the store's reason why not.
-  std::string Keep(const AlarmRecord& record);
-  std::string Clear();
-  // The record, if a sound one is kept; a broken one is cleared away. Keys that a newer version
-  // wrote are passed over.
-  std::optional<AlarmRecord> Kept();
-  // A kept alarm carried on by this run starts with the session again, as when it was kept: the
-  // entry may have gone while no program ran, and a restart after a crash is asked per process.
-  void CarryOn();
-
- private:
-  SettingsStore& store_;
-  SignInStart& signIn_;
-};
 
 }  // namespace dawnquill

@@ -6,47 +6,47 @@ namespace dawnquill {
 
 void AlarmTick::Tick() {
   if (waitingForPlayer_) return;
-  parts_.alarm.SetNow(parts_.clock.Now(), parts_.clock.Utc());
-  parts_.tray.Refresh();
-  const bool playerRuns = parts_.player.Running();
-  parts_.hearing.Check(playerRuns);
+  with_.driver.SetNow(with_.clock.Now(), with_.clock.Utc());
+  with_.tray.Refresh();
+  const bool playerRuns = with_.player.Running();
+  with_.hearing.Check(playerRuns);
   if (!playerRuns) {
     if (!WaitForPlayer()) return;
-    parts_.hearing.Check(true);
-    parts_.alarm.SetSnoozeOrigin(parts_.clock.Utc());
+    with_.hearing.Check(true);
+    with_.alarm.SetSnoozeOrigin(with_.clock.Utc());
   }
   // Compares the time read above, even when the wait took minutes.
-  if (parts_.alarm.RingIsDue()) return parts_.alarm.Ring();
-  parts_.alarm.RenewSpentWake();
+  if (with_.alarm.RingIsDue()) return with_.driver.Ring();
+  with_.driver.RenewSpentWake();
 }
 
 void AlarmTick::Woken() {
-  parts_.alarm.WakeSpent();
+  with_.driver.WakeSpent();
   Tick();
 }
 
 bool AlarmTick::WaitForPlayer() {
-  TickWindow& window = parts_.mainWindow;
+  TickWindow& window = *window_;
   window.SetTickTimerEnabled(false);
   waitingForPlayer_ = true;
   struct Done {
     bool& waiting;
     ~Done() { waiting = false; }
   } done{waitingForPlayer_};
-  const MissingPlayerPrompt prompt = parts_.player.Missing();
+  const MissingPlayerPrompt prompt = with_.player.Missing();
   logger::Write({"No media player runs: asking for one"});
-  while (!parts_.player.Running()) {
-    const BoxAnswer answer = parts_.messageBoxes.Show(
-        prompt.text, prompt.title, BoxKind::Information, BoxButtons::RetryCancel);
+  while (!with_.player.Running()) {
+    const BoxAnswer answer = with_.messageBoxes.Show(prompt.text, prompt.title,
+                                                     BoxKind::Information, BoxButtons::RetryCancel);
     // The tray's Exit can end the program while the prompt is open.
     if (window.Closed()) return false;
     if (answer == BoxAnswer::Cancel) {
       // Off first, or the main window would only hide.
-      parts_.alarm.GiveUp();
+      with_.driver.GiveUp();
       window.Close();
       return false;
     }
-    parts_.events.RunPending();
+    with_.events.RunPending();
     if (window.Closed()) return false;
   }
   logger::Write({"A media player runs again"});

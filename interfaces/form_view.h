@@ -48,13 +48,15 @@ enum class KeyResult {
   PassOn,  // the control handles it as it would
 };
 
+class FormEvents;
+
 // The widgets of one window, as a window kit draws them from a control table. Nothing here
 // decides anything.
 class FormView {
  public:
   virtual ~FormView() = default;
 
-  // Creates the controls with the captions and texts of the table; every load starts afresh.
+  // Creates the controls with the captions and texts of the table; every opening starts afresh.
   virtual void Open() = 0;
   virtual void Show() = 0;
   // Shows the window modally and returns once Close() has run.
@@ -71,6 +73,8 @@ class FormView {
   virtual void AddListItem(ControlId comboBox, std::string_view item) = 0;
   virtual void SetTimerEnabled(ControlId timer, bool enabled) = 0;
   virtual void OpenMenu(ControlId menu) = 0;
+  // Where the user's doings go; none before the program is wired.
+  virtual void SetEvents(FormEvents* events) = 0;
 };
 
 // What a window kit reports from one window. Defaults ignore the event.

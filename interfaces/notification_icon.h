@@ -9,6 +9,8 @@ namespace dawnquill {
 // The three tray pictures: a bell, and the bell struck through or ringing.
 enum class TrayPicture { Armed, Off, Ringing };
 
+class NotificationIconEvents;
+
 // The program's one icon in the notification area: a picture with a tip.
 class NotificationIcon {
  public:
@@ -22,6 +24,7 @@ class NotificationIcon {
   virtual bool HasNotificationArea() const = 0;
   // Calls `done` once the notification area is there, at once if it is, with true, or with false
   // when `limit` has passed without one. The icon docks when the area comes, however late.
+  virtual void SetEvents(NotificationIconEvents* events) = 0;
   virtual void AwaitNotificationArea(std::chrono::seconds limit,
                                      std::function<void(bool came)> done) = 0;
 };

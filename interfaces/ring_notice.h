@@ -7,6 +7,8 @@ namespace dawnquill {
 // What the user may do from the notice of a ring.
 enum class RingAction { Snooze, TurnOff };
 
+class RingNoticeEvents;
+
 // A notice of the ring from the desktop itself, which reaches a user that the ring's window may
 // not: in a full-screen program, on another workspace, at a locked screen. It offers the ring's
 // two ways out.
@@ -18,6 +20,7 @@ class RingNotice {
   virtual void Show(std::string_view time) = 0;
   // Harmless when none is shown.
   virtual void Close() = 0;
+  virtual void SetEvents(RingNoticeEvents* events) = 0;
 };
 
 // What the user chooses from the notice.

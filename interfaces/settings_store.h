@@ -5,12 +5,17 @@
 
 namespace dawnquill {
 
+// The snooze delay in minutes until the user sets another, and as the box first shows it.
+inline constexpr int kDefaultSnoozeDelay = 9;
+inline constexpr char kDefaultSnoozeDelayText[] = {'0' + kDefaultSnoozeDelay, '\0'};
+static_assert(kDefaultSnoozeDelay >= 1 && kDefaultSnoozeDelay <= 9, "one digit");
+
 // The three settings, as texts: the hour and minute boxes' texts verbatim, and the snooze delay's
 // number text. A store that lacks one gives its default.
 struct Settings {
   std::string hour = "00";
   std::string minute = "00";
-  std::string snoozeDelay = "9";
+  std::string snoozeDelay = kDefaultSnoozeDelayText;
 };
 
 // The names every store keeps them under, in its section, with the kept alarm's line beside them.

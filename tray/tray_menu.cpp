@@ -8,29 +8,29 @@ void TrayMenu::Choose(TrayCommand command) {
       hidden_ ? ShowMainWindow() : HideMainWindow();
       break;
     case TrayCommand::Exit:
-      parts_.exit();
+      targets_.exit();
       break;
   }
 }
 
 void TrayMenu::HideMainWindow() {
-  if (parts_.icon.HasNotificationArea()) {
-    parts_.mainView.Hide();
+  if (targets_.icon.HasNotificationArea()) {
+    targets_.mainView.Hide();
   } else {
-    parts_.mainView.Minimise();
+    targets_.mainView.Minimise();
   }
   hidden_ = true;
 }
 
 void TrayMenu::StartHidden() {
   hidden_ = true;
-  parts_.icon.AwaitNotificationArea(kNotificationAreaWait, [this](bool came) {
+  targets_.icon.AwaitNotificationArea(kNotificationAreaWait, [this](bool came) {
     if (!came) ShowMainWindow();
   });
 }
 
 void TrayMenu::ShowMainWindow() {
-  parts_.mainView.Show();
+  targets_.mainView.Show();
   hidden_ = false;
 }
 

@@ -19,17 +19,17 @@ enum class TrayCommand { ShowHide, Exit };
 // tray, or end the program.
 class TrayMenu final : public NotificationIconEvents {
  public:
-  struct Parts {
+  struct Targets {
     FormView& mainView;
     ControlId menu;  // the main window's menu that the icon pops up
     NotificationIcon& icon;
     std::function<void()> exit;  // the "Exit" command
   };
 
-  explicit TrayMenu(Parts parts) : parts_(std::move(parts)) {}
+  explicit TrayMenu(Targets targets) : targets_(std::move(targets)) {}
 
   void Activated() override { ShowMainWindow(); }
-  void MenuRequested() override { parts_.mainView.OpenMenu(parts_.menu); }
+  void MenuRequested() override { targets_.mainView.OpenMenu(targets_.menu); }
   void Choose(TrayCommand command);
 
   // Every hide the program makes. Without a notification area nothing could bring a hidden
@@ -41,7 +41,7 @@ class TrayMenu final : public NotificationIconEvents {
   void StartHidden();
 
  private:
-  Parts parts_;
+  Targets targets_;
   bool hidden_ = false;  // what the program itself last did with the window, not its visibility
 };
 

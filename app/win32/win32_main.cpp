@@ -52,17 +52,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32SleepInhibitor inhibitor(mainView);
   Win32SignInStart signInStart;
   Win32RingNotice ringNotice;
-  // The tick it runs reaches the program once it is built, before any timer can fire.
-  std::function<void()> woken;
-  Win32WakeTimer wakeTimer(
-      instance, [&woken] { woken(); },
-      [&messageBoxes] {
-        messageBoxes.Show(
-            "This computer cannot wake itself for the alarm: it rings when the computer is "
-            "woken.\n\nTo let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in "
-            "the power plan's advanced settings.",
-            "DawnQuill", BoxKind::Information, BoxButtons::Ok);
-      });
+  Win32WakeTimer wakeTimer(instance, [&messageBoxes] {
+    messageBoxes.Show(
+        "This computer cannot wake itself for the alarm: it rings when the computer is "
+        "woken.\n\nTo let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in "
+        "the power plan's advanced settings.",
+        "DawnQuill", BoxKind::Information, BoxButtons::Ok);
+  });
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -80,22 +76,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});
-  notifyIcon.SetEvents(&program.trayMenu);
-  mainView.SetEvents(&program.mainWindow);
-  wakeUpView.SetEvents(&program.wakeUpWindow);
   mainView.SetOnClosed([] { PostQuitMessage(0); });
-  woken = [&program] { program.tick.Woken(); };
   // A suspend, a resume or a clock set by hand may leave the wake timer on a stale instant.
   mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMSUSPEND) program.alarm.ScheduleWake();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMSUSPEND) program.driver.ScheduleWake();
   });
-  mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.alarm.ScheduleWake(); });
+  mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.driver.ScheduleWake(); });
   mainView.SetOnMessage(Win32SessionGuard::ComeForwardMessage(),
                         [&program](WPARAM) { program.trayMenu.ShowMainWindow(); });
   // The installer: an update ends the program as the end of a session does, so the alarm stays
   // on for the program that follows; an uninstall turns it off first. Either waits for nobody.
   mainView.SetOnMessage(Win32SessionGuard::EndMessage(), [&program](WPARAM forGood) {
-    if (forGood != 0) program.alarm.TurnOff();
+    if (forGood != 0) program.driver.TurnOff();
     program.mainWindow.CloseRequested(CloseReason::SessionEnd);
   });
 

@@ -18,7 +18,7 @@ class DBusRingNotice final : public QObject, public RingNotice, public DesktopNo
  public:
   DBusRingNotice(QDBusConnection bus, QString appId);
 
-  void SetEvents(RingNoticeEvents* events) { events_ = events; }
+  void SetEvents(RingNoticeEvents* events) override { events_ = events; }
   void Show(std::string_view time) override;
   void Close() override;
   // Waits for the server's answer, within the bound of any call: the program may end next.

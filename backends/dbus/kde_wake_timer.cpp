@@ -21,8 +21,7 @@ QDBusMessage PowerManagerCall(const QString& method, const QVariantList& argumen
 
 }  // namespace
 
-KdeWakeTimer::KdeWakeTimer(QDBusConnection bus, std::function<void()> woken)
-    : bus_(std::move(bus)), woken_(std::move(woken)) {
+KdeWakeTimer::KdeWakeTimer(QDBusConnection bus) : bus_(std::move(bus)) {
   if (bus_.isConnected()) {
     bus_.registerObject(QString::fromLatin1(kCallbackPath), this,
                         QDBusConnection::ExportScriptableSlots);
@@ -57,7 +56,9 @@ void KdeWakeTimer::wakeupCallback(int cookie) {
   if (!cookie_ || static_cast<int>(*cookie_) != cookie) return;
   cookie_.reset();  // spent
   // From the event loop, after the answer: a ring holds its tick until the user ends it.
-  if (woken_) QTimer::singleShot(0, this, woken_);
+  QTimer::singleShot(0, this, [this] {
+    if (events_ != nullptr) events_->Woken();
+  });
 }
 
 }  // namespace dawnquill

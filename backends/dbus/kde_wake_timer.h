@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 
 #include <QDBusConnection>
@@ -21,17 +20,18 @@ class KdeWakeTimer final : public QObject, public WakeTimer {
  public:
   static constexpr const char* kCallbackPath = "/org/dawnquill/DawnQuill/WakeUp";
 
-  KdeWakeTimer(QDBusConnection bus, std::function<void()> woken);
+  explicit KdeWakeTimer(QDBusConnection bus);
 
   void WakeAt(std::chrono::sys_seconds instant) override;
   void Cancel() override;
+  void SetEvents(WakeTimerEvents* events) override { events_ = events; }
 
  public Q_SLOTS:
   Q_SCRIPTABLE void wakeupCallback(int cookie);
 
  private:
   QDBusConnection bus_;
-  std::function<void()> woken_;
+  WakeTimerEvents* events_ = nullptr;
   void Clear(uint cookie);
 
   std::optional<uint> cookie_;  // of the wake-up the power manager holds for us

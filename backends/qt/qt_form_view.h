@@ -24,7 +24,7 @@ class QtFormView final : public QObject, public FormView {
   explicit QtFormView(const FormLayout& layout, QObject* parent = nullptr);
   ~QtFormView() override;
 
-  void SetEvents(FormEvents* events) { events_ = events; }
+  void SetEvents(FormEvents* events) override { events_ = events; }
   // Runs after every Close(); the main window ends the program here.
   void SetOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
 

@@ -23,7 +23,7 @@ class QtNotifyIcon final : public QObject, public NotificationIcon {
  public:
   QtNotifyIcon();
 
-  void SetEvents(NotificationIconEvents* events) { events_ = events; }
+  void SetEvents(NotificationIconEvents* events) override { events_ = events; }
   // The menu the host opens on the icon; asked for when the icon is docked.
   void SetMenu(std::function<QMenu*()> menu) { menu_ = std::move(menu); }
 

@@ -65,6 +65,7 @@ class Win32RingNotice final : public RingNotice, public DesktopNotice {
  public:
   void Show(std::string_view /*time*/) override {}
   void Close() override {}
+  void SetEvents(RingNoticeEvents* /*events*/) override {}
   void Tell(std::string_view /*text*/) override {}
 };
 

@@ -25,7 +25,7 @@ class Win32FormView final : public FormView {
   Win32FormView(const Win32FormView&) = delete;
   Win32FormView& operator=(const Win32FormView&) = delete;
 
-  void SetEvents(FormEvents* events) { events_ = events; }
+  void SetEvents(FormEvents* events) override { events_ = events; }
   // The window a window without a task bar button of its own belongs to.
   void SetOwner(const Win32FormView* owner) { owner_ = owner; }
   // Runs after every Close(); the main window ends the program here.

@@ -27,7 +27,7 @@ class Win32NotifyIcon final : public NotificationIcon {
   Win32NotifyIcon(const Win32NotifyIcon&) = delete;
   Win32NotifyIcon& operator=(const Win32NotifyIcon&) = delete;
 
-  void SetEvents(NotificationIconEvents* events) { events_ = events; }
+  void SetEvents(NotificationIconEvents* events) override { events_ = events; }
 
   void Add(TrayPicture picture, std::string_view tip) override;
   void Modify(TrayPicture picture, std::string_view tip) override;

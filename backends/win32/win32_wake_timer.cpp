@@ -10,10 +10,8 @@ constexpr UINT kWoken = WM_APP;
 
 }  // namespace
 
-Win32WakeTimer::Win32WakeTimer(HINSTANCE instance, std::function<void()> woken,
-                               std::function<void()> cannotWake)
-    : woken_(std::move(woken)),
-      cannotWake_(std::move(cannotWake)),
+Win32WakeTimer::Win32WakeTimer(HINSTANCE instance, std::function<void()> cannotWake)
+    : cannotWake_(std::move(cannotWake)),
       timer_(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS)),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   WNDCLASSA windowClass{};
@@ -70,8 +68,8 @@ DWORD WINAPI Win32WakeTimer::Wait(void* self) {
 LRESULT CALLBACK Win32WakeTimer::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
   auto* self = reinterpret_cast<Win32WakeTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == kWoken && self != nullptr && self->woken_) {
-    self->woken_();
+  if (message == kWoken && self != nullptr && self->events_ != nullptr) {
+    self->events_->Woken();
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

@@ -11,23 +11,24 @@ namespace dawnquill {
 // A waitable timer that resumes the computer from sleep at the instant, where the power plan
 // allows wake timers. The program's message loops never see a waitable timer, so a thread of its
 // own waits for it and posts to a hidden window of the program's thread: whichever loop runs
-// there, nested in a box or a ring or not, then runs `woken` at once.
+// there, nested in a box or a ring or not, then tells its events at once.
 class Win32WakeTimer final : public WakeTimer {
  public:
   // `cannotWake` is told, once a run, that this computer cannot wake for the alarm.
-  Win32WakeTimer(HINSTANCE instance, std::function<void()> woken, std::function<void()> cannotWake);
+  Win32WakeTimer(HINSTANCE instance, std::function<void()> cannotWake);
   ~Win32WakeTimer() override;
   Win32WakeTimer(const Win32WakeTimer&) = delete;
   Win32WakeTimer& operator=(const Win32WakeTimer&) = delete;
 
   void WakeAt(std::chrono::sys_seconds instant) override;
   void Cancel() override;
+  void SetEvents(WakeTimerEvents* events) override { events_ = events; }
 
  private:
   static DWORD WINAPI Wait(void* self);
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  std::function<void()> woken_;
+  WakeTimerEvents* events_ = nullptr;
   std::function<void()> cannotWake_;
   HWND window_ = nullptr;
   HANDLE timer_ = nullptr;

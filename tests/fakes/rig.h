@@ -50,6 +50,7 @@ class FakeFormView final : public FormView {
   }
   void SetTimerEnabled(ControlId, bool on) override { Write(on ? "timer on" : "timer off"); }
   void OpenMenu(ControlId) override { Write("OpenMenu"); }
+  void SetEvents(FormEvents* /*events*/) override {}
 
   std::map<ControlId, std::string> texts;
   std::map<ControlId, bool> enabled;
@@ -91,6 +92,7 @@ struct FakeDesktop : MediaPlayer,
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
   void Delete() override { log.push_back("tray delete"); }
+  void SetEvents(NotificationIconEvents* /*events*/) override {}
   bool HasNotificationArea() const override { return hasArea; }
   void AwaitNotificationArea(std::chrono::seconds limit, std::function<void(bool)> done) override {
     log.push_back("await the area " + std::to_string(limit.count()) + " s");
@@ -174,8 +176,10 @@ struct FakeDesktop : MediaPlayer,
   void Release() override { held.clear(), screenHeld = false; }
   void WakeAt(std::chrono::sys_seconds instant) override { wakes.push_back(instant); }
   void Cancel() override { wakes.push_back(std::nullopt); }
+  void SetEvents(WakeTimerEvents* /*events*/) override {}
   void Show(std::string_view time) override { log.push_back("notice " + std::string(time)); }
   void Close() override { log.push_back("notice closed"); }
+  void SetEvents(RingNoticeEvents* /*events*/) override {}
   void Tell(std::string_view text) override { log.push_back("tell " + std::string(text)); }
   // The player as it sounds now, answered from the event loop.
   void Listen(std::function<void(const PlayerSound&)> heard) override {

@@ -20,8 +20,6 @@ namespace {
 // The program wired as main() wires it, on real windows.
 struct RealProgram {
   RealProgram() {
-    mainView.SetEvents(&program.mainWindow);
-    wakeUpView.SetEvents(&program.wakeUpWindow);
     // Where the real program ends its event loop, this records the end.
     mainView.SetOnClosed([this] { ended = true; });
   }

@@ -53,12 +53,12 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
        {"main.Close"}},
       {[](Rig& r) { EXPECT_FALSE(r.program.mainWindow.SessionMayEnd()); }, {"main.Hide"}},
       {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
-       {"remove Alarm", "tray modify off Alarm is off", "tray delete", "save 7 0 9", "main.Close"}},
+       {"tray modify off Alarm is off", "remove Alarm", "tray delete", "save 7 0 9", "main.Close"}},
       {[](Rig& r) {
          r.writeFailure = "The disk is full.";
          r.program.mainWindow.Exit();
        },
-       {"remove Alarm", "tray modify off Alarm is off", "tray delete",
+       {"tray modify off Alarm is off", "remove Alarm", "tray delete",
         "msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\nThe disk is "
         "full.",
         "main.Close"}},
@@ -67,7 +67,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
          r.Toggle();
          r.program.mainWindow.CloseRequested(CloseReason::SessionEnd);
        },
-       {"remove Alarm", "tray modify off Alarm is off", "tray delete",
+       {"tray modify off Alarm is off", "remove Alarm", "tray delete",
         "tell The alarm time and snooze delay could not be saved.\nThe disk is full.",
         "main.Close"}},
   };

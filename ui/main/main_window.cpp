@@ -12,9 +12,9 @@ bool MainWindow::Start(StartShown shown) {
   Open();
   if (!IsOpen()) return false;
   if (shown == StartShown::InTray) {
-    parts_.trayMenu.StartHidden();
+    with_.trayMenu.StartHidden();
   } else {
-    parts_.trayMenu.ShowMainWindow();
+    with_.trayMenu.ShowMainWindow();
   }
   return true;
 }
@@ -26,48 +26,48 @@ void MainWindow::OnOpen() {
   for (int minute = 0; minute <= 59; minute += 5) {
     view_.AddListItem(MainControl::MinuteBox, numbers::TwoDigits(minute));
   }
-  const Settings stored = parts_.settings.Read();
+  const Settings stored = with_.settings.Read();
   view_.SetText(MainControl::HourBox, stored.hour);
   view_.SetText(MainControl::MinuteBox, stored.minute);
   // A stored delay too large for any sensible value is no delay at all: start from the default.
-  Alarm& alarm = parts_.alarm;
+  Alarm& alarm = with_.alarm;
   alarm.SetSnoozeDelay(numbers::WholeValue(numbers::LeadingNumber(stored.snoozeDelay))
                            .value_or(kDefaultSnoozeDelay));
   view_.SetText(MainControl::DelayBox,
                 numbers::NumberText(alarm.SnoozeDelay(), alarm.DecimalSeparator()));
-  parts_.tray.Add(kCasualName);
-  alarm.RestoreKept();
-  parts_.tick.Tick();
+  with_.tray.Add(kCasualName);
+  with_.driver.RestoreKept();
+  with_.tick.Tick();
 }
 
 // While an alarm is on, a log-off or shut-down would silence it: the desktop asks the user
 // first, and the window goes to the tray as at any refused close.
 bool MainWindow::SessionMayEnd() {
-  if (parts_.alarm.State() == AlarmState::Off) return true;
-  parts_.trayMenu.HideMainWindow();
+  if (with_.alarm.State() == AlarmState::Off) return true;
+  with_.trayMenu.HideMainWindow();
   return false;
 }
 
 // A session that ends anyway was asked first (SessionMayEnd); refusing now would only get the
 // program killed a little later, with nothing saved either way.
 CloseVerdict MainWindow::OnCloseRequest(CloseReason reason) {
-  const bool alarmOff = parts_.alarm.State() == AlarmState::Off;
+  const bool alarmOff = with_.alarm.State() == AlarmState::Off;
   if (!alarmOff && reason != CloseReason::SessionEnd) {
-    parts_.trayMenu.HideMainWindow();
+    with_.trayMenu.HideMainWindow();
     return CloseVerdict::Keep;
   }
   if (alarmOff) {
-    parts_.tray.Delete();
+    with_.tray.Delete();
     SaveSettings(reason);
   }
   // Cancelling a player prompt nested in a ringing alarm ends the program too; the wake-up
   // window must not outlive the main window.
-  parts_.wakeUpWindow.Close();
+  with_.wakeUpWindow.Close();
   return CloseVerdict::Close;
 }
 
 void MainWindow::SaveSettings(CloseReason reason) {
-  Alarm& alarm = parts_.alarm;
+  Alarm& alarm = with_.alarm;
   const std::string& separator = alarm.DecimalSeparator();
   const double delay = numbers::LeadingNumber(view_.Text(MainControl::DelayBox));
   if (delay > 0 && delay < 100) alarm.SetSnoozeDelay(*numbers::WholeValue(delay));
@@ -75,17 +75,17 @@ void MainWindow::SaveSettings(CloseReason reason) {
     return numbers::NumberText(numbers::LeadingNumber(view_.Text(control)), separator);
   };
   const std::string failure =
-      parts_.settings.Write({.hour = numberTextOf(MainControl::HourBox),
-                             .minute = numberTextOf(MainControl::MinuteBox),
-                             .snoozeDelay = numbers::NumberText(alarm.SnoozeDelay(), separator)});
+      with_.settings.Write({.hour = numberTextOf(MainControl::HourBox),
+                            .minute = numberTextOf(MainControl::MinuteBox),
+                            .snoozeDelay = numbers::NumberText(alarm.SnoozeDelay(), separator)});
   if (failure.empty()) return;
   const std::string what = "The alarm time and snooze delay could not be saved.";
   logger::Write({what, " ", failure});
   // The program ends right after: the user must hear now that the settings are lost. At a
   // session's end nobody may be there to answer a box, and the end must not wait for one.
-  if (reason == CloseReason::SessionEnd) return parts_.notice.Tell(what + "\n" + failure);
-  parts_.messageBoxes.Show(what + "\n\n" + failure, main_window::Layout().caption, BoxKind::Warning,
-                           BoxButtons::Ok);
+  if (reason == CloseReason::SessionEnd) return with_.notice.Tell(what + "\n" + failure);
+  with_.messageBoxes.Show(what + "\n\n" + failure, main_window::Layout().caption, BoxKind::Warning,
+                          BoxButtons::Ok);
 }
 
 void MainWindow::SetTickTimerEnabled(bool enabled) {
@@ -93,26 +93,26 @@ void MainWindow::SetTickTimerEnabled(bool enabled) {
 }
 
 void MainWindow::Exit() {
-  parts_.alarm.TurnOff();
+  with_.driver.TurnOff();
   Close();
 }
 
 void MainWindow::Click(ControlId control) {
   if (control == MainControl::ToggleButton) {
-    parts_.alarm.Toggle();
+    with_.driver.Toggle();
   } else if (control == MainControl::ToTrayButton) {
     ToTray();
   } else if (control == MainControl::ExitButton) {
     Exit();
   } else if (control == MainControl::ShowHideItem) {
-    parts_.trayMenu.Choose(TrayCommand::ShowHide);
+    with_.trayMenu.Choose(TrayCommand::ShowHide);
   } else if (control == MainControl::ExitItem) {
-    parts_.trayMenu.Choose(TrayCommand::Exit);
+    with_.trayMenu.Choose(TrayCommand::Exit);
   }
 }
 
 void MainWindow::Timer(ControlId timer) {
-  if (timer == MainControl::AlarmTimer) parts_.tick.Tick();
+  if (timer == MainControl::AlarmTimer) with_.tick.Tick();
 }
 
 }  // namespace dawnquill

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/alarm.h"
+#include "core/alarm_driver.h"
 #include "core/alarm_tick.h"
 #include "core/window_roles.h"
 #include "interfaces/desktop_notice.h"
@@ -16,11 +17,10 @@ namespace dawnquill {
 // on, and the end of the program with the settings saved.
 class MainWindow final : public Form, public TickWindow {
  public:
-  static constexpr int kDefaultSnoozeDelay = 9;
-
-  struct Parts {
+  struct Collaborators {
     FormView& view;
     Alarm& alarm;
+    AlarmDriver& driver;
     AlarmTick& tick;
     TrayIcon& tray;
     TrayMenu& trayMenu;
@@ -30,7 +30,7 @@ class MainWindow final : public Form, public TickWindow {
     DesktopNotice& notice;       // the same, at an end that nobody may be there to answer
   };
 
-  explicit MainWindow(Parts parts) : Form(parts.view), parts_(parts) {}
+  explicit MainWindow(Collaborators with) : Form(with.view), with_(with) {}
 
   // How the program starts: with its window, or in the notification area alone, as at a sign-in.
   enum class StartShown { Window, InTray };
@@ -44,7 +44,7 @@ class MainWindow final : public Form, public TickWindow {
   bool Closed() const override { return started_ && !IsOpen(); }
   // Turns the alarm off and ends the program, with the settings saved.
   void Exit();
-  void ToTray() { parts_.trayMenu.HideMainWindow(); }
+  void ToTray() { with_.trayMenu.HideMainWindow(); }
 
   void Click(ControlId control) override;
   void Timer(ControlId timer) override;
@@ -57,7 +57,7 @@ class MainWindow final : public Form, public TickWindow {
  private:
   void SaveSettings(CloseReason reason);
 
-  Parts parts_;
+  Collaborators with_;
   bool started_ = false;
 };
 

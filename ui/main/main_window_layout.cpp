@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "core/alarm_words.h"
+#include "interfaces/settings_store.h"
+
 namespace dawnquill::main_window {
 namespace {
 
@@ -35,7 +38,7 @@ constexpr std::array kControls{
     Control{.id = MainControl::DelayBox,
             .kind = TextBox,
             .container = MainControl::SnoozeFrame,
-            .caption = "9",
+            .caption = kDefaultSnoozeDelayText,
             .left = 1200,
             .top = 240,
             .width = 375,
@@ -115,13 +118,13 @@ constexpr std::array kControls{
             .names = MainControl::HourBox},
     Control{.id = MainControl::ToggleButton,
             .kind = PushButton,
-            .caption = "Turn alarm on",
+            .caption = kTurnOnCaption,
             .left = 2880,
             .top = 2160,
             .width = 1215,
             .height = 495,
             .tabIndex = 3,
-            .widestText = "Turn alarm off"},
+            .widestText = kTurnOffCaption},
     Control{.id = MainControl::IconMenu, .kind = Menu, .caption = "TrayMenu"},
     Control{.id = MainControl::ShowHideItem,
             .kind = MenuItem,

@@ -45,12 +45,12 @@ void WakeUpWindow::Chosen(RingAction action) {
 void WakeUpWindow::ShowTime() { view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now())); }
 
 void WakeUpWindow::Snooze() {
-  alarm_.Snooze();
+  driver_->Snooze();
   Close();
 }
 
 void WakeUpWindow::TurnOff() {
-  alarm_.TurnOff();
+  driver_->TurnOff();
   Close();
 }
 

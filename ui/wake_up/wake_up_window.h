@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/alarm.h"
+#include "core/alarm_driver.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/ring_notice.h"
@@ -16,8 +16,10 @@ std::string ClockText(const WallTime& time);
 // The wake-up window: a running clock and the two ways out, "Snooze" and "Turn alarm off".
 class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEvents {
  public:
-  WakeUpWindow(FormView& view, Alarm& alarm, const Clock& clock)
-      : Form(view), alarm_(alarm), clock_(clock) {}
+  WakeUpWindow(FormView& view, const Clock& clock) : Form(view), clock_(clock) {}
+
+  // Who hears the user's answer to the ring. Connected once, before the first ring.
+  void AnswerTo(AlarmDriver& driver) { driver_ = &driver; }
 
   void ShowModal() override;
   void Close() override { CloseAsProgram(); }
@@ -41,7 +43,7 @@ class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEve
   void Snooze();
   void TurnOff();
 
-  Alarm& alarm_;
+  AlarmDriver* driver_ = nullptr;
   const Clock& clock_;
 };
 

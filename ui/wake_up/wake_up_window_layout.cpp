@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/alarm_words.h"
 #include "ui/captions.h"
 
 namespace dawnquill::wake_up_window {
@@ -13,7 +14,7 @@ constexpr std::array kControls{
     Control{.id = WakeUpControl::ClockTimer, .kind = Timer, .interval = 200},
     Control{.id = WakeUpControl::TurnOffButton,
             .kind = PushButton,
-            .caption = "Turn alarm off",
+            .caption = kTurnOffCaption,
             .left = 240,
             .top = 2400,
             .width = 4215,

@@ -1,0 +1,39 @@
+#include "core/effects/alarm_seen.h"
+
+#include "core/alarm_words.h"
+
+namespace dawnquill {
+
+using Input = AlarmControls::Input;
+
+ArmingTexts AlarmSeen::Typed() const {
+  return {.hour = controls_.Text(Input::Hour),
+          .minute = controls_.Text(Input::Minute),
+          .snoozeDelay = controls_.Text(Input::SnoozeDelay)};
+}
+
+void AlarmSeen::Rewrite(const std::vector<std::pair<Input, std::string>>& texts) {
+  for (const auto& [input, text] : texts) controls_.SetText(input, text);
+}
+
+void AlarmSeen::Warn(std::string_view warning) {
+  boxes_.Show(warning, "Error", BoxKind::Warning, BoxButtons::Ok);
+}
+
+void AlarmSeen::Tell(std::string_view text) {
+  boxes_.Show(text, "DawnQuill", BoxKind::Warning, BoxButtons::Ok);
+}
+
+void AlarmSeen::FollowInputs(const Alarm& alarm) {
+  const bool off = alarm.State() == AlarmState::Off;
+  controls_.SetToggleCaption(off ? kTurnOnCaption : kTurnOffCaption);
+  controls_.SetInputsEnabled(off);
+}
+
+void AlarmSeen::Show(const Alarm& alarm) {
+  const std::string status = alarm.Status();
+  controls_.SetStatus(status);
+  tray_.Publish(status, alarm.Picture());
+}
+
+}  // namespace dawnquill
