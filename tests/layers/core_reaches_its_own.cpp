@@ -1,0 +1,2 @@
+// Compiled against the core's include root: its own layer is there.
+#include "core/alarm_driver.h"
