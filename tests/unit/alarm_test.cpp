@@ -5,37 +5,6 @@
 namespace dawnquill::testing {
 namespace {
 
-// Halves go to the even hour; a text that is not numeric is not rounded.
-TEST(TurnOn, ValidatesInOrderAndRewritesOnlyTheFieldsItReached) {
-  const std::string hour = "Fill in an hour between 0 and 23";
-  const std::string minute = "Fill in a minute between 0 and 59";
-  const std::string delay = "Fill in a snooze delay between 1 and 99 minutes";
-  const struct {
-    std::string hour, minute, delay, after;  // typed, then the boxes' texts afterwards
-    std::string message;                     // empty: armed
-  } cases[] = {
-      // clang-format off
-      {"07", "30", "9", "7 30 9", ""},      {"23", "59", "99", "23 59 99", ""},
-      {"", "abc", "1", "0 0 1", ""},        {"7.6", "0", "9", "8 0 9", ""},
-      {"8.5", "0", "9", "8 0 9", ""},       {"7.5x", "0", "9", "7.5 0 9", ""},
-      {"0", "0", "9.", "0 0 9", ""},        {"24", "zz", "0", "24 zz 0", hour},
-      {"-1", "30", "9", "-1 30 9", hour},   {"23.5", "30", "9", "24 30 9", hour},
-      {"7", "59.7", "x", "7 60 x", minute}, {"07", "05", "0", "7 5 0", delay},
-      {"07", "05", ".5", "7 5 0.5", delay}, {"07", "05", "100", "7 5 100", delay},
-      {"07", "05", "abc", "7 5 0", delay},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.hour + " " + c.minute + " " + c.delay);
-    Rig rig;
-    rig.Arm(c.hour, c.minute, c.delay);
-    EXPECT_EQ(rig.Inputs(), c.after);
-    EXPECT_EQ(rig.Only("msgbox"), c.message.empty() ? Log{} : Log{"msgbox Error: " + c.message});
-    EXPECT_EQ(rig.State(), c.message.empty() ? AlarmState::Armed : AlarmState::Off);
-    EXPECT_EQ(rig.Only("tray").empty(), !c.message.empty());
-  }
-}
-
 // Arming shows the alarm time, locks the inputs, and writes the hour with the locale's separator.
 // Off while armed or snoozing sends the player nothing, and the toggle does nothing while ringing.
 // Armed, snoozing and ringing keep the computer awake, saying why in the tip's words, and the ring
@@ -178,54 +147,6 @@ TEST(Ring, PlaysAndOpensTheWakeUpWindowOnceBeforeItIsKept) {
   rig.Arm("6", "59");
   rig.TickAt(6, 59, 10);
   EXPECT_EQ(rig.Rings(), 2);
-}
-
-// A minute that no tick saw, because the machine slept, the program was stopped or the clocks
-// went forward, rings at the first tick after it, up to an hour late; a minute that had passed
-// before the alarm was set, or one the clock went back over, does not, but one the clock comes
-// back to does. The core sees only wall-clock readings, so a zone's two nights of change are two
-// more pairs of readings; the end-to-end cases run the autumn night in a real zone.
-TEST(AlarmTick, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
-  const struct {
-    const char* what;
-    int hour, minute;  // armed for; with a snooze, rung then and snoozed for 9 more
-    bool snoozed;
-    WallTime before, after;  // the two ticks around the gap
-    bool rings;
-  } cases[] = {
-      // clang-format off
-      {"a 15-minute suspend", 7, 0, false, {6, 59, 58}, {7, 14, 58}, true},
-      {"an hour late", 7, 0, false, {6, 59, 58}, {8, 0, 30}, true},
-      {"61 minutes late", 7, 0, false, {6, 59, 58}, {8, 1, 0}, false},
-      {"a day's sleep, then 7:10", 7, 0, false, {7, 30, 0, 2027, 3, 1}, {7, 10, 0, 2027, 3, 2}, true},
-      {"asleep from midnight", 7, 0, false, {23, 59, 58, 2027, 3, 1}, {7, 5, 0, 2027, 3, 2}, true},
-      {"a passed minute armed", 7, 0, false, {7, 4, 58}, {7, 5, 3}, false},
-      {"the spring night's 2:00 to 3:00", 2, 30, false, {1, 59, 55}, {3, 0, 0}, true},
-      {"the autumn night's 3:00 to 2:00", 2, 30, false, {2, 59, 55}, {2, 0, 0}, false},
-      {"the clock set back over it", 7, 0, false, {7, 30, 0}, {6, 55, 0}, false},
-      {"the clock set back to it", 7, 0, false, {7, 30, 0}, {7, 0, 2}, true},
-      {"the snooze minute skipped", 7, 0, true, {7, 8, 58}, {7, 11, 30}, true},
-      {"the alarm minute, snoozing", 7, 12, true, {7, 11, 58}, {7, 20, 0}, false},
-      // clang-format on
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    Rig rig(Rig::NotStarted);
-    rig.now = {};  // on the day of the readings that have no date
-    rig.StartProgram();
-    const auto arm = [&] { rig.Arm(std::to_string(c.hour), std::to_string(c.minute)); };
-    if (c.snoozed) {
-      arm();
-      rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
-      rig.TickAt(c.hour, c.minute);
-      rig.wakeUpView.whileModal = [&] { rig.AlarmOff(); };
-    }
-    rig.Tick(c.before);
-    if (!c.snoozed) arm();
-    rig.log.clear();
-    rig.Tick(c.after);
-    EXPECT_EQ(rig.Rings(), c.rings ? 1 : 0);
-  }
 }
 
 // Armed for 7:00, the player missing at the tick, Retry pressed at 7:25 with the player back:
