@@ -1,6 +1,7 @@
 #include "core/alarm_record.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <vector>
 
@@ -13,22 +14,20 @@ using std::chrono::seconds;
 using std::chrono::sys_seconds;
 
 std::string InstantText(sys_seconds instant) {
-  const WallTime t = WallTimeAt(instant.time_since_epoch().count());
+  const WallTime t = UtcTimeAt(instant);
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day, t.hour,
                 t.minute, t.second);
   return text;
 }
 
-// Exactly `count` decimal digits, nothing else.
+// Exactly `count` decimal digits, nothing else: no sign, no space.
 std::optional<int> Digits(std::string_view text, std::size_t count) {
-  if (text.size() != count) return std::nullopt;
-  int value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
+  unsigned value = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, value);
+  if (text.size() != count || failure != std::errc{} || stop != end) return std::nullopt;
+  return static_cast<int>(value);
 }
 
 // A number of one or two digits within [low, high].

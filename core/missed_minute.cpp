@@ -16,8 +16,9 @@ int MinutesSince(int hour, int minute, const WallTime& now) {
 bool MinutePassed(int hour, int minute, const WallTime& before, const WallTime& now) {
   const int sinceDue = MinutesSince(hour, minute, now);
   // The latest start of that minute on the wall clock at or before now.
-  const long long dueStart =
-      WallSeconds({now.hour, now.minute, 0, now.year, now.month, now.day}) - sinceDue * 60LL;
+  const std::chrono::local_seconds dueStart =
+      WallSeconds({now.hour, now.minute, 0, now.year, now.month, now.day}) -
+      std::chrono::minutes{sinceDue};
   return sinceDue <= kLatestRingMinutes && WallSeconds(before) < dueStart;
 }
 

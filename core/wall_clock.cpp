@@ -6,16 +6,14 @@ namespace dawnquill {
 
 using namespace std::chrono;
 
-long long WallSeconds(const WallTime& time) {
-  const sys_days date{year{time.year} / month{static_cast<unsigned>(time.month)} /
-                      day{static_cast<unsigned>(time.day)}};
-  return ((date.time_since_epoch().count() * 24LL + time.hour) * 60 + time.minute) * 60 +
-         time.second;
+local_seconds WallSeconds(const WallTime& time) {
+  const local_days date{year{time.year} / month{static_cast<unsigned>(time.month)} /
+                        day{static_cast<unsigned>(time.day)}};
+  return date + hours{time.hour} + minutes{time.minute} + seconds{time.second};
 }
 
-WallTime WallTimeAt(long long wallSeconds) {
-  const sys_seconds at{seconds{wallSeconds}};
-  const sys_days date = floor<days>(at);
+WallTime WallTimeAt(local_seconds at) {
+  const local_days date = floor<days>(at);
   const year_month_day ymd{date};
   const hh_mm_ss clock{at - date};
   return {static_cast<int>(clock.hours().count()),
@@ -26,16 +24,20 @@ WallTime WallTimeAt(long long wallSeconds) {
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
+WallTime UtcTimeAt(sys_seconds instant) {
+  return WallTimeAt(local_seconds{instant.time_since_epoch()});
+}
+
 sys_seconds NextWallMinute(int hour, int minute, sys_seconds after, const Clock& clock) {
   const auto wallAt = [&](sys_seconds t) { return WallSeconds(clock.LocalAt(t)); };
   const WallTime today = clock.LocalAt(after);
-  long long wall = WallSeconds({hour, minute, 0, today.year, today.month, today.day});
-  if (wall <= wallAt(after)) wall += 24LL * 60 * 60;
+  local_seconds wall = WallSeconds({hour, minute, 0, today.year, today.month, today.day});
+  if (wall <= wallAt(after)) wall += days{1};
   // The zone's offsets a day either side cover any change of the clocks near that time.
-  const sys_seconds guess{seconds{wall}};
+  const sys_seconds guess{wall.time_since_epoch()};
   std::optional<sys_seconds> found;
   for (const sys_seconds side : {guess - days{1}, guess + days{1}}) {
-    const sys_seconds t = guess - seconds{wallAt(side) - side.time_since_epoch().count()};
+    const sys_seconds t = guess - (wallAt(side) - local_seconds{side.time_since_epoch()});
     if (t > after && wallAt(t) == wall && (!found || t < *found)) found = t;
   }
   if (found) return *found;

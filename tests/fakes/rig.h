@@ -137,14 +137,14 @@ struct FakeDesktop : MediaPlayer,
     return t >= spring && t < autumn ? 2h : 1h;
   }
   WallTime LocalAt(std::chrono::sys_seconds t) const override {
-    return WallTimeAt((t + ZoneOffset(t)).time_since_epoch().count());
+    return UtcTimeAt(t + ZoneOffset(t));
   }
   // Of the two instants a wall time may stand for in autumn, the first, unless the rig stands at
   // an instant.
   std::chrono::sys_seconds Utc() const override {
     using namespace std::chrono;
     if (instant) return *instant;
-    const sys_seconds wall{seconds{WallSeconds(now)}};
+    const sys_seconds wall{WallSeconds(now).time_since_epoch()};
     return WallSeconds(LocalAt(wall - 2h)) == WallSeconds(now) ? wall - 2h : wall - 1h;
   }
 

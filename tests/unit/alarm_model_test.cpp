@@ -16,10 +16,10 @@ struct UtcClock final : Clock {
   WallTime Now() const override { return {}; }
   std::chrono::sys_seconds Utc() const override { return {}; }
   WallTime LocalAt(std::chrono::sys_seconds t) const override {
-    return WallTimeAt(t.time_since_epoch().count());
+    return UtcTimeAt(t);
   }
   static std::chrono::sys_seconds At(const WallTime& wall) {
-    return std::chrono::sys_seconds{std::chrono::seconds{WallSeconds(wall)}};
+    return std::chrono::sys_seconds{WallSeconds(wall).time_since_epoch()};
   }
 };
 
