@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "core/alarm_words.h"
+#include "core/logger.h"
 #include "core/missed_minute.h"
 #include "core/number_rules.h"
 #include "core/wall_clock.h"
@@ -17,12 +18,9 @@ using std::chrono::seconds;
 namespace {
 
 // A step that changes what is pending: shown, held awake for, kept and woken for.
-AlarmDue Changed(std::string note = {}) {
-  AlarmDue due;
+void Changed(AlarmDue& due) {
   due.shown = due.held = due.woken = true;
   due.kept = Kept::Record;
-  due.note = std::move(note);
-  return due;
 }
 
 std::string HourMinute(int hour, int minute) {
@@ -52,37 +50,41 @@ double Alarm::NormaliseTimeField(Input input, const std::string& typed, AlarmDue
   const double value = numbers::IsNumericText(typed)
                            ? numbers::RoundHalfEven(numbers::LeadingNumber(typed))
                            : numbers::LeadingNumber(typed);
-  due.texts.emplace_back(input, numbers::NumberText(value, decimalSeparator_));
+  due.texts[static_cast<int>(input)] = numbers::NumberText(value, decimalSeparator_);
   return value;
 }
 
 AlarmDue Alarm::TurnOn(const ArmingTexts& typed) {
-  AlarmDue texts;
-  const double hour = NormaliseTimeField(Input::Hour, typed.hour, texts);
-  if (hour < 0 || hour > 23) return Warn(texts, "Fill in an hour between 0 and 23");
-  const double minute = NormaliseTimeField(Input::Minute, typed.minute, texts);
-  if (minute < 0 || minute > 59) return Warn(texts, "Fill in a minute between 0 and 59");
-  const double delay = numbers::LeadingNumber(typed.snoozeDelay);
-  texts.texts.emplace_back(Input::SnoozeDelay, numbers::NumberText(delay, decimalSeparator_));
-  if (delay < 1 || delay > kLongestSnoozeDelay) {
-    return Warn(texts, "Fill in a snooze delay between 1 and 99 minutes");
+  AlarmDue due;
+  const std::string_view warning = CheckedArming(typed, due);
+  if (!warning.empty()) {
+    due.warning = warning;
+    return due;
   }
+  due.note =
+      logger::Joined({"Alarm on for ", DueTime(), ", snoozes of ", std::to_string(snoozeDelay_),
+                      snoozeDelay_ == 1 ? " minute" : " minutes"});
+  return due;
+}
 
+// Arms once the three boxes pass their checks, in order; else returns why not. The boxes it reached
+// are written back.
+std::string_view Alarm::CheckedArming(const ArmingTexts& typed, AlarmDue& due) {
+  const double hour = NormaliseTimeField(Input::Hour, typed.hour, due);
+  if (hour < 0 || hour > 23) return "Fill in an hour between 0 and 23";
+  const double minute = NormaliseTimeField(Input::Minute, typed.minute, due);
+  if (minute < 0 || minute > 59) return "Fill in a minute between 0 and 59";
+  const double delay = numbers::LeadingNumber(typed.snoozeDelay);
+  due.texts[static_cast<int>(Input::SnoozeDelay)] = numbers::NumberText(delay, decimalSeparator_);
+  if (delay < 1 || delay > kLongestSnoozeDelay) {
+    return "Fill in a snooze delay between 1 and 99 minutes";
+  }
   // All three are in range, so their whole values fit.
-  AlarmDue due =
-      Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
-  due.texts = std::move(texts.texts);
-  due.note = "Alarm on for " + DueTime() + ", snoozes of " + std::to_string(snoozeDelay_) +
-             (snoozeDelay_ == 1 ? " minute" : " minutes");
-  return due;
+  Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay), due);
+  return {};
 }
 
-AlarmDue Alarm::Warn(AlarmDue due, std::string message) {
-  due.warning = std::move(message);
-  return due;
-}
-
-AlarmDue Alarm::Arm(int hour, int minute, int delay) {
+void Alarm::Arm(int hour, int minute, int delay, AlarmDue& due) {
   ++steps_;
   state_ = AlarmState::Armed;
   alarmHour_ = hour;
@@ -90,16 +92,17 @@ AlarmDue Alarm::Arm(int hour, int minute, int delay) {
   snoozeDelay_ = delay;
   snoozeDue_.reset();
   rang_.reset();
-  AlarmDue due = Changed();
+  Changed(due);
   due.inputsFollow = true;
-  return due;
 }
 
 AlarmDue Alarm::TurnOff() {
   ++steps_;
   const bool ringing = state_ == AlarmState::Ringing;
   state_ = AlarmState::Off;
-  AlarmDue due = Changed("Alarm off");
+  AlarmDue due;
+  Changed(due);
+  due.note = "Alarm off";
   due.inputsFollow = due.windowCloses = true;
   due.ringStops = ringing;
   return due;
@@ -110,7 +113,9 @@ AlarmDue Alarm::Snooze() {
   const bool ringing = state_ == AlarmState::Ringing;
   // From the last tick's time, not a fresh reading: that is the minute the user snoozed in.
   SnoozeFor(std::chrono::floor<minutes>(snoozeOrigin_) + minutes{snoozeDelay_});
-  AlarmDue due = Changed("Snoozed until " + DueTime());
+  AlarmDue due;
+  Changed(due);
+  due.note = logger::Joined({"Snoozed until ", DueTime()});
   due.ringStops = ringing;
   return due;
 }
@@ -134,9 +139,9 @@ std::string Alarm::Status() const {
     case AlarmState::Off:
       return "Alarm is off";
     case AlarmState::Armed:
-      return "Alarm is on - Time: " + DueTime();
+      return logger::Joined({"Alarm is on - Time: ", DueTime()});
     case AlarmState::Snoozing:
-      return "Snooze is on - Time: " + DueTime();
+      return logger::Joined({"Snooze is on - Time: ", DueTime()});
     case AlarmState::Ringing:
       break;
   }
@@ -164,7 +169,9 @@ AlarmDue Alarm::Ring() {
               : std::chrono::floor<minutes>(lastTickUtc_) -
                     minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
   state_ = AlarmState::Ringing;
-  AlarmDue ring = Changed("Ringing for " + due + ": the player was told to play");
+  AlarmDue ring;
+  Changed(ring);
+  ring.note = logger::Joined({"Ringing for ", due, ": the player was told to play"});
   ring.ringStarts = true;
   return ring;
 }
@@ -172,19 +179,22 @@ AlarmDue Alarm::Ring() {
 AlarmDue Alarm::GiveUp() {
   ++steps_;
   state_ = AlarmState::Off;
-  AlarmDue due = Changed("Alarm off: the prompt for a media player was cancelled");
+  AlarmDue due;
+  Changed(due);
+  due.note = "Alarm off: the prompt for a media player was cancelled";
   due.shown = false;  // the program ends: nothing is left to see
   due.programEnds = true;
   return due;
 }
 
 AlarmDue Alarm::Restore(const AlarmRecord& r) {
-  AlarmDue due = Arm(r.hour, r.minute, r.snoozeDelay);
+  AlarmDue due;
+  Arm(r.hour, r.minute, r.snoozeDelay, due);
   due.kept = Kept::CarriedOn;
   for (const auto& [input, value] : {std::pair{Input::Hour, r.hour},
                                      {Input::Minute, r.minute},
                                      {Input::SnoozeDelay, r.snoozeDelay}}) {
-    due.texts.emplace_back(input, numbers::NumberText(value, decimalSeparator_));
+    due.texts[static_cast<int>(input)] = numbers::NumberText(value, decimalSeparator_);
   }
   if (r.snoozeDue) SnoozeFor(*r.snoozeDue);
   // As if a tick had seen the moment of the record, or the second before the minute that rang:
@@ -194,9 +204,9 @@ AlarmDue Alarm::Restore(const AlarmRecord& r) {
   lastTick_ = clock_.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
-  due.note = "Alarm for " + HourMinute(r.hour, r.minute) + " carried on from the last run" +
-             (r.rang ? ", which it rang in" : "") +
-             (r.snoozeDue ? ", snoozed until " + DueTime() : "");
+  due.note = logger::Joined({"Alarm for ", HourMinute(r.hour, r.minute),
+                             " carried on from the last run", r.rang ? ", which it rang in" : "",
+                             r.snoozeDue ? ", snoozed until " : "", r.snoozeDue ? DueTime() : ""});
   return due;
 }
 
@@ -225,8 +235,10 @@ AlarmDue Alarm::SetNow(const WallTime& now, std::chrono::sys_seconds utc) {
   ticked_ = true;
   if (state_ != AlarmState::Snoozing || !SnoozeGivesWay(utc)) return {};
   const std::string snoozed = DueTime();
-  AlarmDue due = Arm(alarmHour_, alarmMinute_, snoozeDelay_);
-  due.note = "The snooze until " + snoozed + " gives way to the alarm at " + DueTime();
+  AlarmDue due;
+  Arm(alarmHour_, alarmMinute_, snoozeDelay_, due);
+  due.note =
+      logger::Joined({"The snooze until ", snoozed, " gives way to the alarm at ", DueTime()});
   return due;
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
-#include <utility>
-#include <vector>
+#include <string_view>
 
 #include "core/alarm_record.h"
 #include "core/window_roles.h"
@@ -38,9 +38,10 @@ struct AlarmDue {
   bool ringStops = false;     // a ring ended: its sounds stop
   bool windowCloses = false;  // the wake-up window goes, wherever the ring was answered
   bool programEnds = false;   // nothing may wait for the user any more
-  std::vector<std::pair<AlarmControls::Input, std::string>> texts;  // the boxes, rewritten
-  std::string warning;                                              // why the boxes could not arm
-  std::string note;                                                 // the log's line
+  // The boxes' new texts, by AlarmControls::Input; none for a box left as typed.
+  std::array<std::optional<std::string>, 3> texts;
+  std::string warning;  // why the boxes could not arm
+  std::string note;     // the log's line
 };
 
 // The alarm clock's state, its times and the rules that change them. Each step takes the time,
@@ -98,8 +99,8 @@ class Alarm {
 
  private:
   double NormaliseTimeField(AlarmControls::Input input, const std::string& typed, AlarmDue& due);
-  AlarmDue Warn(AlarmDue due, std::string message);
-  AlarmDue Arm(int hour, int minute, int delay);
+  std::string_view CheckedArming(const ArmingTexts& typed, AlarmDue& due);
+  void Arm(int hour, int minute, int delay, AlarmDue& due);
   void SnoozeFor(std::chrono::sys_seconds due);
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;

@@ -36,14 +36,14 @@ void AlarmDriver::Follow(const AlarmDue& due) {
 // the notice's server, the power manager, the store). A ring that ended before it ran did all of
 // it itself.
 void AlarmDriver::Ring() {
-  const std::string due = alarm_.DueTime();
-  const AlarmDue ring = alarm_.Ring();
+  ringDue_ = alarm_.DueTime();
+  ringFollows_ = alarm_.Ring();
   effects_.sound.Start();
-  logger::Write({ring.note});
-  effects_.events.Later([this, ring, due, step = alarm_.Steps()] {
+  logger::Write({ringFollows_.note});
+  effects_.events.Later([this, step = alarm_.Steps()] {
     if (step != alarm_.Steps()) return;
-    Follow(ring);
-    effects_.sound.Announce(due);
+    Follow(ringFollows_);
+    effects_.sound.Announce(ringDue_);
   });
   effects_.seen.HoldRing();
   effects_.sound.Ended();

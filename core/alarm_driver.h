@@ -47,6 +47,9 @@ class AlarmDriver {
 
   Alarm& alarm_;
   AlarmEffects effects_;
+  // What the last ring calls for once its window is up, and the time it rang for.
+  AlarmDue ringFollows_;
+  std::string ringDue_;
 };
 
 }  // namespace dawnquill

@@ -12,10 +12,13 @@ LogSink* sink = nullptr;  // one user-interface thread writes, so no lock
 void SetSink(LogSink* newSink) { sink = newSink; }
 
 void Write(std::initializer_list<std::string_view> parts) {
-  if (sink == nullptr) return;
+  if (sink != nullptr) sink->Line(Joined(parts));
+}
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
   std::string line;
   for (const std::string_view part : parts) line += part;
-  sink->Line(line);
+  return line;
 }
 
 }  // namespace dawnquill::logger

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "interfaces/log_sink.h"
@@ -14,5 +15,7 @@ namespace dawnquill::logger {
 void SetSink(LogSink* sink);
 // One line, of these parts one after the other: joined here, once, not at every caller.
 void Write(std::initializer_list<std::string_view> parts);
+// The parts of a line one after the other, for a line that is written later.
+std::string Joined(std::initializer_list<std::string_view> parts);
 
 }  // namespace dawnquill::logger

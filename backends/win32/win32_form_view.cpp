@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include "backends/win32/win32_modality.h"
+#include "backends/win32/win32_window_class.h"
 #include "ui/form_geometry.h"
 
 namespace dawnquill {
@@ -22,22 +23,11 @@ constexpr int kLayoutPoints = 8;
 constexpr int kSmallestPoints = 6;
 constexpr int kDroppedList = 3000;  // twips below a combo box for its list
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSA windowClass{};
-  if (GetClassInfoA(instance, Win32FormView::kWindowClass, &windowClass)) return;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = Win32FormView::kWindowClass;
-  RegisterClassA(&windowClass);
-}
-
 }  // namespace
 
 Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCSTR icon)
     : layout_(layout), instance_(instance), icon_(icon) {
-  RegisterWindowClass(instance_, WindowProc);
+  RegisterWindowClass(instance_, kWindowClass, WindowProc, WindowFace::Dialog);
 }
 
 Win32FormView::~Win32FormView() { Destroy(); }

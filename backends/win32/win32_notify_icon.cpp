@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "backends/win32/win32_window_class.h"
 #include "tray/tray_pictures.h"
 
 namespace dawnquill {
@@ -22,14 +23,7 @@ HICON MakeTrayIcon(TrayPicture picture, int size) {
 }  // namespace
 
 Win32NotifyIcon::Win32NotifyIcon(HINSTANCE instance) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassA(&windowClass);
-  window_ = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
-                            nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = CreateMessageWindow(instance, kWindowClass, WindowProc, this, Hearing::Broadcasts);
   // The notification area shows small icons at the density of the screen it sits on.
   const int size = GetSystemMetricsForDpi(SM_CXSMICON, GetDpiForSystem());
   for (const auto picture : {TrayPicture::Armed, TrayPicture::Off, TrayPicture::Ringing}) {

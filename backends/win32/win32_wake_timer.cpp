@@ -1,6 +1,7 @@
 #include "backends/win32/win32_wake_timer.h"
 
 #include "backends/win32/win32_desktop.h"
+#include "backends/win32/win32_window_class.h"
 
 namespace dawnquill {
 namespace {
@@ -14,14 +15,7 @@ Win32WakeTimer::Win32WakeTimer(HINSTANCE instance, std::function<void()> cannotW
     : cannotWake_(std::move(cannotWake)),
       timer_(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS)),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassA(&windowClass);
-  window_ =
-      CreateWindowExA(0, kWindowClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = CreateMessageWindow(instance, kWindowClass, WindowProc, this, Hearing::OwnMessagesOnly);
   if (timer_ != nullptr && stop_ != nullptr && window_ != nullptr) {
     thread_ = CreateThread(nullptr, 0, Wait, this, 0, nullptr);
   }

@@ -12,8 +12,10 @@ ArmingTexts AlarmSeen::Typed() const {
           .snoozeDelay = controls_.Text(Input::SnoozeDelay)};
 }
 
-void AlarmSeen::Rewrite(const std::vector<std::pair<Input, std::string>>& texts) {
-  for (const auto& [input, text] : texts) controls_.SetText(input, text);
+void AlarmSeen::Rewrite(const std::array<std::optional<std::string>, 3>& texts) {
+  for (const Input input : {Input::Hour, Input::Minute, Input::SnoozeDelay}) {
+    if (const auto& text = texts[static_cast<int>(input)]) controls_.SetText(input, *text);
+  }
 }
 
 void AlarmSeen::Warn(std::string_view warning) {

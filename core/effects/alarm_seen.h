@@ -1,9 +1,9 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "core/alarm.h"
 #include "core/window_roles.h"
@@ -20,7 +20,7 @@ class AlarmSeen {
       : controls_(controls), tray_(tray), boxes_(boxes), ring_(ring) {}
 
   ArmingTexts Typed() const;
-  void Rewrite(const std::vector<std::pair<AlarmControls::Input, std::string>>& texts);
+  void Rewrite(const std::array<std::optional<std::string>, 3>& texts);
   // The boxes could not arm: the user must fix them.
   void Warn(std::string_view warning);
   // Something the user must hear that is not about the boxes.

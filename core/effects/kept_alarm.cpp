@@ -21,7 +21,7 @@ std::string KeptAlarm::Follow(const Alarm& alarm, bool mayTell) {
   logger::Write({what, " ", failure});
   if (told_ || !mayTell) return {};
   told_ = true;
-  return what + "\n\n" + failure;
+  return logger::Joined({what, "\n\n", failure});
 }
 
 std::string KeptAlarm::Clear() {

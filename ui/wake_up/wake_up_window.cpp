@@ -1,13 +1,15 @@
 #include "ui/wake_up/wake_up_window.h"
 
-#include "core/number_rules.h"
+#include <cstdio>
+
 #include "ui/wake_up/wake_up_window_layout.h"
 
 namespace dawnquill {
 
 std::string ClockText(const WallTime& time) {
-  return numbers::TwoDigits(time.hour) + ":" + numbers::TwoDigits(time.minute) + ":" +
-         numbers::TwoDigits(time.second);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", time.hour, time.minute, time.second);
+  return text;
 }
 
 void WakeUpWindow::ShowModal() {
