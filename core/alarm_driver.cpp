@@ -18,14 +18,14 @@ void AlarmDriver::Carry(const AlarmDue& due) {
 void AlarmDriver::Follow(const AlarmDue& due) {
   AlarmSeen& seen = effects_.seen;
   seen.Rewrite(due.texts);
-  if (!due.warning.empty()) seen.Warn(due.warning);
+  if (!due.warning.empty()) seen.Warn(due.warning, "Error");
   if (due.inputsFollow) seen.FollowInputs(alarm_);
   if (due.shown) seen.Show(alarm_);
   if (due.held) effects_.wake.Hold(alarm_);
   if (due.kept == AlarmDue::Kept::Record) {
     const bool mayTell = !due.programEnds && alarm_.State() != AlarmState::Ringing;
     const std::string told = effects_.kept.Follow(alarm_, mayTell);
-    if (!told.empty()) seen.Tell(told);
+    if (!told.empty()) seen.Warn(told, "DawnQuill");
   } else if (due.kept == AlarmDue::Kept::CarriedOn) {
     effects_.kept.CarryOn();
   }

@@ -13,12 +13,13 @@ namespace {
 using std::chrono::seconds;
 using std::chrono::sys_seconds;
 
-std::string InstantText(sys_seconds instant) {
+// " key YYYY-MM-DDTHH:MM:SSZ"
+void AppendInstant(std::string& text, const char* key, sys_seconds instant) {
   const WallTime t = UtcTimeAt(instant);
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day, t.hour,
-                t.minute, t.second);
-  return text;
+  char part[48];
+  std::snprintf(part, sizeof part, " %s %04d-%02d-%02dT%02d:%02d:%02dZ", key, t.year, t.month,
+                t.day, t.hour, t.minute, t.second);
+  text += part;
 }
 
 // Exactly `count` decimal digits, nothing else: no sign, no space.
@@ -74,9 +75,10 @@ std::string RecordText(const AlarmRecord& record) {
   std::snprintf(alarm, sizeof alarm, "%d:%02d delay %d", record.hour, record.minute,
                 record.snoozeDelay);
   std::string text = alarm;
-  if (record.snoozeDue) text.append(" snooze ").append(InstantText(*record.snoozeDue));
-  if (record.rang) text.append(" rang ").append(InstantText(*record.rang));
-  return text.append(" written ").append(InstantText(record.written));
+  if (record.snoozeDue) AppendInstant(text, "snooze", *record.snoozeDue);
+  if (record.rang) AppendInstant(text, "rang", *record.rang);
+  AppendInstant(text, "written", record.written);
+  return text;
 }
 
 std::optional<AlarmRecord> ReadRecord(std::string_view text) {

@@ -18,12 +18,8 @@ void AlarmSeen::Rewrite(const std::array<std::optional<std::string>, 3>& texts) 
   }
 }
 
-void AlarmSeen::Warn(std::string_view warning) {
-  boxes_.Show(warning, "Error", BoxKind::Warning, BoxButtons::Ok);
-}
-
-void AlarmSeen::Tell(std::string_view text) {
-  boxes_.Show(text, "DawnQuill", BoxKind::Warning, BoxButtons::Ok);
+void AlarmSeen::Warn(std::string_view text, std::string_view title) {
+  boxes_.Show(text, title, BoxKind::Warning, BoxButtons::Ok);
 }
 
 void AlarmSeen::FollowInputs(const Alarm& alarm) {

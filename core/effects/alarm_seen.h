@@ -21,10 +21,9 @@ class AlarmSeen {
 
   ArmingTexts Typed() const;
   void Rewrite(const std::array<std::optional<std::string>, 3>& texts);
-  // The boxes could not arm: the user must fix them.
-  void Warn(std::string_view warning);
-  // Something the user must hear that is not about the boxes.
-  void Tell(std::string_view text);
+  // What the user must hear: "Error" where the boxes could not arm, the program's name for the
+  // rest.
+  void Warn(std::string_view text, std::string_view title);
   void FollowInputs(const Alarm& alarm);
   void Show(const Alarm& alarm);
   // Returns once the ring has been answered.

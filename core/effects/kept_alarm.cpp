@@ -14,10 +14,11 @@ std::string KeptAlarm::Follow(const Alarm& alarm, bool mayTell) {
     failure = store_.KeepAlarm(RecordText(alarm.Record(clock_.Utc())));
   }
   if (failure.empty()) return {};
-  const std::string what = off ? "The alarm that was turned off could not be removed from the "
-                                 "settings: it comes back when DawnQuill starts again."
-                               : "The alarm could not be written down: it rings only while this "
-                                 "DawnQuill runs, and not after a restart.";
+  const std::string_view what =
+      off ? "The alarm that was turned off could not be removed from the "
+            "settings: it comes back when DawnQuill starts again."
+          : "The alarm could not be written down: it rings only while this "
+            "DawnQuill runs, and not after a restart.";
   logger::Write({what, " ", failure});
   if (told_ || !mayTell) return {};
   told_ = true;
