@@ -144,8 +144,9 @@ case_ring_snooze_and_exit() {
   xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
   expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
   player_told "40045 0 40047 0 " || fail "expected: the snooze to stop, not $(cat "$log")"
+  expect "the program running before Exit" kill -0 "$rig_app_pid"
   rig_click "$main" "$at_exit"
-  expect_within 5 "Exit to end the program" gone DawnQuill
+  expect_within 5 "Exit to end the program" program_ended "$rig_app_pid"
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
   expect "the ring in the log" grep -qE '^[0-9-]+ [0-9:]+ Ringing for 7:00' "$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/DawnQuill/DawnQuill.log"
 }
