@@ -3,7 +3,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
-#include "core/call_limit.h"
+#include "backends/dbus/bus_calls.h"
 
 namespace dawnquill {
 
@@ -37,7 +37,7 @@ void DBusApplication::BringFirstForward() {
   QDBusMessage activate = QDBusMessage::createMethodCall(
       appId_, path_, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
   activate.setArguments({platformData});
-  bus_.call(activate, QDBus::Block, kCallLimitMs);
+  CallBounded(bus_, activate);
 }
 
 void DBusApplication::Activate(const QVariantMap& platformData) {

@@ -1,59 +1,59 @@
 #include "backends/dbus/dbus_ring_notice.h"
 
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include "backends/dbus/bus_calls.h"
 #include "backends/qt/qt_text.h"
-#include "core/call_limit.h"
+#include "core/alarm_words.h"
+#include "notifications_interface.h"
 
 namespace dawnquill {
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.Notifications");
-const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 constexpr uchar kNormal = 1;
 constexpr uchar kCritical = 2;
 
 }  // namespace
 
-DBusRingNotice::DBusRingNotice(QDBusConnection bus, QString appId)
-    : bus_(std::move(bus)), appId_(std::move(appId)) {
-  bus_.connect(QString(), kPath, kInterface, QStringLiteral("ActionInvoked"), this,
-               SLOT(ActionInvoked(uint, QString)));
+DBusRingNotice::DBusRingNotice(const QDBusConnection& bus, QString appId)
+    : connected_(bus.isConnected()),
+      server_(BoundedProxy<OrgFreedesktopNotificationsInterface>(
+          QStringLiteral("org.freedesktop.Notifications"),
+          QStringLiteral("/org/freedesktop/Notifications"), bus)),
+      appId_(std::move(appId)) {
+  connect(server_.get(), &OrgFreedesktopNotificationsInterface::ActionInvoked, this,
+          &DBusRingNotice::ActionInvoked);
 }
 
-QDBusMessage DBusRingNotice::Notify(const QString& summary, std::string_view body,
-                                    const QStringList& actions, uchar urgency, int expireMs) const {
-  QDBusMessage notify =
-      QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+DBusRingNotice::~DBusRingNotice() = default;
+
+QDBusPendingReply<uint> DBusRingNotice::Notify(const QString& summary, std::string_view body,
+                                               const QStringList& actions, uchar urgency,
+                                               int expireMs) {
   const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(urgency)},
                           {QStringLiteral("desktop-entry"), appId_}};
-  notify.setArguments(
-      {QStringLiteral("DawnQuill"), 0u, appId_, summary, Utf8(body), actions, hints, expireMs});
-  return notify;
+  return server_->Notify(QStringLiteral("DawnQuill"), 0, appId_, summary, Utf8(body), actions,
+                         hints, expireMs);
 }
 
 void DBusRingNotice::Show(std::string_view time) {
   shown_ = true;
-  if (!bus_.isConnected()) return;
+  if (!connected_) return;
   const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
-                            QStringLiteral("turn-off"), QStringLiteral("Turn alarm off")};
-  const QDBusMessage notify = Notify(QStringLiteral("Alarm!"), time, actions, kCritical, 0);
-  auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(notify), this);
-  connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-    const QDBusPendingReply<uint> reply = *w;
-    w->deleteLater();
-    if (reply.isError()) return;
-    // A ring that ended before the server answered takes its notice with it.
-    if (shown_) {
-      id_ = reply.value();
-    } else {
-      CloseNotification(reply.value());
-    }
-  });
+                            QStringLiteral("turn-off"), Utf8(kTurnOffCaption)};
+  AnswerLater(Notify(Utf8(kRingingStatus), time, actions, kCritical, 0), this,
+              [this](const QDBusMessage& answer) {
+                if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
+                  return;
+                }
+                const uint id = answer.arguments().constFirst().toUInt();
+                // A ring that ended before the server answered takes its notice with it.
+                if (shown_) {
+                  id_ = id;
+                } else {
+                  CloseNotification(id);
+                }
+              });
 }
 
 void DBusRingNotice::Close() {
@@ -62,15 +62,11 @@ void DBusRingNotice::Close() {
 }
 
 void DBusRingNotice::Tell(std::string_view text) {
-  if (!bus_.isConnected()) return;
-  bus_.call(Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1), QDBus::Block, kCallLimitMs);
+  if (connected_) Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1).waitForFinished();
 }
 
 void DBusRingNotice::CloseNotification(uint id) {
-  QDBusMessage close = QDBusMessage::createMethodCall(kService, kPath, kInterface,
-                                                      QStringLiteral("CloseNotification"));
-  close.setArguments({id});
-  bus_.asyncCall(close);
+  if (connected_) server_->CloseNotification(id);
 }
 
 void DBusRingNotice::ActionInvoked(uint id, const QString& key) {

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <memory>
+
 #include <QDBusConnection>
+#include <QDBusPendingReply>
 #include <QObject>
 
 #include "interfaces/desktop_notice.h"
 #include "interfaces/ring_notice.h"
+
+class OrgFreedesktopNotificationsInterface;
 
 namespace dawnquill {
 
@@ -16,7 +21,8 @@ class DBusRingNotice final : public QObject, public RingNotice, public DesktopNo
   Q_OBJECT
 
  public:
-  DBusRingNotice(QDBusConnection bus, QString appId);
+  DBusRingNotice(const QDBusConnection& bus, QString appId);
+  ~DBusRingNotice() override;
 
   void SetEvents(RingNoticeEvents* events) override { events_ = events; }
   void Show(std::string_view time) override;
@@ -24,16 +30,15 @@ class DBusRingNotice final : public QObject, public RingNotice, public DesktopNo
   // Waits for the server's answer, within the bound of any call: the program may end next.
   void Tell(std::string_view text) override;
 
- private Q_SLOTS:
-  void ActionInvoked(uint id, const QString& key);
-
  private:
+  void ActionInvoked(uint id, const QString& key);
   // Stays `expireMs` milliseconds; 0 till it is closed, -1 as long as the server likes.
-  QDBusMessage Notify(const QString& summary, std::string_view body, const QStringList& actions,
-                      uchar urgency, int expireMs) const;
+  QDBusPendingReply<uint> Notify(const QString& summary, std::string_view body,
+                                 const QStringList& actions, uchar urgency, int expireMs);
   void CloseNotification(uint id);
 
-  QDBusConnection bus_;
+  bool connected_;
+  std::unique_ptr<OrgFreedesktopNotificationsInterface> server_;
   QString appId_;
   RingNoticeEvents* events_ = nullptr;
   bool shown_ = false;  // between Show and Close, whether or not the server has answered yet

@@ -2,9 +2,10 @@
 
 #include <QVariantMap>
 
-#include "backends/dbus/bus_call_later.h"
+#include "backends/dbus/bus_calls.h"
 #include "backends/qt/qt_text.h"
 #include "core/logger.h"
+#include "portal_inhibit_interface.h"
 
 namespace dawnquill {
 namespace {
@@ -12,13 +13,7 @@ namespace {
 // Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
 constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
-QDBusMessage InhibitCall(const QString& service, const QString& path, const QString& interface,
-                         const QVariantList& arguments) {
-  QDBusMessage call =
-      QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("Inhibit"));
-  call.setArguments(arguments);
-  return call;
-}
+const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
 
 }  // namespace
 
@@ -36,22 +31,22 @@ void DBusSleepInhibitor::Release() {
 }
 
 void DBusSleepInhibitor::Ask(Service service, const QString& reason, unsigned ask) {
-  const bool portal = service == Service::Portal;
-  const QDBusMessage call = portal
-                                ? InhibitCall(QStringLiteral("org.freedesktop.portal.Desktop"),
-                                              QStringLiteral("/org/freedesktop/portal/desktop"),
-                                              QStringLiteral("org.freedesktop.portal.Inhibit"),
-                                              {QString(), kPortalLogOutAndSuspend,
-                                               QVariantMap{{QStringLiteral("reason"), reason}}})
-                                : InhibitCall(QStringLiteral("org.freedesktop.login1"),
-                                              QStringLiteral("/org/freedesktop/login1"),
-                                              QStringLiteral("org.freedesktop.login1.Manager"),
-                                              {QStringLiteral("idle"), QStringLiteral("DawnQuill"),
-                                               reason, QStringLiteral("block")});
-  CallLater(portal ? session_ : QDBusConnection::systemBus(), call, this,
-            [this, service, reason, ask](const QDBusMessage& answer) {
-              Answered(service, reason, ask, answer);
-            });
+  auto answered = [this, service, reason, ask](const QDBusMessage& answer) {
+    Answered(service, reason, ask, answer);
+  };
+  if (service == Service::Portal) {
+    OrgFreedesktopPortalInhibitInterface portal(
+        kPortal, QStringLiteral("/org/freedesktop/portal/desktop"), session_);
+    return AnswerLater(portal.Inhibit(QString(), kPortalLogOutAndSuspend,
+                                      QVariantMap{{QStringLiteral("reason"), reason}}),
+                       this, answered);
+  }
+  QDBusMessage logind = QDBusMessage::createMethodCall(
+      QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+      QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
+  logind.setArguments(
+      {QStringLiteral("idle"), QStringLiteral("DawnQuill"), reason, QStringLiteral("block")});
+  CallLater(QDBusConnection::systemBus(), logind, this, answered);
 }
 
 void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsigned ask,
@@ -82,9 +77,7 @@ void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsign
 
 void DBusSleepInhibitor::Close(Lock& hold) {
   if (!hold.portalRequest.path().isEmpty() && session_.isConnected()) {
-    session_.send(QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.portal.Desktop"), hold.portalRequest.path(),
-        QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close")));
+    OrgFreedesktopPortalRequestInterface(kPortal, hold.portalRequest.path(), session_).Close();
   }
   hold = {};
 }

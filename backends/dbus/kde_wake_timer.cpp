@@ -4,7 +4,7 @@
 #include <QDBusObjectPath>
 #include <QTimer>
 
-#include "backends/dbus/bus_call_later.h"
+#include "backends/dbus/bus_calls.h"
 
 namespace dawnquill {
 namespace {

@@ -6,7 +6,7 @@
 #include <QDBusMessage>
 #include <QTimer>
 
-#include "backends/dbus/bus_call_later.h"
+#include "backends/dbus/bus_calls.h"
 #include "core/call_limit.h"
 
 namespace dawnquill {

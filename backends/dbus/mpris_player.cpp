@@ -7,7 +7,8 @@
 #include <QDBusMessage>
 #include <QDBusPendingReply>
 
-#include "core/call_limit.h"
+#include "backends/dbus/bus_calls.h"
+#include "bus_daemon_interface.h"
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
 
@@ -15,14 +16,6 @@ namespace dawnquill {
 namespace {
 
 const QString kPlayerPath = QStringLiteral("/org/mpris/MediaPlayer2");
-const QString kBusService = QStringLiteral("org.freedesktop.DBus");
-const QString kBusPath = QStringLiteral("/org/freedesktop/DBus");
-
-QDBusMessage CallBus(const QDBusConnection& bus, const QString& method, const QVariantList& args) {
-  QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
-  call.setArguments(args);
-  return bus.call(call, QDBus::Block, kCallLimitMs);
-}
 
 // A property read with the call's bound; a player that does not answer counts as able.
 bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* property) {
@@ -39,7 +32,7 @@ bool MprisPlayer::CanPlay(const QString& owner) const {
       owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
       QStringLiteral("GetAll"));
   getAll.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
-  const QDBusMessage reply = bus_.call(getAll, QDBus::Block, kCallLimitMs);
+  const QDBusMessage reply = CallBounded(bus_, getAll);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
   const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
   const QVariantMap track = qdbus_cast<QVariantMap>(properties.value(QStringLiteral("Metadata")));
@@ -48,9 +41,12 @@ bool MprisPlayer::CanPlay(const QString& owner) const {
           track.contains(QStringLiteral("xesam:title")));
 }
 
-MprisPlayer::MprisPlayer(QDBusConnection bus) : bus_(std::move(bus)) {
-  bus_.connect(kBusService, kBusPath, kBusService, QStringLiteral("NameOwnerChanged"), this,
-               SLOT(NameOwnerChanged(QString, QString, QString)));
+MprisPlayer::MprisPlayer(QDBusConnection bus)
+    : bus_(std::move(bus)),
+      busDaemon_(BoundedProxy<OrgFreedesktopDBusInterface>(
+          QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"), bus_)) {
+  connect(busDaemon_.get(), &OrgFreedesktopDBusInterface::NameOwnerChanged, this,
+          &MprisPlayer::NameOwnerChanged);
   ReadPlayersFromBus();
 }
 
@@ -69,14 +65,14 @@ void MprisPlayer::NameOwnerChanged(const QString& name, const QString& /*oldOwne
 void MprisPlayer::ReadPlayersFromBus() {
   owners_.clear();
   if (!bus_.isConnected()) return;
-  const QDBusMessage reply = CallBus(bus_, QStringLiteral("ListNames"), {});
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return;
-  for (const QString& name : reply.arguments().constFirst().toStringList()) {
+  QDBusPendingReply<QStringList> names = busDaemon_->ListNames();
+  names.waitForFinished();
+  if (names.isError()) return;
+  for (const QString& name : names.value()) {
     if (!mpris::IsWakingPlayer(name.toStdString())) continue;
-    const QDBusMessage owner = CallBus(bus_, QStringLiteral("GetNameOwner"), {name});
-    if (owner.type() == QDBusMessage::ReplyMessage && !owner.arguments().isEmpty()) {
-      owners_[name.toStdString()] = owner.arguments().constFirst().toString().toStdString();
-    }
+    QDBusPendingReply<QString> owner = busDaemon_->GetNameOwner(name);
+    owner.waitForFinished();
+    if (!owner.isError()) owners_[name.toStdString()] = owner.value().toStdString();
   }
 }
 
@@ -97,8 +93,7 @@ bool MprisPlayer::Find() {
 OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
   const QString service = QString::fromStdString(found_);
   if (!proxy_ || proxy_->service() != service) {
-    proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
-    proxy_->setTimeout(kCallLimitMs);
+    proxy_ = BoundedProxy<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
   }
   return *proxy_;
 }

@@ -9,6 +9,7 @@
 
 #include "interfaces/media_player.h"
 
+class OrgFreedesktopDBusInterface;
 class OrgMprisMediaPlayer2PlayerInterface;
 
 namespace dawnquill {
@@ -41,12 +42,11 @@ class MprisPlayer final : public QObject, public MediaPlayer {
   void ReadPlayersFromBus();
   bool CanPlay(const QString& owner) const;
   OrgMprisMediaPlayer2PlayerInterface& Proxy();
-
- private Q_SLOTS:
   void NameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
 
  private:
   QDBusConnection bus_;
+  std::unique_ptr<OrgFreedesktopDBusInterface> busDaemon_;  // who is on the bus
   std::map<std::string, std::string> owners_;  // bus name of a player -> its unique name
   std::string found_;
   std::unique_ptr<OrgMprisMediaPlayer2PlayerInterface> proxy_;  // for the last player used

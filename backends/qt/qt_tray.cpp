@@ -10,8 +10,8 @@
 
 #include <xcb/xcb.h>
 
+#include "backends/dbus/bus_calls.h"
 #include "backends/qt/qt_tray_picture_icon.h"
-#include "core/call_limit.h"
 
 namespace dawnquill {
 
@@ -32,7 +32,7 @@ bool StatusNotifierHostPresent() {
       watcher, QStringLiteral("/StatusNotifierWatcher"),
       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
   get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
-  const QDBusMessage reply = bus.call(get, QDBus::Block, kCallLimitMs);
+  const QDBusMessage reply = CallBounded(bus, get);
   return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
          reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
 }

@@ -176,6 +176,10 @@ case_stopped_over_the_alarm_then_snooze_and_off() {
   expect "the wake-up window to refuse its close button" ringing
   dbus-send --session --type=signal /org/freedesktop/Notifications \
     org.freedesktop.Notifications.ActionInvoked uint32:1 string:snooze
+  sleep 1
+  expect "a Snooze said by another than the server to change nothing" ringing
+  dbus-send --session --dest=org.freedesktop.Notifications --type=method_call --print-reply \
+    /org/freedesktop/Notifications stand.in.Click uint32:1 string:snooze >/dev/null
   expect_within 3 "the notification's Snooze to end the ring" not_ringing
   expect_within 2 "the player silent after the snooze" silent
   expect "the notification closed with the ring" notified "closed 1"

@@ -7,7 +7,8 @@
 #   before each hold as "flags N";
 # - power: KDE's power manager: "scheduled SERVICE PATH SECONDS COOKIE" and "cleared COOKIE";
 # - notifications: a notification server: "notify ID APP SUMMARY|BODY|ACTIONS|urgency=N" and
-#   "closed ID". The test sends ActionInvoked itself.
+#   "closed ID". The test clicks an action with stand.in.Click(ID, KEY), which the server reports
+#   as its own ActionInvoked.
 # With STAND_IN_DELAY set, a hold and a wake-up are granted at once but answered that many seconds
 # late, as by a busy service.
 #   stand_in.py portal|logind|power|notifications LOGFILE
@@ -95,6 +96,14 @@ class Notifications(dbus.service.Object):
     @dbus.service.method("org.freedesktop.Notifications", "u", "")
     def CloseNotification(self, number):
         log.write(f"closed {number}\n")
+
+    @dbus.service.signal("org.freedesktop.Notifications", "us")
+    def ActionInvoked(self, number, key):
+        pass
+
+    @dbus.service.method("stand.in", "us", "")
+    def Click(self, number, key):
+        self.ActionInvoked(number, key)
 
 
 service, path, served = {

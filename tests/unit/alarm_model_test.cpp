@@ -46,7 +46,8 @@ TEST(AlarmModel, TurnOnChecksTheBoxesInOrderAndRewritesOnlyThoseItReached) {
     const std::string typed[] = {c.hour, c.minute, c.delay};
     std::string boxes;
     for (int box = 0; box < 3; ++box) {
-      boxes += (box == 0 ? "" : " ") + due.texts[box].value_or(typed[box]);
+      if (box > 0) boxes += ' ';
+      boxes += due.texts[box].value_or(typed[box]);
     }
     EXPECT_EQ(boxes, c.after);
     EXPECT_EQ(due.warning, c.warning);
