@@ -2,7 +2,7 @@
 
 namespace dawnquill {
 
-// Where a window stands when it is shown. The first showing after a load, and every modal one,
+// Where a window stands when it is shown. The first showing after an opening, and every modal one,
 // centres it on its screen with the focus on its first control; a window brought back from the
 // tray stays where the user left it, with the focus where it was.
 class FirstShow {

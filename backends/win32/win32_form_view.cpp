@@ -299,7 +299,7 @@ void Win32FormView::Minimise() {
   if (window_ != nullptr) ShowWindow(window_, SW_MINIMIZE);
 }
 
-// The window is hidden now and destroyed at the next load: a handler of its own may still be
+// The window is hidden now and destroyed at the next opening: a handler of its own may still be
 // running.
 void Win32FormView::Close() {
   closed_ = true;

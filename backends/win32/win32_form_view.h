@@ -85,7 +85,7 @@ class Win32FormView final : public FormView {
   const FormLayout& layout_;
   HINSTANCE instance_;
   LPCSTR icon_;
-  std::array<HICON, 2> icons_{};  // big, small; loaded for the window's density
+  std::array<HICON, 2> icons_{};  // big, small; made for the window's density
   FormEvents* events_ = nullptr;
   const Win32FormView* owner_ = nullptr;
   std::function<void()> onClosed_;

@@ -35,8 +35,9 @@ class MainWindow final : public Form, public TickWindow {
   // How the program starts: with its window, or in the notification area alone, as at a sign-in.
   enum class StartShown { Window, InTray };
 
-  // Loads and shows the window, unless it starts in the tray. False when the program ended while
-  // loading, before the window was ever seen: then there is no event loop to run.
+  // Opens the window with the stored settings and shows it, unless it starts in the tray. False
+  // when the program ended while opening, before the window was ever seen: then there is no event
+  // loop to run.
   bool Start(StartShown shown = StartShown::Window);
 
   void SetTickTimerEnabled(bool enabled) override;
