@@ -149,14 +149,8 @@ std::string Alarm::Status() const {
 }
 
 TrayPicture Alarm::Picture() const {
-  switch (state_) {
-    case AlarmState::Off:
-      return TrayPicture::Off;
-    case AlarmState::Ringing:
-      return TrayPicture::Ringing;
-    default:
-      return TrayPicture::Armed;
-  }
+  if (state_ == AlarmState::Off) return TrayPicture::Off;
+  return state_ == AlarmState::Ringing ? TrayPicture::Ringing : TrayPicture::Armed;
 }
 
 // The ring is kept as due at the minute that rang, so that a program killed while it rings
