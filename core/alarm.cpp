@@ -181,26 +181,27 @@ AlarmDue Alarm::GiveUp() {
   return due;
 }
 
-AlarmDue Alarm::Restore(const AlarmRecord& r) {
+AlarmDue Alarm::Restore(const AlarmRecord& kept) {
   AlarmDue due;
-  Arm(r.hour, r.minute, r.snoozeDelay, due);
+  Arm(kept.hour, kept.minute, kept.snoozeDelay, due);
   due.kept = Kept::CarriedOn;
-  for (const auto& [input, value] : {std::pair{Input::Hour, r.hour},
-                                     {Input::Minute, r.minute},
-                                     {Input::SnoozeDelay, r.snoozeDelay}}) {
+  for (const auto& [input, value] : {std::pair{Input::Hour, kept.hour},
+                                     {Input::Minute, kept.minute},
+                                     {Input::SnoozeDelay, kept.snoozeDelay}}) {
     due.texts[static_cast<int>(input)] = numbers::NumberText(value, decimalSeparator_);
   }
-  if (r.snoozeDue) SnoozeFor(*r.snoozeDue);
+  if (kept.snoozeDue) SnoozeFor(*kept.snoozeDue);
   // As if a tick had seen the moment of the record, or the second before the minute that rang:
   // the first tick then rings for a minute passed since, and not for one a day before.
-  lastTickUtc_ = r.rang ? *r.rang - seconds{1} : r.written;
+  lastTickUtc_ = kept.rang ? *kept.rang - seconds{1} : kept.written;
   snoozeOrigin_ = lastTickUtc_;
   lastTick_ = clock_.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
-  due.note = logger::Joined({"Alarm for ", HourMinute(r.hour, r.minute),
-                             " carried on from the last run", r.rang ? ", which it rang in" : "",
-                             r.snoozeDue ? ", snoozed until " : "", r.snoozeDue ? DueTime() : ""});
+  due.note =
+      logger::Joined({"Alarm for ", HourMinute(kept.hour, kept.minute),
+                      " carried on from the last run", kept.rang ? ", which it rang in" : "",
+                      kept.snoozeDue ? ", snoozed until " : "", kept.snoozeDue ? DueTime() : ""});
   return due;
 }
 

@@ -12,10 +12,10 @@ local_seconds WallSeconds(const WallTime& time) {
   return date + hours{time.hour} + minutes{time.minute} + seconds{time.second};
 }
 
-WallTime WallTimeAt(local_seconds at) {
-  const local_days date = floor<days>(at);
+WallTime WallTimeAt(local_seconds wall) {
+  const local_days date = floor<days>(wall);
   const year_month_day ymd{date};
-  const hh_mm_ss clock{at - date};
+  const hh_mm_ss clock{wall - date};
   return {static_cast<int>(clock.hours().count()),
           static_cast<int>(clock.minutes().count()),
           static_cast<int>(clock.seconds().count()),
