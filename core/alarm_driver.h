@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "core/alarm.h"
-#include "core/effects/alarm_seen.h"
-#include "core/effects/alarm_wake.h"
-#include "core/effects/kept_alarm.h"
-#include "core/effects/ring_sound.h"
+#include "core/alarm_seen.h"
+#include "core/alarm_wake.h"
+#include "core/kept_alarm.h"
+#include "core/ring_sound.h"
 #include "interfaces/event_pass.h"
 
 namespace dawnquill {

@@ -3,7 +3,6 @@
 #include <QVariantMap>
 
 #include "backends/dbus/bus_calls.h"
-#include "backends/qt/qt_text.h"
 #include "core/alarm_words.h"
 #include "notifications_interface.h"
 
@@ -32,16 +31,16 @@ QDBusPendingReply<uint> DBusRingNotice::Notify(const QString& summary, std::stri
                                                int expireMs) {
   const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(urgency)},
                           {QStringLiteral("desktop-entry"), appId_}};
-  return server_->Notify(QStringLiteral("DawnQuill"), 0, appId_, summary, Utf8(body), actions,
-                         hints, expireMs);
+  return server_->Notify(QStringLiteral("DawnQuill"), 0, appId_, summary, QString::fromUtf8(body),
+                         actions, hints, expireMs);
 }
 
 void DBusRingNotice::Show(std::string_view time) {
   shown_ = true;
   if (!connected_) return;
   const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
-                            QStringLiteral("turn-off"), Utf8(kTurnOffCaption)};
-  AnswerLater(Notify(Utf8(kRingingStatus), time, actions, kCritical, 0), this,
+                            QStringLiteral("turn-off"), QString::fromUtf8(kTurnOffCaption)};
+  AnswerLater(Notify(QString::fromUtf8(kRingingStatus), time, actions, kCritical, 0), this,
               [this](const QDBusMessage& answer) {
                 if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
                   return;

@@ -3,7 +3,6 @@
 #include <QVariantMap>
 
 #include "backends/dbus/bus_calls.h"
-#include "backends/qt/qt_text.h"
 #include "core/logger.h"
 #include "portal_inhibit_interface.h"
 
@@ -18,7 +17,7 @@ const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
 }  // namespace
 
 void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/) {
-  const QString text = Utf8(reason);
+  const QString text = QString::fromUtf8(reason);
   if (text == wanted_) return;
   wanted_ = text;
   Ask(Service::Portal, text, ++asks_);

@@ -1,4 +1,4 @@
-#include "core/effects/alarm_wake.h"
+#include "core/alarm_wake.h"
 
 #include <cstdio>
 #include <string>

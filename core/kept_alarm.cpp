@@ -1,4 +1,4 @@
-#include "core/effects/kept_alarm.h"
+#include "core/kept_alarm.h"
 
 #include "core/logger.h"
 

@@ -1,4 +1,4 @@
-#include "core/effects/alarm_seen.h"
+#include "core/alarm_seen.h"
 
 #include "core/alarm_words.h"
 
