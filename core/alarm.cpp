@@ -166,7 +166,6 @@ AlarmDue Alarm::Ring() {
   AlarmDue ring;
   Changed(ring);
   ring.note = logger::Joined({"Ringing for ", due, ": the player was told to play"});
-  ring.ringStarts = true;
   return ring;
 }
 

@@ -34,7 +34,6 @@ struct AlarmDue {
   Kept kept = Kept::Nothing;  //
   bool woken = false;         // the wake timer follows what is due next
   bool inputsFollow = false;  // the toggle's caption and the boxes' lock follow the state
-  bool ringStarts = false;    // play, and hold the wake-up window open
   bool ringStops = false;     // a ring ended: its sounds stop
   bool windowCloses = false;  // the wake-up window goes, wherever the ring was answered
   bool programEnds = false;   // nothing may wait for the user any more
