@@ -29,9 +29,9 @@ struct AlarmDue {
     CarriedOn,  // the record stands, and the program starts with the session again
   };
 
-  bool shown = false;         // the status and the tray follow the state
-  bool held = false;          // the computer is held awake while an alarm is pending, or let sleep
-  Kept kept = Kept::Nothing;  //
+  bool shown = false;  // the status and the tray follow the state
+  bool held = false;   // the computer is held awake while an alarm is pending, or let sleep
+  Kept kept = Kept::Nothing;
   bool woken = false;         // the wake timer follows what is due next
   bool inputsFollow = false;  // the toggle's caption and the boxes' lock follow the state
   bool ringStops = false;     // a ring ended: its sounds stop
