@@ -113,7 +113,9 @@ rig_start_mpv_with() {
     --ao="${RIG_AUDIO_OUT:-null}" "$@" 2>/dev/null &
   rig_mpv_pid=$!
   rig_pids+=("$rig_mpv_pid")
-  rig_wait 100 rig_player_status_is "$status"
+  # Up to 30 s: with a sound server and the cases side by side on two cores, mpv has taken over
+  # ten seconds to come up on the bus.
+  rig_wait 300 rig_player_status_is "$status"
 }
 
 rig_bus_property() {  # rig_bus_property SERVICE PATH INTERFACE NAME: dbus-send's reply
