@@ -70,6 +70,10 @@ std::string_view RingHearing::Silence(const PlayerSound& sound) {
          "turned up, and DawnQuill leaves that to the user"});
   }
   if (sound.playing == false) return "it does not play";
+  // A player may say it plays with nothing to play; a stream that flows proves it wrong.
+  if (sound.namesTrack == false && sound.stream != StreamSound::Flowing) {
+    return "it has no track to play";
+  }
   if (sound.volume && *sound.volume <= 0) return "its volume is 0";
   if (stalled) return "its track stands still";
   if (sound.stream == StreamSound::Silent) return "its sound is paused, muted or at 0";

@@ -18,6 +18,7 @@ enum class StreamSound {
 // empty where the platform or the player cannot tell.
 struct PlayerSound {
   std::optional<bool> playing{};           // the player's own word
+  std::optional<bool> namesTrack{};        // whether the player names a track it has to play
   std::optional<double> volume{};          // the player's own, 0 to 1
   std::optional<std::int64_t> position{};  // into the track, in microseconds
   StreamSound stream = StreamSound::Unknown;

@@ -104,18 +104,28 @@ rig_start_mpv() {
   rig_start_mpv_with Paused --pause --loop-playlist=inf "$chime"
 }
 # Starts mpv with the arguments after STATUS (its list, or none), and waits until it reports
-# STATUS on the bus.
+# STATUS on the bus. mpv's MPRIS plugin (0.7) at times misses that mpv went idle and says Playing
+# with nothing to play: an mpv that says otherwise than STATUS is started again, up to five times.
+# rig_mpv_plugin names the plugin, or a script that loads it.
+rig_mpv_plugin=/usr/lib/mpv-mpris/mpris.so
 rig_start_mpv_with() {
   local status=$1
   shift
-  env -u DISPLAY mpv --no-config --script=/usr/lib/mpv-mpris/mpris.so --no-terminal \
-    --really-quiet --idle=yes --keep-open=yes --vo=null --no-video \
-    --ao="${RIG_AUDIO_OUT:-null}" "$@" 2>/dev/null &
-  rig_mpv_pid=$!
-  rig_pids+=("$rig_mpv_pid")
-  # Up to 30 s: with a sound server and the cases side by side on two cores, mpv has taken over
-  # ten seconds to come up on the bus.
-  rig_wait 300 rig_player_status_is "$status"
+  for _ in 1 2 3 4 5; do
+    env -u DISPLAY mpv --no-config --script="$rig_mpv_plugin" --no-terminal \
+      --really-quiet --idle=yes --keep-open=yes --vo=null --no-video \
+      --ao="${RIG_AUDIO_OUT:-null}" "$@" 2>/dev/null &
+    rig_mpv_pid=$!
+    rig_pids+=("$rig_mpv_pid")
+    # Up to 30 s: with a sound server and the cases side by side on two cores, mpv has taken over
+    # ten seconds to come up on the bus.
+    rig_wait 300 rig_player_property PlaybackStatus || return 1
+    rig_wait 10 rig_player_status_is "$status" && return 0
+    kill "$rig_mpv_pid"
+    wait "$rig_mpv_pid" 2>/dev/null || true
+    unset 'rig_pids[-1]'
+  done
+  return 1
 }
 
 rig_bus_property() {  # rig_bus_property SERVICE PATH INTERFACE NAME: dbus-send's reply

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "backends/dbus/bus_calls.h"
+#include "backends/dbus/mpris_track.h"
 #include "core/call_limit.h"
 
 namespace dawnquill {
@@ -56,6 +57,9 @@ void MprisListener::Listen(std::function<void(const PlayerSound&)> heard) {
         if (answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()) {
           const auto read = qdbus_cast<QVariantMap>(answer.arguments().constFirst());
           listening->sound.playing = Playing(read);
+          if (read.contains(QStringLiteral("Metadata"))) {
+            listening->sound.namesTrack = NamesATrack(read);
+          }
           listening->sound.volume = Number<double>(read, QStringLiteral("Volume"));
           listening->sound.position = Number<qlonglong>(read, QStringLiteral("Position"));
         }

@@ -8,6 +8,7 @@
 #include <QDBusPendingReply>
 
 #include "backends/dbus/bus_calls.h"
+#include "backends/dbus/mpris_track.h"
 #include "bus_daemon_interface.h"
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
@@ -26,7 +27,7 @@ bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* pr
 }  // namespace
 
 // A player can play when it says so and names a track to play: mpv says it can with an empty
-// playlist, and names no track then.
+// playlist.
 bool MprisPlayer::CanPlay(const QString& owner) const {
   QDBusMessage getAll = QDBusMessage::createMethodCall(
       owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -35,10 +36,7 @@ bool MprisPlayer::CanPlay(const QString& owner) const {
   const QDBusMessage reply = CallBounded(bus_, getAll);
   if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
   const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
-  const QVariantMap track = qdbus_cast<QVariantMap>(properties.value(QStringLiteral("Metadata")));
-  return properties.value(QStringLiteral("CanPlay")).toBool() &&
-         (track.contains(QStringLiteral("xesam:url")) ||
-          track.contains(QStringLiteral("xesam:title")));
+  return properties.value(QStringLiteral("CanPlay")).toBool() && NamesATrack(properties);
 }
 
 MprisPlayer::MprisPlayer(QDBusConnection bus)

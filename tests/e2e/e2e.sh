@@ -454,11 +454,10 @@ case_the_room_hears_the_player_and_the_program_only_while_the_player_is_at_0() {
   expect_within 4 "the room silent once off" rig_room_silent
 }
 
-# A player with nothing to play answers Play and stays stopped: the room hears the sound theme's
-# alarm sound from the program within a tick of the ring, and silence after the snooze.
-case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
-  start_room
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+# A player with nothing to play answers Play and stays stopped, or says it plays: either way the
+# room hears the sound theme's alarm sound from the program within a tick of the ring, and silence
+# after the snooze. mpv is up, saying $1.
+the_program_sounds_for_a_player_with_nothing_to_play() {
   ring_at_seven
   expect_within 8 "the program's sound within a tick of the ring" program_sounds
   expect "the sound theme's alarm sound" program_plays '/sounds/freedesktop/stereo/alarm-clock-elapsed.oga'
@@ -466,6 +465,17 @@ case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
   expect_within 3 "the snooze to end the ring" not_ringing
   expect_within 4 "the room silent after the snooze" rig_room_silent
   expect "no stream of the program's after the snooze" program_quiet
+}
+case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  the_program_sounds_for_a_player_with_nothing_to_play
+}
+case_the_room_hears_the_program_when_the_player_says_it_plays_with_nothing_to_play() {
+  start_room
+  rig_mpv_plugin=$(dirname "$0")/late_mpris.lua
+  expect "mpv to say it plays with an empty list" rig_start_mpv_with Playing
+  the_program_sounds_for_a_player_with_nothing_to_play
 }
 
 # One track and no repeat: the room hears the track, and then, within a tick of its end, the

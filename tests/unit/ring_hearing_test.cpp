@@ -66,6 +66,10 @@ TEST(RingHearing, SoundsItsOwnOnlyWhileThePlayerIsKnownSilent) {
        {{.position = 0}, {.position = 5'000'000}, {.position = 5'000'000}},
        onStop},
       {"an output muted", {{.playing = true, .outputMuted = true}}, onStop},
+      {"says it plays with no track", {{.playing = true, .namesTrack = false}}, onStop},
+      {"names no track, but its stream flows",
+       {{.playing = true, .namesTrack = false, .stream = StreamSound::Flowing}},
+       stop},
   };
   for (const auto& c : cases) EXPECT_EQ(RingHeard(c.heard), c.effects) << c.what;
   // The player quits mid-ring: silent at once, whatever it said before; heard once it plays.
