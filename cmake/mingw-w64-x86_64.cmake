@@ -12,5 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # Each function and object in a section of its own, so that the linker can leave out the unused.
 set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Os -DNDEBUG")
+# Small over fast: the program waits on the user. Set whole, since CMake adds its own -O3 to an
+# _INIT value, and the last -O wins.
+set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG" CACHE STRING "Flags of the Release build")
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
