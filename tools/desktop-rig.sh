@@ -117,8 +117,7 @@ rig_start_mpv_with() {
       --ao="${RIG_AUDIO_OUT:-null}" "$@" 2>/dev/null &
     rig_mpv_pid=$!
     rig_pids+=("$rig_mpv_pid")
-    # Up to 30 s: with a sound server and the cases side by side on two cores, mpv has taken over
-    # ten seconds to come up on the bus.
+    # mpv answers within a second; the bound is for a machine loaded with other cases.
     rig_wait 300 rig_player_property PlaybackStatus || return 1
     rig_wait 10 rig_player_status_is "$status" && return 0
     kill "$rig_mpv_pid"

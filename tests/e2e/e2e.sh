@@ -456,7 +456,7 @@ case_the_room_hears_the_player_and_the_program_only_while_the_player_is_at_0() {
 
 # A player with nothing to play answers Play and stays stopped, or says it plays: either way the
 # room hears the sound theme's alarm sound from the program within a tick of the ring, and silence
-# after the snooze. mpv is up, saying $1.
+# after the snooze.
 the_program_sounds_for_a_player_with_nothing_to_play() {
   ring_at_seven
   expect_within 8 "the program's sound within a tick of the ring" program_sounds
