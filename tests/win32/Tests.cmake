@@ -22,4 +22,7 @@ add_e2e_tests(win32_e2e ${CMAKE_CURRENT_SOURCE_DIR}/win32/e2e.sh
 set_tests_properties(win32_e2e_the_wake_timer_rings_on_the_minute PROPERTIES TIMEOUT 180)
 add_test(NAME win32_executable
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/win32/executable_check.sh $<TARGET_FILE:DawnQuill>)
-set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine SKIP_RETURN_CODE 77 TIMEOUT 120)
+# The unit tests share the cases' wineserver: beside a case, they loaded it enough to lose a double
+# click on the icon, so they take their turn too.
+set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_desktop
+                                           SKIP_RETURN_CODE 77 TIMEOUT 120)
