@@ -7,7 +7,10 @@
 namespace dawnquill::mpris {
 namespace {
 
-constexpr std::array<std::string_view, 13> kNotPlayers{
+// The first part of a name after the prefix, for programs that speak MPRIS without being the
+// user's music player on this computer: browsers, whose tabs' players come and go; the phone
+// bridges, whose players play on the phone; and the playerctld proxy, which stands for another.
+constexpr std::array<std::string_view, 14> kNotPlayers{
     "chromium",
     "chrome",
     "firefox",
@@ -20,6 +23,7 @@ constexpr std::array<std::string_view, 13> kNotPlayers{
     "falkon",
     "plasma-browser-integration",
     "kdeconnect",
+    "GSConnect",
     "playerctld",
 };
 

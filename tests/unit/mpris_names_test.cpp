@@ -8,16 +8,28 @@
 namespace dawnquill::mpris {
 namespace {
 
-TEST(MprisNames, OnlyMediaPlayersWakeTheUser) {
-  // Browsers are left out by their first part alone, not by a name that starts like theirs.
-  for (const char* name : {"mpv", "mpv.instance4242", "chromiumlike"}) {
-    EXPECT_TRUE(IsWakingPlayer("org.mpris.MediaPlayer2." + std::string(name))) << name;
-  }
-  for (const char* name : {"org.mpris.MediaPlayer2.chromium.instance1", "org.mpris.MediaPlayer2.",
-                           "org.mpris.MediaPlayer2.firefox.instance_1_20", "org.mpris.MediaPlayer2",
-                           "org.freedesktop.DBus", ":1.42"}) {
-    EXPECT_FALSE(IsWakingPlayer(name)) << name;
-  }
+// Browsers, the phone bridges and the proxy are left out by their first part alone, not by a name
+// that starts like theirs.
+TEST(MprisNames, OnlyTheComputersMediaPlayersWakeTheUser) {
+  const struct {
+    const char* name;
+    bool wakes;
+  } cases[] = {
+      {"org.mpris.MediaPlayer2.mpv", true},
+      {"org.mpris.MediaPlayer2.mpv.instance4242", true},
+      {"org.mpris.MediaPlayer2.chromiumlike", true},
+      {"org.mpris.MediaPlayer2.GSConnectish", true},
+      {"org.mpris.MediaPlayer2.chromium.instance1", false},
+      {"org.mpris.MediaPlayer2.firefox.instance_1_20", false},
+      {"org.mpris.MediaPlayer2.kdeconnect.mpris_0123456789abcdef0123456789abcdef", false},
+      {"org.mpris.MediaPlayer2.GSConnect.PixelSpotify", false},
+      {"org.mpris.MediaPlayer2.playerctld", false},
+      {"org.mpris.MediaPlayer2.", false},
+      {"org.mpris.MediaPlayer2", false},
+      {"org.freedesktop.DBus", false},
+      {":1.42", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsWakingPlayer(c.name), c.wakes) << c.name;
 }
 
 // The first in sorted order that can play; with none able, the first; a lone player is never
