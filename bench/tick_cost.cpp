@@ -60,7 +60,7 @@ struct NullDesktop final : Clock,
                            AlarmSound {
   void Listen(std::function<void(const PlayerSound&)>) override {}
   void Done() override {}
-  void Start() override {}
+  void Start(Reported /*reported*/) override {}
   void Stop() override {}
   void Show(std::string_view) override {}
   void Tell(std::string_view) override {}

@@ -84,7 +84,9 @@ std::string_view RingHearing::Silence(const PlayerSound& sound) {
 
 void RingHearing::Decide(std::string_view silence) {
   if (!silence.empty() && !sounding_) {
-    sound_.Start();
+    sound_.Start([](const Result<>& sounds) {
+      if (!sounds) logger::Write({"The alarm's own sound cannot play: ", sounds.Reason()});
+    });
     sounding_ = true;
     logger::Write({"The player cannot be heard, ", silence, ": the alarm sounds its own sound"});
   } else if (silence.empty() && sounding_) {

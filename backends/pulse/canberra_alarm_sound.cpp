@@ -9,11 +9,12 @@ namespace dawnquill {
 
 CanberraAlarmSound::~CanberraAlarmSound() { Stop(); }
 
-void CanberraAlarmSound::Start() {
+void CanberraAlarmSound::Start(Reported reported) {
   if (context_ != nullptr) return;
+  reported_ = std::move(reported);
   if (const int failed = ca_context_create(&context_); failed < 0) {
     context_ = nullptr;
-    return logger::Write({"The alarm's own sound cannot play: ", ca_strerror(failed)});
+    return reported_(Failure{ca_strerror(failed)});
   }
   ca_context_change_props(context_, CA_PROP_APPLICATION_NAME, "DawnQuill", nullptr);
   // Decoded and sent to the server's sample cache once, where it stays until the server ends, so
@@ -21,7 +22,7 @@ void CanberraAlarmSound::Start() {
   // a cache gets the stream instead.
   WithFallback(
       [this](ca_proplist* properties) { return ca_context_cache_full(context_, properties); });
-  PlayOnce();
+  if (PlayOnce() >= 0) reported_({});
 }
 
 // Destroying the context cancels the play under way and ends libcanberra's thread, so no finish
@@ -32,11 +33,12 @@ void CanberraAlarmSound::Stop() {
   context_ = nullptr;
 }
 
-void CanberraAlarmSound::PlayOnce() {
+int CanberraAlarmSound::PlayOnce() {
   const int result = WithFallback([this](ca_proplist* properties) {
     return ca_context_play_full(context_, ++play_, properties, &Played, this);
   });
-  if (result < 0) logger::Write({"The alarm's own sound cannot play: ", ca_strerror(result)});
+  if (result < 0) reported_(Failure{ca_strerror(result)});
+  return result;
 }
 
 // The sound theme's alarm sound; where the theme has none, the carried tone, from then on.
@@ -68,10 +70,11 @@ void CanberraAlarmSound::Played(ca_context* /*context*/, std::uint32_t play, int
       sound,
       [sound, play, result] {
         if (sound->context_ == nullptr || play != sound->play_) return;
-        if (result == CA_SUCCESS) return sound->PlayOnce();
-        if (result != CA_ERROR_CANCELED) {
-          logger::Write({"The alarm's own sound stopped: ", ca_strerror(result)});
+        if (result == CA_SUCCESS) {
+          sound->PlayOnce();
+          return;
         }
+        if (result != CA_ERROR_CANCELED) sound->reported_(Failure{ca_strerror(result)});
       },
       Qt::QueuedConnection);
 }

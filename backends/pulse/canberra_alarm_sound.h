@@ -25,16 +25,18 @@ class CanberraAlarmSound final : public QObject, public AlarmSound {
   CanberraAlarmSound(const CanberraAlarmSound&) = delete;
   CanberraAlarmSound& operator=(const CanberraAlarmSound&) = delete;
 
-  void Start() override;
+  void Start(Reported reported) override;
   void Stop() override;
 
  private:
-  void PlayOnce();
+  // Negative, and reported, when it cannot play.
+  int PlayOnce();
   int WithFallback(const std::function<int(ca_proplist*)>& call);
   // libcanberra's thread calls this; the next play is left to the event loop.
   static void Played(ca_context* context, std::uint32_t play, int result, void* self);
 
   std::string tone_;
+  Reported reported_;
   ca_context* context_ = nullptr;
   std::uint32_t play_ = 0;  // the play under way; a finish of any other is stale
   bool themeLacksIt_ = false;

@@ -58,8 +58,9 @@ void LazySoundServer::CloseStreams() {
   if (server_) server_->CloseStreams();
 }
 
-void LazySoundServer::StartAlarmSound() {
-  if (SoundServer* server = Loaded()) server->StartAlarmSound();
+void LazySoundServer::StartAlarmSound(Reported reported) {
+  if (SoundServer* server = Loaded()) return server->StartAlarmSound(std::move(reported));
+  reported(Failure{"the sound server cannot be reached"});
 }
 
 void LazySoundServer::StopAlarmSound() {

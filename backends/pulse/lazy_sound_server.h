@@ -26,9 +26,9 @@ class LazySoundServer final : public QObject, public SoundServer, public AlarmSo
 
   void AskStreams(std::uint32_t pid, StreamAnswer answer) override;
   void CloseStreams() override;
-  void StartAlarmSound() override;
+  void StartAlarmSound(Reported reported) override;
   void StopAlarmSound() override;
-  void Start() override { StartAlarmSound(); }
+  void Start(Reported reported) override { StartAlarmSound(std::move(reported)); }
   void Stop() override { StopAlarmSound(); }
 
  private:

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "interfaces/alarm_sound.h"
 #include "interfaces/log_sink.h"
 #include "interfaces/player_listener.h"
 
@@ -23,7 +24,7 @@ class SoundServer {
   virtual void AskStreams(std::uint32_t pid, StreamAnswer answer) = 0;
   // Disconnects, and drops the answers still due.
   virtual void CloseStreams() = 0;
-  virtual void StartAlarmSound() = 0;
+  virtual void StartAlarmSound(AlarmSound::Reported reported) = 0;
   virtual void StopAlarmSound() = 0;
 };
 

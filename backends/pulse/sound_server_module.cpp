@@ -18,7 +18,9 @@ class PulseSoundServer final : public SoundServer {
     streams_.Ask(pid, std::move(answer));
   }
   void CloseStreams() override { streams_.Close(); }
-  void StartAlarmSound() override { sound_.Start(); }
+  void StartAlarmSound(AlarmSound::Reported reported) override {
+    sound_.Start(std::move(reported));
+  }
   void StopAlarmSound() override { sound_.Stop(); }
 
  private:

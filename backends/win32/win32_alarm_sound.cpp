@@ -4,16 +4,15 @@
 
 #include <mmsystem.h>
 
-#include "core/logger.h"
-
 namespace dawnquill {
 
-void Win32AlarmSound::Start() {
+void Win32AlarmSound::Start(Reported reported) {
   if (sounding_) return;
-  // No default sound in its place: a missing tone is logged, not replaced by a beep once.
+  // No default sound in its place: a missing tone is reported, not replaced by a beep once.
   sounding_ = PlaySoundA(kResource, GetModuleHandleA(nullptr),
                          SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT) != FALSE;
-  if (!sounding_) logger::Write({"The alarm's own sound cannot play"});
+  if (sounding_) return reported({});
+  reported(Failure{"the system plays no sound"});
 }
 
 void Win32AlarmSound::Stop() {

@@ -11,7 +11,7 @@ class Win32AlarmSound final : public AlarmSound {
   static constexpr const char* kResource = "ALARM_TONE";
 
   ~Win32AlarmSound() override { Stop(); }
-  void Start() override;
+  void Start(Reported reported) override;
   void Stop() override;
 
  private:

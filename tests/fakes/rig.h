@@ -187,7 +187,10 @@ struct FakeDesktop : MediaPlayer,
     later.push_back([this, heard = std::move(heard)] { heard(playerSound); });
   }
   void Done() override {}
-  void Start() override { log.push_back("own sound on"); }
+  void Start(Reported reported) override {
+    log.push_back("own sound on");
+    reported({});
+  }
   void Stop() override { log.push_back("own sound off"); }
   void Line(std::string_view text) override { lines.emplace_back(text); }
   void Enable() override { startsAtSignIn = true; }
