@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QtLogSink logSink;
   logger::SetSink(&logSink);
+  // A line's level in front of what it says, where the journal would not show it.
+  qSetMessagePattern(QStringLiteral(
+      "%{category}: %{if-warning}warning: %{endif}%{if-critical}error: %{endif}%{message}"));
   const StartOptions options = CommandLine();
   // A second start hands over to the first, writes nothing and ends: two copies would ring twice
   // and write their settings over each other's.
@@ -64,7 +67,6 @@ int main(int argc, char** argv) {
   QtSettingsStore settings(ExecutableName());
   QtClock clock;
   QtMessageBoxes messageBoxes;
-  QtEventPass events;
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
   KdeWakeTimer wakeTimer(QDBusConnection::sessionBus());
@@ -81,7 +83,6 @@ int main(int argc, char** argv) {
                    .settings = settings,
                    .clock = clock,
                    .messageBoxes = messageBoxes,
-                   .events = events,
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
                    .decimalSeparator = LocaleDecimalSeparator()});
   notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
-  // while the alarm is on. exit() also ends every nested loop still waiting.
+  // while the alarm is on.
   mainView.SetOnClosed([] { QCoreApplication::exit(0); });
   // A signal or the session manager ends the program at once, saving as a close would.
   SessionEnd sessionEnd([&program] { return program.mainWindow.SessionMayEnd(); },
@@ -98,9 +99,7 @@ int main(int argc, char** argv) {
 
   instance.SetOnActivate([&program] { program.trayMenu.ShowMainWindow(); });
 
-  // A player prompt cancelled during start-up ends the program before any loop runs.
-  if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray
-                                               : MainWindow::StartShown::Window)) {
+  if (!program.mainWindow.Start(options.inTray ? StartShown::InTray : StartShown::Window)) {
     return 0;
   }
   return QApplication::exec();

@@ -2,18 +2,10 @@
 
 #include <string>
 
-#include "core/alarm.h"
 #include "core/alarm_driver.h"
-#include "core/alarm_seen.h"
-#include "core/alarm_tick.h"
-#include "core/alarm_wake.h"
-#include "core/kept_alarm.h"
-#include "core/ring_hearing.h"
-#include "core/ring_sound.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
 #include "interfaces/desktop_notice.h"
-#include "interfaces/event_pass.h"
 #include "interfaces/form_view.h"
 #include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
@@ -44,7 +36,6 @@ struct Backends {
   SettingsStore& settings;
   const Clock& clock;
   MessageBoxes& messageBoxes;
-  EventPass& events;
   SleepInhibitor& inhibitor;
   SignInStart& signInStart;
   WakeTimer& wakeTimer;
@@ -65,16 +56,9 @@ class Program {
   PlayerRemote playerRemote;
   TrayIcon tray;
   MainWindowControls mainControls;
-  RingHearing hearing;
   WakeUpWindow wakeUpWindow;
-  Alarm alarm;
-  AlarmSeen seen;
-  KeptAlarm kept;
-  AlarmWake wake;
-  RingSound sound;
-  AlarmDriver driver;
-  AlarmTick tick;
   TrayMenu trayMenu;
+  AlarmDriver driver;
   MainWindow mainWindow;
 };
 

@@ -43,14 +43,13 @@ struct NullIcon final : NotificationIcon {
 };
 struct NullSettings final : SettingsStore {
   Settings Read() override { return {}; }
-  std::string Write(const Settings&) override { return {}; }
+  Result<> Write(const Settings&) override { return {}; }
   std::string KeptAlarm() override { return {}; }
-  std::string KeepAlarm(std::string_view) override { return {}; }
-  std::string ClearKeptAlarm() override { return {}; }
+  Result<> KeepAlarm(std::string_view) override { return {}; }
+  Result<> ClearKeptAlarm() override { return {}; }
 };
 struct NullDesktop final : Clock,
                            MessageBoxes,
-                           EventPass,
                            SleepInhibitor,
                            SignInStart,
                            WakeTimer,
@@ -62,25 +61,25 @@ struct NullDesktop final : Clock,
   void Done() override {}
   void Start(Reported /*reported*/) override {}
   void Stop() override {}
-  void Show(std::string_view) override {}
-  void Tell(std::string_view) override {}
+  void Show(std::string_view, RingNotice::Answered) override {}
+  Result<> Tell(std::string_view) override { return {}; }
   void Close() override {}
-  void WakeAt(std::chrono::sys_seconds) override {}
+  void WakeAt(std::chrono::sys_seconds, WakeTimer::Answered) override {}
   void Cancel() override {}
   void SetEvents(WakeTimerEvents*) override {}
   void SetEvents(RingNoticeEvents*) override {}
-  void Hold(std::string_view, Awake) override {}
+  void Hold(std::string_view, Awake, SleepInhibitor::Answered) override {}
   void Release() override {}
-  void Enable() override {}
-  void Disable() override {}
+  Result<> Enable() override { return {}; }
+  Result<> Disable() override { return {}; }
   WallTime Now() const override { return {6, 0, 0}; }
   std::chrono::sys_seconds Utc() const override { return {}; }
   WallTime LocalAt(std::chrono::sys_seconds) const override { return Now(); }
-  BoxAnswer Show(std::string_view, std::string_view, BoxKind, BoxButtons) override {
-    return BoxAnswer::Cancel;
+  BoxId Show(std::string_view, std::string_view, BoxKind, BoxButtons,
+             MessageBoxes::Answered) override {
+    return 0;
   }
-  void RunPending() override {}
-  void Later(std::function<void()>) override {}
+  void Close(BoxId) override {}
 };
 
 }  // namespace
@@ -102,17 +101,17 @@ int main(int argc, char** argv) {
                    .settings = settings,
                    .clock = desktop,
                    .messageBoxes = desktop,
-                   .events = desktop,
                    .inhibitor = desktop,
                    .signInStart = desktop,
                    .wakeTimer = desktop,
                    .ringNotice = desktop,
                    .notice = desktop,
                    .decimalSeparator = "."});
-  if (!program.mainWindow.Start()) {
+  if (!PlayerRemote(player).Running()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");
     return 1;
   }
+  program.mainWindow.Start();
   std::vector<double> nanos;
   nanos.reserve(runs);
   for (int i = 0; i < runs; ++i) {

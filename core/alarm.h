@@ -1,12 +1,14 @@
 #pragma once
 
-#include <array>
 #include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/alarm_effects.h"
+#include "core/alarm_events.h"
 #include "core/alarm_record.h"
+#include "core/ring_hearing.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/notification_icon.h"
@@ -15,98 +17,112 @@ namespace dawnquill {
 
 enum class AlarmState { Off, Armed, Ringing, Snoozing };
 
-// What the user typed into the hour, minute and snooze delay boxes.
-struct ArmingTexts {
-  std::string hour, minute, snoozeDelay;
-};
-
-// What one step of the alarm calls for. The alarm only decides; AlarmDriver carries each part out
-// in the one place that does it.
-struct AlarmDue {
-  enum class Kept {
-    Nothing,
-    Record,     // the record follows the alarm: written while it is on, removed once it is off
-    CarriedOn,  // the record stands, and the program starts with the session again
-  };
-
-  bool shown = false;  // the status and the tray follow the state
-  bool held = false;   // the computer is held awake while an alarm is pending, or let sleep
-  Kept kept = Kept::Nothing;
-  bool woken = false;         // the wake timer follows what is due next
-  bool inputsFollow = false;  // the toggle's caption and the boxes' lock follow the state
-  bool ringStops = false;     // a ring ended: its sounds stop
-  bool windowCloses = false;  // the wake-up window goes, wherever the ring was answered
-  bool programEnds = false;   // nothing may wait for the user any more
-  // The boxes' new texts, by AlarmControls::Input; none for a box left as typed.
-  std::array<std::optional<std::string>, 3> texts;
-  std::string warning;  // why the boxes could not arm
-  std::string note;     // the log's line
-};
-
-// The alarm clock's state, its times and the rules that change them. Each step takes the time,
-// the user's action or what the program knows, and returns what it calls for; nothing here
-// reaches the world.
+// The alarm clock: its state, its times, the rules that change them, and what it asks of the
+// desktop while no player runs, while it rings and as the program ends. It takes what happens as
+// events and returns what each calls for as effects; nothing here reaches the world, and nothing
+// waits: a question to the user is a state, and its answer another event.
 class Alarm {
  public:
-  // `clock`: the zone's rules, for the wall time of an instant. `decimalSeparator`: the user's
-  // locale's, for the numbers written back into the boxes.
+  // `clock`: the zone's rules, for the wall time of an instant, and the present instant of a
+  // step that is not a tick. `decimalSeparator`: the user's locale's, for the numbers written
+  // back into the boxes.
   Alarm(const Clock& clock, std::string decimalSeparator)
       : clock_(clock), decimalSeparator_(std::move(decimalSeparator)) {}
 
-  // The toggle button: on while off, off while armed or snoozing, nothing while ringing.
-  AlarmDue Toggle(const ArmingTexts& typed);
-  // Arms for the typed time once the boxes pass their checks.
-  AlarmDue TurnOn(const ArmingTexts& typed);
-  AlarmDue TurnOff();
-  // Silences a ring for the snooze delay in real minutes, counted from the start of the last
-  // tick's minute, whatever the wall clock does meanwhile.
-  AlarmDue Snooze();
-  AlarmDue Ring();
-  // Off, as the program ends: the prompt for a player was cancelled.
-  AlarmDue GiveUp();
-  // Carries on an alarm that a program before this one left on. A minute that came while no
-  // program ran rings at the first tick, within the usual hour.
-  AlarmDue Restore(const AlarmRecord& kept);
-
-  // The time read at a tick, on the wall clock and in UTC; a snooze counts from the last one. A
-  // snooze missed by more than the latest a ring may come gives way to the alarm's next day, and
-  // so does one due further ahead than any snooze lasts (the clock was set back).
-  AlarmDue SetNow(const WallTime& now, std::chrono::sys_seconds utc);
-  // A snooze counts from this instant instead of the last tick's: the tick waited for the player
-  // until then, and the user snoozes in the minute the wait ended.
-  void SetSnoozeOrigin(std::chrono::sys_seconds utc) { snoozeOrigin_ = utc; }
-  // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick
-  // before it.
-  bool RingIsDue() const;
+  Effects Take(const Event& event);
 
   AlarmState State() const { return state_; }
-  // Restored at start-up and kept at the close while the alarm is off.
-  int SnoozeDelay() const { return snoozeDelay_; }
-  void SetSnoozeDelay(int minutes) { snoozeDelay_ = minutes; }
-  const std::string& DecimalSeparator() const { return decimalSeparator_; }
   // The main window's status line and the tray's tip.
   std::string Status() const;
-  TrayPicture Picture() const;
-  // When the alarm or the snooze rings, on the wall clock: 7:05.
-  std::string DueTime() const;
-  // The instant of the next ring, while one is pending.
-  std::optional<std::chrono::sys_seconds> NextRing() const;
-  AlarmRecord Record(std::chrono::sys_seconds written) const;
-  std::chrono::sys_seconds LastTick() const { return lastTickUtc_; }
-  // Moves at every step: what was due from a step holds only while this has not moved since.
-  unsigned Steps() const { return steps_; }
+  // Nothing more is asked of anybody: the program is ending.
+  bool Ending() const { return ending_; }
 
  private:
-  double NormaliseTimeField(AlarmControls::Input input, const std::string& typed, AlarmDue& due);
-  std::string_view CheckedArming(const ArmingTexts& typed, AlarmDue& due);
-  void Arm(int hour, int minute, int delay, AlarmDue& due);
+  // One handler an event; each appends to what the step calls for.
+  void On(const event::Start& start);
+  void On(const event::Tick& tick);
+  void On(const event::Woken& woken);
+  void On(const event::WakeLost& lost);
+  void On(const event::Toggle& toggle);
+  void On(const event::Snooze& snooze);
+  void On(const event::TurnOff& off);
+  void On(const event::Exit& exit);
+  void On(const event::CloseAsked& close);
+  void On(const event::SessionEndAsked& asked);
+  void On(const event::Uninstall& uninstall);
+  void On(const event::PromptAnswered& answered);
+  void On(const event::WarningAnswered& answered);
+  void On(const event::Heard& heard);
+  void On(const event::Done<effect::Play>& done);
+  void On(const event::Done<effect::StopPlayer>& done);
+  void On(const event::Done<effect::SoundOwn>& done);
+  void On(const event::Done<effect::Keep>& done);
+  void On(const event::Done<effect::Forget>& done);
+  void On(const event::Done<effect::StartAtSignIn>& done);
+  void On(const event::Done<effect::SaveSettings>& done);
+  void On(const event::Done<effect::TellDesktop>& done);
+  void On(const event::Done<effect::Hold>& done);
+  void On(const event::Done<effect::WakeAt, WakeUpSet>& done);
+  void On(const event::Done<effect::Announce>& done);
+
+  template <typename E>
+  void Do(E effect) {
+    out_.emplace_back(std::move(effect));
+  }
+  void Log(logger::Level level, std::initializer_list<std::string_view> parts);
+
+  // Arming, and what follows any change of what is pending.
+  double NormaliseTimeField(AlarmControls::Input input, const std::string& typed,
+                            effect::RewriteBoxes& boxes) const;
+  std::string_view CheckedArming(const ArmingTexts& typed, effect::RewriteBoxes& boxes);
+  void TurnOn(const ArmingTexts& typed);
+  void Arm(int hour, int minute, int delay);
+  void TurnOffNow(bool tell);
   void SnoozeFor(std::chrono::sys_seconds due);
+  void Restore(const AlarmRecord& kept);
+  void FollowInputs();
+  void Shown();
+  void Held();
+  void Kept(bool tell);
+  void Wake(bool userArmed);
+  void Changed(bool tell);
+
+  // The ticks.
+  void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
+  bool RingIsDue() const;
   bool MinuteHasCome(int hour, int minute) const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
   bool SnoozeGivesWay(std::chrono::sys_seconds utc) const;
+  std::optional<std::chrono::sys_seconds> NextRing() const;
+  std::chrono::sys_seconds SnoozeOrigin() const;
+
+  // The player, its prompt, and the main window that waits for the prompt at a start.
+  void InsistOnPlayer(bool playerRuns);
+  void Ask();
+  void ShowWaitingWindow();
+
+  // The ring: it plays, and while the player cannot be heard it sounds the alarm's own sound.
+  void Ring(bool playerRuns);
+  void RingTick(bool playerRuns);
+  void Played(const Result<>& result);
+  void AskWhetherHeard();
+  void Silent(std::string_view why);
+  void Audible();
+  void EndRing(bool stopPlayer);
+
+  // The end of the program: it waits for the settings to be saved, and for any box it showed.
+  void End(CloseReason reason, const ArmingTexts& typed);
+  void Warn(std::string text, std::string_view title, BoxKind kind = BoxKind::Warning);
+  void EndWhenSettled();
+
+  std::string DueTime() const;
+  TrayPicture Picture() const;
+  AlarmRecord Record(std::chrono::sys_seconds written) const;
 
   const Clock& clock_;
   std::string decimalSeparator_;
+  Effects out_;
+
   AlarmState state_ = AlarmState::Off;
   int alarmHour_ = 0;
   int alarmMinute_ = 0;
@@ -115,10 +131,43 @@ class Alarm {
   std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang
   WallTime lastTick_;                                  // what the ring's decision compares
   std::chrono::sys_seconds lastTickUtc_{};
-  std::chrono::sys_seconds snoozeOrigin_{};  // the last tick's, or the end of a wait for the player
   bool ticked_ = false;
   std::optional<WallTime> tickBefore_;  // none before the second tick
-  unsigned steps_ = 0;
+
+  bool playerRuns_ = true;                 // as the last look found it
+  bool asking_ = false;                    // the prompt for a player is open
+  std::optional<StartShown> windowWaits_;  // a start's window, shown once no prompt is up
+
+  // The ring under way.
+  std::string ringDue_;    // when it was due, as the status writes it
+  bool ringTold_ = false;  // its line is in the log
+  bool played_ = false;    // a player has the command to play
+  RingHearing hearing_;
+  unsigned question_ = 0;   // the one whose answer counts
+  bool listening_ = false;  // it is on its way
+  std::string silence_;     // why the player cannot be heard; empty while it may be
+  enum class OwnSound { Quiet, Asked, Sounding, Failed } own_ = OwnSound::Quiet;
+  unsigned attempt_ = 0;  // the own sound's last start, whose report counts
+  bool toldOwnFailure_ = false;
+  bool toldMuted_ = false;
+
+  // The wake-up asked for last, and the last one the log told.
+  std::optional<std::chrono::sys_seconds> wakeSet_;
+  std::optional<std::chrono::sys_seconds> wakeTold_;
+
+  // What is said once a run.
+  bool toldKept_ = false;
+  bool toldNoHold_ = false;
+  bool toldNoWake_ = false;
+  bool toldCannotWake_ = false;
+  bool loggedCannotWake_ = false;
+  bool toldNoNotice_ = false;
+
+  // The end.
+  bool ending_ = false;
+  bool settingsSettled_ = false;  // saved, or their failure told
+  int boxesOpen_ = 0;             // boxes the end waits for
+  bool ended_ = false;
 };
 
 }  // namespace dawnquill

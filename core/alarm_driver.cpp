@@ -1,52 +1,150 @@
 #include "core/alarm_driver.h"
 
-#include "core/logger.h"
+#include "core/alarm_record.h"
 
 namespace dawnquill {
 
-void AlarmDriver::RestoreKept() {
-  if (const std::optional<AlarmRecord> kept = effects_.kept.Kept()) Carry(alarm_.Restore(*kept));
+using Input = AlarmControls::Input;
+
+void AlarmDriver::Start(StartShown shown) {
+  Take(event::Start{ports_.store.Read(), ports_.store.KeptAlarm(), shown});
+  Tick();
 }
 
-void AlarmDriver::Carry(const AlarmDue& due) {
-  if (due.ringStops) effects_.sound.Stop();
-  if (!due.note.empty()) logger::Write({due.note});
-  Follow(due);
-  if (due.windowCloses) effects_.seen.CloseRing();
+void AlarmDriver::Tick() {
+  const Clock& clock = ports_.clock;
+  Take(event::Tick{clock.Now(), clock.Utc(), ports_.player.Running()});
 }
 
-void AlarmDriver::Follow(const AlarmDue& due) {
-  AlarmSeen& seen = effects_.seen;
-  seen.Rewrite(due.texts);
-  if (!due.warning.empty()) seen.Warn(due.warning, "Error");
-  if (due.inputsFollow) seen.FollowInputs(alarm_);
-  if (due.shown) seen.Show(alarm_);
-  if (due.held) effects_.wake.Hold(alarm_);
-  if (due.kept == AlarmDue::Kept::Record) {
-    const bool mayTell = !due.programEnds && alarm_.State() != AlarmState::Ringing;
-    const std::string told = effects_.kept.Follow(alarm_, mayTell);
-    if (!told.empty()) seen.Warn(told, "DawnQuill");
-  } else if (due.kept == AlarmDue::Kept::CarriedOn) {
-    effects_.kept.CarryOn();
+bool AlarmDriver::SessionMayEnd() {
+  Take(event::SessionEndAsked{});
+  return alarm_.State() == AlarmState::Off;
+}
+
+void AlarmDriver::Woken() {
+  Take(event::Woken{});
+  Tick();
+}
+
+void AlarmDriver::Chosen(RingAction action) {
+  if (action == RingAction::Snooze) return Snooze();
+  TurnOff();
+}
+
+void AlarmDriver::Take(Event event) {
+  waiting_.push_back(std::move(event));
+  if (taking_) return;
+  taking_ = true;
+  while (!waiting_.empty()) {
+    const Event next = std::move(waiting_.front());
+    waiting_.pop_front();
+    for (const Effect& effect : alarm_.Take(next)) {
+      std::visit([this](const auto& e) { Do(e); }, effect);
+    }
   }
-  if (due.woken) effects_.wake.Schedule(alarm_);
+  taking_ = false;
 }
 
-// The player and the window first: everything else may wait on a slow service (the tray's host,
-// the notice's server, the power manager, the store). A ring that ended before it ran did all of
-// it itself.
-void AlarmDriver::Ring() {
-  ringDue_ = alarm_.DueTime();
-  ringFollows_ = alarm_.Ring();
-  effects_.sound.Start();
-  logger::Write({ringFollows_.note});
-  effects_.events.Later([this, step = alarm_.Steps()] {
-    if (step != alarm_.Steps()) return;
-    Follow(ringFollows_);
-    effects_.sound.Announce(ringDue_);
-  });
-  effects_.seen.HoldRing();
-  effects_.sound.Ended();
+ArmingTexts AlarmDriver::Typed() const {
+  const AlarmControls& controls = ports_.controls;
+  return {.hour = controls.Text(Input::Hour),
+          .minute = controls.Text(Input::Minute),
+          .snoozeDelay = controls.Text(Input::SnoozeDelay)};
 }
+
+// ------------------------------------------------------------------------- the main window
+
+void AlarmDriver::Do(const effect::SetStatus& e) { ports_.controls.SetStatus(e.text); }
+
+void AlarmDriver::Do(const effect::SetInputs& e) {
+  ports_.controls.SetToggleCaption(e.toggleCaption);
+  ports_.controls.SetInputsEnabled(e.enabled);
+}
+
+void AlarmDriver::Do(const effect::RewriteBoxes& e) {
+  for (const Input input : {Input::Hour, Input::Minute, Input::SnoozeDelay}) {
+    if (const auto& text = e.texts[static_cast<int>(input)]) ports_.controls.SetText(input, *text);
+  }
+}
+
+void AlarmDriver::Do(const effect::ShowWindow& /*e*/) { ports_.window.ShowMainWindow(); }
+void AlarmDriver::Do(const effect::HideWindow& /*e*/) { ports_.window.HideMainWindow(); }
+void AlarmDriver::Do(const effect::StartHidden& /*e*/) { ports_.window.StartHidden(); }
+void AlarmDriver::Do(const effect::EndProgram& /*e*/) { window_->End(); }
+
+// --------------------------------------------------------------------------------- the tray
+
+void AlarmDriver::Do(const effect::AddIcon& e) { ports_.tray.Add(e.tip); }
+void AlarmDriver::Do(const effect::PublishIcon& e) { ports_.tray.Publish(e.tip, e.picture); }
+void AlarmDriver::Do(const effect::RefreshIcon& /*e*/) { ports_.tray.Refresh(); }
+void AlarmDriver::Do(const effect::DeleteIcon& /*e*/) { ports_.tray.Delete(); }
+
+// -------------------------------------------------------------------------------- the boxes
+
+void AlarmDriver::Do(const effect::Warn& e) {
+  MessageBoxes::Answered answered;
+  if (e.answered) answered = [this](BoxAnswer) { Take(event::WarningAnswered{}); };
+  ports_.boxes.Show(e.text, e.title, e.kind, BoxButtons::Ok, std::move(answered));
+}
+
+// Retry looks for the player again once the user has answered.
+void AlarmDriver::Do(const effect::AskForPlayer& /*e*/) {
+  const MissingPlayerPrompt prompt = ports_.player.Missing();
+  prompt_ = ports_.boxes.Show(prompt.text, prompt.title, BoxKind::Information,
+                              BoxButtons::RetryCancel, [this](BoxAnswer answer) {
+                                prompt_.reset();
+                                const bool runs =
+                                    answer == BoxAnswer::Retry && ports_.player.Running();
+                                Take(event::PromptAnswered{answer, runs, Typed()});
+                              });
+}
+
+void AlarmDriver::Do(const effect::StopAsking& /*e*/) {
+  if (prompt_) ports_.boxes.Close(*std::exchange(prompt_, std::nullopt));
+}
+
+// ------------------------------------------------------------------ what outlives the program
+
+void AlarmDriver::Do(const effect::Keep& e) {
+  Report(e, ports_.store.KeepAlarm(RecordText(e.record)));
+}
+void AlarmDriver::Do(const effect::Forget& e) { Report(e, ports_.store.ClearKeptAlarm()); }
+void AlarmDriver::Do(const effect::StartAtSignIn& e) {
+  Report(e, e.on ? ports_.signIn.Enable() : ports_.signIn.Disable());
+}
+void AlarmDriver::Do(const effect::SaveSettings& e) { Report(e, ports_.store.Write(e.settings)); }
+void AlarmDriver::Do(const effect::TellDesktop& e) { Report(e, ports_.desktop.Tell(e.text)); }
+
+// ------------------------------------------------------------------------ awake, and woken
+
+void AlarmDriver::Do(const effect::Hold& e) {
+  ports_.inhibitor.Hold(e.reason, e.awake, [this, e](Result<> held) { Report(e, held); });
+}
+void AlarmDriver::Do(const effect::Release& /*e*/) { ports_.inhibitor.Release(); }
+void AlarmDriver::Do(const effect::WakeAt& e) {
+  ports_.wakeTimer.WakeAt(e.instant, [this, e](Result<WakeUpSet> set) { Report(e, set); });
+}
+void AlarmDriver::Do(const effect::CancelWake& /*e*/) { ports_.wakeTimer.Cancel(); }
+
+// --------------------------------------------------------------------------------- the ring
+
+void AlarmDriver::Do(const effect::Play& e) { Report(e, ports_.player.Play()); }
+void AlarmDriver::Do(const effect::StopPlayer& e) { Report(e, ports_.player.Stop()); }
+void AlarmDriver::Do(const effect::OpenRing& /*e*/) { ports_.ring.Open(); }
+void AlarmDriver::Do(const effect::CloseRing& /*e*/) { ports_.ring.Close(); }
+void AlarmDriver::Do(const effect::Announce& e) {
+  ports_.notice.Show(e.time, [this, e](Result<> shown) { Report(e, shown); });
+}
+void AlarmDriver::Do(const effect::Unannounce& /*e*/) { ports_.notice.Close(); }
+void AlarmDriver::Do(const effect::Listen& e) {
+  ports_.listener.Listen([this, e](const PlayerSound& sound) { Take(event::Heard{e, sound}); });
+}
+void AlarmDriver::Do(const effect::StopListening& /*e*/) { ports_.listener.Done(); }
+void AlarmDriver::Do(const effect::SoundOwn& e) {
+  ports_.ownSound.Start([this, e](Result<> sounds) { Report(e, sounds); });
+}
+void AlarmDriver::Do(const effect::SilenceOwn& /*e*/) { ports_.ownSound.Stop(); }
+
+void AlarmDriver::Do(const effect::Log& e) { logger::Write(e.level, {e.text}); }
 
 }  // namespace dawnquill

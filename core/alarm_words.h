@@ -9,5 +9,10 @@ namespace dawnquill {
 inline constexpr std::string_view kRingingStatus = "Alarm!";
 inline constexpr std::string_view kTurnOffCaption = "Turn alarm off";
 inline constexpr std::string_view kTurnOnCaption = "Turn alarm on";
+// The program's name as the tray tip and the wake-up window's caption write it, in a casing of
+// their own beside the main window's "DawnQuill".
+inline constexpr std::string_view kCasualName = "Dawnquill";
+// What boxes that are not about the boxes' own input are titled.
+inline constexpr std::string_view kProgramName = "DawnQuill";
 
 }  // namespace dawnquill

@@ -11,8 +11,8 @@ LogSink* sink = nullptr;  // one user-interface thread writes, so no lock
 
 void SetSink(LogSink* newSink) { sink = newSink; }
 
-void Write(std::initializer_list<std::string_view> parts) {
-  if (sink != nullptr) sink->Line(Joined(parts));
+void Write(Level level, std::initializer_list<std::string_view> parts) {
+  if (sink != nullptr) sink->Line(level, Joined(parts));
 }
 
 std::string Joined(std::initializer_list<std::string_view> parts) {

@@ -14,7 +14,8 @@ namespace dawnquill::logger {
 // The sink must outlive every line; nullptr stops the lines.
 void SetSink(LogSink* sink);
 // One line, of these parts one after the other: joined here, once, not at every caller.
-void Write(std::initializer_list<std::string_view> parts);
+void Write(Level level, std::initializer_list<std::string_view> parts);
+inline void Write(std::initializer_list<std::string_view> parts) { Write(Level::Info, parts); }
 // The parts of a line one after the other, for a line that is written later.
 std::string Joined(std::initializer_list<std::string_view> parts);
 

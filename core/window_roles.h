@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-// The program's windows in the roles the alarm and its tick give them.
+// The program's windows in the roles the alarm gives them.
 namespace dawnquill {
 
 // The main window's inputs and texts, as the alarm reads and writes them.
@@ -20,27 +20,23 @@ class AlarmControls {
   virtual void SetStatus(std::string_view status) = 0;
 };
 
-// The window that the alarm holds open while it rings.
-class ModalWindow {
+// The window shown while the alarm rings, modal to the whole program.
+class RingWindow {
  public:
-  virtual ~ModalWindow() = default;
+  virtual ~RingWindow() = default;
 
-  // Opens the window afresh and returns once it has closed.
-  virtual void ShowModal() = 0;
+  // Opens the window afresh and returns at once.
+  virtual void Open() = 0;
   // Harmless when the window is not open.
   virtual void Close() = 0;
 };
 
-// The main window as the alarm tick uses it: its timer, and its close, which ends the program.
-class TickWindow {
+// The main window, whose end is the program's.
+class ProgramWindow {
  public:
-  virtual ~TickWindow() = default;
+  virtual ~ProgramWindow() = default;
 
-  virtual void SetTickTimerEnabled(bool enabled) = 0;
-  // Asks the window to close as the program; it may refuse and hide instead.
-  virtual void Close() = 0;
-  // True once the window has gone for good: the program is ending.
-  virtual bool Closed() const = 0;
+  virtual void End() = 0;
 };
 
 }  // namespace dawnquill

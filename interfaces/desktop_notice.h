@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "interfaces/result.h"
+
 namespace dawnquill {
 
 // A word to the user that needs no answer and holds nothing up, for when no window can ask: the
@@ -10,7 +12,8 @@ class DesktopNotice {
  public:
   virtual ~DesktopNotice() = default;
 
-  virtual void Tell(std::string_view text) = 0;
+  // Returns within the call limit: the program may end next.
+  virtual Result<> Tell(std::string_view text) = 0;
 };
 
 }  // namespace dawnquill

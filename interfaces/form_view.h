@@ -59,7 +59,8 @@ class FormView {
   // Creates the controls with the captions and texts of the table; every opening starts afresh.
   virtual void Open() = 0;
   virtual void Show() = 0;
-  // Shows the window modally and returns once Close() has run.
+  // Shows the window modal to the whole program and returns at once: the
+  // program's other windows take no input until Close().
   virtual void ShowModal() = 0;
   virtual void Hide() = 0;
   virtual void Minimise() = 0;

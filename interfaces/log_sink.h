@@ -2,6 +2,14 @@
 
 #include <string_view>
 
+namespace dawnquill::logger {
+
+// How much a line matters: what happened, what went wrong but was dealt with, what the alarm
+// may suffer from.
+enum class Level { Info, Warning, Error };
+
+}  // namespace dawnquill::logger
+
 namespace dawnquill {
 
 // Where the program's account of the alarm goes, one line at a time: wherever the platform's
@@ -10,7 +18,7 @@ class LogSink {
  public:
   virtual ~LogSink() = default;
 
-  virtual void Line(std::string_view text) = 0;
+  virtual void Line(logger::Level level, std::string_view text) = 0;
 };
 
 }  // namespace dawnquill

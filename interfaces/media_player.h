@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "interfaces/result.h"
+
 namespace dawnquill {
 
 enum class PlayerCommand { Play, Stop };
@@ -19,9 +21,9 @@ class MediaPlayer {
 
   // Looks for the running player afresh and remembers it; false when none runs.
   virtual bool Find() = 0;
-  // Sends the command to the player found last, and returns once the player has handled it or
-  // can no longer be reached. Nothing happens when none was found.
-  virtual void Send(PlayerCommand command) = 0;
+  // Sends the command to the player found last, and returns once the player has taken it, or
+  // with the reason it did not within the call limit.
+  virtual Result<> Send(PlayerCommand command) = 0;
   // Names the platform's player to the user.
   virtual MissingPlayerPrompt Missing() const = 0;
 };

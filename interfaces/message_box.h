@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace dawnquill {
@@ -8,14 +9,20 @@ enum class BoxKind { Warning, Information };
 enum class BoxButtons { Ok, RetryCancel };
 enum class BoxAnswer { Ok, Retry, Cancel };
 
-// A modal message box.
+// Message boxes, modal to the whole program. None waits: each is shown and the call returns.
 class MessageBoxes {
  public:
+  using Answered = std::function<void(BoxAnswer answer)>;
+  using BoxId = unsigned;
+
   virtual ~MessageBoxes() = default;
 
-  // The answer, or Cancel when the box went away unanswered.
-  virtual BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
-                         BoxButtons buttons) = 0;
+  // `answered` runs once, from the event loop, with the user's answer (Cancel for a box the
+  // user closed otherwise), unless Close took the box away first.
+  virtual BoxId Show(std::string_view prompt, std::string_view title, BoxKind kind,
+                     BoxButtons buttons, Answered answered) = 0;
+  // Takes the box away unanswered; harmless once it has gone.
+  virtual void Close(BoxId box) = 0;
 };
 
 }  // namespace dawnquill

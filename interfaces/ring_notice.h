@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
+
+#include "interfaces/result.h"
 
 namespace dawnquill {
 
@@ -14,10 +17,13 @@ class RingNoticeEvents;
 // two ways out.
 class RingNotice {
  public:
+  // Runs once, from the event loop or before Show returns.
+  using Answered = std::function<void(Result<>)>;
+
   virtual ~RingNotice() = default;
 
   // `time`: when the alarm or the snooze was due, as the status writes it (7:00).
-  virtual void Show(std::string_view time) = 0;
+  virtual void Show(std::string_view time, Answered answered) = 0;
   // Harmless when none is shown.
   virtual void Close() = 0;
   virtual void SetEvents(RingNoticeEvents* events) = 0;

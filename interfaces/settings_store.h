@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "interfaces/result.h"
+
 namespace dawnquill {
 
 // The snooze delay in minutes until the user sets another, and as the box first shows it.
@@ -35,15 +37,13 @@ class SettingsStore {
 
   // The stored settings; all defaults when the store cannot be read.
   virtual Settings Read() = 0;
-  // Empty when the store took them all, else the store's reason why not, for the user.
-  virtual std::string Write(const Settings& settings) = 0;
+  virtual Result<> Write(const Settings& settings) = 0;
 
   // The kept alarm's line; empty when there is none.
   virtual std::string KeptAlarm() = 0;
-  // Each empty when the store took the change, else the store's reason why not, for the user.
-  virtual std::string KeepAlarm(std::string_view line) = 0;
+  virtual Result<> KeepAlarm(std::string_view line) = 0;
   // Harmless when there is none.
-  virtual std::string ClearKeptAlarm() = 0;
+  virtual Result<> ClearKeptAlarm() = 0;
 };
 
 }  // namespace dawnquill

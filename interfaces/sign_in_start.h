@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfaces/result.h"
+
 namespace dawnquill {
 
 // Has the desktop start the program in the notification area at the user's next sign-in, so that
@@ -9,9 +11,9 @@ class SignInStart {
  public:
   virtual ~SignInStart() = default;
 
-  virtual void Enable() = 0;
+  virtual Result<> Enable() = 0;
   // Harmless when it is not enabled.
-  virtual void Disable() = 0;
+  virtual Result<> Disable() = 0;
 };
 
 }  // namespace dawnquill

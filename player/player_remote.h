@@ -11,19 +11,19 @@ class PlayerRemote {
   explicit PlayerRemote(MediaPlayer& player) : player_(player) {}
 
   bool Running() { return player_.Find(); }
-  // Each returns false, having sent nothing, when no player runs; true once the player has the
-  // command.
-  bool Play() { return Command(PlayerCommand::Play); }
-  bool Stop() { return Command(PlayerCommand::Stop); }
+  // Fails, having sent nothing, when no player runs.
+  Result<> Play() {
+    if (!Running()) return Failure{"no media player runs"};
+    return player_.Send(PlayerCommand::Play);
+  }
+  // Nothing to stop when no player runs.
+  Result<> Stop() {
+    if (!Running()) return {};
+    return player_.Send(PlayerCommand::Stop);
+  }
   MissingPlayerPrompt Missing() const { return player_.Missing(); }
 
  private:
-  bool Command(PlayerCommand command) {
-    if (!Running()) return false;
-    player_.Send(command);
-    return true;
-  }
-
   MediaPlayer& player_;
 };
 

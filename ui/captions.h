@@ -2,11 +2,11 @@
 
 #include <string_view>
 
+#include "core/alarm_words.h"
+
 namespace dawnquill {
 
 inline constexpr char kWakeUpCaption[] = "Dawnquill - Wake up!";
-// The program's name as its tray tip and the wake-up window's caption write it, in a casing of
-// their own beside the main window's "DawnQuill".
-inline constexpr std::string_view kCasualName(kWakeUpCaption, 9);
+static_assert(std::string_view(kWakeUpCaption).starts_with(kCasualName));
 
 }  // namespace dawnquill

@@ -11,9 +11,14 @@ void Form::Open() {
 CloseVerdict Form::CloseRequested(CloseReason reason) {
   if (!open_) return CloseVerdict::Close;
   if (OnCloseRequest(reason) == CloseVerdict::Keep) return CloseVerdict::Keep;
+  CloseNow();
+  return CloseVerdict::Close;
+}
+
+void Form::CloseNow() {
+  if (!open_) return;
   open_ = false;
   view_.Close();
-  return CloseVerdict::Close;
 }
 
 }  // namespace dawnquill

@@ -16,6 +16,8 @@ class Form : public FormEvents {
   void Open();
   // The program's own close: asks OnCloseRequest like any other.
   void CloseAsProgram() { CloseRequested(CloseReason::Program); }
+  // Closes without asking; harmless when the window is not open.
+  void CloseNow();
 
   virtual void OnOpen() {}
   virtual CloseVerdict OnCloseRequest(CloseReason reason) = 0;

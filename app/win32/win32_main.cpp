@@ -92,8 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   });
 
   // A player prompt cancelled during start-up ends the program before any loop runs.
-  if (!program.mainWindow.Start(options.inTray ? MainWindow::StartShown::InTray
-                                               : MainWindow::StartShown::Window)) {
+  if (!program.mainWindow.Start(options.inTray ? StartShown::InTray : StartShown::Window)) {
     return 0;
   }
   MSG message;

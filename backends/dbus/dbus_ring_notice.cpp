@@ -35,16 +35,17 @@ QDBusPendingReply<uint> DBusRingNotice::Notify(const QString& summary, std::stri
                          actions, hints, expireMs);
 }
 
-void DBusRingNotice::Show(std::string_view time) {
+void DBusRingNotice::Show(std::string_view time, Answered answered) {
   shown_ = true;
-  if (!connected_) return;
+  if (!connected_) return answered(Failure{"the session bus is not connected"});
   const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
                             QStringLiteral("turn-off"), QString::fromUtf8(kTurnOffCaption)};
   AnswerLater(Notify(QString::fromUtf8(kRingingStatus), time, actions, kCritical, 0), this,
-              [this](const QDBusMessage& answer) {
+              [this, answered = std::move(answered)](const QDBusMessage& answer) {
                 if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
-                  return;
+                  return answered(Failure{answer.errorMessage().toStdString()});
                 }
+                answered({});
                 const uint id = answer.arguments().constFirst().toUInt();
                 // A ring that ended before the server answered takes its notice with it.
                 if (shown_) {
@@ -60,8 +61,12 @@ void DBusRingNotice::Close() {
   if (id_ != 0) CloseNotification(std::exchange(id_, 0));
 }
 
-void DBusRingNotice::Tell(std::string_view text) {
-  if (connected_) Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1).waitForFinished();
+Result<> DBusRingNotice::Tell(std::string_view text) {
+  if (!connected_) return Failure{"the session bus is not connected"};
+  QDBusPendingReply<uint> told = Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1);
+  told.waitForFinished();
+  if (told.isError()) return Failure{told.error().message().toStdString()};
+  return {};
 }
 
 void DBusRingNotice::CloseNotification(uint id) {

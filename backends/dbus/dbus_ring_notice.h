@@ -25,10 +25,10 @@ class DBusRingNotice final : public QObject, public RingNotice, public DesktopNo
   ~DBusRingNotice() override;
 
   void SetEvents(RingNoticeEvents* events) override { events_ = events; }
-  void Show(std::string_view time) override;
+  void Show(std::string_view time, Answered answered) override;
   void Close() override;
   // Waits for the server's answer, within the bound of any call: the program may end next.
-  void Tell(std::string_view text) override;
+  Result<> Tell(std::string_view text) override;
 
  private:
   void ActionInvoked(uint id, const QString& key);

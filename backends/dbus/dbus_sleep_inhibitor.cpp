@@ -3,7 +3,6 @@
 #include <QVariantMap>
 
 #include "backends/dbus/bus_calls.h"
-#include "core/logger.h"
 #include "portal_inhibit_interface.h"
 
 namespace dawnquill {
@@ -16,22 +15,28 @@ const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
 
 }  // namespace
 
-void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/) {
+void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/, Answered answered) {
   const QString text = QString::fromUtf8(reason);
-  if (text == wanted_) return;
+  answered_ = std::move(answered);
+  if (text == wanted_) {
+    if (heldFor_ == text) std::exchange(answered_, nullptr)({});
+    return;  // else the answer to the ask under way is this one's too
+  }
   wanted_ = text;
   Ask(Service::Portal, text, ++asks_);
 }
 
 void DBusSleepInhibitor::Release() {
   wanted_.clear();
+  heldFor_.clear();
+  answered_ = nullptr;
   ++asks_;
   Close(held_);
 }
 
 void DBusSleepInhibitor::Ask(Service service, const QString& reason, unsigned ask) {
   auto answered = [this, service, reason, ask](const QDBusMessage& answer) {
-    Answered(service, reason, ask, answer);
+    Replied(service, reason, ask, answer);
   };
   if (service == Service::Portal) {
     OrgFreedesktopPortalInhibitInterface portal(
@@ -48,8 +53,8 @@ void DBusSleepInhibitor::Ask(Service service, const QString& reason, unsigned as
   CallLater(QDBusConnection::systemBus(), logind, this, answered);
 }
 
-void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsigned ask,
-                                  const QDBusMessage& answer) {
+void DBusSleepInhibitor::Replied(Service service, const QString& reason, unsigned ask,
+                                 const QDBusMessage& answer) {
   Lock fresh;
   if (answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()) {
     const QVariant first = answer.arguments().constFirst();
@@ -61,17 +66,19 @@ void DBusSleepInhibitor::Answered(Service service, const QString& reason, unsign
   }
   if (ask != asks_) return Close(fresh);
   if (!fresh.Held() && service == Service::Portal) return Ask(Service::Logind, reason, ask);
-  // Said once: on a desktop without either, every change of the alarm would say it again.
-  if (!fresh.Held() && !toldNoHold_) {
-    toldNoHold_ = true;
-    logger::Write(
-        {"The computer cannot be kept awake for the alarm: neither the desktop portal "
-         "nor logind holds it. ",
-         answer.errorMessage().toStdString()});
+  const SleepInhibitor::Answered answered = std::exchange(answered_, nullptr);
+  if (!fresh.Held()) {
+    wanted_.clear();  // the next hold asks again
+    if (answered) {
+      answered(Failure{"neither the desktop portal nor logind holds it: " +
+                       answer.errorMessage().toStdString()});
+    }
+    return;
   }
-  if (!fresh.Held()) return;
   Close(held_);
   held_ = fresh;
+  heldFor_ = reason;
+  if (answered) answered({});
 }
 
 void DBusSleepInhibitor::Close(Lock& hold) {

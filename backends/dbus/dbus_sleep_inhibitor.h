@@ -28,7 +28,7 @@ class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
   DBusSleepInhibitor& operator=(const DBusSleepInhibitor&) = delete;
 
   // The desktop turns the screen on for the ring's window itself.
-  void Hold(std::string_view reason, Awake awake) override;
+  void Hold(std::string_view reason, Awake awake, Answered answered) override;
   void Release() override;
 
  private:
@@ -39,14 +39,15 @@ class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
   };
   enum class Service { Portal, Logind };
   void Ask(Service service, const QString& reason, unsigned ask);
-  void Answered(Service service, const QString& reason, unsigned ask, const QDBusMessage& answer);
+  void Replied(Service service, const QString& reason, unsigned ask, const QDBusMessage& answer);
   void Close(Lock& hold);
 
   QDBusConnection session_;
   Lock held_;
+  QString heldFor_;    // the reason of the hold in place
   QString wanted_;     // the reason asked for last; empty while nothing is wanted
   unsigned asks_ = 0;  // the hold asked for last; a grant of an earlier one is given back
-  bool toldNoHold_ = false;
+  Answered answered_;  // who waits to hear what became of it
 };
 
 }  // namespace dawnquill

@@ -28,19 +28,26 @@ KdeWakeTimer::KdeWakeTimer(QDBusConnection bus) : bus_(std::move(bus)) {
   }
 }
 
-void KdeWakeTimer::WakeAt(std::chrono::sys_seconds instant) {
+void KdeWakeTimer::WakeAt(std::chrono::sys_seconds instant, Answered answered) {
   Cancel();
-  if (!bus_.isConnected()) return;
+  if (!bus_.isConnected()) return answered(Failure{"the session bus is not connected"});
   const QDBusMessage call = PowerManagerCall(
       QStringLiteral("scheduleWakeup"),
       {bus_.baseService(), QVariant::fromValue(QDBusObjectPath(QString::fromLatin1(kCallbackPath))),
        QVariant::fromValue(static_cast<qulonglong>(instant.time_since_epoch().count()))});
-  CallLater(bus_, call, this, [this, ask = asks_](const QDBusMessage& answer) {
-    if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) return;
-    const uint cookie = answer.arguments().constFirst().toUInt();
-    if (ask != asks_) return Clear(cookie);
-    cookie_ = cookie;
-  });
+  CallLater(bus_, call, this,
+            [this, ask = asks_, answered = std::move(answered)](const QDBusMessage& answer) {
+              if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
+                return answered(Failure{answer.errorMessage().toStdString()});
+              }
+              const uint cookie = answer.arguments().constFirst().toUInt();
+              if (ask != asks_) {
+                Clear(cookie);
+              } else {
+                cookie_ = cookie;
+              }
+              answered(WakeUpSet{});
+            });
 }
 
 void KdeWakeTimer::Cancel() {

@@ -10,9 +10,9 @@
 namespace dawnquill {
 
 // Wakes the computer through KDE's power manager where it runs on the session bus, which calls
-// back at the instant; elsewhere a desktop program has no way to wake the machine, and nothing
-// happens. No call waits: a wake-up granted after the program moved on to another instant, or to
-// none, is cleared as its cookie arrives.
+// back at the instant; elsewhere a desktop program has no way to wake the machine, and the
+// answer says so. No call waits: a wake-up granted after the program moved on to another instant,
+// or to none, is cleared as its cookie arrives.
 class KdeWakeTimer final : public QObject, public WakeTimer {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.kde.PowerManagement")
@@ -22,7 +22,7 @@ class KdeWakeTimer final : public QObject, public WakeTimer {
 
   explicit KdeWakeTimer(QDBusConnection bus);
 
-  void WakeAt(std::chrono::sys_seconds instant) override;
+  void WakeAt(std::chrono::sys_seconds instant, Answered answered) override;
   void Cancel() override;
   void SetEvents(WakeTimerEvents* events) override { events_ = events; }
 

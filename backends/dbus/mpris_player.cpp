@@ -96,8 +96,9 @@ OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
   return *proxy_;
 }
 
-void MprisPlayer::Send(PlayerCommand command) {
-  if (found_.empty() || !bus_.isConnected()) return;
+Result<> MprisPlayer::Send(PlayerCommand command) {
+  if (found_.empty()) return Failure{"no media player runs"};
+  if (!bus_.isConnected()) return Failure{"the session bus is not connected"};
   OrgMprisMediaPlayer2PlayerInterface& player = Proxy();
   // Asked only before a stop, so that other commands cost one round trip.
   const bool canPause = command != PlayerCommand::Stop || SaysItCan(player, "CanPause");
@@ -113,9 +114,10 @@ void MprisPlayer::Send(PlayerCommand command) {
       reply = player.Stop();
       break;
   }
-  // Synchronous, so that the player plays before the alarm counts as ringing; an error reply or
-  // a player that has gone is not the user's concern here.
+  // Synchronous, so that the player plays before the ring's window opens.
   reply.waitForFinished();
+  if (reply.isError()) return Failure{reply.error().message().toStdString()};
+  return {};
 }
 
 }  // namespace dawnquill

@@ -28,7 +28,7 @@ class MprisPlayer final : public QObject, public MediaPlayer {
   ~MprisPlayer() override;
 
   bool Find() override;
-  void Send(PlayerCommand command) override;
+  Result<> Send(PlayerCommand command) override;
   // Any MPRIS player will do, so none is named.
   MissingPlayerPrompt Missing() const override {
     return {"No media player is running. Please start a media player to use the alarm.",

@@ -11,32 +11,46 @@
 
 namespace dawnquill {
 
-BoxAnswer QtMessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
-                               BoxButtons buttons) {
-  QMessageBox box(kind == BoxKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
-                  Utf8(title), Utf8(prompt));
+MessageBoxes::BoxId QtMessageBoxes::Show(std::string_view prompt, std::string_view title,
+                                         BoxKind kind, BoxButtons buttons, Answered answered) {
+  auto* box =
+      new QMessageBox(kind == BoxKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
+                      Utf8(title), Utf8(prompt));
   if (buttons == BoxButtons::RetryCancel) {
-    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Retry);
-    box.setEscapeButton(QMessageBox::Cancel);
+    box->setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+    box->setDefaultButton(QMessageBox::Retry);
+    box->setEscapeButton(QMessageBox::Cancel);
   } else {
-    box.setStandardButtons(QMessageBox::Ok);
+    box->setStandardButtons(QMessageBox::Ok);
   }
-  // A box closed by the end of the program, not by a button, counts as Cancel.
-  switch (box.exec()) {
-    case QMessageBox::Ok:
-      return BoxAnswer::Ok;
-    case QMessageBox::Retry:
-      return BoxAnswer::Retry;
-    default:
-      return BoxAnswer::Cancel;
-  }
+  box->setWindowModality(Qt::ApplicationModal);
+  const BoxId id = ++shown_;
+  open_.emplace(id, box);
+  connect(box, &QMessageBox::finished, this,
+          [this, id, box, answered = std::move(answered)](int button) {
+            box->deleteLater();
+            // A box that the program took away is not answered.
+            if (open_.erase(id) == 0 || !answered) return;
+            // A box closed otherwise than by a button counts as Cancel.
+            switch (button) {
+              case QMessageBox::Ok:
+                return answered(BoxAnswer::Ok);
+              case QMessageBox::Retry:
+                return answered(BoxAnswer::Retry);
+              default:
+                return answered(BoxAnswer::Cancel);
+            }
+          });
+  box->show();
+  return id;
 }
 
-void QtEventPass::RunPending() { QCoreApplication::processEvents(); }
-
-void QtEventPass::Later(std::function<void()> work) {
-  QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+void QtMessageBoxes::Close(BoxId box) {
+  const auto found = open_.find(box);
+  if (found == open_.end()) return;
+  const QPointer<QMessageBox> shown = found->second;
+  open_.erase(found);
+  if (shown) shown->done(QMessageBox::Cancel);
 }
 
 namespace {
@@ -45,7 +59,19 @@ Q_LOGGING_CATEGORY(alarmLog, "dawnquill", QtInfoMsg)
 
 }  // namespace
 
-void QtLogSink::Line(std::string_view text) { qCInfo(alarmLog).noquote() << Utf8(text); }
+void QtLogSink::Line(logger::Level level, std::string_view text) {
+  switch (level) {
+    case logger::Level::Info:
+      qCInfo(alarmLog).noquote() << Utf8(text);
+      break;
+    case logger::Level::Warning:
+      qCWarning(alarmLog).noquote() << Utf8(text);
+      break;
+    case logger::Level::Error:
+      qCCritical(alarmLog).noquote() << Utf8(text);
+      break;
+  }
+}
 
 namespace {
 

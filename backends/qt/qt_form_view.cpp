@@ -182,11 +182,7 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
 void QtFormView::MakeTimer(const Control& control) {
   auto* timer = new QTimer(window_);
   timer->setInterval(control.interval);
-  connect(timer, &QTimer::timeout, this, [this, id = control.id, timer] {
-    // Qt never fires a timer again while its own handler runs, not even from a nested loop.
-    // The alarm tick waits inside its handler for as long as the alarm rings, and the ticks
-    // must go on meanwhile; to Qt a restarted timer is a new one.
-    timer->start();
+  connect(timer, &QTimer::timeout, this, [this, id = control.id] {
     if (events_) events_->Timer(id);
   });
   timer->start();
@@ -319,14 +315,12 @@ void QtFormView::Present(bool modal) {
   window_->activateWindow();
 }
 
+// Modal to every window of the program, as QDialog::open() is not: it blocks only a parent, and
+// the ring's window has none.
 void QtFormView::ShowModal() {
   if (!window_ || closing_) return;
   window_->setWindowModality(Qt::ApplicationModal);
   Present(true);
-  QEventLoop loop;
-  modalLoop_ = &loop;
-  if (!closing_) loop.exec();
-  modalLoop_ = nullptr;
 }
 
 void QtFormView::Hide() {
@@ -341,7 +335,6 @@ void QtFormView::Close() {
   closing_ = true;
   for (const auto& entry : timers_) entry.second->stop();
   if (window_) window_->hide();
-  if (modalLoop_ != nullptr) modalLoop_->quit();
   if (onClosed_) onClosed_();
 }
 

@@ -3,7 +3,6 @@
 #include <functional>
 #include <map>
 
-#include <QEventLoop>
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
@@ -76,7 +75,6 @@ class QtFormView final : public QObject, public FormView {
   std::map<const QObject*, ControlId> controlOf_;  // the widgets that take keys, and a box's edit
   std::map<ControlId, QTimer*> timers_;
   std::map<ControlId, QMenu*> menus_;
-  QEventLoop* modalLoop_ = nullptr;
   bool closing_ = false;
   FirstShow firstShow_;
 };

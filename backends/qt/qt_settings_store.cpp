@@ -15,8 +15,8 @@ namespace keys = settings_keys;
 
 QString KeyPath(std::string_view key) { return Utf8(keys::kSection) + u'/' + Utf8(key); }
 
-// Empty when the file took what was set on it, else why not, for the user.
-std::string Failure(QSettings& file) {
+// Whether the file took what was set on it, and why not, for the user.
+Result<> Written(QSettings& file) {
   file.sync();
   if (file.status() == QSettings::NoError) return {};
   const QFileInfo where(file.fileName());
@@ -25,7 +25,7 @@ std::string Failure(QSettings& file) {
                          : file.status() == QSettings::FormatError
                              ? QStringLiteral("%1 is not a settings file.")
                              : QStringLiteral("%1 cannot be written.");
-  return reason.arg(file.fileName()).toStdString();
+  return Failure{reason.arg(file.fileName()).toStdString()};
 }
 
 std::string Text(const QSettings& file, std::string_view key, const std::string& fallback) {
@@ -51,30 +51,30 @@ Settings QtSettingsStore::Read() {
           Text(file, keys::kSnoozeDelay, defaults.snoozeDelay)};
 }
 
-std::string QtSettingsStore::Write(const Settings& settings) {
+Result<> QtSettingsStore::Write(const Settings& settings) {
   QSettings file(file_, QSettings::IniFormat);
   file.setValue(KeyPath(keys::kHour), Utf8(settings.hour));
   file.setValue(KeyPath(keys::kMinute), Utf8(settings.minute));
   file.setValue(KeyPath(keys::kSnoozeDelay), Utf8(settings.snoozeDelay));
-  return Failure(file);
+  return Written(file);
 }
 
 std::string QtSettingsStore::KeptAlarm() {
   return Text(QSettings(file_, QSettings::IniFormat), keys::kKeptAlarm, {});
 }
 
-std::string QtSettingsStore::KeepAlarm(std::string_view line) {
+Result<> QtSettingsStore::KeepAlarm(std::string_view line) {
   QSettings file(file_, QSettings::IniFormat);
   file.setValue(KeyPath(keys::kKeptAlarm), Utf8(line));
-  return Failure(file);
+  return Written(file);
 }
 
 // A file without the line is left as it is, and a missing one is not made.
-std::string QtSettingsStore::ClearKeptAlarm() {
+Result<> QtSettingsStore::ClearKeptAlarm() {
   QSettings file(file_, QSettings::IniFormat);
   if (!file.contains(KeyPath(keys::kKeptAlarm))) return {};
   file.remove(KeyPath(keys::kKeptAlarm));
-  return Failure(file);
+  return Written(file);
 }
 
 std::string ExecutableName() {

@@ -12,10 +12,10 @@ class QtSettingsStore final : public SettingsStore {
   explicit QtSettingsStore(std::string_view appName);
 
   Settings Read() override;
-  std::string Write(const Settings& settings) override;
+  Result<> Write(const Settings& settings) override;
   std::string KeptAlarm() override;
-  std::string KeepAlarm(std::string_view line) override;
-  std::string ClearKeptAlarm() override;
+  Result<> KeepAlarm(std::string_view line) override;
+  Result<> ClearKeptAlarm() override;
 
  private:
   QString file_;

@@ -72,7 +72,7 @@ bool XdgSignInStart::UserStartsIt() const {
          !listsThisDesktop(QStringLiteral("NotShowIn")) && found;
 }
 
-void XdgSignInStart::Enable() {
+Result<> XdgSignInStart::Enable() {
   if (UserStartsIt()) return Disable();
   const QByteArray text =
       QStringLiteral(
@@ -88,15 +88,19 @@ void XdgSignInStart::Enable() {
           .arg(ExecArgument(executable_), Utf8(kInTrayOption), appId_)
           .toUtf8();
   QFile existing(EntryPath());
-  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return;
-  QDir().mkpath(Folder());
+  if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return {};
+  if (!QDir().mkpath(Folder())) return Failure{Folder().toStdString() + " is not a folder."};
   QSaveFile entry(EntryPath());
-  if (entry.open(QIODevice::WriteOnly)) {
-    entry.write(text);
-    entry.commit();
+  if (!entry.open(QIODevice::WriteOnly) || entry.write(text) != text.size() || !entry.commit()) {
+    return Failure{EntryPath().toStdString() + ": " + entry.errorString().toStdString()};
   }
+  return {};
 }
 
-void XdgSignInStart::Disable() { QFile::remove(EntryPath()); }
+Result<> XdgSignInStart::Disable() {
+  QFile entry(EntryPath());
+  if (!entry.exists() || entry.remove()) return {};
+  return Failure{EntryPath().toStdString() + ": " + entry.errorString().toStdString()};
+}
 
 }  // namespace dawnquill

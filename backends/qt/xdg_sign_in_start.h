@@ -15,8 +15,8 @@ class XdgSignInStart final : public SignInStart {
   // The entry is named after appId; it runs `executable` with the in-tray option.
   XdgSignInStart(QString appId, QString executable);
 
-  void Enable() override;
-  void Disable() override;
+  Result<> Enable() override;
+  Result<> Disable() override;
 
   QString EntryPath() const;
 

@@ -242,10 +242,10 @@ case_status_notifier_host() {
   case_tray_hides_and_brings_back
 }
 
-# No player: the prompt comes before any window; Retry with the player started shows the window;
-# the player quitting while the alarm rings brings the prompt within a tick, and Cancel ends the
-# program and its wake-up window with the settings saved. Without the portal, logind holds the
-# session awake for the armed alarm, until the program ends.
+# No player: the prompt comes before any window; Retry with the player started shows the window.
+# The player quitting while the alarm rings brings no prompt while it rings, but after the snooze
+# within a tick, and Cancel ends the program with the settings saved. Without the portal, logind
+# holds the session awake for the armed alarm, until the program ends.
 case_player_missing() {
   start_inhibitor logind
   rig_start_tray
@@ -260,11 +260,57 @@ case_player_missing() {
   expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
   expect_within 12 "a ring at 7:00" ringing
   kill "$rig_mpv_pid"
-  expect_within 8 "the prompt within a tick" prompt_shown
+  sleep 6  # a tick while it rings
+  expect "no prompt while it rings" rig_window_absent 'No media player running'
+  snooze
+  expect_within 8 "the prompt within a tick of the snooze" prompt_shown
   xdotool windowfocus --sync "$(rig_window 'No media player running')" key Escape  # Cancel
   expect_within 5 "Cancel to end the program" app_ended
   expect "7, 0 and 9 saved" settings_are 7 0 9
   expect_within 2 "the hold to end with the program" holding
+}
+
+# The ring comes whatever is asked: at the alarm minute with the prompt for a player open, the
+# wake-up window opens with the prompt gone, and the room hears the program's own sound; after
+# the snooze the prompt is back.
+case_the_alarm_rings_while_the_prompt_for_a_player_is_open() {
+  start_room
+  expect "mpv to start" rig_start_mpv
+  start_dawnquill 06:59:45 2>"$rig_dir/log"
+  rig_arm 7 0 1
+  kill "$rig_mpv_pid"
+  expect_within 8 "the prompt within a tick" prompt_shown
+  expect_within 25 "the ring with the prompt open" ringing
+  expect "the prompt gone for the ring" rig_window_absent 'No media player running'
+  expect_within 8 "the room to hear the program" program_sounds
+  snooze
+  expect_within 8 "the prompt back after the ring" prompt_shown
+}
+
+# A phone's player, bridged by GSConnect, sorts before mpv and offers a track: mpv plays, and the
+# phone is told nothing.
+case_a_phones_player_never_takes_the_ring() {
+  start_stand_in phone "$rig_dir/phone"
+  start_dawnquill 06:59:50
+  rig_arm 7 0 9
+  expect_within 20 "the ring" ringing
+  expect_within 3 "mpv to play" sounding
+  turn_off
+  expect_within 3 "mpv silent once off" silent
+  expect "the phone told nothing" test ! -s "$rig_dir/phone"
+}
+
+# A start at sign-in that cannot be written (the autostart folder is a file) leaves the alarm on
+# for this run, and the log says why.
+case_a_start_at_sign_in_that_cannot_be_written() {
+  mkdir -p "$XDG_CONFIG_HOME"
+  : >"$XDG_CONFIG_HOME/autostart"
+  start_dawnquill 06:00:00 2>"$rig_dir/log"
+  rig_arm 7 0 9
+  expect_within 2 "the alarm on, and kept" kept_alarm_is 1
+  expect "the log's line, with the reason" grep -qF \
+    "warning: The start at sign-in could not be written: $XDG_CONFIG_HOME/autostart is not a folder." \
+    "$rig_dir/log"
 }
 
 # Killed with SIGKILL while armed, as by a crash or a power cut: the entry that starts it at

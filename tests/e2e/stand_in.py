@@ -8,10 +8,12 @@
 # - power: KDE's power manager: "scheduled SERVICE PATH SECONDS COOKIE" and "cleared COOKIE";
 # - notifications: a notification server: "notify ID APP SUMMARY|BODY|ACTIONS|urgency=N" and
 #   "closed ID". The test clicks an action with stand.in.Click(ID, KEY), which the server reports
-#   as its own ActionInvoked.
+#   as its own ActionInvoked;
+# - phone: a phone's player as GSConnect bridges it, paused on a track: "told METHOD" for each
+#   command.
 # With STAND_IN_DELAY set, a hold and a wake-up are granted at once but answered that many seconds
 # late, as by a busy service.
-#   stand_in.py portal|logind|power|notifications LOGFILE
+#   stand_in.py portal|logind|power|notifications|phone LOGFILE
 import itertools
 import os
 import sys
@@ -106,12 +108,44 @@ class Notifications(dbus.service.Object):
         self.ActionInvoked(number, key)
 
 
+class PhonePlayer(dbus.service.Object):
+    PLAYER = "org.mpris.MediaPlayer2.Player"
+    properties = {"PlaybackStatus": "Paused", "CanPlay": True, "CanPause": True,
+                  "Metadata": dbus.Dictionary({"xesam:title": "A song on the phone"},
+                                              signature="sv")}
+
+    @dbus.service.method("org.freedesktop.DBus.Properties", "ss", "v")
+    def Get(self, interface, name):
+        return self.properties[name]
+
+    @dbus.service.method("org.freedesktop.DBus.Properties", "s", "a{sv}")
+    def GetAll(self, interface):
+        return dbus.Dictionary(self.properties if interface == self.PLAYER else {}, signature="sv")
+
+    def told(self, method):
+        log.write(f"told {method}\n")
+
+    @dbus.service.method(PLAYER, "", "")
+    def Play(self): self.told("Play")
+
+    @dbus.service.method(PLAYER, "", "")
+    def Pause(self): self.told("Pause")
+
+    @dbus.service.method(PLAYER, "", "")
+    def Stop(self): self.told("Stop")
+
+    @dbus.service.method(PLAYER, "", "")
+    def PlayPause(self): self.told("PlayPause")
+
+
 service, path, served = {
     "portal": ("org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop", Portal),
     "logind": ("org.freedesktop.login1", "/org/freedesktop/login1", Logind),
     "power": ("org.kde.Solid.PowerManagement", "/org/kde/Solid/PowerManagement", PowerManagement),
     "notifications": ("org.freedesktop.Notifications", "/org/freedesktop/Notifications",
                       Notifications),
+    "phone": ("org.mpris.MediaPlayer2.GSConnect.PhonePlayer", "/org/mpris/MediaPlayer2",
+              PhonePlayer),
 }[kind]
 name = dbus.service.BusName(service, bus)
 served(bus, path)

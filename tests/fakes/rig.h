@@ -31,11 +31,7 @@ class FakeFormView final : public FormView {
     Write("Open");
   }
   void Show() override { visible = true, Write("Show"); }
-  void ShowModal() override {
-    visible = true, Write("ShowModal");
-    if (modalLoop) modalLoop();
-    if (whileModal) whileModal();
-  }
+  void ShowModal() override { visible = true, Write("ShowModal"); }
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, Write("Close"); }
@@ -56,8 +52,6 @@ class FakeFormView final : public FormView {
   std::map<ControlId, bool> enabled;
   std::map<ControlId, std::vector<std::string>> items;
   bool visible = false;
-  std::function<void()> modalLoop;   // what the window's own event loop runs first
-  std::function<void()> whileModal;  // what the user does while the window is modal
 
  private:
   void Write(const std::string& entry) { log_.push_back(name_ + "." + entry); }
@@ -68,13 +62,12 @@ class FakeFormView final : public FormView {
 };
 
 // Every back end outside the windows, in one: the player, the tray icon, the settings, the
-// clock, the message boxes, the event pass, the sleep inhibitor and the start at sign-in.
+// clock, the message boxes, the sleep inhibitor, the start at sign-in and the rest.
 struct FakeDesktop : MediaPlayer,
                      NotificationIcon,
                      SettingsStore,
                      Clock,
                      MessageBoxes,
-                     EventPass,
                      SleepInhibitor,
                      SignInStart,
                      WakeTimer,
@@ -84,8 +77,9 @@ struct FakeDesktop : MediaPlayer,
                      AlarmSound,
                      LogSink {
   bool Find() override { return playerRunning; }
-  void Send(PlayerCommand command) override {
+  Result<> Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
+    return Failing(playFailure);
   }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
 
@@ -105,24 +99,28 @@ struct FakeDesktop : MediaPlayer,
 
   // The store: the settings record, and the kept alarm's line where there is one.
   Settings Read() override { return stored; }
-  std::string Write(const Settings& s) override {
-    if (!writeFailure.empty()) return writeFailure;
+  Result<> Write(const Settings& s) override {
+    if (!writeFailure.empty()) return Failure{writeFailure};
     stored = s;
     log.push_back("save " + Stored());
     return {};
   }
   std::string KeptAlarm() override { return keptAlarm.value_or(""); }
-  std::string KeepAlarm(std::string_view line) override {
-    if (!keepFailure.empty()) return keepFailure;
+  Result<> KeepAlarm(std::string_view line) override {
+    if (!keepFailure.empty()) return Failure{keepFailure};
     keptAlarm = line;
     log.push_back("save Alarm " + std::string(line));
     return {};
   }
-  std::string ClearKeptAlarm() override {
-    if (!keepFailure.empty()) return keepFailure;
+  Result<> ClearKeptAlarm() override {
+    if (!keepFailure.empty()) return Failure{keepFailure};
     if (keptAlarm) log.push_back("remove Alarm");
     keptAlarm.reset();
     return {};
+  }
+  static Result<> Failing(const std::string& reason) {
+    if (reason.empty()) return {};
+    return Failure{reason};
   }
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() const {
@@ -148,39 +146,59 @@ struct FakeDesktop : MediaPlayer,
     return WallSeconds(LocalAt(wall - 2h)) == WallSeconds(now) ? wall - 2h : wall - 1h;
   }
 
-  // Answers from a queue, the "next answer" seam; an empty queue answers OK.
-  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind, BoxButtons) override {
+  // Answers from a queue, the "next answer" seam: a box with no answer queued stays open until
+  // the test answers it, but for one that waits for no answer.
+  BoxId Show(std::string_view prompt, std::string_view title, BoxKind, BoxButtons,
+             MessageBoxes::Answered answered) override {
     log.push_back("msgbox " + std::string(title) + ": " + std::string(prompt));
-    if (answers.empty()) return BoxAnswer::Ok;
-    auto [answer, action] = answers.front();
-    answers.pop_front();
-    if (action) action();
-    return answer;
+    const BoxId box = ++boxes;
+    if (!answered) return box;
+    openBox.emplace(box, std::move(answered));
+    if (!answers.empty()) {
+      auto [answer, action] = std::move(answers.front());
+      answers.pop_front();
+      if (action) action();
+      AnswerBox(answer);
+    }
+    return box;
+  }
+  void Close(BoxId box) override {
+    if (openBox && openBox->first == box) log.push_back("msgbox closed"), openBox.reset();
   }
   // The user does `action` while the next box is open, then gives `answer`.
   void Answer(BoxAnswer answer, std::function<void()> action = {}) {
     answers.emplace_back(answer, std::move(action));
   }
-  void RunPending() override {
-    log.push_back("pending events");
-    RunLater();
+  // The user answers the box that is open.
+  void AnswerBox(BoxAnswer answer) {
+    if (auto open = std::exchange(openBox, std::nullopt)) open->second(answer);
   }
-  void Later(std::function<void()> work) override { later.push_back(std::move(work)); }
+  bool Asking() const { return openBox.has_value(); }
   void RunLater() {
     for (const auto& work : std::exchange(later, {})) work();
   }
-  void Hold(std::string_view reason, Awake awake) override {
+  void Hold(std::string_view reason, Awake awake, SleepInhibitor::Answered answered) override {
     held = reason;
     screenHeld = awake == Awake::ComputerAndScreen;
+    answered(Failing(holdFailure));
   }
   void Release() override { held.clear(), screenHeld = false; }
-  void WakeAt(std::chrono::sys_seconds instant) override { wakes.push_back(instant); }
+  void WakeAt(std::chrono::sys_seconds instant, WakeTimer::Answered answered) override {
+    wakes.push_back(instant);
+    answered(WakeUpSet{cannotWake});
+  }
   void Cancel() override { wakes.push_back(std::nullopt); }
   void SetEvents(WakeTimerEvents* /*events*/) override {}
-  void Show(std::string_view time) override { log.push_back("notice " + std::string(time)); }
+  void Show(std::string_view time, RingNotice::Answered answered) override {
+    log.push_back("notice " + std::string(time));
+    answered({});
+  }
   void Close() override { log.push_back("notice closed"); }
   void SetEvents(RingNoticeEvents* /*events*/) override {}
-  void Tell(std::string_view text) override { log.push_back("tell " + std::string(text)); }
+  Result<> Tell(std::string_view text) override {
+    log.push_back("tell " + std::string(text));
+    return {};
+  }
   // The player as it sounds now, answered from the event loop.
   void Listen(std::function<void(const PlayerSound&)> heard) override {
     ++listens;
@@ -189,12 +207,19 @@ struct FakeDesktop : MediaPlayer,
   void Done() override {}
   void Start(Reported reported) override {
     log.push_back("own sound on");
-    reported({});
+    reported(Failing(soundFailure));
   }
   void Stop() override { log.push_back("own sound off"); }
-  void Line(std::string_view text) override { lines.emplace_back(text); }
-  void Enable() override { startsAtSignIn = true; }
-  void Disable() override { startsAtSignIn = false; }
+  void Line(logger::Level /*level*/, std::string_view text) override { lines.emplace_back(text); }
+  Result<> Enable() override {
+    if (!signInFailure.empty()) return Failure{signInFailure};
+    startsAtSignIn = true;
+    return {};
+  }
+  Result<> Disable() override {
+    startsAtSignIn = false;
+    return {};
+  }
 
   Log log;
   bool playerRunning = true;
@@ -208,11 +233,15 @@ struct FakeDesktop : MediaPlayer,
   std::function<void(bool)> areaCame;  // the wait for the notification area, while it lasts
   bool startsAtSignIn = false;
   std::vector<std::optional<std::chrono::sys_seconds>> wakes;  // each set, or none for a cancel
-  std::string writeFailure;                 // what the store says when it cannot take the settings
-  std::string keepFailure;                  // and when it cannot take the kept alarm
-  std::deque<std::function<void()>> later;  // what waits for the event loop
+  // What a back end says when it fails; empty while it does not.
+  std::string writeFailure, keepFailure, signInFailure, playFailure, soundFailure, holdFailure;
+  std::string cannotWake;                   // what the wake timer advises, where it cannot wake
+  std::deque<std::function<void()>> later;  // answers that wait for the event loop
   Log lines;                                // what the logger wrote
   std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
+  std::optional<std::pair<BoxId, MessageBoxes::Answered>>
+      openBox;  // the one box that waits for an answer
+  BoxId boxes = 0;
   std::string held;  // what keeps the computer awake; empty when nothing does
   bool screenHeld = false;
 };
@@ -223,16 +252,14 @@ struct Rig : FakeDesktop {
   explicit Rig(Start start = Started, std::string decimalSeparator = ".")
       : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {
     logger::SetSink(this);
-    wakeUpView.modalLoop = [this] { RunLater(); };
-    wakeUpView.whileModal = [this] { AlarmOff(); };  // unless a test has the user do otherwise
     if (start == Started) StartProgram();
   }
   ~Rig() override { logger::SetSink(nullptr); }
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main,  wakeUp, *this, *this, *this, *this, *this, *this,
-            *this, *this,  *this, *this, *this, *this, *this, separator};
+    return {main,  wakeUp, *this, *this, *this, *this, *this,    *this,
+            *this, *this,  *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {
@@ -258,19 +285,28 @@ struct Rig : FakeDesktop {
   void Tick(const WallTime& at) {
     now = at;
     instant.reset();
-    program.mainWindow.Timer(MainControl::AlarmTimer);
+    Tick();
   }
   // A tick at an instant, which on the night the clocks go back tells the two 2:30s apart.
   void TickAt(std::chrono::sys_seconds at) {
     now = LocalAt(at);
     instant = at;
+    Tick();
+  }
+  // The timer's tick; the event loop then hands on what was answered, and a ring that came is
+  // met with `onRing`.
+  void Tick() {
+    const bool ringing = wakeUpView.visible;
     program.mainWindow.Timer(MainControl::AlarmTimer);
+    if (!answersWait) RunLater();
+    if (!ringing && wakeUpView.visible && onRing) onRing();
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.
   void RingAnd(std::function<void()> user) {
     Arm("6", "0");
-    wakeUpView.whileModal = std::move(user);
+    onRing = std::move(user);
     TickAt(6, 0);
+    onRing = [this] { AlarmOff(); };
   }
   std::string Main(MainControl control) const { return mainView.Text(control); }
   // The hour, minute and delay boxes' texts, joined by spaces.
@@ -278,7 +314,7 @@ struct Rig : FakeDesktop {
     return Main(MainControl::HourBox) + " " + Main(MainControl::MinuteBox) + " " +
            Main(MainControl::DelayBox);
   }
-  AlarmState State() const { return program.alarm.State(); }
+  AlarmState State() const { return program.driver.State(); }
   // How often the wake-up window opened since the log was last cleared.
   int Rings() const { return static_cast<int>(Only("wakeUp.ShowModal").size()); }
   // The log entries that start with `prefix`.
@@ -294,6 +330,8 @@ struct Rig : FakeDesktop {
   std::string separator;
   Program program;
   bool started = false;
+  std::function<void()> onRing = [this] { AlarmOff(); };  // the user, as a ring comes
+  bool answersWait = false;  // what the player's listener heard waits for RunLater
 };
 
 }  // namespace dawnquill::testing

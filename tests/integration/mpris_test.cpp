@@ -97,23 +97,23 @@ TEST_F(MprisTest, TheMpvWithSomethingToPlayIsTheOneThatSounds) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return probe.position() > 300'000; }, 3000));
 }
 
-// A player that quits between the search and the command costs nothing; once it is back, under
-// a new unique name, it is reached without any reset. Locked up, it holds the caller only for the
-// bound.
+// A player that quits between the search and the command costs nothing but a failure; once it is
+// back, under a new unique name, it is reached without any reset. Locked up, it holds the caller
+// only for the bound, and the command fails.
 TEST_F(MprisTest, APlayerThatQuitsComesBackAndLocksUpCostsNoMoreThanTheBound) {
   auto first = std::make_unique<Process>();
   StartMpv(*first, true);
   ASSERT_TRUE(remote_->Running());
   first.reset();
-  player_->Send(PlayerCommand::Play);
+  EXPECT_FALSE(player_->Send(PlayerCommand::Play));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !remote_->Running(); }, 5000));
   Process second;
   const auto probe = Probe(StartMpv(second, true));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return remote_->Play(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(remote_->Play()); }, 5000));
   EXPECT_TRUE(QTest::qWaitFor([&] { return probe.playbackStatus() == "Playing"; }, 3000));
   ::kill(static_cast<pid_t>(second.processId()), SIGSTOP);  // the kill at the end ends it
   const auto start = std::chrono::steady_clock::now();
-  remote_->Play();
+  EXPECT_FALSE(remote_->Play());
   EXPECT_LT(std::chrono::steady_clock::now() - start, kCallLimit + 2s);
 }
 

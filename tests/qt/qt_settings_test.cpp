@@ -36,7 +36,7 @@ class SettingsFileTest : public ::testing::Test {
 // Saved texts come back as they were, and hand-written ones read as their text.
 TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWritten) {
   for (const char* value : {"7,5", " 07 ", "a=b;c#d", "\"quoted\"", "", "caf\xc3\xa9"}) {
-    EXPECT_EQ(Store().Write({.hour = "7", .minute = value, .snoozeDelay = "9"}), "");
+    EXPECT_TRUE(Store().Write({.hour = "7", .minute = value, .snoozeDelay = "9"}));
     EXPECT_EQ(Stored(), "7|" + std::string(value) + "|9");
   }
   Write("[Settings]\nHour=7,5\nMinute=\"05\"\nSnoozeDelay=  12  \n");
@@ -51,7 +51,7 @@ TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {
       "[Settings]\nHour=7\0008\nMinute=\xff\xfe\xfd\nSnoozeDelay=1\n[Other]\nKeep=1\n";
   Write(QByteArray(kBroken, sizeof kBroken - 1));
   EXPECT_EQ(Store().Read().hour.substr(0, 1), "7");  // the number rules take it from here
-  EXPECT_EQ(Store().Write({.hour = "8", .minute = "0", .snoozeDelay = "1"}), "");
+  EXPECT_TRUE(Store().Write({.hour = "8", .minute = "0", .snoozeDelay = "1"}));
   EXPECT_EQ(Stored(), "8|0|1");
   EXPECT_TRUE(QFile(File()).open(QIODevice::ReadOnly));
   EXPECT_EQ(QSettings(File(), QSettings::IniFormat).value("Other/Keep").toString(), "1");
@@ -60,22 +60,29 @@ TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {
 // The kept alarm's record goes without a trace: the settings stay, and a store that never had it
 // is not made by its removal.
 TEST_F(SettingsFileTest, ARemovedValueLeavesTheOthersAndMakesNoFile) {
-  Store().ClearKeptAlarm();
+  EXPECT_TRUE(Store().ClearKeptAlarm());
   EXPECT_FALSE(QFile::exists(File()));
   Write("[Settings]\nHour=7\nAlarm=7:00 delay 9 written 2027-03-01T05:00:00Z\n");
   EXPECT_EQ(Store().KeptAlarm(), "7:00 delay 9 written 2027-03-01T05:00:00Z");
-  Store().ClearKeptAlarm();
+  EXPECT_TRUE(Store().ClearKeptAlarm());
   EXPECT_EQ(Store().KeptAlarm() + "|" + Store().Read().hour, "|7");
 }
 
-// A store that cannot be read starts from the defaults; one that cannot be written says why.
+// A store that cannot be read starts from the defaults; one that cannot be written says why, and
+// so does a start at sign-in whose folder is a file.
 TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileOrNoWayToWriteIsToldNotLost) {
   ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("DawnQuill.conf")));
   EXPECT_EQ(Stored(), "00|00|9");
-  EXPECT_EQ(Store().Write({}), File().toStdString() + " is a folder.");
+  EXPECT_EQ(Store().Write({}).Reason(), File().toStdString() + " is a folder.");
+  ASSERT_TRUE(QFile(dir_.filePath(QStringLiteral("autostart"))).open(QIODevice::WriteOnly));
+  const Result<> signIn =
+      XdgSignInStart(QStringLiteral("org.example.X"), QStringLiteral("x")).Enable();
+  ASSERT_FALSE(signIn);
+  EXPECT_EQ(signIn.Reason(),
+            dir_.filePath(QStringLiteral("autostart")).toStdString() + " is not a folder.");
   qputenv("XDG_CONFIG_HOME", "/proc/self");  // a folder even root cannot write to
   EXPECT_EQ(Stored(), "00|00|9");
-  EXPECT_EQ(Store().Write({}), "/proc/self/DawnQuill.conf cannot be written.");
+  EXPECT_EQ(Store().Write({}).Reason(), "/proc/self/DawnQuill.conf cannot be written.");
 }
 
 // The user's own autostart entry counts only where the desktop would run it: while it does, the
@@ -104,7 +111,7 @@ TEST_F(SettingsFileTest, TheUsersOwnEntryCountsOnlyWhereTheDesktopWouldRunIt) {
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
       file.write(QByteArray("[Desktop Entry]\nType=Application\n") + c.entry);
     }
-    start.Enable();
+    EXPECT_TRUE(start.Enable());
     EXPECT_EQ(QFile::exists(start.EntryPath()), !c.startsIt);
   }
   qunsetenv("XDG_CURRENT_DESKTOP");

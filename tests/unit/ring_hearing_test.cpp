@@ -11,22 +11,20 @@ const PlayerSound kAtVolume0{.playing = true, .volume = 0.0};
 const PlayerSound kNoAnswer{};  // neither the player nor the sound server could be asked
 
 // Rings at 6:00. The player answers each of `heard` in turn: the first once the ring's window is
-// up, then one at each tick. At the tick numbered `quits`, if any, the player is gone first and
-// started again from the prompt. Then the user ends the ring with `end`. Returns what the own sound
-// and the player did after Play, and when the ring ended.
+// up, then one at each tick. At the tick numbered `gone`, if any, the player has quit, and it is
+// back at the next, and at the end. Then the user ends the ring with `end`. Returns what the own
+// sound and the player did after Play, and when the ring ended.
 Log RingHeard(const std::vector<PlayerSound>& heard, void (Rig::*end)() = &Rig::AlarmOff,
-              std::optional<std::size_t> quits = {}) {
+              std::optional<std::size_t> gone = {}) {
   Rig rig;
+  rig.playerSound = heard.front();
   rig.RingAnd([&] {
-    for (std::size_t i = 0; i < heard.size(); ++i) {
+    for (std::size_t i = 1; i < heard.size(); ++i) {
       rig.playerSound = heard[i];
-      if (i == quits) {
-        rig.playerRunning = false;
-        rig.Answer(BoxAnswer::Retry, [&] { rig.playerRunning = true; });
-      }
-      if (i > 0) rig.TickAt(6, 0, static_cast<int>(i) * 5);
-      rig.RunLater();
+      rig.playerRunning = i != gone;
+      rig.TickAt(6, 0, static_cast<int>(i) * 5);
     }
+    rig.playerRunning = true;
     rig.log.push_back("the ring ends");
     (rig.*end)();
   });
@@ -72,43 +70,37 @@ TEST(RingHearing, SoundsItsOwnOnlyWhileThePlayerIsKnownSilent) {
        stop},
   };
   for (const auto& c : cases) EXPECT_EQ(RingHeard(c.heard), c.effects) << c.what;
-  // The player quits mid-ring: silent at once, whatever it said before; heard once it plays.
+  // The player quits mid-ring: silent at once, whatever it said before; told to play and heard
+  // once it is back.
   EXPECT_EQ(RingHeard({kPlaying, kStopped}, &Rig::AlarmOff, 1), onStop);
-  EXPECT_EQ(RingHeard({kPlaying, kPlaying}, &Rig::AlarmOff, 1), onOffStop);
+  EXPECT_EQ(RingHeard({kPlaying, kPlaying, kPlaying}, &Rig::AlarmOff, 1), onOffStop);
   // The own sound stops with the ring however it ends, and before the player is told to stop.
   EXPECT_EQ(RingHeard({kStopped}, &Rig::Snooze), onStop);
 }
 
-// The program's end in the middle of a ring silences it; an answer that comes after the ring
-// ended, or after the player went, is dropped.
+// An answer that comes after the player went is dropped, and so is one after the ring ended; the
+// program's end in the middle of a ring silences it.
 TEST(RingHearing, EndsWithTheRingAndDropsLateAnswers) {
   Rig rig;
+  rig.answersWait = true;
   rig.playerSound = kStopped;
   rig.RingAnd([&] {
     rig.RunLater();
     rig.playerSound = kPlaying;
-    rig.TickAt(6, 0, 5);  // asks; the answer waits in the event loop
+    rig.TickAt(6, 0, 5);  // asks; the answer waits in the event loop, and the player quits
+    rig.playerRunning = false;
+    rig.TickAt(6, 0, 10);
+    rig.RunLater();
+    EXPECT_EQ(rig.Only("own sound"), Log{"own sound on"}) << "a late answer stopped it";
+    rig.playerRunning = true;
+    rig.TickAt(6, 0, 15);
     rig.program.mainWindow.Exit();
   });
   rig.RunLater();
   EXPECT_EQ(rig.Only("own sound"), (Log{"own sound on", "own sound off"}));
   EXPECT_TRUE(rig.program.mainWindow.Closed());
-
-  Rig gone;
-  gone.RingAnd([&] {
-    gone.TickAt(6, 0, 5);  // an answer that the player is heard waits, and then the player quits
-    gone.playerRunning = false;
-    gone.Answer(BoxAnswer::Retry, [&] {
-      gone.RunLater();
-      EXPECT_EQ(gone.Only("own sound"), Log{"own sound on"}) << "a late answer stopped it";
-    });
-    gone.Answer(BoxAnswer::Cancel);
-    gone.TickAt(6, 0, 10);
-  });
-  EXPECT_EQ(gone.Only("own sound"), (Log{"own sound on", "own sound off"}));
-  EXPECT_EQ(gone.lines[3],
-            "The player cannot be heard, no media player runs: the alarm sounds "
-            "its own sound");
+  EXPECT_EQ(rig.lines[3],
+            "The player cannot be heard, it does not play: the alarm sounds its own sound");
 }
 
 }  // namespace

@@ -57,6 +57,8 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
       {[](Rig& r) {
          r.writeFailure = "The disk is full.";
          r.program.mainWindow.Exit();
+         EXPECT_FALSE(r.program.mainWindow.Closed()) << "gone before the box was answered";
+         r.AnswerBox(BoxAnswer::Ok);
        },
        {"tray modify off Alarm is off", "remove Alarm", "tray delete",
         "msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\nThe disk is "
@@ -87,7 +89,7 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
 TEST(StartInTray, ShowsTheWindowOnlyWhenNoNotificationAreaCameInTime) {
   for (const bool came : {true, false}) {
     Rig rig(Rig::NotStarted);
-    rig.program.mainWindow.Start(MainWindow::StartShown::InTray);
+    rig.program.mainWindow.Start(StartShown::InTray);
     EXPECT_EQ(rig.Only("await"), Log{"await the area 30 s"});
     EXPECT_FALSE(rig.mainView.visible);
     rig.areaCame(came);

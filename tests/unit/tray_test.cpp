@@ -36,7 +36,7 @@ TEST(TrayMenu, WithoutANotificationAreaEveryHideMinimises) {
   Rig rig(Rig::NotStarted);
   rig.hasArea = false;
   rig.StartProgram();
-  rig.program.mainWindow.ToTray();
+  rig.program.mainWindow.Click(MainControl::ToTrayButton);
   rig.program.mainWindow.Click(MainControl::ShowHideItem);  // hidden by the program: shows
   rig.program.mainWindow.Click(MainControl::ShowHideItem);
   rig.Arm("7", "0");

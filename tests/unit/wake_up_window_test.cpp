@@ -49,11 +49,11 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
 TEST(WakeUpWindow, TheNoticesActionsSnoozeOrTurnOffOnlyWhileItRings) {
   for (const auto action : {RingAction::Snooze, RingAction::TurnOff}) {
     Rig rig;
-    rig.RingAnd([&] { rig.program.wakeUpWindow.Chosen(action); });
+    rig.RingAnd([&] { rig.program.driver.Chosen(action); });
     const AlarmState after = action == RingAction::Snooze ? AlarmState::Snoozing : AlarmState::Off;
     EXPECT_EQ(rig.State(), after);
     EXPECT_EQ(rig.Only("player Stop").size(), 1u);
-    rig.program.wakeUpWindow.Chosen(RingAction::TurnOff);
+    rig.program.driver.Chosen(RingAction::TurnOff);
     EXPECT_EQ(rig.State(), after);
   }
 }

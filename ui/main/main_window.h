@@ -1,64 +1,41 @@
 #pragma once
 
-#include "core/alarm.h"
 #include "core/alarm_driver.h"
-#include "core/alarm_tick.h"
 #include "core/window_roles.h"
-#include "interfaces/desktop_notice.h"
-#include "interfaces/message_box.h"
-#include "interfaces/settings_store.h"
-#include "tray/tray_icon.h"
 #include "tray/tray_menu.h"
 #include "ui/form.h"
 
 namespace dawnquill {
 
-// The main window: start-up with the stored settings, the close that hides while the alarm is
-// on, and the end of the program with the settings saved.
-class MainWindow final : public Form, public TickWindow {
+// The main window: what the user does in it goes to the alarm, and its end is the program's.
+class MainWindow final : public Form, public ProgramWindow {
  public:
-  struct Collaborators {
-    FormView& view;
-    Alarm& alarm;
-    AlarmDriver& driver;
-    AlarmTick& tick;
-    TrayIcon& tray;
-    TrayMenu& trayMenu;
-    ModalWindow& wakeUpWindow;
-    SettingsStore& settings;
-    MessageBoxes& messageBoxes;  // for settings the store would not take
-    DesktopNotice& notice;       // the same, at an end that nobody may be there to answer
-  };
+  MainWindow(FormView& view, AlarmDriver& driver, TrayMenu& trayMenu)
+      : Form(view), driver_(driver), trayMenu_(trayMenu) {}
 
-  explicit MainWindow(Collaborators with) : Form(with.view), with_(with) {}
-
-  // How the program starts: with its window, or in the notification area alone, as at a sign-in.
-  enum class StartShown { Window, InTray };
-
-  // Opens the window with the stored settings and shows it, unless it starts in the tray. False
-  // when the program ended while opening, before the window was ever seen: then there is no event
-  // loop to run.
+  // Opens the window with the stored settings, and shows it once no prompt for a player is up,
+  // unless it starts in the tray. False when the program ended while opening, before the window
+  // was ever seen: then there is no event loop to run.
   bool Start(StartShown shown = StartShown::Window);
 
-  void SetTickTimerEnabled(bool enabled) override;
-  void Close() override { CloseAsProgram(); }
-  bool Closed() const override { return started_ && !IsOpen(); }
+  void End() override { CloseNow(); }
+  bool Closed() const { return started_ && !IsOpen(); }
   // Turns the alarm off and ends the program, with the settings saved.
-  void Exit();
-  void ToTray() { with_.trayMenu.HideMainWindow(); }
+  void Exit() { driver_.Exit(); }
 
   void Click(ControlId control) override;
   void Timer(ControlId timer) override;
-  bool SessionMayEnd() override;
+  bool SessionMayEnd() override { return driver_.SessionMayEnd(); }
 
  protected:
   void OnOpen() override;
+  // The alarm decides: it hides the window while it is on, and ends the program otherwise.
   CloseVerdict OnCloseRequest(CloseReason reason) override;
 
  private:
-  void SaveSettings(CloseReason reason);
-
-  Collaborators with_;
+  AlarmDriver& driver_;
+  TrayMenu& trayMenu_;
+  StartShown shown_ = StartShown::Window;
   bool started_ = false;
 };
 

@@ -12,16 +12,17 @@ std::string ClockText(const WallTime& time) {
   return text;
 }
 
-void WakeUpWindow::ShowModal() {
-  Open();
+void WakeUpWindow::Open() {
+  Form::Open();
   view_.ShowModal();
 }
 
+// The alarm closes the window once the user has answered.
 void WakeUpWindow::Click(ControlId control) {
   if (control == WakeUpControl::SnoozeButton) {
-    Snooze();
+    driver_->Snooze();
   } else if (control == WakeUpControl::TurnOffButton) {
-    TurnOff();
+    driver_->TurnOff();
   }
 }
 
@@ -31,7 +32,7 @@ KeyResult WakeUpWindow::Key(ControlId control, std::string_view keyText) {
   if (control != WakeUpControl::SnoozeButton || keyText.empty() || keyText == "\t") {
     return KeyResult::PassOn;
   }
-  Snooze();
+  driver_->Snooze();
   return KeyResult::Used;
 }
 
@@ -39,21 +40,6 @@ void WakeUpWindow::Timer(ControlId timer) {
   if (timer == WakeUpControl::ClockTimer) ShowTime();
 }
 
-void WakeUpWindow::Chosen(RingAction action) {
-  if (!IsOpen()) return;
-  action == RingAction::Snooze ? Snooze() : TurnOff();
-}
-
 void WakeUpWindow::ShowTime() { view_.SetText(WakeUpControl::ClockLabel, ClockText(clock_.Now())); }
-
-void WakeUpWindow::Snooze() {
-  driver_->Snooze();
-  Close();
-}
-
-void WakeUpWindow::TurnOff() {
-  driver_->TurnOff();
-  Close();
-}
 
 }  // namespace dawnquill

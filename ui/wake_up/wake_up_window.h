@@ -5,7 +5,6 @@
 #include "core/alarm_driver.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
-#include "interfaces/ring_notice.h"
 #include "ui/form.h"
 
 namespace dawnquill {
@@ -14,21 +13,19 @@ namespace dawnquill {
 std::string ClockText(const WallTime& time);
 
 // The wake-up window: a running clock and the two ways out, "Snooze" and "Turn alarm off".
-class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEvents {
+class WakeUpWindow final : public Form, public RingWindow {
  public:
   WakeUpWindow(FormView& view, const Clock& clock) : Form(view), clock_(clock) {}
 
   // Who hears the user's answer to the ring. Connected once, before the first ring.
   void AnswerTo(AlarmDriver& driver) { driver_ = &driver; }
 
-  void ShowModal() override;
+  void Open() override;
   void Close() override { CloseAsProgram(); }
 
   void Click(ControlId control) override;
   KeyResult Key(ControlId control, std::string_view keyText) override;
   void Timer(ControlId timer) override;
-  // The notice's actions do what the buttons do, while the window rings.
-  void Chosen(RingAction action) override;
 
  protected:
   void OnOpen() override { ShowTime(); }
@@ -40,8 +37,6 @@ class WakeUpWindow final : public Form, public ModalWindow, public RingNoticeEve
 
  private:
   void ShowTime();
-  void Snooze();
-  void TurnOff();
 
   AlarmDriver* driver_ = nullptr;
   const Clock& clock_;

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/alarm_record.h"
+#include "core/logger.h"
+#include "interfaces/message_box.h"
+#include "interfaces/notification_icon.h"
+#include "interfaces/settings_store.h"
+#include "interfaces/sleep_inhibitor.h"
+
+// What the alarm calls for, each carrying all it needs. The alarm only decides; AlarmDriver hands
+// each effect to the one place that does it.
+namespace dawnquill::effect {
+
+// The main window.
+struct SetStatus {
+  std::string text;
+};
+struct SetInputs {  // the toggle's caption, and whether the three boxes take input
+  std::string_view toggleCaption;
+  bool enabled = true;
+};
+struct RewriteBoxes {  // by AlarmControls::Input; none for a box left as typed
+  std::array<std::optional<std::string>, 3> texts;
+};
+struct ShowWindow {};
+struct HideWindow {};   // to the tray, or minimised where there is none
+struct StartHidden {};  // in the tray, shown only if no notification area comes
+struct EndProgram {};
+
+// The notification icon.
+struct AddIcon {
+  std::string tip;
+};
+struct PublishIcon {
+  std::string tip;
+  TrayPicture picture = TrayPicture::Off;
+};
+struct RefreshIcon {};
+struct DeleteIcon {};
+
+// Boxes. An answer comes back only where `answered` is set.
+struct Warn {
+  std::string text;
+  std::string title;
+  BoxKind kind = BoxKind::Warning;
+  bool answered = false;  // the program waits for it
+};
+struct AskForPlayer {};
+struct StopAsking {};  // the prompt goes, unanswered
+
+// What is kept for the next start. `tell`: a failure is the user's to hear, once a run.
+struct Keep {
+  AlarmRecord record;
+  bool tell = false;
+};
+struct Forget {
+  bool tell = false;
+};
+struct StartAtSignIn {
+  bool on = false;
+};
+struct SaveSettings {
+  Settings settings;
+  bool sessionEnds = false;  // nobody may be there to answer a box
+};
+struct TellDesktop {
+  std::string text;
+};
+
+// What keeps the computer awake and wakes it.
+struct Hold {
+  std::string reason;
+  SleepInhibitor::Awake awake = SleepInhibitor::Awake::Computer;
+};
+struct Release {};
+struct WakeAt {
+  std::chrono::sys_seconds instant;
+  bool userArmed = false;  // a computer that cannot wake is the user's to hear, once a run
+};
+struct CancelWake {};
+
+// The ring.
+struct Play {};
+struct StopPlayer {};
+struct OpenRing {};
+struct CloseRing {};
+struct Announce {  // the desktop's notice of the ring
+  std::string time;
+};
+struct Unannounce {};
+struct Listen {
+  unsigned question = 0;  // an answer to an older one is stale
+};
+struct StopListening {};
+struct SoundOwn {
+  unsigned attempt = 0;  // a report of an older one is stale
+};
+struct SilenceOwn {};
+
+struct Log {
+  logger::Level level = logger::Level::Info;
+  std::string text;
+};
+
+}  // namespace dawnquill::effect
+
+namespace dawnquill {
+
+using Effect =
+    std::variant<effect::SetStatus, effect::SetInputs, effect::RewriteBoxes, effect::ShowWindow,
+                 effect::HideWindow, effect::StartHidden, effect::EndProgram, effect::AddIcon,
+                 effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
+                 effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget,
+                 effect::StartAtSignIn, effect::SaveSettings, effect::TellDesktop, effect::Hold,
+                 effect::Release, effect::WakeAt, effect::CancelWake, effect::Play,
+                 effect::StopPlayer, effect::OpenRing, effect::CloseRing, effect::Announce,
+                 effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
+                 effect::SilenceOwn, effect::Log>;
+using Effects = std::vector<Effect>;
+
+}  // namespace dawnquill
