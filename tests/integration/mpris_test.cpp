@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -97,6 +98,15 @@ TEST_F(MprisTest, TheMpvWithSomethingToPlayIsTheOneThatSounds) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return probe.position() > 300'000; }, 3000));
 }
 
+// Whether the process has stopped: a signal to stop takes its time to reach a running process.
+bool Stopped(qint64 pid) {
+  QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+  if (!stat.open(QIODevice::ReadOnly)) return false;
+  const QByteArray fields = stat.readAll();
+  const qsizetype state = fields.lastIndexOf(')') + 2;
+  return state < fields.size() && fields[state] == 'T';
+}
+
 // A player that quits between the search and the command costs nothing but a failure; once it is
 // back, under a new unique name, it is reached without any reset. Locked up, it holds the caller
 // only for the bound, and the command fails.
@@ -112,6 +122,7 @@ TEST_F(MprisTest, APlayerThatQuitsComesBackAndLocksUpCostsNoMoreThanTheBound) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(remote_->Play()); }, 5000));
   EXPECT_TRUE(QTest::qWaitFor([&] { return probe.playbackStatus() == "Playing"; }, 3000));
   ::kill(static_cast<pid_t>(second.processId()), SIGSTOP);  // the kill at the end ends it
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Stopped(second.processId()); }, 3000));
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(remote_->Play());
   EXPECT_LT(std::chrono::steady_clock::now() - start, kCallLimit + 2s);
