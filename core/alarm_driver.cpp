@@ -36,7 +36,7 @@ void AlarmDriver::Take(Event event) {
   if (taking_) return;
   taking_ = true;
   while (!waiting_.empty()) {
-    const Event next = std::move(waiting_.front());
+    Event next = std::move(waiting_.front());
     waiting_.pop_front();
     for (const Effect& effect : alarm_.Take(next)) {
       std::visit([this](const auto& e) { Do(e); }, effect);
@@ -118,11 +118,13 @@ void AlarmDriver::Do(const effect::TellDesktop& e) { Report(e, ports_.desktop.Te
 // ------------------------------------------------------------------------ awake, and woken
 
 void AlarmDriver::Do(const effect::Hold& e) {
-  ports_.inhibitor.Hold(e.reason, e.awake, [this, e](Result<> held) { Report(e, held); });
+  ports_.inhibitor.Hold(e.reason, e.awake,
+                        [this, e](Result<> held) { Report(e, std::move(held)); });
 }
 void AlarmDriver::Do(const effect::Release& /*e*/) { ports_.inhibitor.Release(); }
 void AlarmDriver::Do(const effect::WakeAt& e) {
-  ports_.wakeTimer.WakeAt(e.instant, [this, e](Result<WakeUpSet> set) { Report(e, set); });
+  ports_.wakeTimer.WakeAt(e.instant,
+                          [this, e](Result<WakeUpSet> set) { Report(e, std::move(set)); });
 }
 void AlarmDriver::Do(const effect::CancelWake& /*e*/) { ports_.wakeTimer.Cancel(); }
 
@@ -133,7 +135,7 @@ void AlarmDriver::Do(const effect::StopPlayer& e) { Report(e, ports_.player.Stop
 void AlarmDriver::Do(const effect::OpenRing& /*e*/) { ports_.ring.Open(); }
 void AlarmDriver::Do(const effect::CloseRing& /*e*/) { ports_.ring.Close(); }
 void AlarmDriver::Do(const effect::Announce& e) {
-  ports_.notice.Show(e.time, [this, e](Result<> shown) { Report(e, shown); });
+  ports_.notice.Show(e.time, [this, e](Result<> shown) { Report(e, std::move(shown)); });
 }
 void AlarmDriver::Do(const effect::Unannounce& /*e*/) { ports_.notice.Close(); }
 void AlarmDriver::Do(const effect::Listen& e) {
@@ -141,7 +143,7 @@ void AlarmDriver::Do(const effect::Listen& e) {
 }
 void AlarmDriver::Do(const effect::StopListening& /*e*/) { ports_.listener.Done(); }
 void AlarmDriver::Do(const effect::SoundOwn& e) {
-  ports_.ownSound.Start([this, e](Result<> sounds) { Report(e, sounds); });
+  ports_.ownSound.Start([this, e](Result<> sounds) { Report(e, std::move(sounds)); });
 }
 void AlarmDriver::Do(const effect::SilenceOwn& /*e*/) { ports_.ownSound.Stop(); }
 
