@@ -1,7 +1,7 @@
 // Start-up from whatever the settings file holds, the kept alarm among it, then the user arming
 // with what the boxes show and closing: no crash, no undefined behaviour, the numbers saved are
 // the program's own number texts, and a kept alarm either comes back as a record that reads back
-// to itself or is dropped.
+// to itself or is left as it was, for the next arming to write over.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -26,12 +26,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Rig rig(Rig::NotStarted);
   rig.stored = {parts[0], parts[1], parts[2]};
   if (!parts[3].empty()) rig.keptAlarm = parts[3];
-  rig.wakeUpView.whileModal = [&] { rig.Snooze(); };
+  rig.onRing = [&] { rig.Snooze(); };
   rig.StartProgram();
-  if (const auto kept = ReadRecord(parts[3])) {
-    if (ReadRecord(RecordText(*kept)) != kept) std::abort();
-  }
-  if ((rig.State() == AlarmState::Off) == rig.keptAlarm.has_value()) std::abort();
+  const auto kept = ReadRecord(parts[3]);
+  if (kept && ReadRecord(RecordText(*kept)) != kept) std::abort();
+  if ((rig.State() != AlarmState::Off) != (!parts[3].empty() && kept)) std::abort();
+  if (rig.keptAlarm.has_value() == parts[3].empty()) std::abort();
   if (rig.State() != AlarmState::Off) rig.Toggle();
   rig.Toggle();
   if (rig.State() == AlarmState::Armed) {  // at the time the status line shows, H:MM

@@ -188,7 +188,7 @@ TEST(PlayerPrompt, GivesWayToTheRingAndComesBackAfterIt) {
 // Cancel turns the alarm off without showing it, and ends the program with the settings saved:
 // also when the prompt comes at start-up, before the window was ever shown, and when it comes
 // after a ring that the player quit in.
-TEST(AlarmTick, CancelEndsTheProgramWithTheSettingsSaved) {
+TEST(PlayerPrompt, CancelEndsTheProgramWithTheSettingsSaved) {
   enum When { AtStartUp, Armed, Ringing };
   for (const When when : {AtStartUp, Armed, Ringing}) {
     Rig rig(Rig::NotStarted);
