@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,20 @@ inline std::string At(std::chrono::sys_seconds instant) {
   return text;
 }
 
+// What an effect without data is called, by its place in the variant.
+// clang-format off
+inline constexpr const char* kBareNames[] = {
+    "", "", "", "show window", "hide window", "start hidden", "end", "", "", "icon refreshed",
+    "icon deleted", "", "ask for a player", "stop asking", "", "forget", "", "", "", "",
+    "release", "", "no wake", "play", "stop player", "open ring", "close ring", "", "unannounce",
+    "listen", "stop listening", "own sound", "own sound off", ""};
+// clang-format on
+static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
+
 inline std::string Text(const Effect& effect) {
   using namespace effect;
   constexpr const char* kPictures[] = {"armed", "off", "ringing"};
+  constexpr const char* kLevels[] = {"", "warning: ", "error: "};
   return std::visit(
       Overloaded{
           [](const SetStatus& e) { return "status " + e.text; },
@@ -37,19 +49,11 @@ inline std::string Text(const Effect& effect) {
             for (const auto& box : e.texts) text += " " + box.value_or("-");
             return text;
           },
-          [](const ShowWindow&) -> std::string { return "show window"; },
-          [](const HideWindow&) -> std::string { return "hide window"; },
-          [](const StartHidden&) -> std::string { return "start hidden"; },
-          [](const EndProgram&) -> std::string { return "end"; },
           [](const AddIcon& e) { return "icon added " + e.tip; },
           [&](const PublishIcon& e) {
             return "icon " + std::string(kPictures[static_cast<int>(e.picture)]) + " " + e.tip;
           },
-          [](const RefreshIcon&) -> std::string { return "icon refreshed"; },
-          [](const DeleteIcon&) -> std::string { return "icon deleted"; },
           [](const Warn& e) { return "box " + e.title + ": " + e.text; },
-          [](const AskForPlayer&) -> std::string { return "ask for a player"; },
-          [](const StopAsking&) -> std::string { return "stop asking"; },
           [](const Keep& e) {
             std::string text =
                 "keep " + std::to_string(e.record.hour) + ":" + std::to_string(e.record.minute);
@@ -57,34 +61,22 @@ inline std::string Text(const Effect& effect) {
             if (e.record.rang) text += " rang " + At(*e.record.rang);
             return text;
           },
-          [](const Forget&) -> std::string { return "forget"; },
           [](const StartAtSignIn& e) -> std::string { return e.on ? "sign-in on" : "sign-in off"; },
           [](const SaveSettings& e) {
-            return "save " + e.settings.hour + " " + e.settings.minute + " " +
-                   e.settings.snoozeDelay;
+            const Settings& s = e.settings;
+            return "save " + s.hour + " " + s.minute + " " + s.snoozeDelay;
           },
           [](const TellDesktop& e) { return "tell " + e.text; },
           [](const Hold& e) {
             return "hold " + e.reason +
                    (e.awake == SleepInhibitor::Awake::ComputerAndScreen ? ", screen" : "");
           },
-          [](const Release&) -> std::string { return "release"; },
           [](const WakeAt& e) { return "wake " + At(e.instant); },
-          [](const CancelWake&) -> std::string { return "no wake"; },
-          [](const Play&) -> std::string { return "play"; },
-          [](const StopPlayer&) -> std::string { return "stop player"; },
-          [](const OpenRing&) -> std::string { return "open ring"; },
-          [](const CloseRing&) -> std::string { return "close ring"; },
           [](const Announce& e) { return "announce " + e.time; },
-          [](const Unannounce&) -> std::string { return "unannounce"; },
-          [](const Listen&) -> std::string { return "listen"; },
-          [](const StopListening&) -> std::string { return "stop listening"; },
-          [](const SoundOwn&) -> std::string { return "own sound"; },
-          [](const SilenceOwn&) -> std::string { return "own sound off"; },
-          [](const Log& e) {
-            constexpr const char* kLevels[] = {"", "warning: ", "error: "};
+          [&](const Log& e) {
             return "log " + std::string(kLevels[static_cast<int>(e.level)]) + e.text;
           },
+          [&](const auto&) -> std::string { return kBareNames[effect.index()]; },
       },
       effect);
 }

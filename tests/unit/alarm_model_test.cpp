@@ -116,7 +116,8 @@ TEST(AlarmModel, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
 
 // Every change calls for all that follows it, carrying what each needs; the ring plays before its
 // window opens; the log tells what happened once the desktop has answered, never what was only
-// asked; the toggle does nothing while it rings.
+// asked; the toggle and the ticks do nothing while it rings, but arming again inside the minute
+// rings again.
 TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   Model model;
   EXPECT_EQ(model.Take(event::Start{{"07", "30", "9"}, "", StartShown::Window}),
@@ -137,6 +138,7 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   EXPECT_EQ(model.Take(event::Done<effect::Play>{}),
             (Log{"log Ringing for 7:00: the player was told to play", "listen"}));
   EXPECT_EQ(model.Arm(8, 0), Log{});
+  EXPECT_FALSE(model.Rings(model.Tick(7, 0, 40))) << "a tick while it rings";
   model.clock.now += 4s;
   EXPECT_EQ(model.Take(event::Snooze{}),
             (Log{"stop listening", "stop player", "close ring", "unannounce",
@@ -148,6 +150,8 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
             (Log{"stop listening", "stop player", "close ring", "unannounce", "log Alarm off",
                  "inputs Turn alarm on", "status Alarm is off", "icon off Alarm is off", "release",
                  "sign-in off", "forget", "no wake"}));
+  model.Arm(7, 9);
+  EXPECT_TRUE(model.Rings(model.Tick(7, 9, 30))) << "armed again inside the minute";
 }
 
 // The prompt for a player is a state, not a wait: the alarm minute rings with the prompt taken

@@ -125,30 +125,6 @@ TEST(WakeTimer, IsSetForTheNextDueInstantMovedBySnoozeAndCancelledByOff) {
                                                                  tomorrow, tomorrow}));
 }
 
-// The player plays and the window opens first; what may wait on a slow service (the tray, the
-// record, the desktop's notice of the ring, like the hold and the wake-up) follows once the window
-// is up, and the notice goes when the ring ends. An hour of ticks while it rings brings no second
-// ring, but arming again inside the minute does.
-TEST(Ring, PlaysAndOpensTheWakeUpWindowOnceBeforeItIsKept) {
-  Rig rig;
-  rig.RingAnd([&] {
-    for (const int minute : {0, 1, 59}) rig.TickAt(6, minute, 5);
-    rig.AlarmOff();
-  });
-  EXPECT_EQ(rig.Rings(), 1);
-  ASSERT_GE(rig.log.size(), 9u);
-  EXPECT_EQ(Log(rig.log.begin() + 2, rig.log.begin() + 9),
-            (Log{"tray modify armed Alarm is on - Time: 6:00", "player Play", "wakeUp.Open",
-                 "wakeUp.ShowModal", "tray modify ringing Alarm!",
-                 "save Alarm 6:00 delay 9 rang 2027-03-01T05:00:00Z written 2027-03-01T05:00:00Z",
-                 "notice 6:00"}));
-  EXPECT_EQ(rig.Only("notice closed").size(), 1u);
-  EXPECT_EQ(rig.State(), AlarmState::Off);
-  rig.Arm("6", "59");
-  rig.TickAt(6, 59, 10);
-  EXPECT_EQ(rig.Rings(), 2);
-}
-
 // The prompt for a player waits for nobody: the ticks go on while it is open, and Retry with no
 // player brings it back. The alarm minute rings whatever is asked, with the prompt taken away
 // unanswered and the own sound playing; the prompt comes back after the ring while no player
