@@ -1,13 +1,10 @@
 #pragma once
 
 #include <functional>
-#include <limits>
-#include <memory>
 #include <type_traits>
 
 #include <QDBusAbstractInterface>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QObject>
 
@@ -81,21 +78,5 @@ inline const QString kBusDaemonPath = QStringLiteral("/org/freedesktop/DBus");
 inline OrgFreedesktopDBusInterface BusDaemon(const QDBusConnection& bus) {
   return {kBusDaemon, kBusDaemonPath, bus};
 }
-
-// The calls made with messages, kept while their callers move to the two above.
-inline constexpr int kNoCallLimit = std::numeric_limits<int>::max();
-QDBusMessage CallBounded(const QDBusConnection& bus, const QDBusMessage& call);
-template <typename Proxy>
-std::unique_ptr<Proxy> BoundedProxy(const QString& service, const QString& path,
-                                    const QDBusConnection& bus) {
-  auto proxy = std::make_unique<Proxy>(service, path, bus);
-  proxy->setTimeout(kCallLimitMs);
-  return proxy;
-}
-void AnswerLater(const QDBusPendingCall& pending, QObject* context,
-                 std::function<void(const QDBusMessage& answer)> answered);
-void CallLater(const QDBusConnection& bus, const QDBusMessage& call, QObject* context,
-               std::function<void(const QDBusMessage& answer)> answered,
-               int limitMs = kNoCallLimit);
 
 }  // namespace dawnquill
