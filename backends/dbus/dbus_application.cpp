@@ -1,11 +1,17 @@
 #include "backends/dbus/dbus_application.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-
+#include "application_interface.h"
 #include "backends/dbus/bus_calls.h"
 
 namespace dawnquill {
+namespace {
+
+// RequestName's flag and answer, libdbus's DBUS_NAME_FLAG_DO_NOT_QUEUE and
+// DBUS_REQUEST_NAME_REPLY_EXISTS: a second start must not wait in line for the name to pass to it.
+constexpr uint kDoNotQueue = 4;
+constexpr uint kNameExists = 3;
+
+}  // namespace
 
 DBusApplication::DBusApplication(QDBusConnection bus, QString appId)
     : bus_(std::move(bus)),
@@ -13,19 +19,19 @@ DBusApplication::DBusApplication(QDBusConnection bus, QString appId)
       path_(u'/' + QString(appId_).replace(u'.', u'/')) {}
 
 DBusApplication::Claim DBusApplication::ClaimSession() {
-  if (!bus_.isConnected()) return Claim::First;
   // Served before the name is owned, so that a second start never finds the name without it.
   bus_.registerObject(path_, this, QDBusConnection::ExportScriptableSlots);
-  const auto reply =
-      bus_.interface()->registerService(appId_, QDBusConnectionInterface::DontQueueService,
-                                        QDBusConnectionInterface::DontAllowReplacement);
-  if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceNotRegistered) {
+  const auto owned = CallBounded(
+      BusDaemon(bus_), [this](auto& bus) { return bus.RequestName(appId_, kDoNotQueue); });
+  if (!owned.isError() && owned.value() == kNameExists) {
     bus_.unregisterObject(path_);
     return Claim::Taken;
   }
   return Claim::First;
 }
 
+// Asked of the first program's own connection, found first: a proxy for the name would ask who
+// owns it without our bound.
 void DBusApplication::BringFirstForward() {
   QVariantMap platformData;
   const QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
@@ -34,10 +40,11 @@ void DBusApplication::BringFirstForward() {
   if (!startupId.isEmpty()) {
     platformData.insert(QStringLiteral("desktop-startup-id"), QString(startupId));
   }
-  QDBusMessage activate = QDBusMessage::createMethodCall(
-      appId_, path_, QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
-  activate.setArguments({platformData});
-  CallBounded(bus_, activate);
+  const auto first =
+      CallBounded(BusDaemon(bus_), [this](auto& bus) { return bus.GetNameOwner(appId_); });
+  if (first.isError()) return;
+  CallBounded(OrgFreedesktopApplicationInterface(first.value(), path_, bus_),
+              [&platformData](auto& app) { return app.Activate(platformData); });
 }
 
 void DBusApplication::Activate(const QVariantMap& platformData) {

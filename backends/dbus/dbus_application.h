@@ -24,7 +24,7 @@ class DBusApplication final : public QObject {
   // Serves the interface and asks for the name; Taken when another program owns it.
   Claim ClaimSession();
   // Asks the program that owns the name to bring its window forward, handing on the launcher's
-  // activation token, within the call limit.
+  // activation token: two calls, each within the call limit.
   void BringFirstForward();
   // What Activate does in the first program.
   void SetOnActivate(std::function<void()> activate) { activate_ = std::move(activate); }

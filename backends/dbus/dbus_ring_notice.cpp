@@ -12,11 +12,21 @@ namespace {
 constexpr uchar kNormal = 1;
 constexpr uchar kCritical = 2;
 
+// A notice that stays `expireMs` milliseconds; 0 till it is closed, -1 as long as the server likes.
+auto Notice(const QString& appId, const QString& summary, std::string_view body,
+            const QStringList& actions, uchar urgency, int expireMs) {
+  return [=, text = QString::fromUtf8(body)](OrgFreedesktopNotificationsInterface& server) {
+    const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(urgency)},
+                            {QStringLiteral("desktop-entry"), appId}};
+    return server.Notify(QStringLiteral("DawnQuill"), 0, appId, summary, text, actions, hints,
+                         expireMs);
+  };
+}
+
 }  // namespace
 
 DBusRingNotice::DBusRingNotice(const QDBusConnection& bus, QString appId)
-    : connected_(bus.isConnected()),
-      server_(BoundedProxy<OrgFreedesktopNotificationsInterface>(
+    : server_(std::make_unique<OrgFreedesktopNotificationsInterface>(
           QStringLiteral("org.freedesktop.Notifications"),
           QStringLiteral("/org/freedesktop/Notifications"), bus)),
       appId_(std::move(appId)) {
@@ -26,34 +36,25 @@ DBusRingNotice::DBusRingNotice(const QDBusConnection& bus, QString appId)
 
 DBusRingNotice::~DBusRingNotice() = default;
 
-QDBusPendingReply<uint> DBusRingNotice::Notify(const QString& summary, std::string_view body,
-                                               const QStringList& actions, uchar urgency,
-                                               int expireMs) {
-  const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(urgency)},
-                          {QStringLiteral("desktop-entry"), appId_}};
-  return server_->Notify(QStringLiteral("DawnQuill"), 0, appId_, summary, QString::fromUtf8(body),
-                         actions, hints, expireMs);
-}
-
 void DBusRingNotice::Show(std::string_view time, Answered answered) {
   shown_ = true;
-  if (!connected_) return answered(Failure{"the session bus is not connected"});
   const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
                             QStringLiteral("turn-off"), QString::fromUtf8(kTurnOffCaption)};
-  AnswerLater(Notify(QString::fromUtf8(kRingingStatus), time, actions, kCritical, 0), this,
-              [this, answered = std::move(answered)](const QDBusMessage& answer) {
-                if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
-                  return answered(Failure{answer.errorMessage().toStdString()});
-                }
-                answered({});
-                const uint id = answer.arguments().constFirst().toUInt();
-                // A ring that ended before the server answered takes its notice with it.
-                if (shown_) {
-                  id_ = id;
-                } else {
-                  CloseNotification(id);
-                }
-              });
+  // However late: a server that must first be started still shows the notice, and one that
+  // comes after the ring ended is closed as its number arrives.
+  CallLater(
+      *server_, Notice(appId_, QString::fromUtf8(kRingingStatus), time, actions, kCritical, 0),
+      this,
+      [this, answered = std::move(answered)](const QDBusPendingReply<uint>& id) {
+        if (id.isError()) return answered(Failure{id.error().message().toStdString()});
+        answered({});
+        if (shown_) {
+          id_ = id.value();
+        } else {
+          CloseNotification(id.value());
+        }
+      },
+      Wait::HoweverLate);
 }
 
 void DBusRingNotice::Close() {
@@ -62,15 +63,14 @@ void DBusRingNotice::Close() {
 }
 
 Result<> DBusRingNotice::Tell(std::string_view text) {
-  if (!connected_) return Failure{"the session bus is not connected"};
-  QDBusPendingReply<uint> told = Notify(QStringLiteral("DawnQuill"), text, {}, kNormal, -1);
-  told.waitForFinished();
+  const auto told =
+      CallBounded(*server_, Notice(appId_, QStringLiteral("DawnQuill"), text, {}, kNormal, -1));
   if (told.isError()) return Failure{told.error().message().toStdString()};
   return {};
 }
 
 void DBusRingNotice::CloseNotification(uint id) {
-  if (connected_) server_->CloseNotification(id);
+  CallLater(*server_, [id](auto& server) { return server.CloseNotification(id); });
 }
 
 void DBusRingNotice::ActionInvoked(uint id, const QString& key) {

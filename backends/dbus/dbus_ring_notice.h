@@ -3,7 +3,6 @@
 #include <memory>
 
 #include <QDBusConnection>
-#include <QDBusPendingReply>
 #include <QObject>
 
 #include "interfaces/desktop_notice.h"
@@ -14,7 +13,7 @@ class OrgFreedesktopNotificationsInterface;
 namespace dawnquill {
 
 // The ring as a desktop notification (org.freedesktop.Notifications): critical, with the
-// program's icon and the two actions. Every call is asynchronous, so a bus that must first start a
+// program's icon and the two actions. Its calls are asynchronous, so a bus that must first start a
 // notification server never holds the ring up; where none runs, nothing happens. It also tells
 // what the program cannot ask in a box.
 class DBusRingNotice final : public QObject, public RingNotice, public DesktopNotice {
@@ -32,12 +31,8 @@ class DBusRingNotice final : public QObject, public RingNotice, public DesktopNo
 
  private:
   void ActionInvoked(uint id, const QString& key);
-  // Stays `expireMs` milliseconds; 0 till it is closed, -1 as long as the server likes.
-  QDBusPendingReply<uint> Notify(const QString& summary, std::string_view body,
-                                 const QStringList& actions, uchar urgency, int expireMs);
   void CloseNotification(uint id);
 
-  bool connected_;
   std::unique_ptr<OrgFreedesktopNotificationsInterface> server_;
   QString appId_;
   RingNoticeEvents* events_ = nullptr;

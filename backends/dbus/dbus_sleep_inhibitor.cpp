@@ -3,6 +3,7 @@
 #include <QVariantMap>
 
 #include "backends/dbus/bus_calls.h"
+#include "logind_interface.h"
 #include "portal_inhibit_interface.h"
 
 namespace dawnquill {
@@ -11,9 +12,11 @@ namespace {
 // Log-out as well as suspend: the desktop's log-out dialog then names the program and why.
 constexpr unsigned kPortalLogOutAndSuspend = 1 | 4;
 
-const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
-
 }  // namespace
+
+DBusSleepInhibitor::DBusSleepInhibitor(QDBusConnection session) : session_(std::move(session)) {}
+
+DBusSleepInhibitor::~DBusSleepInhibitor() { Release(); }
 
 void DBusSleepInhibitor::Hold(std::string_view reason, Awake /*awake*/, Answered answered) {
   const QString text = QString::fromUtf8(reason);
@@ -34,36 +37,53 @@ void DBusSleepInhibitor::Release() {
   Close(held_);
 }
 
+// Each proxy is made at its first ask, and kept: made, it asks the bus for its service's owner.
 void DBusSleepInhibitor::Ask(Service service, const QString& reason, unsigned ask) {
-  auto answered = [this, service, reason, ask](const QDBusMessage& answer) {
-    Replied(service, reason, ask, answer);
-  };
   if (service == Service::Portal) {
-    OrgFreedesktopPortalInhibitInterface portal(
-        kPortal, QStringLiteral("/org/freedesktop/portal/desktop"), session_);
-    return AnswerLater(portal.Inhibit(QString(), kPortalLogOutAndSuspend,
-                                      QVariantMap{{QStringLiteral("reason"), reason}}),
-                       this, answered);
+    if (!portal_) {
+      portal_ = std::make_unique<OrgFreedesktopPortalInhibitInterface>(
+          QStringLiteral("org.freedesktop.portal.Desktop"),
+          QStringLiteral("/org/freedesktop/portal/desktop"), session_);
+    }
+    return CallLater(
+        *portal_,
+        [&reason](auto& portal) {
+          return portal.Inhibit(QString(), kPortalLogOutAndSuspend,
+                                QVariantMap{{QStringLiteral("reason"), reason}});
+        },
+        this,
+        [this, reason, ask](const QDBusPendingReply<QDBusObjectPath>& request) {
+          Lock fresh;
+          if (!request.isError()) {
+            fresh.portal = request.reply().service();
+            fresh.portalRequest = request.value();
+          }
+          Replied(Service::Portal, reason, ask, fresh, request.error());
+        },
+        Wait::HoweverLate);
   }
-  QDBusMessage logind = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-      QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
-  logind.setArguments(
-      {QStringLiteral("idle"), QStringLiteral("DawnQuill"), reason, QStringLiteral("block")});
-  CallLater(QDBusConnection::systemBus(), logind, this, answered);
+  if (!logind_) {
+    logind_ = std::make_unique<OrgFreedesktopLogin1ManagerInterface>(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QDBusConnection::systemBus());
+  }
+  CallLater(
+      *logind_,
+      [&reason](auto& logind) {
+        return logind.Inhibit(QStringLiteral("idle"), QStringLiteral("DawnQuill"), reason,
+                              QStringLiteral("block"));
+      },
+      this,
+      [this, reason, ask](const QDBusPendingReply<QDBusUnixFileDescriptor>& lock) {
+        Lock fresh;
+        if (!lock.isError()) fresh.logindLock = lock.value();
+        Replied(Service::Logind, reason, ask, fresh, lock.error());
+      },
+      Wait::HoweverLate);
 }
 
-void DBusSleepInhibitor::Replied(Service service, const QString& reason, unsigned ask,
-                                 const QDBusMessage& answer) {
-  Lock fresh;
-  if (answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()) {
-    const QVariant first = answer.arguments().constFirst();
-    if (service == Service::Portal) {
-      fresh.portalRequest = first.value<QDBusObjectPath>();
-    } else {
-      fresh.logindLock = first.value<QDBusUnixFileDescriptor>();
-    }
-  }
+void DBusSleepInhibitor::Replied(Service service, const QString& reason, unsigned ask, Lock fresh,
+                                 const QDBusError& error) {
   if (ask != asks_) return Close(fresh);
   if (!fresh.Held() && service == Service::Portal) return Ask(Service::Logind, reason, ask);
   const SleepInhibitor::Answered answered = std::exchange(answered_, nullptr);
@@ -71,7 +91,7 @@ void DBusSleepInhibitor::Replied(Service service, const QString& reason, unsigne
     wanted_.clear();  // the next hold asks again
     if (answered) {
       answered(Failure{"neither the desktop portal nor logind holds it: " +
-                       answer.errorMessage().toStdString()});
+                       error.message().toStdString()});
     }
     return;
   }
@@ -81,9 +101,12 @@ void DBusSleepInhibitor::Replied(Service service, const QString& reason, unsigne
   if (answered) answered({});
 }
 
+// To the portal that granted it, which alone knows the request.
 void DBusSleepInhibitor::Close(Lock& hold) {
-  if (!hold.portalRequest.path().isEmpty() && session_.isConnected()) {
-    OrgFreedesktopPortalRequestInterface(kPortal, hold.portalRequest.path(), session_).Close();
+  if (!hold.portalRequest.path().isEmpty()) {
+    CallLater(
+        OrgFreedesktopPortalRequestInterface(hold.portal, hold.portalRequest.path(), session_),
+        &OrgFreedesktopPortalRequestInterface::Close);
   }
   hold = {};
 }

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <memory>
+
 #include <QDBusConnection>
-#include <QDBusMessage>
+#include <QDBusError>
 #include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QString>
 
 #include "interfaces/sleep_inhibitor.h"
+
+class OrgFreedesktopLogin1ManagerInterface;
+class OrgFreedesktopPortalInhibitInterface;
 
 namespace dawnquill {
 
@@ -22,8 +27,8 @@ namespace dawnquill {
 class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
  public:
   // The system bus is reached only when the session has no portal.
-  explicit DBusSleepInhibitor(QDBusConnection session) : session_(std::move(session)) {}
-  ~DBusSleepInhibitor() override { Release(); }
+  explicit DBusSleepInhibitor(QDBusConnection session);
+  ~DBusSleepInhibitor() override;
   DBusSleepInhibitor(const DBusSleepInhibitor&) = delete;
   DBusSleepInhibitor& operator=(const DBusSleepInhibitor&) = delete;
 
@@ -33,16 +38,20 @@ class DBusSleepInhibitor final : public QObject, public SleepInhibitor {
 
  private:
   struct Lock {
+    QString portal;                      // the unique name of the portal that holds it
     QDBusObjectPath portalRequest;       // the portal's hold, closed to release it
     QDBusUnixFileDescriptor logindLock;  // logind's hold, released with its last copy
     bool Held() const { return !portalRequest.path().isEmpty() || logindLock.isValid(); }
   };
   enum class Service { Portal, Logind };
   void Ask(Service service, const QString& reason, unsigned ask);
-  void Replied(Service service, const QString& reason, unsigned ask, const QDBusMessage& answer);
+  void Replied(Service service, const QString& reason, unsigned ask, Lock fresh,
+               const QDBusError& error);
   void Close(Lock& hold);
 
   QDBusConnection session_;
+  std::unique_ptr<OrgFreedesktopPortalInhibitInterface> portal_;
+  std::unique_ptr<OrgFreedesktopLogin1ManagerInterface> logind_;
   Lock held_;
   QString heldFor_;    // the reason of the hold in place
   QString wanted_;     // the reason asked for last; empty while nothing is wanted

@@ -2,13 +2,10 @@
 
 #include <memory>
 
-#include <QDBusArgument>
-#include <QDBusMessage>
 #include <QTimer>
 
 #include "backends/dbus/bus_calls.h"
-#include "backends/dbus/mpris_track.h"
-#include "core/call_limit.h"
+#include "backends/dbus/mpris_properties.h"
 
 namespace dawnquill {
 namespace {
@@ -47,44 +44,34 @@ void MprisListener::Listen(std::function<void(const PlayerSound&)> heard) {
     });
   };
 
-  QDBusMessage properties = QDBusMessage::createMethodCall(
-      owner, QStringLiteral("/org/mpris/MediaPlayer2"),
-      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
-  properties.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
   CallLater(
-      bus_, properties, this,
-      [listening, answered](const QDBusMessage& answer) {
-        if (answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()) {
-          const auto read = qdbus_cast<QVariantMap>(answer.arguments().constFirst());
-          listening->sound.playing = Playing(read);
-          if (read.contains(QStringLiteral("Metadata"))) {
-            listening->sound.namesTrack = NamesATrack(read);
+      PlayerObject(owner, bus_), GetPlayerProperties, this,
+      [listening, answered](const QDBusPendingReply<QVariantMap>& read) {
+        if (!read.isError()) {
+          const QVariantMap properties = read.value();
+          listening->sound.playing = Playing(properties);
+          if (properties.contains(QStringLiteral("Metadata"))) {
+            listening->sound.namesTrack = NamesATrack(properties);
           }
-          listening->sound.volume = Number<double>(read, QStringLiteral("Volume"));
-          listening->sound.position = Number<qlonglong>(read, QStringLiteral("Position"));
+          listening->sound.volume = Number<double>(properties, QStringLiteral("Volume"));
+          listening->sound.position = Number<qlonglong>(properties, QStringLiteral("Position"));
         }
         answered();
       },
-      kCallLimitMs);
+      Wait::CallLimit);
 
-  QDBusMessage process = QDBusMessage::createMethodCall(
-      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetConnectionUnixProcessID"));
-  process.setArguments({owner});
   CallLater(
-      bus_, process, this,
-      [this, listening, answered](const QDBusMessage& answer) {
-        if (answer.type() != QDBusMessage::ReplyMessage || answer.arguments().isEmpty()) {
-          return answered();
-        }
-        sound_.AskStreams(answer.arguments().constFirst().toUInt(),
+      BusDaemon(bus_), [&owner](auto& bus) { return bus.GetConnectionUnixProcessID(owner); }, this,
+      [this, listening, answered](const QDBusPendingReply<uint>& process) {
+        if (process.isError()) return answered();
+        sound_.AskStreams(process.value(),
                           [listening, answered](StreamSound stream, bool outputMuted) {
                             listening->sound.stream = stream;
                             listening->sound.outputMuted = outputMuted;
                             answered();
                           });
       },
-      kCallLimitMs);
+      Wait::CallLimit);
 }
 
 void MprisListener::Done() {

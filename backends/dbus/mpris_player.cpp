@@ -2,13 +2,10 @@
 
 #include <vector>
 
-#include <QDBusArgument>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusPendingReply>
+#include <QDBusVariant>
 
 #include "backends/dbus/bus_calls.h"
-#include "backends/dbus/mpris_track.h"
+#include "backends/dbus/mpris_properties.h"
 #include "bus_daemon_interface.h"
 #include "mpris_player_interface.h"
 #include "player/mpris_names.h"
@@ -16,12 +13,16 @@
 namespace dawnquill {
 namespace {
 
-const QString kPlayerPath = QStringLiteral("/org/mpris/MediaPlayer2");
-
-// A property read with the call's bound; a player that does not answer counts as able.
-bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* property) {
-  const QVariant value = player.property(property);
-  return !value.isValid() || value.toBool();
+auto ProxyMethod(mpris::Method method) {
+  switch (method) {
+    case mpris::Method::Play:
+      return &OrgMprisMediaPlayer2PlayerInterface::Play;
+    case mpris::Method::Pause:
+      return &OrgMprisMediaPlayer2PlayerInterface::Pause;
+    case mpris::Method::Stop:
+      break;
+  }
+  return &OrgMprisMediaPlayer2PlayerInterface::Stop;
 }
 
 }  // namespace
@@ -29,20 +30,22 @@ bool SaysItCan(const OrgMprisMediaPlayer2PlayerInterface& player, const char* pr
 // A player can play when it says so and names a track to play: mpv says it can with an empty
 // playlist.
 bool MprisPlayer::CanPlay(const QString& owner) const {
-  QDBusMessage getAll = QDBusMessage::createMethodCall(
-      owner, kPlayerPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-      QStringLiteral("GetAll"));
-  getAll.setArguments({QStringLiteral("org.mpris.MediaPlayer2.Player")});
-  const QDBusMessage reply = CallBounded(bus_, getAll);
-  if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
-  const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().constFirst());
-  return properties.value(QStringLiteral("CanPlay")).toBool() && NamesATrack(properties);
+  const auto read = CallBounded(PlayerObject(owner, bus_), GetPlayerProperties);
+  return !read.isError() && read.value().value(QStringLiteral("CanPlay")).toBool() &&
+         NamesATrack(read.value());
+}
+
+// A player that does not answer counts as able.
+bool MprisPlayer::CanPause(const QString& owner) const {
+  const auto read = CallBounded(PlayerObject(owner, bus_), [](auto& player) {
+    return player.Get(kPlayerInterface, QStringLiteral("CanPause"));
+  });
+  return read.isError() || read.value().variant().toBool();
 }
 
 MprisPlayer::MprisPlayer(QDBusConnection bus)
     : bus_(std::move(bus)),
-      busDaemon_(BoundedProxy<OrgFreedesktopDBusInterface>(
-          QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"), bus_)) {
+      busDaemon_(std::make_unique<OrgFreedesktopDBusInterface>(kBusDaemon, kBusDaemonPath, bus_)) {
   connect(busDaemon_.get(), &OrgFreedesktopDBusInterface::NameOwnerChanged, this,
           &MprisPlayer::NameOwnerChanged);
   ReadPlayersFromBus();
@@ -62,14 +65,12 @@ void MprisPlayer::NameOwnerChanged(const QString& name, const QString& /*oldOwne
 
 void MprisPlayer::ReadPlayersFromBus() {
   owners_.clear();
-  if (!bus_.isConnected()) return;
-  QDBusPendingReply<QStringList> names = busDaemon_->ListNames();
-  names.waitForFinished();
+  const auto names = CallBounded(*busDaemon_, &OrgFreedesktopDBusInterface::ListNames);
   if (names.isError()) return;
   for (const QString& name : names.value()) {
     if (!mpris::IsWakingPlayer(name.toStdString())) continue;
-    QDBusPendingReply<QString> owner = busDaemon_->GetNameOwner(name);
-    owner.waitForFinished();
+    const auto owner =
+        CallBounded(*busDaemon_, [&name](auto& bus) { return bus.GetNameOwner(name); });
     if (!owner.isError()) owners_[name.toStdString()] = owner.value().toStdString();
   }
 }
@@ -91,31 +92,17 @@ bool MprisPlayer::Find() {
 OrgMprisMediaPlayer2PlayerInterface& MprisPlayer::Proxy() {
   const QString service = QString::fromStdString(found_);
   if (!proxy_ || proxy_->service() != service) {
-    proxy_ = BoundedProxy<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
+    proxy_ = std::make_unique<OrgMprisMediaPlayer2PlayerInterface>(service, kPlayerPath, bus_);
   }
   return *proxy_;
 }
 
 Result<> MprisPlayer::Send(PlayerCommand command) {
   if (found_.empty()) return Failure{"no media player runs"};
-  if (!bus_.isConnected()) return Failure{"the session bus is not connected"};
-  OrgMprisMediaPlayer2PlayerInterface& player = Proxy();
   // Asked only before a stop, so that other commands cost one round trip.
-  const bool canPause = command != PlayerCommand::Stop || SaysItCan(player, "CanPause");
-  QDBusPendingReply<> reply;
-  switch (mpris::MethodFor(command, canPause)) {
-    case mpris::Method::Play:
-      reply = player.Play();
-      break;
-    case mpris::Method::Pause:
-      reply = player.Pause();
-      break;
-    case mpris::Method::Stop:
-      reply = player.Stop();
-      break;
-  }
-  // Synchronous, so that the player plays before the ring's window opens.
-  reply.waitForFinished();
+  const bool canPause = command != PlayerCommand::Stop || CanPause(QString::fromStdString(found_));
+  // Within the bound, so that the player plays before the ring's window opens.
+  const auto reply = CallBounded(Proxy(), ProxyMethod(mpris::MethodFor(command, canPause)));
   if (reply.isError()) return Failure{reply.error().message().toStdString()};
   return {};
 }

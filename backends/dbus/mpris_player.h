@@ -41,6 +41,7 @@ class MprisPlayer final : public QObject, public MediaPlayer {
  private:
   void ReadPlayersFromBus();
   bool CanPlay(const QString& owner) const;
+  bool CanPause(const QString& owner) const;
   OrgMprisMediaPlayer2PlayerInterface& Proxy();
   void NameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
 

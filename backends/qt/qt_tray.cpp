@@ -3,8 +3,6 @@
 #include <utility>
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusVariant>
 #include <QGuiApplication>
 
@@ -12,6 +10,7 @@
 
 #include "backends/dbus/bus_calls.h"
 #include "backends/qt/qt_tray_picture_icon.h"
+#include "properties_interface.h"
 
 namespace dawnquill {
 
@@ -23,18 +22,22 @@ using namespace std::chrono_literals;
 constexpr auto kHostWatchInterval = 1s;
 
 // Qt shows the icon as a StatusNotifierItem, rather than in the XEmbed tray, when a watcher on
-// the session bus reports a registered host.
+// the session bus reports a registered host. Asked of the watcher's own connection, found first,
+// and not of its name: Qt would ask who owns the name, once a second while no host is there,
+// without our bound.
 bool StatusNotifierHostPresent() {
   const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher)) return false;
-  QDBusMessage get = QDBusMessage::createMethodCall(
-      watcher, QStringLiteral("/StatusNotifierWatcher"),
-      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-  get.setArguments({watcher, QStringLiteral("IsStatusNotifierHostRegistered")});
-  const QDBusMessage reply = CallBounded(bus, get);
-  return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() &&
-         reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+  const QDBusConnection bus = QDBusConnection::sessionBus();
+  const auto owner = CallBounded(BusDaemon(bus),
+                                 [&watcher](auto& daemon) { return daemon.GetNameOwner(watcher); });
+  if (owner.isError()) return false;
+  const auto registered = CallBounded(
+      OrgFreedesktopDBusPropertiesInterface(owner.value(), QStringLiteral("/StatusNotifierWatcher"),
+                                            bus),
+      [&watcher](auto& properties) {
+        return properties.Get(watcher, QStringLiteral("IsStatusNotifierHostRegistered"));
+      });
+  return !registered.isError() && registered.value().variant().toBool();
 }
 
 // An XEmbed system tray owns the manager selection of the screen. Asked of the X server itself,
