@@ -17,7 +17,7 @@ struct Failure {
 template <typename T = void>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : value_(std::move(value)) {}           // NOLINT(*-explicit-*)
+  Result(T value) : value_(std::move(value)) {}            // NOLINT(*-explicit-*)
   Result(Failure failure) : value_(std::move(failure)) {}  // NOLINT(*-explicit-*)
 
   explicit operator bool() const { return value_.index() == 0; }
