@@ -51,13 +51,15 @@ rig_start_bus() {
 }
 
 # Starts a sound server whose one output is a null sink, "room", and points every client started
-# after it there. What the sink's monitor records is what a listener in the room hears.
+# after it there. What the sink's monitor records is what a listener in the room hears. Its PID
+# is in rig_sound_pid.
 rig_start_sound() {
   local socket=$rig_dir/pulse.sock
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
     --load="module-null-sink sink_name=room" \
     --load="module-native-protocol-unix socket=$socket auth-anonymous=1" >/dev/null 2>&1 &
-  rig_pids+=($!)
+  rig_sound_pid=$!
+  rig_pids+=("$rig_sound_pid")
   export PULSE_SERVER=unix:$socket
   rig_wait 50 pactl info
 }

@@ -24,6 +24,7 @@ class SoundServer {
   virtual void AskStreams(std::uint32_t pid, StreamAnswer answer) = 0;
   // Disconnects, and drops the answers still due.
   virtual void CloseStreams() = 0;
+  // As AlarmSound's Start and Stop; neither waits on the sound server.
   virtual void StartAlarmSound(AlarmSound::Reported reported) = 0;
   virtual void StopAlarmSound() = 0;
 };

@@ -496,6 +496,29 @@ case_the_program_sounds_its_own_tone_when_the_track_runs_out() {
   expect_within 4 "the room silent once off" rig_room_silent
 }
 
+# A sound server that hangs holds nothing up: each call to it waits 30 s, yet with the server
+# stopped mid-ring, a snooze ends the ring at once, its ring asks for the own sound at once, and
+# SIGTERM ends the program.
+case_a_sound_server_that_hangs_holds_nothing_up() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  kill -STOP "$rig_sound_pid"
+  on_fail() { kill -CONT "$rig_sound_pid"; cat "$rig_dir/log"; }
+  snooze
+  expect_within 1 "the snooze to end the ring at once" not_ringing
+  rig_set_clock 07:00:58
+  expect_within 15 "the snooze's ring" ringing
+  sounded_twice() { [ "$(grep -c 'sounds its own sound' "$rig_dir/log")" = 2 ]; }
+  expect_within 3 "the own sound asked for again" sounded_twice
+  snooze
+  expect_within 1 "the second snooze to end the ring at once" not_ringing
+  kill -TERM "$rig_app_pid"
+  expect_within 3 "SIGTERM to end the program" app_ended
+  kill -CONT "$rig_sound_pid"
+}
+
 # A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
 # screen reader turns it on.
 case_the_boxes_are_named_for_a_screen_reader() {
