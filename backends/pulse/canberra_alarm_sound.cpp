@@ -37,9 +37,20 @@ class CanberraAlarmSound::Player : public std::enable_shared_from_this<Player> {
     Tell([](CanberraAlarmSound& sound, unsigned begun) { sound.Report(begun, {}); });
   }
 
-  // Destroying the context ends libcanberra's thread, so that no finish comes after it.
+  // Destroying the context alone leaves a cached sample playing to its end, seconds on: the play
+  // is cancelled first. libcanberra sends the cancel's kill later, from its own loop, and a
+  // context destroyed before that never sends it; a play of a sound that exists nowhere is asked
+  // of the server's cache after the kill, so once it is answered, the kill has gone.
   void End() {
     if (context_ == nullptr) return;
+    ca_context_cancel(context_, play_);
+    ca_proplist* nothing = nullptr;
+    if (ca_proplist_create(&nothing) == CA_SUCCESS) {
+      ca_proplist_sets(nothing, CA_PROP_EVENT_ID, "dawnquill-no-such-sound");
+      ca_proplist_sets(nothing, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent");
+      ca_context_play_full(context_, ++play_, nothing, nullptr, nullptr);
+      ca_proplist_destroy(nothing);
+    }
     ca_context_destroy(context_);
     context_ = nullptr;
   }

@@ -496,6 +496,64 @@ case_the_program_sounds_its_own_tone_when_the_track_runs_out() {
   expect_within 4 "the room silent once off" rig_room_silent
 }
 
+# Records the room from now on, into recorded.raw; the null sink gives its monitor nothing for
+# the first two seconds.
+record_room() {
+  parec -d room.monitor --raw --format=s16le --channels=1 --rate=48000 --latency-msec=10 \
+    >"$rig_dir/recorded.raw" 2>/dev/null &
+  rig_pids+=($!)
+  recording() { [ "$(stat -c %s "$rig_dir/recorded.raw")" -gt 0 ]; }
+  expect_within 5 "the room recorded" recording
+}
+# The index of process $1's sink input, or nothing.
+input_of() {
+  pactl list sink-inputs | awk -v p="application.process.id = \"$1\"" \
+    '/^Sink Input #/ { i = substr($3, 2) } index($0, p) { print i }'
+}
+program_input() { input_of "$rig_app_pid"; }
+# The program plays into a sink input other than $1, which may be none.
+new_play() { local i; i=$(program_input) && [ -n "$i" ] && [ "$i" != "$1" ]; }
+# As a new play of the program's sound begins, six seconds before its end, ACTION (a command)
+# silences the room and leaves no stream of the program's within half a second. The room is
+# silent from the end of the last 10 ms after ACTION with an RMS above 0.001.
+silences_at_once() {
+  local at start now gone=-1 room
+  expect_within 8 "a new play of the program's sound" new_play "$(program_input)"
+  at=$(stat -c %s "$rig_dir/recorded.raw") start=$(date +%s%N)
+  "$@"
+  while now=$(date +%s%N) && [ $((now - start)) -lt 2000000000 ]; do
+    [ "$gone" = -1 ] && program_quiet && gone=$(((now - start) / 1000000))
+    sleep 0.02
+  done
+  room=$(/usr/bin/python3 -c 'import array, sys
+s = array.array("h", open(sys.argv[1], "rb").read()); at = int(sys.argv[2]) // 2
+loud = [i for i in range(0, len(s) - 479, 480)
+        if sum(x * x for x in s[i:i + 480]) > 480 * 32.8 ** 2]
+print(max([0] + [(i + 480 - at) // 48 for i in loud]) if loud and loud[0] < at else -1)' \
+    "$rig_dir/recorded.raw" "$at")
+  echo "$*: no stream of the program's after $gone ms, the room silent after $room ms"
+  [ "$room" != -1 ] || fail "expected: the room to have heard the program before $*"
+  [ "$gone" -ge 0 ] && [ "$gone" -le 500 ] || fail "expected within 0.5 s: no stream after $*"
+  [ "$room" -le 500 ] || fail "expected within 0.5 s: the room silent after $*"
+}
+
+# Snooze and Turn alarm off each silence the room within half a second, though the sound theme's
+# alarm sound, played from the server's sample cache, lasts six seconds.
+case_snooze_and_off_silence_the_room_within_half_a_second() {
+  start_room
+  record_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  xdotool windowfocus --sync "$(wake_window)"
+  silences_at_once xdotool key x
+  expect_within 3 "the snooze to end the ring" not_ringing
+  rig_set_clock 07:00:58
+  expect_within 15 "the snooze's ring" ringing
+  expect_within 8 "the program's sound again" program_sounds
+  silences_at_once turn_off
+}
+
 # A sound server that hangs holds nothing up: each call to it waits 30 s, yet with the server
 # stopped mid-ring, a snooze ends the ring at once, its ring asks for the own sound at once, and
 # SIGTERM ends the program.
