@@ -554,6 +554,39 @@ case_snooze_and_off_silence_the_room_within_half_a_second() {
   silences_at_once turn_off
 }
 
+# mpv muted in itself keeps its stream flowing at full volume, and its MPRIS volume says nothing
+# of the mute: the stream's peaks tell, and the program sounds within two ticks of the ring.
+case_the_room_hears_the_program_when_the_player_is_muted_in_itself() {
+  start_room
+  make_tone tone 2
+  expect "mpv to start, muted" \
+    rig_start_mpv_with Paused --pause --mute=yes --loop-playlist=inf "$rig_dir/tone.wav"
+  ring_at_seven
+  local rang
+  rang=$(date +%s%N)
+  expect_within 3 "the muted player to play" sounding
+  expect_within 12 "the program's stream within two ticks of the ring" new_play ""
+  echo "the program's own sound $((($(date +%s%N) - rang) / 1000000)) ms after the ring"
+  expect "the room to hear the program" program_sounds
+}
+
+# A player that hangs keeps its stream open, at full volume: its peaks tell, also once the stream
+# has moved to another output, and the program sounds within three ticks (the first meters the
+# moved stream anew), each answered once the hung player's call has run out.
+case_the_room_hears_the_program_when_the_player_hangs_on_another_output() {
+  start_room
+  make_tone tone 2
+  expect "mpv to start" rig_start_mpv_with Paused --pause --loop-playlist=inf "$rig_dir/tone.wav"
+  ring_at_seven
+  expect_within 4 "the room to hear the player" rig_room_hears
+  pactl load-module module-null-sink sink_name=den >/dev/null
+  pactl move-sink-input "$(input_of "$rig_mpv_pid")" den
+  kill -STOP "$rig_mpv_pid"
+  expect_within 20 "the program's stream within three ticks and a call bound" new_play ""
+  expect "the room to hear the program" program_sounds
+  kill -CONT "$rig_mpv_pid"
+}
+
 # A sound server that hangs holds nothing up: each call to it waits 30 s, yet with the server
 # stopped mid-ring, a snooze ends the ring at once, its ring asks for the own sound at once, and
 # SIGTERM ends the program.
