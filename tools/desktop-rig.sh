@@ -63,6 +63,15 @@ rig_start_sound() {
   export PULSE_SERVER=unix:$socket
   rig_wait 50 pactl info
 }
+# The sound server killed, as by a crash, and started again on the same socket.
+rig_restart_sound() {
+  kill -KILL "$rig_sound_pid"
+  wait "$rig_sound_pid" 2>/dev/null
+  local pid kept=()
+  for pid in "${rig_pids[@]}"; do [ "$pid" = "$rig_sound_pid" ] || kept+=("$pid"); done
+  rig_pids=("${kept[@]}")
+  rig_start_sound
+}
 # How loud the room is over a second, as sox's RMS amplitude (0 to 1); fails when the monitor
 # cannot be recorded.
 rig_room_level() {

@@ -587,6 +587,22 @@ case_the_room_hears_the_program_when_the_player_hangs_on_another_output() {
   kill -CONT "$rig_mpv_pid"
 }
 
+# A sound server that restarts mid-ring takes the program's sound with it: the sound reports that
+# it broke off, and a tick while the player is still silent starts it anew on a new connection,
+# within three ticks.
+case_the_program_sounds_again_after_the_sound_server_restarts() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  expect "the sound server started again" rig_restart_sound
+  local restarted
+  restarted=$(date +%s%N)
+  expect_within 15 "the program's stream again within three ticks" new_play ""
+  echo "the own sound again $((($(date +%s%N) - restarted) / 1000000)) ms after the restart"
+  expect "the room to hear the program again" program_sounds
+}
+
 # A sound server that hangs holds nothing up: each call to it waits 30 s, yet with the server
 # stopped mid-ring, a snooze ends the ring at once, its ring asks for the own sound at once, and
 # SIGTERM ends the program.
