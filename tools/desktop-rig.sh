@@ -51,15 +51,26 @@ rig_start_bus() {
 }
 
 # Starts a sound server whose one output is a null sink, "room", and points every client started
-# after it there. What the sink's monitor records is what a listener in the room hears.
+# after it there. What the sink's monitor records is what a listener in the room hears. Its PID
+# is in rig_sound_pid.
 rig_start_sound() {
   local socket=$rig_dir/pulse.sock
   pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
     --load="module-null-sink sink_name=room" \
     --load="module-native-protocol-unix socket=$socket auth-anonymous=1" >/dev/null 2>&1 &
-  rig_pids+=($!)
+  rig_sound_pid=$!
+  rig_pids+=("$rig_sound_pid")
   export PULSE_SERVER=unix:$socket
   rig_wait 50 pactl info
+}
+# The sound server killed, as by a crash, and started again on the same socket.
+rig_restart_sound() {
+  kill -KILL "$rig_sound_pid"
+  wait "$rig_sound_pid" 2>/dev/null
+  local pid kept=()
+  for pid in "${rig_pids[@]}"; do [ "$pid" = "$rig_sound_pid" ] || kept+=("$pid"); done
+  rig_pids=("${kept[@]}")
+  rig_start_sound
 }
 # How loud the room is over a second, as sox's RMS amplitude (0 to 1); fails when the monitor
 # cannot be recorded.

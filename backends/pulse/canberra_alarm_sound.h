@@ -1,15 +1,12 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
+#include <memory>
 #include <string>
 
 #include <QObject>
 
+#include "backends/pulse/job_thread.h"
 #include "interfaces/alarm_sound.h"
-
-struct ca_context;
-struct ca_proplist;
 
 namespace dawnquill {
 
@@ -17,10 +14,14 @@ namespace dawnquill {
 // program carries where the theme has none. It plays in the "alarm" role, not "event": desktops
 // let users silence event sounds, and an alarm must not fall under that switch. The connection to
 // the sound server lasts only while it sounds.
+//
+// Every libcanberra call waits on the sound server, and a server that hangs holds it for 30 s:
+// they all run on a thread of the sound's own, and what became of the sound comes back through
+// the event loop.
 class CanberraAlarmSound final : public QObject, public AlarmSound {
  public:
   // `carriedTone`: the file played where the theme lacks the alarm sound.
-  explicit CanberraAlarmSound(std::string carriedTone) : tone_(std::move(carriedTone)) {}
+  explicit CanberraAlarmSound(std::string carriedTone);
   ~CanberraAlarmSound() override;
   CanberraAlarmSound(const CanberraAlarmSound&) = delete;
   CanberraAlarmSound& operator=(const CanberraAlarmSound&) = delete;
@@ -29,17 +30,14 @@ class CanberraAlarmSound final : public QObject, public AlarmSound {
   void Stop() override;
 
  private:
-  // Negative, and reported, when it cannot play.
-  int PlayOnce();
-  int WithFallback(const std::function<int(ca_proplist*)>& call);
-  // libcanberra's thread calls this; the next play is left to the event loop.
-  static void Played(ca_context* context, std::uint32_t play, int result, void* self);
+  class Player;
+  void Report(unsigned start, const Result<>& result);
 
-  std::string tone_;
   Reported reported_;
-  ca_context* context_ = nullptr;
-  std::uint32_t play_ = 0;  // the play under way; a finish of any other is stale
-  bool themeLacksIt_ = false;
+  unsigned started_ = 0;  // the Start whose reports count
+  bool sounding_ = false;
+  JobThread thread_{std::chrono::seconds(1)};
+  std::shared_ptr<Player> player_;  // the thread's: only its jobs touch it
 };
 
 }  // namespace dawnquill

@@ -22,7 +22,8 @@ std::string Found(const std::string& installed) {
 
 }  // namespace
 
-// The server goes before its code: its threads end in its destructor.
+// The server goes before its code: its threads end in its destructor, or, where one waits on a
+// sound server that hangs, are left behind, which is why the module is never unmapped.
 LazySoundServer::~LazySoundServer() {
   server_.reset();
   if (library_ != nullptr) dlclose(library_);
@@ -31,7 +32,7 @@ LazySoundServer::~LazySoundServer() {
 SoundServer* LazySoundServer::Loaded() {
   if (server_ || failed_) return server_.get();
   const std::string file = Found(module_);
-  library_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  library_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   const auto make = library_ != nullptr
                         ? reinterpret_cast<MakeSoundServer>(dlsym(library_, kMakeSoundServer))
                         : nullptr;

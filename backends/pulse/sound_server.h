@@ -20,10 +20,12 @@ class SoundServer {
   virtual ~SoundServer() = default;
 
   // `answer` runs from the event loop within the call bound: Unknown where the process has no
-  // stream or no server answers.
+  // stream or no server answers; Quiet where the stream that flows has carried no sound since
+  // the last question, half a second of it at least. The stream stays metered until CloseStreams.
   virtual void AskStreams(std::uint32_t pid, StreamAnswer answer) = 0;
   // Disconnects, and drops the answers still due.
   virtual void CloseStreams() = 0;
+  // As AlarmSound's Start and Stop; neither waits on the sound server.
   virtual void StartAlarmSound(AlarmSound::Reported reported) = 0;
   virtual void StopAlarmSound() = 0;
 };

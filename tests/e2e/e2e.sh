@@ -542,6 +542,136 @@ case_the_program_sounds_its_own_tone_when_the_track_runs_out() {
   expect_within 4 "the room silent once off" rig_room_silent
 }
 
+# Records the room from now on, into recorded.raw; the null sink gives its monitor nothing for
+# the first two seconds.
+record_room() {
+  parec -d room.monitor --raw --format=s16le --channels=1 --rate=48000 --latency-msec=10 \
+    >"$rig_dir/recorded.raw" 2>/dev/null &
+  rig_pids+=($!)
+  recording() { [ "$(stat -c %s "$rig_dir/recorded.raw")" -gt 0 ]; }
+  expect_within 5 "the room recorded" recording
+}
+# The index of process $1's sink input, or nothing.
+input_of() {
+  pactl list sink-inputs | awk -v p="application.process.id = \"$1\"" \
+    '/^Sink Input #/ { i = substr($3, 2) } index($0, p) { print i }'
+}
+program_input() { input_of "$rig_app_pid"; }
+# The program plays into a sink input other than $1, which may be none.
+new_play() { local i; i=$(program_input) && [ -n "$i" ] && [ "$i" != "$1" ]; }
+# As a new play of the program's sound begins, six seconds before its end, ACTION (a command)
+# silences the room and leaves no stream of the program's within half a second. The room is
+# silent from the end of the last 10 ms after ACTION with an RMS above 0.001.
+silences_at_once() {
+  local at start now gone=-1 room
+  expect_within 8 "a new play of the program's sound" new_play "$(program_input)"
+  at=$(stat -c %s "$rig_dir/recorded.raw") start=$(date +%s%N)
+  "$@"
+  while now=$(date +%s%N) && [ $((now - start)) -lt 2000000000 ]; do
+    [ "$gone" = -1 ] && program_quiet && gone=$(((now - start) / 1000000))
+    sleep 0.02
+  done
+  room=$(/usr/bin/python3 -c 'import array, sys
+s = array.array("h", open(sys.argv[1], "rb").read()); at = int(sys.argv[2]) // 2
+loud = [i for i in range(0, len(s) - 479, 480)
+        if sum(x * x for x in s[i:i + 480]) > 480 * 32.8 ** 2]
+print(max([0] + [(i + 480 - at) // 48 for i in loud]) if loud and loud[0] < at else -1)' \
+    "$rig_dir/recorded.raw" "$at")
+  echo "$*: no stream of the program's after $gone ms, the room silent after $room ms"
+  [ "$room" != -1 ] || fail "expected: the room to have heard the program before $*"
+  [ "$gone" -ge 0 ] && [ "$gone" -le 500 ] || fail "expected within 0.5 s: no stream after $*"
+  [ "$room" -le 500 ] || fail "expected within 0.5 s: the room silent after $*"
+}
+
+# Snooze and Turn alarm off each silence the room within half a second, though the sound theme's
+# alarm sound, played from the server's sample cache, lasts six seconds.
+case_snooze_and_off_silence_the_room_within_half_a_second() {
+  start_room
+  record_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  xdotool windowfocus --sync "$(wake_window)"
+  silences_at_once xdotool key x
+  expect_within 3 "the snooze to end the ring" not_ringing
+  rig_set_clock 07:00:58
+  expect_within 15 "the snooze's ring" ringing
+  expect_within 8 "the program's sound again" program_sounds
+  silences_at_once turn_off
+}
+
+# mpv muted in itself keeps its stream flowing at full volume, and its MPRIS volume says nothing
+# of the mute: the stream's peaks tell, and the program sounds within two ticks of the ring.
+case_the_room_hears_the_program_when_the_player_is_muted_in_itself() {
+  start_room
+  make_tone tone 2
+  expect "mpv to start, muted" \
+    rig_start_mpv_with Paused --pause --mute=yes --loop-playlist=inf "$rig_dir/tone.wav"
+  ring_at_seven
+  local rang
+  rang=$(date +%s%N)
+  expect_within 3 "the muted player to play" sounding
+  expect_within 12 "the program's stream within two ticks of the ring" new_play ""
+  echo "the program's own sound $((($(date +%s%N) - rang) / 1000000)) ms after the ring"
+  expect "the room to hear the program" program_sounds
+}
+
+# A player that hangs keeps its stream open, at full volume: its peaks tell, also once the stream
+# has moved to another output, and the program sounds within three ticks (the first meters the
+# moved stream anew), each answered once the hung player's call has run out.
+case_the_room_hears_the_program_when_the_player_hangs_on_another_output() {
+  start_room
+  make_tone tone 2
+  expect "mpv to start" rig_start_mpv_with Paused --pause --loop-playlist=inf "$rig_dir/tone.wav"
+  ring_at_seven
+  expect_within 4 "the room to hear the player" rig_room_hears
+  pactl load-module module-null-sink sink_name=den >/dev/null
+  pactl move-sink-input "$(input_of "$rig_mpv_pid")" den
+  kill -STOP "$rig_mpv_pid"
+  expect_within 20 "the program's stream within three ticks and a call bound" new_play ""
+  expect "the room to hear the program" program_sounds
+  kill -CONT "$rig_mpv_pid"
+}
+
+# A sound server that restarts mid-ring takes the program's sound with it: the sound reports that
+# it broke off, and a tick while the player is still silent starts it anew on a new connection,
+# within three ticks.
+case_the_program_sounds_again_after_the_sound_server_restarts() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  expect "the sound server started again" rig_restart_sound
+  local restarted
+  restarted=$(date +%s%N)
+  expect_within 15 "the program's stream again within three ticks" new_play ""
+  echo "the own sound again $((($(date +%s%N) - restarted) / 1000000)) ms after the restart"
+  expect "the room to hear the program again" program_sounds
+}
+
+# A sound server that hangs holds nothing up: each call to it waits 30 s, yet with the server
+# stopped mid-ring, a snooze ends the ring at once, its ring asks for the own sound at once, and
+# SIGTERM ends the program.
+case_a_sound_server_that_hangs_holds_nothing_up() {
+  start_room
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 8 "the program's sound" program_sounds
+  kill -STOP "$rig_sound_pid"
+  on_fail() { kill -CONT "$rig_sound_pid"; cat "$rig_dir/log"; }
+  snooze
+  expect_within 1 "the snooze to end the ring at once" not_ringing
+  rig_set_clock 07:00:58
+  expect_within 15 "the snooze's ring" ringing
+  sounded_twice() { [ "$(grep -c 'sounds its own sound' "$rig_dir/log")" = 2 ]; }
+  expect_within 3 "the own sound asked for again" sounded_twice
+  snooze
+  expect_within 1 "the second snooze to end the ring at once" not_ringing
+  kill -TERM "$rig_app_pid"
+  expect_within 3 "SIGTERM to end the program" app_ended
+  kill -CONT "$rig_sound_pid"
+}
+
 # A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
 # screen reader turns it on.
 case_the_boxes_are_named_for_a_screen_reader() {
