@@ -28,7 +28,7 @@ inline std::string At(std::chrono::sys_seconds instant) {
 // clang-format off
 inline constexpr const char* kBareNames[] = {
     "", "", "", "show window", "hide window", "start hidden", "end", "", "", "icon refreshed",
-    "icon deleted", "", "ask for a player", "stop asking", "", "forget", "", "", "", "",
+    "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
     "release", "", "no wake", "play", "stop player", "open ring", "close ring", "", "unannounce",
     "listen", "stop listening", "own sound", "own sound off", ""};
 // clang-format on
@@ -59,8 +59,9 @@ inline std::string Text(const Effect& effect) {
                 "keep " + std::to_string(e.record.hour) + ":" + std::to_string(e.record.minute);
             if (e.record.snoozeDue) text += " snooze " + At(*e.record.snoozeDue);
             if (e.record.rang) text += " rang " + At(*e.record.rang);
-            return text;
+            return text + (e.tell ? ", told" : "");
           },
+          [](const Forget& e) -> std::string { return e.tell ? "forget, told" : "forget"; },
           [](const StartAtSignIn& e) -> std::string { return e.on ? "sign-in on" : "sign-in off"; },
           [](const SaveSettings& e) {
             const Settings& s = e.settings;

@@ -79,7 +79,7 @@ struct FakeDesktop : MediaPlayer,
   bool Find() override { return playerRunning; }
   Result<> Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
-    return Failing(playFailure);
+    return {};
   }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
 
@@ -100,28 +100,22 @@ struct FakeDesktop : MediaPlayer,
   // The store: the settings record, and the kept alarm's line where there is one.
   Settings Read() override { return stored; }
   Result<> Write(const Settings& s) override {
-    if (!writeFailure.empty()) return Failure{writeFailure};
     stored = s;
     log.push_back("save " + Stored());
     return {};
   }
   std::string KeptAlarm() override { return keptAlarm.value_or(""); }
   Result<> KeepAlarm(std::string_view line) override {
-    if (!keepFailure.empty()) return Failure{keepFailure};
     keptAlarm = line;
     log.push_back("save Alarm " + std::string(line));
     return {};
   }
   Result<> ClearKeptAlarm() override {
-    if (!keepFailure.empty()) return Failure{keepFailure};
     if (keptAlarm) log.push_back("remove Alarm");
     keptAlarm.reset();
     return {};
   }
-  static Result<> Failing(const std::string& reason) {
-    if (reason.empty()) return {};
-    return Failure{reason};
-  }
+
   // The stored hour, minute and delay, joined by spaces.
   std::string Stored() const {
     return stored.hour + " " + stored.minute + " " + stored.snoozeDelay;
@@ -155,9 +149,8 @@ struct FakeDesktop : MediaPlayer,
     if (!answered) return box;
     openBox.emplace(box, std::move(answered));
     if (!answers.empty()) {
-      auto [answer, action] = std::move(answers.front());
+      const BoxAnswer answer = answers.front();
       answers.pop_front();
-      if (action) action();
       AnswerBox(answer);
     }
     return box;
@@ -165,10 +158,8 @@ struct FakeDesktop : MediaPlayer,
   void Close(BoxId box) override {
     if (openBox && openBox->first == box) log.push_back("msgbox closed"), openBox.reset();
   }
-  // The user does `action` while the next box is open, then gives `answer`.
-  void Answer(BoxAnswer answer, std::function<void()> action = {}) {
-    answers.emplace_back(answer, std::move(action));
-  }
+  // The user's answer to the next box.
+  void Answer(BoxAnswer answer) { answers.push_back(answer); }
   // The user answers the box that is open.
   void AnswerBox(BoxAnswer answer) {
     if (auto open = std::exchange(openBox, std::nullopt)) open->second(answer);
@@ -180,12 +171,12 @@ struct FakeDesktop : MediaPlayer,
   void Hold(std::string_view reason, Awake awake, SleepInhibitor::Answered answered) override {
     held = reason;
     screenHeld = awake == Awake::ComputerAndScreen;
-    answered(Failing(holdFailure));
+    answered({});
   }
   void Release() override { held.clear(), screenHeld = false; }
   void WakeAt(std::chrono::sys_seconds instant, WakeTimer::Answered answered) override {
     wakes.push_back(instant);
-    answered(WakeUpSet{cannotWake});
+    answered(WakeUpSet{});
   }
   void Cancel() override { wakes.push_back(std::nullopt); }
   void SetEvents(WakeTimerEvents* /*events*/) override {}
@@ -201,18 +192,16 @@ struct FakeDesktop : MediaPlayer,
   }
   // The player as it sounds now, answered from the event loop.
   void Listen(std::function<void(const PlayerSound&)> heard) override {
-    ++listens;
     later.push_back([this, heard = std::move(heard)] { heard(playerSound); });
   }
   void Done() override {}
   void Start(Reported reported) override {
     log.push_back("own sound on");
-    reported(Failing(soundFailure));
+    reported({});
   }
   void Stop() override { log.push_back("own sound off"); }
   void Line(logger::Level /*level*/, std::string_view text) override { lines.emplace_back(text); }
   Result<> Enable() override {
-    if (!signInFailure.empty()) return Failure{signInFailure};
     startsAtSignIn = true;
     return {};
   }
@@ -224,7 +213,6 @@ struct FakeDesktop : MediaPlayer,
   Log log;
   bool playerRunning = true;
   PlayerSound playerSound{.playing = true};
-  int listens = 0;
   bool hasArea = true;
   Settings stored;
   std::optional<std::string> keptAlarm;
@@ -233,12 +221,9 @@ struct FakeDesktop : MediaPlayer,
   std::function<void(bool)> areaCame;  // the wait for the notification area, while it lasts
   bool startsAtSignIn = false;
   std::vector<std::optional<std::chrono::sys_seconds>> wakes;  // each set, or none for a cancel
-  // What a back end says when it fails; empty while it does not.
-  std::string writeFailure, keepFailure, signInFailure, playFailure, soundFailure, holdFailure;
-  std::string cannotWake;                   // what the wake timer advises, where it cannot wake
   std::deque<std::function<void()>> later;  // answers that wait for the event loop
   Log lines;                                // what the logger wrote
-  std::deque<std::pair<BoxAnswer, std::function<void()>>> answers;
+  std::deque<BoxAnswer> answers;
   std::optional<std::pair<BoxId, MessageBoxes::Answered>>
       openBox;  // the one box that waits for an answer
   BoxId boxes = 0;
@@ -298,7 +283,7 @@ struct Rig : FakeDesktop {
   void Tick() {
     const bool ringing = wakeUpView.visible;
     program.mainWindow.Timer(MainControl::AlarmTimer);
-    if (!answersWait) RunLater();
+    RunLater();
     if (!ringing && wakeUpView.visible && onRing) onRing();
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.
@@ -331,7 +316,6 @@ struct Rig : FakeDesktop {
   Program program;
   bool started = false;
   std::function<void()> onRing = [this] { AlarmOff(); };  // the user, as a ring comes
-  bool answersWait = false;  // what the player's listener heard waits for RunLater
 };
 
 }  // namespace dawnquill::testing

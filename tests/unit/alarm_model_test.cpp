@@ -127,7 +127,7 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
             (Log{"boxes 7 0 9", "log Alarm on for 7:00, snoozes of 9 minutes",
                  "inputs Turn alarm off, locked", "status Alarm is on - Time: 7:00",
                  "icon armed Alarm is on - Time: 7:00", "hold Alarm is on - Time: 7:00",
-                 "sign-in on", "keep 7:0", "wake 03-01 07:00Z"}));
+                 "sign-in on", "keep 7:0, told", "wake 03-01 07:00Z"}));
   const effect::WakeAt wake{sys_days{2027y / 3 / 1} + 7h, true};
   EXPECT_EQ(model.Take(event::Done<effect::WakeAt, WakeUpSet>{wake, WakeUpSet{}}),
             Log{"log Wake-up asked for 2027-03-01 7:00"});
@@ -144,19 +144,21 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
             (Log{"stop listening", "stop player", "close ring", "unannounce",
                  "log Snoozed until 7:09", "status Snooze is on - Time: 7:09",
                  "icon armed Snooze is on - Time: 7:09", "hold Snooze is on - Time: 7:09",
-                 "sign-in on", "keep 7:0 snooze 03-01 07:09Z", "wake 03-01 07:09Z"}));
+                 "sign-in on", "keep 7:0 snooze 03-01 07:09Z, told", "wake 03-01 07:09Z"}));
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 1)));
   EXPECT_EQ(model.Take(event::TurnOff{}),
             (Log{"stop listening", "stop player", "close ring", "unannounce", "log Alarm off",
                  "inputs Turn alarm on", "status Alarm is off", "icon off Alarm is off", "release",
-                 "sign-in off", "forget", "no wake"}));
+                 "sign-in off", "forget, told", "no wake"}));
+  EXPECT_EQ(model.Take(event::Snooze{}), Log{}) << "the notice's Snooze after the ring";
   model.Arm(7, 9);
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 30))) << "armed again inside the minute";
 }
 
 // The prompt for a player is a state, not a wait: the alarm minute rings with the prompt taken
 // away unanswered and the own sound standing in; a player that comes back is told to play, and
-// once it is heard the own sound stops.
+// once it is heard the own sound stops. Cancel is the user's word that the alarm is off: nothing
+// of the off state is shown, as the program ends with the settings saved.
 TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   Model model;
   model.Arm(7, 0);
@@ -174,13 +176,20 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(model.Tick(7, 0, 8), (Log{"icon refreshed", "play"}));
   EXPECT_EQ(model.Take(event::Done<effect::Play>{}),
             (Log{"log The player that came back was told to play", "listen"}));
+  EXPECT_EQ(model.Take(event::Heard{{0}, {.playing = false}}), Log{}) << "a stale answer";
   EXPECT_EQ(model.Take(event::Heard{{1}, {.playing = true}}),
             (Log{"log The player is heard: the alarm's own sound stops", "own sound off"}));
+  model.Take(event::Snooze{});
+  model.Tick(7, 2, 0, false);
+  EXPECT_EQ(model.Take(event::PromptAnswered{BoxAnswer::Cancel, false, {"7", "0", "9"}}),
+            (Log{"log Alarm off: the prompt for a media player was cancelled", "release",
+                 "sign-in off", "forget", "no wake", "icon deleted", "save 7 0 9"}));
 }
 
 // The own sound's failure is an event: logged once a ring with its reason, and tried again at the
 // next tick while the player is still silent, also when it failed after it had sounded (the sound
-// server went away); a report of an older start, or one after the ring, counts for nothing.
+// server went away); a report of an older start, or one after the ring, counts for nothing, and
+// the program's end silences it first.
 TEST(AlarmModel, AnOwnSoundThatFailsIsTriedAgainAtTheNextTick) {
   Model model;
   model.Arm(7, 0);
@@ -201,7 +210,7 @@ TEST(AlarmModel, AnOwnSoundThatFailsIsTriedAgainAtTheNextTick) {
                                  "alarm sounds its own sound"});
   EXPECT_EQ(reported(3, "Connection terminated"), Log{});
   EXPECT_EQ(model.Tick(7, 0, 18, false), (Log{"icon refreshed", "own sound"}));
-  model.Take(event::Snooze{});
+  EXPECT_EQ(Log(model.Take(event::Exit{{"7", "0", "9"}})).front(), "own sound off");
   EXPECT_EQ(reported(4, ""), Log{}) << "a report after the ring";
 }
 

@@ -87,25 +87,5 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
   }
 }
 
-// A store that cannot take the kept alarm leaves the alarm as the user set it, for this run: the
-// user hears so once, with the store's reason, and never in the middle of a ring.
-TEST(KeptAlarm, AStoreThatCannotTakeItIsToldOnceAndTheAlarmStaysAsSet) {
-  const std::string full = "The disk is full.";
-  Rig rig;
-  rig.keepFailure = full;
-  rig.RingAnd([&] { rig.Snooze(); });  // the arming, the ring and the snooze: none kept
-  EXPECT_EQ(rig.State(), AlarmState::Snoozing);
-  EXPECT_EQ(rig.Only("msgbox"), Log{"msgbox DawnQuill: The alarm could not be written down: it "
-                                    "rings only while this DawnQuill runs, and not after a "
-                                    "restart.\n\n" +
-                                    full});
-  Rig off;
-  off.Arm("7", "0");
-  off.keepFailure = full;
-  off.Toggle();  // the record of the alarm turned off stays
-  EXPECT_EQ(off.State(), AlarmState::Off);
-  EXPECT_EQ(off.Only("msgbox").size(), 1u);
-}
-
 }  // namespace
 }  // namespace dawnquill::testing

@@ -78,30 +78,5 @@ TEST(RingHearing, SoundsItsOwnOnlyWhileThePlayerIsKnownSilent) {
   EXPECT_EQ(RingHeard({kStopped}, &Rig::Snooze), onStop);
 }
 
-// An answer that comes after the player went is dropped, and so is one after the ring ended; the
-// program's end in the middle of a ring silences it.
-TEST(RingHearing, EndsWithTheRingAndDropsLateAnswers) {
-  Rig rig;
-  rig.answersWait = true;
-  rig.playerSound = kStopped;
-  rig.RingAnd([&] {
-    rig.RunLater();
-    rig.playerSound = kPlaying;
-    rig.TickAt(6, 0, 5);  // asks; the answer waits in the event loop, and the player quits
-    rig.playerRunning = false;
-    rig.TickAt(6, 0, 10);
-    rig.RunLater();
-    EXPECT_EQ(rig.Only("own sound"), Log{"own sound on"}) << "a late answer stopped it";
-    rig.playerRunning = true;
-    rig.TickAt(6, 0, 15);
-    rig.program.mainWindow.Exit();
-  });
-  rig.RunLater();
-  EXPECT_EQ(rig.Only("own sound"), (Log{"own sound on", "own sound off"}));
-  EXPECT_TRUE(rig.program.mainWindow.Closed());
-  EXPECT_EQ(rig.lines[3],
-            "The player cannot be heard, it does not play: the alarm sounds its own sound");
-}
-
 }  // namespace
 }  // namespace dawnquill::testing

@@ -40,9 +40,7 @@ TEST(StartAndExit, RestoresTheDelayAndSavesNumberTextsButOnlyAValidDelay) {
 // Only the end of the session ends an armed program; it saves nothing then, and keeps the alarm's
 // record for the next start. Asked first, as before a log-off, the program refuses and goes to
 // the tray, so that the desktop asks the user. Exit turns the alarm off first, which clears the
-// record, and a close while off removes the icon before it saves; a store that will not take the
-// settings is told to the user, with its reason, before the end: in a box, or at the end of the
-// session, which waits for nobody, in the desktop's notice.
+// record, and a close while off removes the icon before it saves.
 TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
   const struct {
     std::function<void(Rig&)> close;
@@ -54,24 +52,6 @@ TEST(Close, HidesWhileTheAlarmIsOnUnlessTheSessionEndsOrTheUserExits) {
       {[](Rig& r) { EXPECT_FALSE(r.program.mainWindow.SessionMayEnd()); }, {"main.Hide"}},
       {[](Rig& r) { r.program.mainWindow.Click(MainControl::ExitButton); },
        {"tray modify off Alarm is off", "remove Alarm", "tray delete", "save 7 0 9", "main.Close"}},
-      {[](Rig& r) {
-         r.writeFailure = "The disk is full.";
-         r.program.mainWindow.Exit();
-         EXPECT_FALSE(r.program.mainWindow.Closed()) << "gone before the box was answered";
-         r.AnswerBox(BoxAnswer::Ok);
-       },
-       {"tray modify off Alarm is off", "remove Alarm", "tray delete",
-        "msgbox DawnQuill: The alarm time and snooze delay could not be saved.\n\nThe disk is "
-        "full.",
-        "main.Close"}},
-      {[](Rig& r) {
-         r.writeFailure = "The disk is full.";
-         r.Toggle();
-         r.program.mainWindow.CloseRequested(CloseReason::SessionEnd);
-       },
-       {"tray modify off Alarm is off", "remove Alarm", "tray delete",
-        "tell The alarm time and snooze delay could not be saved.\nThe disk is full.",
-        "main.Close"}},
   };
   for (const auto& c : cases) {
     Rig rig;

@@ -45,19 +45,6 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
   }
 }
 
-// The notice's actions do what the buttons do while it rings, and nothing once the ring is over.
-TEST(WakeUpWindow, TheNoticesActionsSnoozeOrTurnOffOnlyWhileItRings) {
-  for (const auto action : {RingAction::Snooze, RingAction::TurnOff}) {
-    Rig rig;
-    rig.RingAnd([&] { rig.program.driver.Chosen(action); });
-    const AlarmState after = action == RingAction::Snooze ? AlarmState::Snoozing : AlarmState::Off;
-    EXPECT_EQ(rig.State(), after);
-    EXPECT_EQ(rig.Only("player Stop").size(), 1u);
-    rig.program.driver.Chosen(RingAction::TurnOff);
-    EXPECT_EQ(rig.State(), after);
-  }
-}
-
 // The frame's close is refused; the end of the session takes the window and leaves the alarm.
 TEST(WakeUpWindow, RefusesOnlyTheUsersOwnClose) {
   for (const auto reason : {CloseReason::User, CloseReason::SessionEnd}) {
