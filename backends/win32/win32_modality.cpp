@@ -24,10 +24,11 @@ OtherWindowsDisabled::OtherWindowsDisabled(HWND except) {
       },
       reinterpret_cast<LPARAM>(&held_));
   std::erase(held_, except);
+  // Disabled again even where an earlier hold disabled it: a box that ends enables its owner,
+  // though holds that are still live meant it to stay disabled.
   for (HWND window : held_) {
     Hold& hold = holds[window];
-    if (hold.count++ > 0) continue;
-    hold.tookInput = IsWindowEnabled(window) != FALSE;
+    if (hold.count++ == 0) hold.tookInput = IsWindowEnabled(window) != FALSE;
     EnableWindow(window, FALSE);
   }
 }

@@ -157,8 +157,8 @@ case_ring_snooze_and_exit() {
 }
 
 # The prompt for a player that quit gives way to the alarm minute: the wake-up window opens with
-# the prompt taken away unanswered, and the room hears the program's own tone. Snoozed while no
-# player runs, it asks for one again.
+# the prompt taken away unanswered, modal as ever, and the room hears the program's own tone.
+# Snoozed while no player runs, it asks for one again.
 case_the_ring_takes_the_prompt_away() {
   expect "a sound server" rig_start_sound
   start_player
@@ -169,6 +169,7 @@ case_the_ring_takes_the_prompt_away() {
   expect_within 8 "the prompt for the player that quit" rig_window_shown 'Winamp not running'
   expect_within 35 "a ring at 7:00" ringing
   expect "the prompt gone with the ring" gone 'Winamp not running'
+  expect "the main window to take no input while it rings" main_takes_input 0
   expect_within 8 "the room to hear the program's tone" rig_room_hears
   xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
   expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
