@@ -14,9 +14,10 @@ bool Win32Player::Find() {
 // has gone since the search, has not taken it: a hung player must not hold the alarm clock.
 Result<> Win32Player::Send(PlayerCommand command) {
   const WPARAM number = command == PlayerCommand::Play ? kPlay : kStop;
+  if (window_ == nullptr) return Failure{SystemReason(ERROR_INVALID_WINDOW_HANDLE)};
   SetLastError(ERROR_SUCCESS);
-  if (window_ != nullptr && SendMessageTimeoutA(window_, WM_COMMAND, number, 0, SMTO_ABORTIFHUNG,
-                                                kCallLimitMs, nullptr) != 0) {
+  if (SendMessageTimeoutA(window_, WM_COMMAND, number, 0, SMTO_ABORTIFHUNG, kCallLimitMs,
+                          nullptr) != 0) {
     return {};
   }
   // Some systems leave no error behind for a timeout.
