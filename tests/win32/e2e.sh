@@ -39,7 +39,12 @@ screen_look() {  # screen_look DPI [FACE TEXT]
 trap cleanup EXIT
 
 source "$(dirname "$0")/../e2e/expect.sh"
-on_fail() { import -window root "$shots/windows-failed-$name.png"; }
+local_app_data() { winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')"; }
+# The screen, and the program's own account of what it did.
+on_fail() {
+  import -window root "$shots/windows-failed-$name.png"
+  tr -d '\r' <"$(local_app_data)/DawnQuill/DawnQuill.log" | tail -n 20
+}
 gone() { rig_window_absent "$1"; }
 ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 docked() { icon_window >/dev/null; }
@@ -153,7 +158,8 @@ case_ring_snooze_and_exit() {
   rig_click "$main" "$at_exit"
   expect_within 5 "Exit to end the program" program_ended "$rig_app_pid"
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
-  expect "the ring in the log" grep -qE '^[0-9-]+ [0-9:]+ Ringing for 7:00' "$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')")/DawnQuill/DawnQuill.log"
+  expect "the ring in the log" grep -qE '^[0-9-]+ [0-9:]+ Ringing for 7:00' \
+    "$(local_app_data)/DawnQuill/DawnQuill.log"
 }
 
 # The prompt for a player that quit gives way to the alarm minute: the wake-up window opens with
@@ -270,7 +276,7 @@ case_laid_out_at_144_dpi_with_a_hung_player() {
 # the kept alarm, and leaves the user's settings.
 case_the_installer_installs_and_uninstalls() {
   local programs shortcut installed
-  programs=$(winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\Programs")
+  programs=$(local_app_data)/Programs
   shortcut=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")
   shortcut+="/Microsoft/Windows/Start Menu/Programs/DawnQuill.lnk"
   installed='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\DawnQuill'
