@@ -274,9 +274,10 @@ case_laid_out_at_144_dpi_with_a_hung_player() {
 
 # The installer stops before it touches a file while a copy runs on that will not end. Run
 # silently, it puts the program, its Start-menu shortcut, its entry among the installed apps and
-# its start at sign-in in place, for this user alone; the program starts from the shortcut. Run again over the armed program, it ends it for the update and starts the new one,
-# still armed. The silent uninstall ends the running program and takes all of that away, with
-# the kept alarm, and leaves the user's settings.
+# its start at sign-in in place, for this user alone; the program starts from the shortcut. Run
+# again over the armed program, it ends it for the update and starts the new one, still armed.
+# The silent uninstall ends the running program and takes all of that away, with the kept alarm,
+# and leaves the user's settings.
 case_the_installer_installs_and_uninstalls() {
   local programs shortcut installed
   programs=$(local_app_data)/Programs
