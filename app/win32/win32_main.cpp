@@ -10,6 +10,7 @@
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_log_file.h"
+#include "backends/win32/win32_message_boxes.h"
 #include "backends/win32/win32_notify_icon.h"
 #include "backends/win32/win32_player.h"
 #include "backends/win32/win32_player_listener.h"
@@ -44,7 +45,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32Player player;
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
-  Win32MessageBoxes messageBoxes(wakeUpView);
+  Win32MessageBoxes messageBoxes(instance, wakeUpView);
   Win32EventPass events;
   Win32PlayerListener listener(player, events);
   Win32AlarmSound alarmSound;
@@ -52,13 +53,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32SleepInhibitor inhibitor(mainView);
   Win32SignInStart signInStart;
   Win32RingNotice ringNotice;
-  Win32WakeTimer wakeTimer(instance, [&messageBoxes] {
-    messageBoxes.Show(
-        "This computer cannot wake itself for the alarm: it rings when the computer is "
-        "woken.\n\nTo let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in "
-        "the power plan's advanced settings.",
-        "DawnQuill", BoxKind::Information, BoxButtons::Ok);
-  });
+  Win32WakeTimer wakeTimer(instance);
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -69,7 +64,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .settings = settings,
                    .clock = clock,
                    .messageBoxes = messageBoxes,
-                   .events = events,
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
@@ -79,19 +73,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   mainView.SetOnClosed([] { PostQuitMessage(0); });
   // A suspend, a resume or a clock set by hand may leave the wake timer on a stale instant.
   mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {
-    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMSUSPEND) program.driver.ScheduleWake();
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMSUSPEND) program.driver.WakeLost();
   });
-  mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.driver.ScheduleWake(); });
+  mainView.SetOnMessage(WM_TIMECHANGE, [&program](WPARAM) { program.driver.WakeLost(); });
   mainView.SetOnMessage(Win32SessionGuard::ComeForwardMessage(),
                         [&program](WPARAM) { program.trayMenu.ShowMainWindow(); });
-  // The installer: an update ends the program as the end of a session does, so the alarm stays
-  // on for the program that follows; an uninstall turns it off first. Either waits for nobody.
-  mainView.SetOnMessage(Win32SessionGuard::EndMessage(), [&program](WPARAM forGood) {
-    if (forGood != 0) program.driver.TurnOff();
-    program.mainWindow.CloseRequested(CloseReason::SessionEnd);
-  });
+  // The installer: an update keeps the alarm on for the program that follows, an uninstall
+  // turns it off. Either ends the program without asking anybody.
+  mainView.SetOnMessage(Win32SessionGuard::EndMessage(),
+                        [&program](WPARAM forGood) { program.driver.Uninstall(forGood != 0); });
 
-  // A player prompt cancelled during start-up ends the program before any loop runs.
+  // Ended while it opened, the program has no loop to run.
   if (!program.mainWindow.Start(options.inTray ? StartShown::InTray : StartShown::Window)) {
     return 0;
   }

@@ -5,40 +5,9 @@
 #include <windows.h>
 
 #include "backends/win32/win32_form_view.h"
-#include "backends/win32/win32_modality.h"
+#include "backends/win32/win32_reason.h"
 
 namespace dawnquill {
-
-BoxAnswer Win32MessageBoxes::Show(std::string_view prompt, std::string_view title, BoxKind kind,
-                                  BoxButtons buttons) {
-  const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
-                     (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  // Owned, so that it stays in front of its owner; modal to all of the program's windows.
-  HWND ring = ringWindow_.Window();
-  HWND owner = ring != nullptr && IsWindowVisible(ring) ? ring : GetActiveWindow();
-  const OtherWindowsDisabled modal;
-  switch (MessageBoxA(owner, std::string(prompt).c_str(), std::string(title).c_str(), flags)) {
-    case IDOK:
-      return BoxAnswer::Ok;
-    case IDRETRY:
-      return BoxAnswer::Retry;
-    default:
-      return BoxAnswer::Cancel;
-  }
-}
-
-void Win32EventPass::RunPending() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that waits for it
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
-
 namespace {
 
 std::deque<std::function<void()>> later;  // the one user-interface thread's
@@ -98,14 +67,19 @@ WallTime Win32Clock::LocalAt(std::chrono::sys_seconds instant) const {
   return {local.wHour, local.wMinute, local.wSecond, local.wYear, local.wMonth, local.wDay};
 }
 
-void Win32SleepInhibitor::Hold(std::string_view reason, Awake awake) {
-  SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED |
-                          (awake == Awake::ComputerAndScreen ? ES_DISPLAY_REQUIRED : 0));
+// The sign-out screen's reason is shown whether or not the computer can be held awake.
+void Win32SleepInhibitor::Hold(std::string_view reason, Awake awake, Answered answered) {
   std::wstring text(reason.size(), L'\0');
   text.resize(static_cast<std::size_t>(
       MultiByteToWideChar(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()), text.data(),
                           static_cast<int>(text.size()))));
   if (HWND window = mainWindow_.Window()) ShutdownBlockReasonCreate(window, text.c_str());
+  SetLastError(ERROR_SUCCESS);
+  if (SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED |
+                              (awake == Awake::ComputerAndScreen ? ES_DISPLAY_REQUIRED : 0)) == 0) {
+    return answered(LastFailure());
+  }
+  answered({});
 }
 
 void Win32SleepInhibitor::Release() {

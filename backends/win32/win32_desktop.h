@@ -5,7 +5,6 @@
 #include "interfaces/clock.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/event_pass.h"
-#include "interfaces/message_box.h"
 #include "interfaces/ring_notice.h"
 #include "interfaces/sleep_inhibitor.h"
 
@@ -13,25 +12,9 @@ namespace dawnquill {
 
 class Win32FormView;
 
-// Modal message boxes with the system's flags: OK or Retry and Cancel, the warning or the
-// information icon.
-class Win32MessageBoxes final : public MessageBoxes {
- public:
-  // The window a box stays in front of: the ringing window while it is shown, so that a box
-  // during a ring is above other programs' windows too; else the program's active window.
-  explicit Win32MessageBoxes(const Win32FormView& ringWindow) : ringWindow_(ringWindow) {}
-
-  BoxAnswer Show(std::string_view prompt, std::string_view title, BoxKind kind,
-                 BoxButtons buttons) override;
-
- private:
-  const Win32FormView& ringWindow_;
-};
-
 class Win32EventPass final : public EventPass {
  public:
-  void RunPending() override;
-  // Through a thread timer, which every message loop dispatches, a modal one's too.
+  // Through a thread timer, which every message loop dispatches, a message box's too.
   void Later(std::function<void()> work) override;
 };
 
@@ -51,7 +34,7 @@ class Win32SleepInhibitor final : public SleepInhibitor {
   ~Win32SleepInhibitor() override { Release(); }
   Win32SleepInhibitor(const Win32SleepInhibitor&) = delete;
   Win32SleepInhibitor& operator=(const Win32SleepInhibitor&) = delete;
-  void Hold(std::string_view reason, Awake awake) override;
+  void Hold(std::string_view reason, Awake awake, Answered answered) override;
   void Release() override;
 
  private:
@@ -59,14 +42,14 @@ class Win32SleepInhibitor final : public SleepInhibitor {
 };
 
 // Windows has its own way to put the ring before the user: the wake-up window stays above every
-// other window, and the ring turns the screen on. No notice besides; what cannot be asked in a box
-// is in the log.
+// other window, and the ring turns the screen on. No notice besides, and none is missing; what
+// cannot be asked in a box is in the log.
 class Win32RingNotice final : public RingNotice, public DesktopNotice {
  public:
-  void Show(std::string_view /*time*/) override {}
+  void Show(std::string_view /*time*/, Answered answered) override { answered({}); }
   void Close() override {}
   void SetEvents(RingNoticeEvents* /*events*/) override {}
-  void Tell(std::string_view /*text*/) override {}
+  Result<> Tell(std::string_view /*text*/) override { return {}; }
 };
 
 // An instant as FILETIME counts it: 100-nanosecond steps since 1601.

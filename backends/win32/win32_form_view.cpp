@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include "backends/win32/win32_modality.h"
 #include "backends/win32/win32_window_class.h"
 #include "ui/form_geometry.h"
 
@@ -232,6 +231,7 @@ void Win32FormView::SetIcons() {
 }
 
 void Win32FormView::Destroy() {
+  modal_.reset();
   if (window_ != nullptr) DestroyWindow(window_);
   window_ = nullptr;
   for (HICON& icon : icons_) {
@@ -272,23 +272,11 @@ void Win32FormView::Present(bool modal) {
   if (place) SetFocus(Child(layout_.firstFocus));
 }
 
-// The other windows of the program take no input while this one is open; the timers of every
-// window keep firing in this loop, as in any.
+// Modal without a loop of its own: the program's other windows take no input until it closes.
 void Win32FormView::ShowModal() {
   if (window_ == nullptr || closed_) return;
-  const OtherWindowsDisabled modal(window_);
+  modal_.emplace(window_);
   Present(true);
-  MSG message;
-  while (!closed_) {
-    if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
-      break;
-    }
-    if (!DialogKeys(message)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
 }
 
 void Win32FormView::Hide() {
@@ -300,12 +288,14 @@ void Win32FormView::Minimise() {
 }
 
 // The window is hidden now and destroyed at the next opening: a handler of its own may still be
-// running.
+// running. The other windows take input again before it hides, so that Windows hands the
+// activation to one of the program's, not to another program's window.
 void Win32FormView::Close() {
   closed_ = true;
   for (const auto& [id, item] : items_) {
     if (item.control->kind == ControlKind::Timer) KillTimer(window_, id);
   }
+  modal_.reset();
   Hide();
   if (onClosed_) onClosed_();
 }

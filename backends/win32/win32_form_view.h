@@ -3,10 +3,12 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include <windows.h>
 
+#include "backends/win32/win32_modality.h"
 #include "interfaces/form_view.h"
 #include "ui/control_table.h"
 #include "ui/first_show.h"
@@ -53,7 +55,7 @@ class Win32FormView final : public FormView {
   int ChildId(ControlId control) const;
 
   // Tab, Enter and the default button for whichever of the program's windows the message is
-  // for; every message loop of the program asks this first.
+  // for; the program's message loop asks this first.
   static bool DialogKeys(MSG& message);
 
  private:
@@ -98,6 +100,7 @@ class Win32FormView final : public FormView {
   std::map<ControlId, HMENU> menus_;
   std::vector<HFONT> fonts_;
   bool closed_ = true;
+  std::optional<OtherWindowsDisabled> modal_;  // while it shows modal
   FirstShow firstShow_;
 };
 

@@ -26,17 +26,20 @@ Win32LogFile::Win32LogFile() {
 }
 
 // Opened for each line: lines are few, and each is on the disk before the next can be lost.
-void Win32LogFile::Line(std::string_view text) {
+void Win32LogFile::Line(logger::Level level, std::string_view text) {
   if (path_[0] == L'\0') return;
   HANDLE file = CreateFileW(path_, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   SYSTEMTIME now;
   GetLocalTime(&now);
-  char stamp[32];
+  char stamp[48];
+  const char* levelText = level == logger::Level::Warning ? "warning: "
+                          : level == logger::Level::Error ? "error: "
+                                                          : "";
   const int stampLength =
-      std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d ", now.wYear, now.wMonth,
-                    now.wDay, now.wHour, now.wMinute, now.wSecond);
+      std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d %s", now.wYear, now.wMonth,
+                    now.wDay, now.wHour, now.wMinute, now.wSecond, levelText);
   DWORD written = 0;
   WriteFile(file, stamp, static_cast<DWORD>(stampLength), &written, nullptr);
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);

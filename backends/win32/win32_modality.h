@@ -8,6 +8,9 @@ namespace dawnquill {
 
 // While it lives, the thread's windows, shown or hidden, take no input but `except`: what a modal
 // window or message box needs, so that a window shown from the tray meanwhile is disabled too.
+// Holds nest in any order: a window comes back only when the last hold on it goes, and only if it
+// took input before the first, so that a box that ends under the wake-up window leaves the main
+// window disabled.
 class OtherWindowsDisabled {
  public:
   explicit OtherWindowsDisabled(HWND except = nullptr);
@@ -16,7 +19,7 @@ class OtherWindowsDisabled {
   OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
 
  private:
-  std::vector<HWND> disabled_;
+  std::vector<HWND> held_;
 };
 
 }  // namespace dawnquill

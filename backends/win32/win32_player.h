@@ -16,7 +16,7 @@ class Win32Player final : public MediaPlayer {
   static constexpr WPARAM kStop = 40047;
 
   bool Find() override;
-  void Send(PlayerCommand command) override;
+  Result<> Send(PlayerCommand command) override;
   MissingPlayerPrompt Missing() const override {
     return {"Winamp is not running. Please start winamp to use the alarm.", "Winamp not running"};
   }

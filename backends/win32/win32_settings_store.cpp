@@ -4,20 +4,12 @@
 
 #include <windows.h>
 
+#include "backends/win32/win32_reason.h"
+
 namespace dawnquill {
 namespace {
 
 namespace keys = settings_keys;
-
-std::string SystemReason(LSTATUS status) {
-  char text[256] = "";
-  const DWORD length =
-      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                     static_cast<DWORD>(status), 0, text, sizeof text, nullptr);
-  std::string reason(text, length);
-  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
-  return reason.empty() ? "Windows error " + std::to_string(status) : reason;
-}
 
 }  // namespace
 
@@ -40,12 +32,13 @@ std::string Win32SettingsStore::Value(std::string_view name, const std::string& 
   return std::string(value.data());
 }
 
-std::string Win32SettingsStore::SetValue(std::string_view name, std::string_view value) const {
+Result<> Win32SettingsStore::SetValue(std::string_view name, std::string_view value) const {
   const std::string text(value);
   const LSTATUS status =
       RegSetKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(name).c_str(), REG_SZ,
                       text.c_str(), static_cast<DWORD>(text.size() + 1));
-  return status == ERROR_SUCCESS ? std::string() : SystemReason(status);
+  if (status != ERROR_SUCCESS) return Failure{SystemReason(static_cast<DWORD>(status))};
+  return {};
 }
 
 Settings Win32SettingsStore::Read() {
@@ -54,26 +47,28 @@ Settings Win32SettingsStore::Read() {
           Value(keys::kSnoozeDelay, defaults.snoozeDelay)};
 }
 
-std::string Win32SettingsStore::Write(const Settings& settings) {
+Result<> Win32SettingsStore::Write(const Settings& settings) {
   for (const auto& [name, value] : {std::pair{keys::kHour, &settings.hour},
                                     {keys::kMinute, &settings.minute},
                                     {keys::kSnoozeDelay, &settings.snoozeDelay}}) {
-    if (std::string reason = SetValue(name, *value); !reason.empty()) return reason;
+    if (Result<> set = SetValue(name, *value); !set) return set;
   }
   return {};
 }
 
 std::string Win32SettingsStore::KeptAlarm() { return Value(keys::kKeptAlarm, {}); }
 
-std::string Win32SettingsStore::KeepAlarm(std::string_view line) {
+Result<> Win32SettingsStore::KeepAlarm(std::string_view line) {
   return SetValue(keys::kKeptAlarm, line);
 }
 
-std::string Win32SettingsStore::ClearKeptAlarm() {
+Result<> Win32SettingsStore::ClearKeptAlarm() {
   const LSTATUS status =
       RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(keys::kKeptAlarm).c_str());
-  const bool gone = status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
-  return gone ? std::string() : SystemReason(status);
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+    return Failure{SystemReason(static_cast<DWORD>(status))};
+  }
+  return {};
 }
 
 std::string ExecutableName() {

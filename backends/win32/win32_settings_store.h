@@ -11,15 +11,14 @@ class Win32SettingsStore final : public SettingsStore {
   explicit Win32SettingsStore(std::string_view appName);
 
   Settings Read() override;
-  std::string Write(const Settings& settings) override;
+  Result<> Write(const Settings& settings) override;
   std::string KeptAlarm() override;
-  std::string KeepAlarm(std::string_view line) override;
-  std::string ClearKeptAlarm() override;
+  Result<> KeepAlarm(std::string_view line) override;
+  Result<> ClearKeptAlarm() override;
 
  private:
   std::string Value(std::string_view name, const std::string& fallback) const;
-  // The system's reason when the value could not be set, else empty.
-  std::string SetValue(std::string_view name, std::string_view value) const;
+  Result<> SetValue(std::string_view name, std::string_view value) const;
 
   std::string path_;
 };

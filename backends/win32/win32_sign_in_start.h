@@ -13,8 +13,8 @@ class Win32SignInStart final : public SignInStart {
   static constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
   static constexpr const wchar_t* kValueName = L"DawnQuill alarm";
 
-  void Enable() override;
-  void Disable() override;
+  Result<> Enable() override;
+  Result<> Disable() override;
 };
 
 }  // namespace dawnquill

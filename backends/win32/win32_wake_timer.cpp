@@ -1,6 +1,7 @@
 #include "backends/win32/win32_wake_timer.h"
 
 #include "backends/win32/win32_desktop.h"
+#include "backends/win32/win32_reason.h"
 #include "backends/win32/win32_window_class.h"
 
 namespace dawnquill {
@@ -8,17 +9,20 @@ namespace {
 
 constexpr const char* kWindowClass = "DawnQuillWakeUp";
 constexpr UINT kWoken = WM_APP;
+constexpr const char* kAllowWakeTimers =
+    "To let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in the power plan's "
+    "advanced settings.";
 
 }  // namespace
 
-Win32WakeTimer::Win32WakeTimer(HINSTANCE instance, std::function<void()> cannotWake)
-    : cannotWake_(std::move(cannotWake)),
-      timer_(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS)),
+Win32WakeTimer::Win32WakeTimer(HINSTANCE instance)
+    : timer_(CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS)),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   window_ = CreateMessageWindow(instance, kWindowClass, WindowProc, this, Hearing::OwnMessagesOnly);
   if (timer_ != nullptr && stop_ != nullptr && window_ != nullptr) {
     thread_ = CreateThread(nullptr, 0, Wait, this, 0, nullptr);
   }
+  if (thread_ == nullptr) madeNot_ = GetLastError();
 }
 
 Win32WakeTimer::~Win32WakeTimer() {
@@ -34,16 +38,16 @@ Win32WakeTimer::~Win32WakeTimer() {
 }
 
 // A positive due time is an absolute UTC instant; a relative one would not count time asleep.
-void Win32WakeTimer::WakeAt(std::chrono::sys_seconds instant) {
-  if (timer_ == nullptr) return;
+// Where the power plan lets no timer wake the computer, the timer is set all the same, and still
+// runs a tick at the instant while the computer is awake.
+void Win32WakeTimer::WakeAt(std::chrono::sys_seconds instant, Answered answered) {
+  if (thread_ == nullptr) return answered(Failure{SystemReason(madeNot_)});
   LARGE_INTEGER due;
   due.QuadPart = FileTimeSteps(instant);
   SetLastError(ERROR_SUCCESS);
-  const BOOL set = SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, TRUE);
-  if (set && GetLastError() == ERROR_NOT_SUPPORTED && !told_ && cannotWake_) {
-    told_ = true;
-    cannotWake_();
-  }
+  if (!SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, TRUE)) return answered(LastFailure());
+  if (GetLastError() == ERROR_NOT_SUPPORTED) return answered(WakeUpSet{kAllowWakeTimers});
+  answered(WakeUpSet{});
 }
 
 void Win32WakeTimer::Cancel() {

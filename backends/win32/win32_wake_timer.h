@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include <windows.h>
 
 #include "interfaces/wake_timer.h"
@@ -11,16 +9,15 @@ namespace dawnquill {
 // A waitable timer that resumes the computer from sleep at the instant, where the power plan
 // allows wake timers. The program's message loops never see a waitable timer, so a thread of its
 // own waits for it and posts to a hidden window of the program's thread: whichever loop runs
-// there, nested in a box or a ring or not, then tells its events at once.
+// there, a message box's own or the program's, then tells its events at once.
 class Win32WakeTimer final : public WakeTimer {
  public:
-  // `cannotWake` is told, once a run, that this computer cannot wake for the alarm.
-  Win32WakeTimer(HINSTANCE instance, std::function<void()> cannotWake);
+  explicit Win32WakeTimer(HINSTANCE instance);
   ~Win32WakeTimer() override;
   Win32WakeTimer(const Win32WakeTimer&) = delete;
   Win32WakeTimer& operator=(const Win32WakeTimer&) = delete;
 
-  void WakeAt(std::chrono::sys_seconds instant) override;
+  void WakeAt(std::chrono::sys_seconds instant, Answered answered) override;
   void Cancel() override;
   void SetEvents(WakeTimerEvents* events) override { events_ = events; }
 
@@ -29,12 +26,11 @@ class Win32WakeTimer final : public WakeTimer {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   WakeTimerEvents* events_ = nullptr;
-  std::function<void()> cannotWake_;
   HWND window_ = nullptr;
   HANDLE timer_ = nullptr;
   HANDLE stop_ = nullptr;
-  HANDLE thread_ = nullptr;
-  bool told_ = false;
+  HANDLE thread_ = nullptr;        // waits for the timer
+  DWORD madeNot_ = ERROR_SUCCESS;  // why there is no such thread
 };
 
 }  // namespace dawnquill

@@ -1,0 +1,19 @@
+#include "backends/win32/win32_reason.h"
+
+namespace dawnquill {
+
+std::string SystemReason(DWORD code) {
+  char text[256] = "";
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, sizeof text, nullptr);
+  std::string reason(text, length);
+  while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+  return reason.empty() ? "Windows error " + std::to_string(code) : reason;
+}
+
+Failure LastFailure() {
+  const DWORD error = GetLastError();
+  return Failure{error == ERROR_SUCCESS ? "Windows gave no reason" : SystemReason(error)};
+}
+
+}  // namespace dawnquill
