@@ -112,6 +112,7 @@ class Alarm {
 
   // The end of the program: it waits for the settings to be saved, and for any box it showed.
   void End(CloseReason reason, const ArmingTexts& typed);
+  void KeptOrNot(std::string_view what, const Result<>& result, bool tell);
   void Warn(std::string text, std::string_view title, BoxKind kind = BoxKind::Warning);
   void EndWhenSettled();
 

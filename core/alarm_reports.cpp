@@ -15,27 +15,28 @@ void Alarm::On(const event::Done<effect::StopPlayer>& done) {
   }
 }
 
-// A store that cannot keep the alarm leaves it on for this run alone.
-void Alarm::On(const event::Done<effect::Keep>& done) {
-  if (done.result) return;
-  constexpr std::string_view what =
-      "The alarm could not be written down: it rings only while this DawnQuill runs, and not "
-      "after a restart.";
-  Log(Level::Error, {what, " ", done.result.Reason()});
-  if (done.effect.tell && !std::exchange(toldKept_, true)) {
-    Warn(logger::Joined({what, "\n\n", done.result.Reason()}), kProgramName);
+// A store that cannot keep the alarm leaves it on for this run alone, and one that cannot forget
+// it brings it back at the next start.
+void Alarm::KeptOrNot(std::string_view what, const Result<>& result, bool tell) {
+  if (result) return;
+  Log(Level::Error, {what, " ", result.Reason()});
+  if (tell && !std::exchange(toldKept_, true)) {
+    Warn(logger::Joined({what, "\n\n", result.Reason()}), kProgramName);
   }
 }
 
+void Alarm::On(const event::Done<effect::Keep>& done) {
+  KeptOrNot(
+      "The alarm could not be written down: it rings only while this DawnQuill runs, and not "
+      "after a restart.",
+      done.result, done.effect.tell);
+}
+
 void Alarm::On(const event::Done<effect::Forget>& done) {
-  if (done.result) return;
-  constexpr std::string_view what =
+  KeptOrNot(
       "The alarm that was turned off could not be removed from the settings: it comes back when "
-      "DawnQuill starts again.";
-  Log(Level::Error, {what, " ", done.result.Reason()});
-  if (done.effect.tell && !std::exchange(toldKept_, true)) {
-    Warn(logger::Joined({what, "\n\n", done.result.Reason()}), kProgramName);
-  }
+      "DawnQuill starts again.",
+      done.result, done.effect.tell);
 }
 
 void Alarm::On(const event::Done<effect::StartAtSignIn>& done) {
