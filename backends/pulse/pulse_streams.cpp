@@ -21,8 +21,9 @@
 namespace dawnquill {
 namespace {
 
-// A peak 25 times a second, as volume meters read: a message every 40 ms, each a few bytes.
-constexpr std::uint32_t kPeaksPerSecond = 25;
+// A peak ten times a second: nobody watches this meter, so it need not move as smoothly as a
+// volume meter's 25, and every message wakes the program while it rings.
+constexpr std::uint32_t kPeaksPerSecond = 10;
 // Less than half a second of peaks may be a stream that has only just begun, or a sink asleep:
 // too little to call a stream quiet.
 constexpr std::chrono::milliseconds kEnoughRead{500};
