@@ -12,6 +12,7 @@
 #include "backends/dbus/mpris_listener.h"
 #include "backends/dbus/mpris_player.h"
 #include "backends/pulse/lazy_sound_server.h"
+#include "backends/qt/qt_caret_rest.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(DAWNQUILL_APP_ID));  // the menu entry's icon
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrayPictureImage(TrayPicture::Armed))));
 
+  CaretRest caretRest;
   QtFormView mainView(main_window::Layout());
   QtFormView wakeUpView(wake_up_window::Layout());
   MprisPlayer player(QDBusConnection::sessionBus());
