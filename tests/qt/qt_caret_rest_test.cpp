@@ -10,60 +10,44 @@
 namespace dawnquill::testing {
 namespace {
 
-using std::chrono::milliseconds;
-
 // Counts a line edit's paints: each blink of its cursor, and nothing else while it sits.
-struct BlinkCounter final : QObject {
+struct PaintCounter final : QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++blinks;
+    paints += static_cast<int>(event->type() == QEvent::Paint);
     return QObject::eventFilter(watched, event);
   }
-  int blinks = 0;
+  int Over(int ms) {
+    paints = 0;
+    QTest::qWait(ms);
+    return paints;
+  }
+  int paints = 0;
 };
 
-class CaretRestTest : public ::testing::Test {
- protected:
-  CaretRestTest() {
-    QGuiApplication::styleHints()->setCursorFlashTime(100);  // a blink every 50 ms
-    box_.show();
-    box_.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&box_));
-    box_.setFocus();
-    box_.installEventFilter(&counter_);
-  }
-  ~CaretRestTest() override { QGuiApplication::styleHints()->setCursorFlashTime(1000); }
-  CaretRestTest(const CaretRestTest&) = delete;
-  CaretRestTest& operator=(const CaretRestTest&) = delete;
-
-  int BlinksOver(milliseconds span) {
-    counter_.blinks = 0;
-    QTest::qWait(static_cast<int>(span.count()));
-    return counter_.blinks;
-  }
-  static bool Resting() { return QGuiApplication::styleHints()->cursorFlashTime() == 0; }
-
-  QLineEdit box_;
-  BlinkCounter counter_;
-};
-
-TEST_F(CaretRestTest, TheBlinkStopsWithoutInputAndComesBackAtAKey) {
-  CaretRest rest(milliseconds{400});
-  QTest::keyClick(&box_, Qt::Key_7);
-  ASSERT_TRUE(box_.hasFocus());
-  EXPECT_GT(BlinksOver(milliseconds{300}), 0) << "the probe sees no blink: it proves nothing";
-  ASSERT_TRUE(QTest::qWaitFor(Resting, 3000));
-  EXPECT_LE(BlinksOver(milliseconds{1000}), 1);  // the one that leaves the cursor shown
-  QTest::keyClick(&box_, Qt::Key_8);
-  EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 100);
-  EXPECT_GT(BlinksOver(milliseconds{300}), 0);
-}
-
-TEST_F(CaretRestTest, TheDesktopsBlinkIsLeftAsItWasFound) {
+TEST(CaretRest, TheBlinkStopsWithoutInputComesBackAtAKeyAndIsGivenBackAtTheEnd) {
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const auto resting = [hints] { return hints->cursorFlashTime() == 0; };
+  hints->setCursorFlashTime(100);  // a blink every 50 ms
+  QLineEdit box;
+  box.show();
+  box.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  box.setFocus();
+  PaintCounter counter;
+  box.installEventFilter(&counter);
   {
-    CaretRest rest(milliseconds{50});
-    ASSERT_TRUE(QTest::qWaitFor(Resting, 3000));
+    const CaretRest rest(std::chrono::milliseconds{400});
+    QTest::keyClick(&box, Qt::Key_7);
+    EXPECT_GT(counter.Over(300), 0) << "the probe sees no blink: it proves nothing";
+    ASSERT_TRUE(QTest::qWaitFor(resting, 3000));
+    EXPECT_LE(counter.Over(1000), 1);  // the one that leaves the cursor shown
+    QTest::keyClick(&box, Qt::Key_8);
+    EXPECT_EQ(hints->cursorFlashTime(), 100);
+    EXPECT_GT(counter.Over(300), 0);
+    ASSERT_TRUE(QTest::qWaitFor(resting, 3000));
   }
-  EXPECT_EQ(QGuiApplication::styleHints()->cursorFlashTime(), 100);
+  EXPECT_EQ(hints->cursorFlashTime(), 100);  // the desktop's own again
+  hints->setCursorFlashTime(1000);
 }
 
 }  // namespace
