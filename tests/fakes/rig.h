@@ -164,7 +164,6 @@ struct FakeDesktop : MediaPlayer,
   void AnswerBox(BoxAnswer answer) {
     if (auto open = std::exchange(openBox, std::nullopt)) open->second(answer);
   }
-  bool Asking() const { return openBox.has_value(); }
   void RunLater() {
     for (const auto& work : std::exchange(later, {})) work();
   }
@@ -300,8 +299,6 @@ struct Rig : FakeDesktop {
            Main(MainControl::DelayBox);
   }
   AlarmState State() const { return program.driver.State(); }
-  // How often the wake-up window opened since the log was last cleared.
-  int Rings() const { return static_cast<int>(Only("wakeUp.ShowModal").size()); }
   // The log entries that start with `prefix`.
   Log Only(std::string_view prefix) const {
     Log found;

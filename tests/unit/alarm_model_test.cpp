@@ -155,16 +155,20 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 30))) << "armed again inside the minute";
 }
 
-// The prompt for a player is a state, not a wait: the alarm minute rings with the prompt taken
-// away unanswered and the own sound standing in; a player that comes back is told to play, and
-// once it is heard the own sound stops. Cancel is the user's word that the alarm is off: nothing
-// of the off state is shown, as the program ends with the settings saved.
+// The prompt for a player is a state, not a wait: Retry with no player asks again, and the alarm
+// minute rings with the prompt taken away unanswered and the own sound standing in; a player that
+// comes back is told to play, and once it is heard the own sound stops. After the ring the prompt
+// is back while no player runs, and a player that appears takes it away. Cancel is the user's word
+// that the alarm is off: nothing of the off state is shown, as the program ends with the settings
+// saved.
 TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   Model model;
   model.Arm(7, 0);
-  EXPECT_EQ(
-      model.Tick(6, 59, 58, false),
-      (Log{"icon refreshed", "log No media player runs: asking for one", "ask for a player"}));
+  const Log asking{"icon refreshed", "log No media player runs: asking for one",
+                   "ask for a player"};
+  EXPECT_EQ(model.Tick(6, 59, 58, false), asking);
+  EXPECT_EQ(model.Take(event::PromptAnswered{BoxAnswer::Retry, false, {}}), Log{"ask for a player"})
+      << "Retry with no player";
   EXPECT_EQ(
       model.Tick(7, 0, 3, false),
       (Log{"icon refreshed", "stop asking", "open ring", "status Alarm!", "icon ringing Alarm!",
@@ -180,7 +184,10 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(model.Take(event::Heard{{1}, {.playing = true}}),
             (Log{"log The player is heard: the alarm's own sound stops", "own sound off"}));
   model.Take(event::Snooze{});
-  model.Tick(7, 2, 0, false);
+  EXPECT_EQ(model.Tick(7, 2, 0, false), asking) << "the prompt back after the ring";
+  EXPECT_EQ(model.Tick(7, 2, 5),
+            (Log{"icon refreshed", "stop asking", "log A media player runs again"}));
+  EXPECT_EQ(model.Tick(7, 2, 10, false), asking);
   EXPECT_EQ(model.Take(event::PromptAnswered{BoxAnswer::Cancel, false, {"7", "0", "9"}}),
             (Log{"log Alarm off: the prompt for a media player was cancelled", "release",
                  "sign-in off", "forget", "no wake", "icon deleted", "save 7 0 9"}));

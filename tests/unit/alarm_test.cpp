@@ -111,36 +111,6 @@ TEST(WakeTimer, IsSetForTheNextDueInstantMovedBySnoozeAndCancelledByOff) {
                                                                  tomorrow, tomorrow}));
 }
 
-// The prompt for a player waits for nobody: the ticks go on while it is open, and Retry with no
-// player brings it back. The alarm minute rings whatever is asked, with the prompt taken away
-// unanswered and the own sound playing; the prompt comes back after the ring while no player
-// runs, and a player that appears takes it away, as Retry would. The snooze counts from the last
-// tick's minute.
-TEST(PlayerPrompt, GivesWayToTheRingAndComesBackAfterIt) {
-  const std::string prompt = "msgbox No player: Start a player.";
-  Rig rig;
-  rig.Arm("7", "0");
-  rig.log.clear();
-  rig.onRing = {};
-  rig.playerRunning = false;
-  rig.TickAt(6, 59);
-  rig.AnswerBox(BoxAnswer::Retry);
-  rig.TickAt(6, 59, 30);
-  EXPECT_TRUE(rig.Asking());
-  rig.TickAt(7, 0, 20);
-  EXPECT_EQ(rig.Rings(), 1);
-  EXPECT_FALSE(rig.Asking());
-  rig.TickAt(7, 1, 5);
-  rig.Snooze();
-  EXPECT_TRUE(rig.Asking());
-  rig.playerRunning = true;
-  rig.TickAt(7, 2);
-  EXPECT_FALSE(rig.Asking());
-  EXPECT_EQ(rig.Only("msgbox"), (Log{prompt, prompt, "msgbox closed", prompt, "msgbox closed"}));
-  EXPECT_EQ(rig.Only("own sound"), (Log{"own sound on", "own sound off"}));
-  EXPECT_EQ(rig.Main(MainControl::StatusLabel), "Snooze is on - Time: 7:10");
-}
-
 // Cancel turns the alarm off without showing it, and ends the program with the settings saved:
 // also when the prompt comes at start-up, before the window was ever shown, and when it comes
 // after a ring that the player quit in.
