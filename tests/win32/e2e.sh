@@ -39,11 +39,12 @@ screen_look() {  # screen_look DPI [FACE TEXT]
 trap cleanup EXIT
 
 source "$(dirname "$0")/../e2e/expect.sh"
-local_app_data() { winepath -u "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')"; }
+# A folder of Wine's user by its variable's name: wine_folder APPDATA.
+wine_folder() { winepath -u "$(wine cmd /c "echo %$1%" 2>/dev/null | tr -d '\r')"; }
 # The screen, and the program's own account of what it did.
 on_fail() {
   import -window root "$shots/windows-failed-$name.png"
-  tr -d '\r' <"$(local_app_data)/DawnQuill/DawnQuill.log" | tail -n 20
+  tr -d '\r' <"$(wine_folder LOCALAPPDATA)/DawnQuill/DawnQuill.log" | tail -n 20
 }
 # An alarm hour half a day from the real clock, for a program that runs on it: no ring comes
 # while the case runs, whatever the time of day.
@@ -67,18 +68,14 @@ start_player() {  # start_player [hung]
   rig_pids+=($player_pid)
   expect_within 10 "the stub player's window" bash -c "xdotool search --name '^stub player$'"
 }
-# Puts the pointer on the waiting prompt's Retry, the left of the two buttons centred at the box's
-# foot. A click, as a key can reach a prompt that Wine shows at start-up before it has the focus,
-# and be lost.
-point_at_retry() {
+# Answers the waiting prompt with Retry until it has gone: a click on the left of the two buttons
+# centred at the box's foot, as a key can reach a prompt that Wine shows at start-up before it has
+# the focus, and be lost.
+retried() {
   local box WIDTH HEIGHT
   box=$(rig_window 'Winamp not running') && [ -n "$box" ] || return 1
   eval "$(xdotool getwindowgeometry --shell "$box" | grep -E '^(WIDTH|HEIGHT)=')"
-  xdotool mousemove --window "$box" $((WIDTH / 2 - 50)) $((HEIGHT - 22))
-}
-# Answers the waiting prompt with Retry until it has gone.
-retried() {
-  point_at_retry && xdotool click 1 && sleep 0.5
+  xdotool mousemove --window "$box" $((WIDTH / 2 - 50)) $((HEIGHT - 22)) click 1 && sleep 0.5
   rig_window_absent 'Winamp not running'
 }
 # Starts DawnQuill on the rig's clock and waits for its main window.
@@ -162,7 +159,7 @@ case_ring_snooze_and_exit() {
   expect_within 5 "Exit to end the program" program_ended "$rig_app_pid"
   expect_within 3 "the settings in the registry" stored 'SnoozeDelay    REG_SZ    12'
   expect "the ring in the log" grep -qE '^[0-9-]+ [0-9:]+ Ringing for 7:00' \
-    "$(local_app_data)/DawnQuill/DawnQuill.log"
+    "$(wine_folder LOCALAPPDATA)/DawnQuill/DawnQuill.log"
 }
 
 # The prompt for a player that quit gives way to the alarm minute: the wake-up window opens with
@@ -280,9 +277,8 @@ case_laid_out_at_144_dpi_with_a_hung_player() {
 # and leaves the user's settings.
 case_the_installer_installs_and_uninstalls() {
   local programs shortcut installed
-  programs=$(local_app_data)/Programs
-  shortcut=$(winepath -u "$(wine cmd /c 'echo %APPDATA%' 2>/dev/null | tr -d '\r')")
-  shortcut+="/Microsoft/Windows/Start Menu/Programs/DawnQuill.lnk"
+  programs=$(wine_folder LOCALAPPDATA)/Programs
+  shortcut="$(wine_folder APPDATA)/Microsoft/Windows/Start Menu/Programs/DawnQuill.lnk"
   installed='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\DawnQuill'
   wine reg add "$settings_key" /v Hour /d 7 /f >/dev/null 2>&1
   wine "$build/tests/stub_player.exe" "$(winepath -w "$log")" stuck >/dev/null 2>&1 &
