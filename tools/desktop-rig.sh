@@ -98,6 +98,25 @@ rig_start_tray() {
   rig_pids+=("$rig_tray_pid")
 }
 
+# Starts gtk-sni-tray's bar, a StatusNotifierItem host with a watcher of its own, and waits
+# until the host has registered. On a loaded machine the bar sometimes ends at start-up with a
+# pattern-match error of its own, before it registers; it is then started again, three tries in
+# all. Fails when no try registers.
+rig_start_sni_host() {
+  local try
+  for try in 1 2 3; do
+    gtk-sni-tray-standalone --watcher --top --end --size 24 >>"$rig_dir/sni-host.log" 2>&1 &
+    rig_pids+=($!)
+    rig_wait 100 rig_sni_host_registered_or_gone "$!" && rig_sni_host_registered && return 0
+  done
+  return 1
+}
+rig_sni_host_registered() {
+  rig_bus_property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+    org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q 'boolean true'
+}
+rig_sni_host_registered_or_gone() { rig_sni_host_registered || ! kill -0 "$1" 2>/dev/null; }
+
 # The names on the session bus, one a line.
 rig_bus_names() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \

@@ -232,13 +232,7 @@ case_tray_hides_and_brings_back() {
 # gtk-sni-tray's bar, with a watcher of its own.
 case_status_notifier_host() {
   sni_bar=1
-  gtk-sni-tray-standalone --watcher --top --end --size 24 >/dev/null 2>&1 &
-  rig_pids+=($!)
-  host_registered() {
-    rig_bus_property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
-      org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered | grep -q 'boolean true'
-  }
-  expect_within 10 "the host registered with its watcher" host_registered
+  rig_start_sni_host || unavailable "gtk-sni-tray's bar"
   case_tray_hides_and_brings_back
 }
 
