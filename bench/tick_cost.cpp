@@ -44,6 +44,8 @@ struct NullIcon final : NotificationIcon {
 struct NullSettings final : SettingsStore {
   Settings Read() override { return {}; }
   Result<> Write(const Settings&) override { return {}; }
+  StoredOptions ReadOptions() override { return {}; }
+  Result<> WriteOptions(const StoredOptions&) override { return {}; }
   std::string KeptAlarm() override { return {}; }
   Result<> KeepAlarm(std::string_view) override { return {}; }
   Result<> ClearKeptAlarm() override { return {}; }

@@ -48,6 +48,9 @@ void Alarm::On(const event::Start& start) {
                            numbers::NumberText(snoozeDelay_, decimalSeparator_)}});
   Do(effect::AddIcon{std::string(kCasualName)});
   windowWaits_ = start.shown;
+  std::vector<std::string> complaints;
+  options_ = ReadOptions(start.options, complaints);
+  for (const std::string& complaint : complaints) Log(Level::Warning, {complaint});
   if (start.kept.empty()) return;
   if (const std::optional<AlarmRecord> kept = ReadRecord(start.kept)) return Restore(*kept);
   // Perhaps a newer version's: the next arming writes over it.
@@ -68,6 +71,7 @@ void Alarm::On(const event::Tick& tick) {
     // by over an hour), is asked for again for the next ring.
     const bool pending = state_ == AlarmState::Armed || state_ == AlarmState::Snoozing;
     if (pending && (!wakeSet_ || *wakeSet_ <= lastTickUtc_)) Wake(false);
+    if (HoldWanted() != holding_) Held();
   }
   ShowWaitingWindow();
 }
@@ -103,10 +107,13 @@ std::chrono::sys_seconds Alarm::LatestSnoozeRing() const {
 }
 
 // Whether the armed or snoozed minute is the last tick's, or passed unseen since the tick before.
+// A repeating alarm rings for a minute of a chosen day: the day of the minute, which a minute
+// missed across midnight does not share with the tick.
 bool Alarm::RingIsDue() const {
   switch (state_) {
     case AlarmState::Armed:
-      return MinuteHasCome(alarmHour_, alarmMinute_);
+      return MinuteHasCome(alarmHour_, alarmMinute_) && MinuteThatCame() != doneWith_ &&
+             days_.HasDayOf(clock_.LocalAt(MinuteThatCame()));
     case AlarmState::Snoozing:
       return lastTickUtc_ >= *snoozeDue_ && lastTickUtc_ <= LatestSnoozeRing();
     default:
@@ -121,9 +128,21 @@ bool Alarm::MinuteHasCome(int hour, int minute) const {
   return tickBefore_ && MinutePassed(hour, minute, *tickBefore_, lastTick_);
 }
 
+// The instant the armed minute last began, on the tick's wall clock.
+std::chrono::sys_seconds Alarm::MinuteThatCame() const {
+  return std::chrono::floor<minutes>(lastTickUtc_) -
+         minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
+}
+
 std::optional<std::chrono::sys_seconds> Alarm::NextRing() const {
   if (state_ == AlarmState::Armed) {
-    return NextWallMinute(alarmHour_, alarmMinute_, clock_.Utc(), clock_);
+    std::chrono::sys_seconds next = clock_.Utc();
+    // A week and a day: every chosen day comes within it, whatever the clocks do.
+    for (int day = 0; day <= kDaysPerWeek; ++day) {
+      next = NextWallMinute(alarmHour_, alarmMinute_, next, clock_);
+      if (days_.HasDayOf(clock_.LocalAt(next))) return next;
+    }
+    return std::nullopt;
   }
   if (state_ == AlarmState::Snoozing) return snoozeDue_;
   return std::nullopt;
@@ -161,8 +180,9 @@ void Alarm::TurnOn(const ArmingTexts& typed) {
   const std::string_view warning = CheckedArming(typed, boxes);
   Do(std::move(boxes));
   if (!warning.empty()) return Warn(std::string(warning), "Error");
-  Log(Level::Info, {"Alarm on for ", DueTime(), ", snoozes of ", std::to_string(snoozeDelay_),
-                    snoozeDelay_ == 1 ? " minute" : " minutes"});
+  days_ = options_.days;
+  Log(Level::Info, {"Alarm on for ", DueTimeAndDays(), ", snoozes of ",
+                    std::to_string(snoozeDelay_), snoozeDelay_ == 1 ? " minute" : " minutes"});
   FollowInputs();
   Shown();
   Held();
@@ -194,12 +214,27 @@ void Alarm::Arm(int hour, int minute, int delay) {
   snoozeDelay_ = delay;
   snoozeDue_.reset();
   rang_.reset();
+  doneWith_.reset();
 }
 
+// From the ring's window or its notice: a repeating alarm stays on for its next day.
 void Alarm::On(const event::TurnOff& /*off*/) {
   if (ending_ || state_ != AlarmState::Ringing) return;
-  TurnOffNow(true);
+  if (days_.Once()) {
+    TurnOffNow(true);
+  } else {
+    OnForNextDay();
+  }
   InsistOnPlayer(playerRuns_);
+}
+
+void Alarm::OnForNextDay() {
+  EndRing(true);
+  const bool alarmRang = !snoozeDue_;
+  Arm(alarmHour_, alarmMinute_, snoozeDelay_);
+  if (alarmRang) doneWith_ = MinuteThatCame();
+  Log(Level::Info, {"This ring is over; the alarm stays on for ", DueTimeAndDays()});
+  Changed(true);
 }
 
 void Alarm::TurnOffNow(bool tell) {
@@ -238,12 +273,14 @@ void Alarm::SnoozeFor(std::chrono::sys_seconds due) {
 // first tick then rings for a minute passed since, and not for one a day before.
 void Alarm::Restore(const AlarmRecord& kept) {
   Arm(kept.hour, kept.minute, kept.snoozeDelay);
+  days_ = kept.days;
   if (kept.snoozeDue) SnoozeFor(*kept.snoozeDue);
   lastTickUtc_ = kept.rang ? *kept.rang - seconds{1} : kept.written;
   lastTick_ = clock_.LocalAt(lastTickUtc_);
   ticked_ = true;
   tickBefore_.reset();
-  Log(Level::Info, {"Alarm for ", HourMinute(kept.hour, kept.minute),
+  const std::string days = days_.Once() ? "" : ", " + days_.Shown() + ",";
+  Log(Level::Info, {"Alarm for ", HourMinute(kept.hour, kept.minute), days,
                     " carried on from the last run", kept.rang ? ", which it rang in" : "",
                     kept.snoozeDue ? ", snoozed until " : "", kept.snoozeDue ? DueTime() : ""});
   effect::RewriteBoxes boxes;
@@ -270,16 +307,25 @@ void Alarm::FollowInputs() {
 }
 
 void Alarm::Shown() {
-  const std::string status = Status();
-  Do(effect::SetStatus{status});
-  Do(effect::PublishIcon{status, Picture()});
+  Do(effect::SetStatus{Status()});
+  Do(effect::PublishIcon{Tip(), Picture()});
 }
 
 // The tip says why the computer stays awake, so that the desktop's power menu can tell the user.
 void Alarm::Held() {
-  if (state_ == AlarmState::Off) return Do(effect::Release{});
-  Do(effect::Hold{Status(), state_ == AlarmState::Ringing ? SleepInhibitor::Awake::ComputerAndScreen
-                                                          : SleepInhibitor::Awake::Computer});
+  holding_ = HoldWanted();
+  if (!holding_) return Do(effect::Release{});
+  Do(effect::Hold{Tip(), state_ == AlarmState::Ringing ? SleepInhibitor::Awake::ComputerAndScreen
+                                                       : SleepInhibitor::Awake::Computer});
+}
+
+// A repeating alarm would keep the computer from ever sleeping: where the computer wakes itself
+// for the ring, it is held only over the half day before it.
+bool Alarm::HoldWanted() const {
+  if (state_ == AlarmState::Off) return false;
+  if (state_ == AlarmState::Ringing || days_.Once() || !wakeCovers_) return true;
+  const std::optional<std::chrono::sys_seconds> next = NextRing();
+  return !next || *next - clock_.Utc() <= std::chrono::hours{12};
 }
 
 // Written while the alarm is on, removed once it is off, with the start at sign-in beside it.
@@ -294,6 +340,7 @@ void Alarm::Kept(bool tell) {
 // it.
 void Alarm::Wake(bool userArmed) {
   wakeSet_ = NextRing();
+  wakeCovers_ = false;
   if (!wakeSet_) return Do(effect::CancelWake{});
   Do(effect::WakeAt{*wakeSet_, userArmed});
 }
@@ -313,6 +360,15 @@ std::string Alarm::DueTime() const {
   if (state_ != AlarmState::Snoozing) return HourMinute(alarmHour_, alarmMinute_);
   const WallTime due = clock_.LocalAt(*snoozeDue_);
   return HourMinute(due.hour, due.minute);
+}
+
+std::string Alarm::DueTimeAndDays() const {
+  return days_.Once() ? DueTime() : logger::Joined({DueTime(), ", ", days_.Shown()});
+}
+
+std::string Alarm::Tip() const {
+  if (state_ == AlarmState::Off || state_ == AlarmState::Ringing || days_.Once()) return Status();
+  return logger::Joined({Status(), ", ", days_.Shown()});
 }
 
 std::string Alarm::Status() const {
@@ -338,6 +394,7 @@ AlarmRecord Alarm::Record(std::chrono::sys_seconds written) const {
   return {.hour = alarmHour_,
           .minute = alarmMinute_,
           .snoozeDelay = snoozeDelay_,
+          .days = days_,
           .snoozeDue = snoozeDue_,
           .rang = rang_,
           .written = written};

@@ -7,6 +7,7 @@
 
 #include "core/alarm_effects.h"
 #include "core/alarm_events.h"
+#include "core/alarm_options.h"
 #include "core/alarm_record.h"
 #include "core/ring_hearing.h"
 #include "core/window_roles.h"
@@ -32,8 +33,10 @@ class Alarm {
   Effects Take(const Event& event);
 
   AlarmState State() const { return state_; }
-  // The main window's status line and the tray's tip.
+  // The main window's status line.
   std::string Status() const;
+  // The tray's tip: the status, with the days a repeating alarm rings on.
+  std::string Tip() const;
   // Nothing more is asked of anybody: the program is ending.
   bool Ending() const { return ending_; }
 
@@ -78,11 +81,13 @@ class Alarm {
   void TurnOn(const ArmingTexts& typed);
   void Arm(int hour, int minute, int delay);
   void TurnOffNow(bool tell);
+  void OnForNextDay();
   void SnoozeFor(std::chrono::sys_seconds due);
   void Restore(const AlarmRecord& kept);
   void FollowInputs();
   void Shown();
   void Held();
+  bool HoldWanted() const;
   void Kept(bool tell);
   void Wake(bool userArmed);
   void Changed(bool tell);
@@ -91,6 +96,7 @@ class Alarm {
   void SetNow(const WallTime& now, std::chrono::sys_seconds utc);
   bool RingIsDue() const;
   bool MinuteHasCome(int hour, int minute) const;
+  std::chrono::sys_seconds MinuteThatCame() const;
   std::chrono::sys_seconds LatestSnoozeRing() const;
   bool SnoozeGivesWay(std::chrono::sys_seconds utc) const;
   std::optional<std::chrono::sys_seconds> NextRing() const;
@@ -117,6 +123,7 @@ class Alarm {
   void EndWhenSettled();
 
   std::string DueTime() const;
+  std::string DueTimeAndDays() const;
   TrayPicture Picture() const;
   AlarmRecord Record(std::chrono::sys_seconds written) const;
 
@@ -128,6 +135,10 @@ class Alarm {
   int alarmHour_ = 0;
   int alarmMinute_ = 0;
   int snoozeDelay_ = 0;
+  Weekdays days_;         // of the alarm that is on
+  AlarmOptions options_;  // for the next arming
+  // A repeating alarm turned off as it rang stays on, but not for the minute that rang.
+  std::optional<std::chrono::sys_seconds> doneWith_;
   std::optional<std::chrono::sys_seconds> snoozeDue_;  // snoozing, or ringing after a snooze
   std::optional<std::chrono::sys_seconds> rang_;       // ringing: the minute that rang
   WallTime lastTick_;                                  // what the ring's decision compares
@@ -155,6 +166,9 @@ class Alarm {
   // The wake-up asked for last, and the last one the log told.
   std::optional<std::chrono::sys_seconds> wakeSet_;
   std::optional<std::chrono::sys_seconds> wakeTold_;
+  // The platform took the last one and will wake the computer for it.
+  bool wakeCovers_ = false;
+  bool holding_ = false;
 
   // What is said once a run.
   bool toldKept_ = false;

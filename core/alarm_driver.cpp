@@ -7,7 +7,8 @@ namespace dawnquill {
 using Input = AlarmControls::Input;
 
 void AlarmDriver::Start(StartShown shown) {
-  Take(event::Start{ports_.store.Read(), ports_.store.KeptAlarm(), shown});
+  Take(event::Start{ports_.store.Read(), ports_.store.ReadOptions(), ports_.store.KeptAlarm(),
+                    shown});
   Tick();
 }
 

@@ -33,6 +33,7 @@ namespace dawnquill::event {
 // The program starts, with what the store holds.
 struct Start {
   Settings stored;
+  StoredOptions options;
   std::string kept;  // the kept alarm's line; empty for none
   StartShown shown = StartShown::Window;
 };

@@ -75,6 +75,7 @@ std::string RecordText(const AlarmRecord& record) {
   std::snprintf(alarm, sizeof alarm, "%d:%02d delay %d", record.hour, record.minute,
                 record.snoozeDelay);
   std::string text = alarm;
+  if (!record.days.Once()) text += " days " + record.days.Stored();
   if (record.snoozeDue) AppendInstant(text, "snooze", *record.snoozeDue);
   if (record.rang) AppendInstant(text, "rang", *record.rang);
   AppendInstant(text, "written", record.written);
@@ -100,6 +101,12 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
     if (key == "delay") {
       delay = SmallNumber(value, 1, kLongestSnoozeDelay);
       if (!delay) return std::nullopt;
+      continue;
+    }
+    if (key == "days") {
+      const std::optional<Weekdays> days = ReadWeekdays(value);
+      if (!days) return std::nullopt;
+      record.days = *days;
       continue;
     }
     // A key this version does not know was written by a newer one: its alarm still counts.

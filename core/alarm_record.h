@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/weekdays.h"
+
 namespace dawnquill {
 
 // A snooze delay is 1 to 99 minutes: two digits in the box.
@@ -17,6 +19,7 @@ struct AlarmRecord {
   int hour = 0;  // the alarm's time of day
   int minute = 0;
   int snoozeDelay = 0;
+  Weekdays days;                                      // none: once
   std::optional<std::chrono::sys_seconds> snoozeDue;  // while snoozing: the minute it rings at
   std::optional<std::chrono::sys_seconds> rang;       // while ringing: the minute that rang
   std::chrono::sys_seconds written{};
@@ -25,7 +28,7 @@ struct AlarmRecord {
 };
 
 // One line a person can read in the settings file:
-// "7:30 delay 9 snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z written ...".
+// "7:30 delay 9 days Mon,Fri snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z written ...".
 std::string RecordText(const AlarmRecord& record);
 // Nothing for a text that is not such a line (keys it does not know aside), or whose alarm could
 // not be turned on: an hour beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.

@@ -77,6 +77,10 @@ void Alarm::On(const event::Done<effect::Hold>& done) {
 // The log tells the wake-up the platform took, once for each instant; a computer that cannot wake
 // itself is the user's to hear the first time the user turns an alarm on.
 void Alarm::On(const event::Done<effect::WakeAt, WakeUpSet>& done) {
+  if (wakeSet_ == done.effect.instant) {
+    wakeCovers_ = done.result && done.result->cannotWake.empty();
+    if (!ending_ && HoldWanted() != holding_) Held();
+  }
   if (!done.result) {
     if (!std::exchange(toldNoWake_, true)) {
       Log(Level::Info, {"The computer cannot be woken for the alarm: ", done.result.Reason()});

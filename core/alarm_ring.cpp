@@ -18,10 +18,7 @@ constexpr std::string_view kNoPlayer = "no media player runs";
 // the hour.
 void Alarm::Ring(bool playerRuns) {
   ringDue_ = DueTime();
-  rang_ = state_ == AlarmState::Snoozing
-              ? *snoozeDue_
-              : std::chrono::floor<minutes>(lastTickUtc_) -
-                    minutes{MinutesSince(alarmHour_, alarmMinute_, lastTick_)};
+  rang_ = state_ == AlarmState::Snoozing ? *snoozeDue_ : MinuteThatCame();
   state_ = AlarmState::Ringing;
   playerRuns_ = playerRuns;
   played_ = ringTold_ = toldOwnFailure_ = toldMuted_ = false;

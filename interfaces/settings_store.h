@@ -20,6 +20,14 @@ struct Settings {
   std::string snoozeDelay = kDefaultSnoozeDelayText;
 };
 
+// The options beside them, as texts as stored; empty where the store has none. They are read
+// apart from the three values, and written only when the user chooses them.
+struct StoredOptions {
+  std::string repeat;              // day names: "Mon,Tue,Wed,Thu,Fri"
+  std::string gentleStartSeconds;  // 0 to 300
+  std::string wakeWith;            // a URI or a path
+};
+
 // The names every store keeps them under, in its section, with the kept alarm's line beside them.
 namespace settings_keys {
 inline constexpr std::string_view kSection = "Settings";
@@ -27,6 +35,9 @@ inline constexpr std::string_view kHour = "Hour";
 inline constexpr std::string_view kMinute = "Minute";
 inline constexpr std::string_view kSnoozeDelay = "SnoozeDelay";
 inline constexpr std::string_view kKeptAlarm = "Alarm";
+inline constexpr std::string_view kRepeat = "Repeat";
+inline constexpr std::string_view kGentleStartSeconds = "GentleStartSeconds";
+inline constexpr std::string_view kWakeWith = "WakeWith";
 }  // namespace settings_keys
 
 // The program's settings in the user's own store. A platform binds it once, at start, to where
@@ -38,6 +49,8 @@ class SettingsStore {
   // The stored settings; all defaults when the store cannot be read.
   virtual Settings Read() = 0;
   virtual Result<> Write(const Settings& settings) = 0;
+  virtual StoredOptions ReadOptions() = 0;
+  virtual Result<> WriteOptions(const StoredOptions& options) = 0;
 
   // The kept alarm's line; empty when there is none.
   virtual std::string KeptAlarm() = 0;

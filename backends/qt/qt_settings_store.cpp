@@ -59,6 +59,20 @@ Result<> QtSettingsStore::Write(const Settings& settings) {
   return Written(file);
 }
 
+StoredOptions QtSettingsStore::ReadOptions() {
+  const QSettings file(file_, QSettings::IniFormat);
+  return {Text(file, keys::kRepeat, {}), Text(file, keys::kGentleStartSeconds, {}),
+          Text(file, keys::kWakeWith, {})};
+}
+
+Result<> QtSettingsStore::WriteOptions(const StoredOptions& options) {
+  QSettings file(file_, QSettings::IniFormat);
+  file.setValue(KeyPath(keys::kRepeat), Utf8(options.repeat));
+  file.setValue(KeyPath(keys::kGentleStartSeconds), Utf8(options.gentleStartSeconds));
+  file.setValue(KeyPath(keys::kWakeWith), Utf8(options.wakeWith));
+  return Written(file);
+}
+
 std::string QtSettingsStore::KeptAlarm() {
   return Text(QSettings(file_, QSettings::IniFormat), keys::kKeptAlarm, {});
 }

@@ -56,6 +56,20 @@ Result<> Win32SettingsStore::Write(const Settings& settings) {
   return {};
 }
 
+StoredOptions Win32SettingsStore::ReadOptions() {
+  return {Value(keys::kRepeat, {}), Value(keys::kGentleStartSeconds, {}),
+          Value(keys::kWakeWith, {})};
+}
+
+Result<> Win32SettingsStore::WriteOptions(const StoredOptions& options) {
+  for (const auto& [name, value] : {std::pair{keys::kRepeat, &options.repeat},
+                                    {keys::kGentleStartSeconds, &options.gentleStartSeconds},
+                                    {keys::kWakeWith, &options.wakeWith}}) {
+    if (Result<> set = SetValue(name, *value); !set) return set;
+  }
+  return {};
+}
+
 std::string Win32SettingsStore::KeptAlarm() { return Value(keys::kKeptAlarm, {}); }
 
 Result<> Win32SettingsStore::KeepAlarm(std::string_view line) {

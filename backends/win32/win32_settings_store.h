@@ -12,6 +12,8 @@ class Win32SettingsStore final : public SettingsStore {
 
   Settings Read() override;
   Result<> Write(const Settings& settings) override;
+  StoredOptions ReadOptions() override;
+  Result<> WriteOptions(const StoredOptions& options) override;
   std::string KeptAlarm() override;
   Result<> KeepAlarm(std::string_view line) override;
   Result<> ClearKeptAlarm() override;

@@ -104,6 +104,12 @@ struct FakeDesktop : MediaPlayer,
     log.push_back("save " + Stored());
     return {};
   }
+  StoredOptions ReadOptions() override { return options; }
+  Result<> WriteOptions(const StoredOptions& o) override {
+    options = o;
+    log.push_back("save options " + o.repeat + " " + o.gentleStartSeconds + " " + o.wakeWith);
+    return {};
+  }
   std::string KeptAlarm() override { return keptAlarm.value_or(""); }
   Result<> KeepAlarm(std::string_view line) override {
     keptAlarm = line;
@@ -214,6 +220,7 @@ struct FakeDesktop : MediaPlayer,
   PlayerSound playerSound{.playing = true};
   bool hasArea = true;
   Settings stored;
+  StoredOptions options;
   std::optional<std::string> keptAlarm;
   WallTime now{6, 0, 0, 2027, 3, 1};
   std::optional<std::chrono::sys_seconds> instant;  // where the clock stands, when it is set so

@@ -120,7 +120,7 @@ TEST(AlarmModel, RingsForAMinuteTheTicksSkippedUpToAnHourLate) {
 // rings again.
 TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   Model model;
-  EXPECT_EQ(model.Take(event::Start{{"07", "30", "9"}, "", StartShown::Window}),
+  EXPECT_EQ(model.Take(event::Start{{"07", "30", "9"}, {}, "", StartShown::Window}),
             (Log{"boxes 07 30 9", "icon added Dawnquill"}));
   EXPECT_EQ(model.Tick(6, 0), (Log{"icon refreshed", "show window"}));
   EXPECT_EQ(model.Arm(7, 0),
@@ -280,7 +280,7 @@ TEST(AlarmModel, FailuresAreLoggedAndToldOnlyInAnswerToTheUser) {
         event::Done<effect::Hold>{{}, Failure{"no portal"}}},
        {}},
       {"a kept alarm that cannot be read",
-       {event::Start{{}, "7:00 delay 9 volume", StartShown::Window}},
+       {event::Start{{}, {}, "7:00 delay 9 volume", StartShown::Window}},
        {"boxes 00 00 9", "icon added Dawnquill",
         "log warning: A kept alarm that could not be read is left as it is: 7:00 delay 9 volume"}},
   };

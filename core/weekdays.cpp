@@ -1,0 +1,91 @@
+#include "core/weekdays.h"
+
+#include <array>
+#include <chrono>
+
+namespace dawnquill {
+namespace {
+
+constexpr std::array<std::string_view, kDaysPerWeek> kNames{"Mon", "Tue", "Wed", "Thu",
+                                                            "Fri", "Sat", "Sun"};
+
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string_view::npos) return {};
+  return text.substr(start, text.find_last_not_of(' ') - start + 1);
+}
+
+}  // namespace
+
+Weekdays Weekdays::Of(std::initializer_list<int> days) {
+  Weekdays set;
+  for (const int day : days) set.Set(day, true);
+  return set;
+}
+
+int Weekdays::DayOf(const WallTime& date) {
+  using namespace std::chrono;
+  const sys_days day{year{date.year} / month{static_cast<unsigned>(date.month)} /
+                     std::chrono::day{static_cast<unsigned>(date.day)}};
+  return static_cast<int>(weekday{day}.iso_encoding()) - 1;
+}
+
+void Weekdays::Set(int day, bool on) {
+  if (on) {
+    mask_ |= 1U << day;
+  } else {
+    mask_ &= ~(1U << day);
+  }
+}
+
+std::string Weekdays::Stored() const {
+  std::string text;
+  for (int day = 0; day < kDaysPerWeek; ++day) {
+    if (!Has(day)) continue;
+    if (!text.empty()) text += ',';
+    text += kNames[day];
+  }
+  return text;
+}
+
+// Three days or more in a row are a range; fewer are named one by one.
+std::string Weekdays::Shown() const {
+  if (mask_ == (1U << kDaysPerWeek) - 1) return "every day";
+  std::string text;
+  for (int day = 0; day < kDaysPerWeek;) {
+    if (!Has(day)) {
+      ++day;
+      continue;
+    }
+    int last = day;
+    while (last + 1 < kDaysPerWeek && Has(last + 1)) ++last;
+    const auto add = [&text](std::string_view part) {
+      if (!text.empty()) text += ", ";
+      text += part;
+    };
+    if (last - day >= 2) {
+      add(std::string(kNames[day]) + "-" + std::string(kNames[last]));
+    } else {
+      for (int each = day; each <= last; ++each) add(kNames[each]);
+    }
+    day = last + 1;
+  }
+  return text;
+}
+
+std::optional<Weekdays> ReadWeekdays(std::string_view text) {
+  Weekdays days;
+  if (Trimmed(text).empty()) return days;
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view name = Trimmed(text.substr(0, comma));
+    int day = 0;
+    while (day < kDaysPerWeek && kNames[day] != name) ++day;
+    if (day == kDaysPerWeek) return std::nullopt;
+    days.Set(day, true);
+    if (comma == std::string_view::npos) return days;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+}  // namespace dawnquill

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "interfaces/clock.h"
+
+namespace dawnquill {
+
+// The days of the week an alarm rings on, Monday first. None is an alarm that rings once.
+class Weekdays {
+ public:
+  constexpr Weekdays() = default;
+
+  // 0 for Monday to 6 for Sunday.
+  static Weekdays Of(std::initializer_list<int> days);
+  static int DayOf(const WallTime& date);
+
+  bool Once() const { return mask_ == 0; }
+  bool Has(int day) const { return (mask_ >> day & 1U) != 0; }
+  bool HasDayOf(const WallTime& date) const { return Once() || Has(DayOf(date)); }
+  void Set(int day, bool on);
+
+  // As the settings keep them: "Mon,Tue,Wed", English whatever the user's language.
+  std::string Stored() const;
+  // As the tip and the log show them: "every day", "Mon-Fri", "Sat, Sun", "Mon, Wed, Fri";
+  // empty for once.
+  std::string Shown() const;
+
+  friend bool operator==(Weekdays, Weekdays) = default;
+
+ private:
+  unsigned mask_ = 0;
+};
+
+inline constexpr int kDaysPerWeek = 7;
+
+// Nothing for a text that names a day it does not know; empty text is once. Spaces around the
+// names are allowed, and so is any order.
+std::optional<Weekdays> ReadWeekdays(std::string_view text);
+
+}  // namespace dawnquill
