@@ -44,6 +44,21 @@ TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWritten) {
   EXPECT_EQ(Stored(), "7,5|05|12");
 }
 
+// The options are written only when chosen: a save of the three values leaves them as the user
+// wrote them, and hand-written days with unquoted commas read whole.
+TEST_F(SettingsFileTest, TheOptionsLiveBesideTheThreeValuesAndOnlyTheirOwnSaveWritesThem) {
+  Write("[Settings]\nRepeat=Mon,Tue,Someday\nGentleStartSeconds=20\nWakeWith=/m/a b,c.ogg\n");
+  EXPECT_TRUE(Store().Write({.hour = "7", .minute = "0", .snoozeDelay = "9"}));
+  StoredOptions read = Store().ReadOptions();
+  EXPECT_EQ(read.repeat + "|" + read.gentleStartSeconds + "|" + read.wakeWith,
+            "Mon,Tue,Someday|20|/m/a b,c.ogg");
+  EXPECT_TRUE(Store().WriteOptions({"Sat,Sun", "0", "file:///M%C3%BAsica"}));
+  read = Store().ReadOptions();
+  EXPECT_EQ(read.repeat + "|" + read.gentleStartSeconds + "|" + read.wakeWith,
+            "Sat,Sun|0|file:///M%C3%BAsica");
+  EXPECT_EQ(Stored(), "7|0|9");
+}
+
 // A broken file gives what text there is and takes a save without a crash; what else it holds
 // survives the save.
 TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {

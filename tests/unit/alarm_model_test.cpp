@@ -1,43 +1,12 @@
-#include <gtest/gtest.h>
+#include "fakes/alarm_model.h"
 
-#include "core/alarm.h"
-#include "core/wall_clock.h"
-#include "fakes/effect_text.h"
+#include <gtest/gtest.h>
 
 // The alarm's rules alone: events in, effect lists out, without a window or a back end.
 namespace dawnquill::testing {
 namespace {
 
 using namespace std::chrono;
-using Log = std::vector<std::string>;
-
-// The wall clock of UTC, standing where a test puts it: an instant and its reading are the same
-// seconds.
-struct UtcClock final : Clock {
-  WallTime Now() const override { return UtcTimeAt(now); }
-  sys_seconds Utc() const override { return now; }
-  WallTime LocalAt(sys_seconds t) const override { return UtcTimeAt(t); }
-  sys_seconds now = sys_days{2027y / 3 / 1} + 6h;
-};
-
-struct Model {
-  Log Take(const Event& event) { return Texts(alarm.Take(event)); }
-  // A tick at that time of 1 March 2027, or of the day given.
-  Log Tick(int hour, int minute, int second = 0, bool playerRuns = true, int day = 1) {
-    clock.now = sys_days{2027y / 3 / day} + hours{hour} + minutes{minute} + seconds{second};
-    return Take(event::Tick{clock.Now(), clock.now, playerRuns});
-  }
-  Log Tick(const WallTime& at) { return Tick(at.hour, at.minute, at.second, true, at.day); }
-  Log Arm(int hour, int minute, const std::string& delay = "9") {
-    return Take(event::Toggle{{std::to_string(hour), std::to_string(minute), delay}});
-  }
-  bool Rings(const Log& effects) {
-    return std::find(effects.begin(), effects.end(), "open ring") != effects.end();
-  }
-
-  UtcClock clock;
-  Alarm alarm{clock, "."};
-};
 
 // Halves go to the even hour; a text that is not numeric is not rounded. The boxes the checks
 // reached are written back, and only those.
