@@ -338,6 +338,31 @@ case_killed_while_armed_comes_back_armed() {
   expect_within 3 "the player sounds" sounding
 }
 
+# A weekday alarm rings on a Friday; Off in the ring's window leaves it on, its days in the tip and
+# in the kept record, and a program killed over the weekend rings again on Monday.
+case_a_weekday_alarm_stays_on_from_friday_to_monday() {
+  local weekdays="Mon,Tue,Wed,Thu,Fri"
+  start_inhibitor portal
+  rig_start_tray
+  mkdir -p "$XDG_CONFIG_HOME"
+  printf '[Settings]\nRepeat=%s\n' "$weekdays" >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  start_dawnquill "2027-03-05 06:59:45"
+  rig_arm 7 0 9
+  expect_within 2 "a hold with the days in the tip" holding "Alarm is on - Time: 7:00, Mon-Fri"
+  expect_within 25 "a ring on Friday at 7:00" ringing
+  turn_off
+  expect_within 3 "the ring's end" not_ringing
+  expect "the alarm on after Off" holding "Alarm is on - Time: 7:00, Mon-Fri"
+  expect "the days kept" grep -q "^Alarm=\"7:00 delay 9 days $weekdays " \
+    "$XDG_CONFIG_HOME/DawnQuill.conf"
+  kill_app
+  : >"$rig_dir/holds"
+  rig_set_clock "2027-03-08 06:59:50"
+  rig_start_on_clock "$app" --tray
+  expect_within 5 "the alarm carried on" holding "Alarm is on - Time: 7:00, Mon-Fri"
+  expect_within 25 "a ring on Monday at 7:00" ringing
+}
+
 # The entry that starts the program at sign-in is there exactly while the alarm is on, and its
 # Exec line starts the program in the tray. A second start brings the first program's hidden
 # window forward and ends, writing nothing; a second start in the tray ends without a word. The
