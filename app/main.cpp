@@ -14,6 +14,7 @@
 #include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_caret_rest.h"
 #include "backends/qt/qt_desktop.h"
+#include "backends/qt/qt_file_chooser.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
@@ -23,6 +24,7 @@
 #include "core/logger.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/options/options_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
 namespace {
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
   CaretRest caretRest;
   QtFormView mainView(main_window::Layout());
   QtFormView wakeUpView(wake_up_window::Layout());
+  QtFormView optionsView(options_window::Layout());
+  QtFileChooser files;
   MprisPlayer player(QDBusConnection::sessionBus());
   LazySoundServer soundServer(DAWNQUILL_SOUND_MODULE, DAWNQUILL_ALARM_TONE, logSink);
   MprisListener listener(QDBusConnection::sessionBus(), player, soundServer);
@@ -78,6 +82,8 @@ int main(int argc, char** argv) {
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
+                   .optionsView = optionsView,
+                   .files = files,
                    .player = player,
                    .playerListener = listener,
                    .alarmSound = soundServer,

@@ -9,6 +9,7 @@ Program::Program(const Backends& b)
       tray(b.notificationIcon),
       mainControls(b.mainView),
       wakeUpWindow(b.wakeUpView, b.clock),
+      optionsWindow(b.optionsView, b.files),
       // The "Exit" command runs long after the program is built.
       trayMenu({.mainView = b.mainView,
                 .menu = MainControl::IconMenu,
@@ -20,6 +21,7 @@ Program::Program(const Backends& b)
               .window = trayMenu,
               .boxes = b.messageBoxes,
               .ring = wakeUpWindow,
+              .options = optionsWindow,
               .player = playerRemote,
               .listener = b.playerListener,
               .ownSound = b.alarmSound,
@@ -33,8 +35,10 @@ Program::Program(const Backends& b)
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);
+  optionsWindow.AnswerTo(driver);
   b.mainView.SetEvents(&mainWindow);
   b.wakeUpView.SetEvents(&wakeUpWindow);
+  b.optionsView.SetEvents(&optionsWindow);
   b.notificationIcon.SetEvents(&trayMenu);
   b.ringNotice.SetEvents(&driver);
   b.wakeTimer.SetEvents(&driver);

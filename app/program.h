@@ -6,6 +6,7 @@
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
 #include "interfaces/desktop_notice.h"
+#include "interfaces/file_chooser.h"
 #include "interfaces/form_view.h"
 #include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
@@ -21,6 +22,7 @@
 #include "tray/tray_menu.h"
 #include "ui/main/main_window.h"
 #include "ui/main/main_window_controls.h"
+#include "ui/options/options_window.h"
 #include "ui/wake_up/wake_up_window.h"
 
 namespace dawnquill {
@@ -29,6 +31,8 @@ namespace dawnquill {
 struct Backends {
   FormView& mainView;
   FormView& wakeUpView;
+  FormView& optionsView;
+  FileChooser& files;
   MediaPlayer& player;
   PlayerListener& playerListener;
   AlarmSound& alarmSound;
@@ -57,6 +61,7 @@ class Program {
   TrayIcon tray;
   MainWindowControls mainControls;
   WakeUpWindow wakeUpWindow;
+  OptionsWindowForm optionsWindow;
   TrayMenu trayMenu;
   AlarmDriver driver;
   MainWindow mainWindow;

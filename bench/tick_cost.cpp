@@ -26,6 +26,8 @@ struct NullView final : FormView {
   std::string Text(ControlId) const override { return {}; }
   void SetText(ControlId, std::string_view) override {}
   void SetEnabled(ControlId, bool) override {}
+  bool Checked(ControlId) const override { return false; }
+  void SetChecked(ControlId, bool) override {}
   void AddListItem(ControlId, std::string_view) override {}
   void SetTimerEnabled(ControlId, bool) override {}
   void OpenMenu(ControlId) override {}
@@ -58,7 +60,9 @@ struct NullDesktop final : Clock,
                            RingNotice,
                            DesktopNotice,
                            PlayerListener,
-                           AlarmSound {
+                           AlarmSound,
+                           FileChooser {
+  void Choose(const std::string&, Chosen) override {}
   void Listen(std::function<void(const PlayerSound&)>) override {}
   void Done() override {}
   void Start(Reported /*reported*/) override {}
@@ -89,13 +93,15 @@ struct NullDesktop final : Clock,
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10000;
-  NullView mainView, wakeUpView;
+  NullView mainView, wakeUpView, optionsView;
   NullIcon icon;
   NullSettings settings;
   NullDesktop desktop;
   MprisPlayer player(QDBusConnection::sessionBus());
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
+                   .optionsView = optionsView,
+                   .files = desktop,
                    .player = player,
                    .playerListener = desktop,
                    .alarmSound = desktop,

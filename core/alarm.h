@@ -55,6 +55,9 @@ class Alarm {
   void On(const event::Uninstall& uninstall);
   void On(const event::PromptAnswered& answered);
   void On(const event::WarningAnswered& answered);
+  void On(const event::OptionsAsked& asked);
+  void On(const event::OptionsChosen& chosen);
+  void On(const event::Done<effect::SaveOptions>& done);
   void On(const event::Heard& heard);
   void On(const event::Done<effect::Play>& done);
   void On(const event::Done<effect::StopPlayer>& done);

@@ -114,6 +114,9 @@ void AlarmDriver::Do(const effect::StartAtSignIn& e) {
   Report(e, e.on ? ports_.signIn.Enable() : ports_.signIn.Disable());
 }
 void AlarmDriver::Do(const effect::SaveSettings& e) { Report(e, ports_.store.Write(e.settings)); }
+void AlarmDriver::Do(const effect::SaveOptions& e) {
+  Report(e, ports_.store.WriteOptions(e.options));
+}
 void AlarmDriver::Do(const effect::TellDesktop& e) { Report(e, ports_.desktop.Tell(e.text)); }
 
 // ------------------------------------------------------------------------ awake, and woken
@@ -134,6 +137,8 @@ void AlarmDriver::Do(const effect::CancelWake& /*e*/) { ports_.wakeTimer.Cancel(
 void AlarmDriver::Do(const effect::Play& e) { Report(e, ports_.player.Play()); }
 void AlarmDriver::Do(const effect::StopPlayer& e) { Report(e, ports_.player.Stop()); }
 void AlarmDriver::Do(const effect::OpenRing& /*e*/) { ports_.ring.Open(); }
+void AlarmDriver::Do(const effect::OpenOptions& e) { ports_.options.Open(e.options); }
+void AlarmDriver::Do(const effect::CloseOptions& /*e*/) { ports_.options.Close(); }
 void AlarmDriver::Do(const effect::CloseRing& /*e*/) { ports_.ring.Close(); }
 void AlarmDriver::Do(const effect::Announce& e) {
   ports_.notice.Show(e.time, [this, e](Result<> shown) { Report(e, std::move(shown)); });

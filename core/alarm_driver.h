@@ -30,6 +30,7 @@ struct AlarmPorts {
   TrayMenu& window;  // the main window's showing and hiding
   MessageBoxes& boxes;
   RingWindow& ring;
+  OptionsWindow& options;
   PlayerRemote& player;
   PlayerListener& listener;
   AlarmSound& ownSound;
@@ -66,6 +67,8 @@ class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
   // A suspend, a resume or the clock set by hand may leave the wake-up on a stale instant.
   void WakeLost() { Take(event::WakeLost{}); }
   void Uninstall(bool forGood) { Take(event::Uninstall{forGood, Typed()}); }
+  void OpenOptions() { Take(event::OptionsAsked{}); }
+  void ChooseOptions(event::OptionsChosen chosen) { Take(std::move(chosen)); }
   // The computer woke for the alarm: a tick, besides the five-second timer's.
   void Woken() override;
   // The notice's actions do what the ring's window does.
@@ -115,6 +118,9 @@ class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
   void Do(const effect::SoundOwn& e);
   void Do(const effect::SilenceOwn& e);
   void Do(const effect::Log& e);
+  void Do(const effect::OpenOptions& e);
+  void Do(const effect::CloseOptions& e);
+  void Do(const effect::SaveOptions& e);
 
   Alarm alarm_;
   AlarmPorts ports_;

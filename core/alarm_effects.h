@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/alarm_options.h"
 #include "core/alarm_record.h"
 #include "core/logger.h"
 #include "interfaces/message_box.h"
@@ -30,6 +31,10 @@ struct RewriteBoxes {  // by AlarmControls::Input; none for a box left as typed
   std::array<std::optional<std::string>, 3> texts;
 };
 struct ShowWindow {};
+struct OpenOptions {  // modal, filled with these
+  AlarmOptions options;
+};
+struct CloseOptions {};
 struct HideWindow {};   // to the tray, or minimised where there is none
 struct StartHidden {};  // in the tray, shown only if no notification area comes
 struct EndProgram {};
@@ -69,6 +74,9 @@ struct StartAtSignIn {
 struct SaveSettings {
   Settings settings;
   bool sessionEnds = false;  // nobody may be there to answer a box
+};
+struct SaveOptions {
+  StoredOptions options;
 };
 struct TellDesktop {
   std::string text;
@@ -122,7 +130,8 @@ using Effect =
                  effect::Release, effect::WakeAt, effect::CancelWake, effect::Play,
                  effect::StopPlayer, effect::OpenRing, effect::CloseRing, effect::Announce,
                  effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
-                 effect::SilenceOwn, effect::Log>;
+                 effect::SilenceOwn, effect::Log, effect::OpenOptions, effect::CloseOptions,
+                 effect::SaveOptions>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/alarm_effects.h"
+#include "core/weekdays.h"
 #include "interfaces/clock.h"
 #include "interfaces/form_view.h"
 #include "interfaces/message_box.h"
@@ -69,6 +70,13 @@ struct PromptAnswered {
   ArmingTexts typed;        // saved if the program ends
 };
 struct WarningAnswered {};
+struct OptionsAsked {};  // the icon's menu or the main window's shortcut
+// OK in the options window, with what it shows.
+struct OptionsChosen {
+  Weekdays days;
+  std::string gentleStartSeconds;  // as typed
+  std::string wakeWith;
+};
 struct Heard {
   effect::Listen asked;
   PlayerSound sound;
@@ -85,13 +93,15 @@ struct Done {
 
 namespace dawnquill {
 
-using Event = std::variant<
-    event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle, event::Snooze,
-    event::TurnOff, event::Exit, event::CloseAsked, event::SessionEndAsked, event::Uninstall,
-    event::PromptAnswered, event::WarningAnswered, event::Heard, event::Done<effect::Play>,
-    event::Done<effect::StopPlayer>, event::Done<effect::SoundOwn>, event::Done<effect::Keep>,
-    event::Done<effect::Forget>, event::Done<effect::StartAtSignIn>,
-    event::Done<effect::SaveSettings>, event::Done<effect::TellDesktop>, event::Done<effect::Hold>,
-    event::Done<effect::WakeAt, WakeUpSet>, event::Done<effect::Announce>>;
+using Event = std::variant<event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle,
+                           event::Snooze, event::TurnOff, event::Exit, event::CloseAsked,
+                           event::SessionEndAsked, event::Uninstall, event::PromptAnswered,
+                           event::WarningAnswered, event::OptionsAsked, event::OptionsChosen,
+                           event::Heard, event::Done<effect::Play>, event::Done<effect::StopPlayer>,
+                           event::Done<effect::SoundOwn>, event::Done<effect::Keep>,
+                           event::Done<effect::Forget>, event::Done<effect::StartAtSignIn>,
+                           event::Done<effect::SaveSettings>, event::Done<effect::TellDesktop>,
+                           event::Done<effect::Hold>, event::Done<effect::WakeAt, WakeUpSet>,
+                           event::Done<effect::Announce>, event::Done<effect::SaveOptions>>;
 
 }  // namespace dawnquill

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/alarm_options.h"
+
 // The program's windows in the roles the alarm gives them.
 namespace dawnquill {
 
@@ -27,6 +29,17 @@ class RingWindow {
 
   // Opens the window afresh and returns at once.
   virtual void Open() = 0;
+  // Harmless when the window is not open.
+  virtual void Close() = 0;
+};
+
+// The window of the options, modal to the whole program.
+class OptionsWindow {
+ public:
+  virtual ~OptionsWindow() = default;
+
+  // Opens the window afresh, showing these, and returns at once.
+  virtual void Open(const AlarmOptions& options) = 0;
   // Harmless when the window is not open.
   virtual void Close() = 0;
 };

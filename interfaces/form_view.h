@@ -71,6 +71,8 @@ class FormView {
   virtual std::string Text(ControlId control) const = 0;
   virtual void SetText(ControlId control, std::string_view text) = 0;
   virtual void SetEnabled(ControlId control, bool enabled) = 0;
+  virtual bool Checked(ControlId checkBox) const = 0;
+  virtual void SetChecked(ControlId checkBox, bool checked) = 0;
   virtual void AddListItem(ControlId comboBox, std::string_view item) = 0;
   virtual void SetTimerEnabled(ControlId timer, bool enabled) = 0;
   virtual void OpenMenu(ControlId menu) = 0;

@@ -16,6 +16,7 @@ enum class ControlKind {
   TextBox,
   Label,
   ComboBox,
+  CheckBox,
   Menu,
   MenuItem,
   MenuSeparator
@@ -46,6 +47,8 @@ struct Control {
   // What a screen reader calls a box that no label of its own names; empty: its label's text.
   std::string_view accessibleName{};
   ControlId names{};  // a label: the one box it names, for the screen reader and its shortcut
+  // A menu item: the key that chooses it while its window has the focus, as "Ctrl+,".
+  std::string_view shortcut{};
 };
 
 struct FormLayout {
@@ -57,6 +60,7 @@ struct FormLayout {
   bool taskbarButton = true;
   bool aboveOthers = false;   // stays above other programs' windows while shown
   ControlId defaultButton{};  // clicked by Enter in a box; none for none
+  ControlId cancelButton{};   // clicked by Escape; none for none
   ControlId firstFocus{};
   std::span<const Control> controls{};
 };

@@ -47,6 +47,8 @@ std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi) {
       padding = 8;
     } else if (control.kind == ControlKind::Frame) {
       padding = 16;
+    } else if (control.kind == ControlKind::CheckBox) {
+      padding = 20;  // the box itself and the gap beside it
     } else if (control.kind != ControlKind::Label) {
       continue;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
@@ -165,6 +166,9 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
     case ControlKind::ComboBox:
       widget = MakeComboBox(control, parent);
       break;
+    case ControlKind::CheckBox:
+      widget = new QCheckBox(Utf8(control.caption), parent);
+      break;
   }
   widget->setGeometry(Rect(Place(control)));
   // Set on every control: a frame's style sheet would otherwise hand its children the
@@ -200,6 +204,15 @@ void QtFormView::MakeMenuItem(const Control& control) {
   connect(action, &QAction::triggered, this, [this, id = control.id] {
     if (events_) events_->Click(id);
   });
+  if (!control.shortcut.empty()) {
+    // Its own action on the window: the icon's menu shows no shortcut, as it has no window's focus.
+    auto* key = new QAction(window_);
+    key->setShortcut(QKeySequence(Utf8(control.shortcut)));
+    connect(key, &QAction::triggered, this, [this, id = control.id] {
+      if (events_) events_->Click(id);
+    });
+    window_->addAction(key);
+  }
 }
 
 QWidget* QtFormView::MakeButton(const Control& control, QWidget* parent) {
@@ -256,6 +269,10 @@ bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
   const auto found = controlOf_.find(watched);
   if (found == controlOf_.end()) return false;
   const ControlId control = found->second;
+  if (key->key() == Qt::Key_Escape && layout_.cancelButton != ControlId{}) {
+    PressButton(layout_.cancelButton);
+    return true;
+  }
   if (events_->Key(control, key->text().toStdString()) == KeyResult::Used) return true;
   ButtonKey which = ButtonKey::Other;
   switch (key->key()) {
@@ -274,15 +291,15 @@ bool QtFormView::eventFilter(QObject* watched, QEvent* event) {
   }
   if (qobject_cast<QPushButton*>(watched) == nullptr) {
     if (which != ButtonKey::Enter || layout_.defaultButton == ControlId{}) return false;
-    PressDefaultButton();  // Enter in a box
+    PressButton(layout_.defaultButton);  // Enter in a box
     return true;
   }
   // A focused button presses itself on Enter (autoDefault); it takes nothing else.
   return !PressesButton(which);
 }
 
-void QtFormView::PressDefaultButton() {
-  if (auto* button = qobject_cast<QPushButton*>(Widget(layout_.defaultButton))) {
+void QtFormView::PressButton(ControlId id) {
+  if (auto* button = qobject_cast<QPushButton*>(Widget(id))) {
     if (button->isEnabled()) button->click();
   }
 }
@@ -348,6 +365,15 @@ QWidget* QtFormView::Widget(ControlId control) const {
 QMenu* QtFormView::Menu(ControlId menu) const {
   const auto found = menus_.find(menu);
   return found == menus_.end() ? nullptr : found->second;
+}
+
+bool QtFormView::Checked(ControlId checkBox) const {
+  const auto* box = qobject_cast<QCheckBox*>(Widget(checkBox));
+  return box != nullptr && box->isChecked();
+}
+
+void QtFormView::SetChecked(ControlId checkBox, bool checked) {
+  if (auto* box = qobject_cast<QCheckBox*>(Widget(checkBox))) box->setChecked(checked);
 }
 
 std::string QtFormView::Text(ControlId control) const {

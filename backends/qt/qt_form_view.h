@@ -36,6 +36,8 @@ class QtFormView final : public QObject, public FormView {
   std::string Text(ControlId control) const override;
   void SetText(ControlId control, std::string_view text) override;
   void SetEnabled(ControlId control, bool enabled) override;
+  bool Checked(ControlId checkBox) const override;
+  void SetChecked(ControlId checkBox, bool checked) override;
   void AddListItem(ControlId comboBox, std::string_view item) override;
   void SetTimerEnabled(ControlId timer, bool enabled) override;
   void OpenMenu(ControlId menu) override;
@@ -63,7 +65,7 @@ class QtFormView final : public QObject, public FormView {
   QWidget* MakeComboBox(const Control& control, QWidget* parent);
   void SetTabOrder();
   void FitWindowFont();
-  void PressDefaultButton();
+  void PressButton(ControlId id);
   // Returns true when the close may go ahead.
   bool CloseEvent(bool spontaneous);
 

@@ -126,6 +126,10 @@ HWND Win32FormView::MakeChild(int id, const Control& control) {
       windowClass = "BUTTON";
       style |= BS_GROUPBOX;
       break;
+    case ControlKind::CheckBox:
+      windowClass = "BUTTON";
+      style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+      break;
     case ControlKind::TextBox:
       windowClass = "EDIT";
       style |= WS_TABSTOP | ES_AUTOHSCROLL;
@@ -326,6 +330,17 @@ void Win32FormView::SetEnabled(ControlId control, bool enabled) {
   if (HWND window = Child(control)) EnableWindow(window, enabled);
 }
 
+bool Win32FormView::Checked(ControlId checkBox) const {
+  HWND window = Child(checkBox);
+  return window != nullptr && SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32FormView::SetChecked(ControlId checkBox, bool checked) {
+  if (HWND window = Child(checkBox)) {
+    SendMessageA(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
+}
+
 void Win32FormView::AddListItem(ControlId comboBox, std::string_view item) {
   if (HWND window = Child(comboBox)) {
     SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
@@ -384,6 +399,12 @@ LRESULT CALLBACK Win32FormView::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
+      // Escape, as the dialog manager reports it for a window without an IDCANCEL control.
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0 && layout_.cancelButton != ControlId{} &&
+          Live()) {
+        events_->Click(layout_.cancelButton);
+        return 0;
+      }
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
         const Item* item = ItemById(LOWORD(wParam));
         if (item != nullptr && item->control->kind == ControlKind::PushButton && Live()) {

@@ -46,6 +46,8 @@ class Win32FormView final : public FormView {
   std::string Text(ControlId control) const override;
   void SetText(ControlId control, std::string_view text) override;
   void SetEnabled(ControlId control, bool enabled) override;
+  bool Checked(ControlId checkBox) const override;
+  void SetChecked(ControlId checkBox, bool checked) override;
   void AddListItem(ControlId comboBox, std::string_view item) override;
   void SetTimerEnabled(ControlId timer, bool enabled) override;
   void OpenMenu(ControlId menu) override;

@@ -99,17 +99,22 @@ bell_brings_back() {
   sleep 0.3
   main_shown
 }
-tray_menu() {  # tray_menu show-hide|exit [SHOT]: opens the icon's menu and chooses an item
+tray_menu() {  # tray_menu show-hide|options|exit [SHOT]: opens the icon's menu, chooses an item
+  local -A downs=([show-hide]=1 [options]=2 [exit]=3)
   click_bell 3
   sleep 0.4
-  [ -n "${2:-}" ] && import -window root -crop 260x90+540+0 "$2"
-  if [ "$1" = show-hide ]; then xdotool key Down Return; else xdotool key Down Down Return; fi
+  [ -n "${2:-}" ] && import -window root -crop 260x110+540+0 "$2"
+  xdotool key --repeat "${downs[$1]}" Down key Return
 }
 
 kept_alarm_is() { [ "$(grep -c '^Alarm=' "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$1" ]; }
-settings_are() {  # settings_are HOUR MINUTE DELAY
-  [ "$(tr '\n' ' ' <"$XDG_CONFIG_HOME/DawnQuill.conf" 2>/dev/null)" = \
-    "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
+settings_are() {  # settings_are HOUR MINUTE DELAY: and nothing else, the options aside
+  [ "$(grep -vE '^(Repeat|GentleStartSeconds|WakeWith)=' "$XDG_CONFIG_HOME/DawnQuill.conf" |
+    tr '\n' ' ')" = "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
+}
+options_are() {  # options_are REPEAT GENTLE WAKE_WITH: as the settings file holds them
+  [ "$(grep -E '^(Repeat|GentleStartSeconds|WakeWith)=' "$XDG_CONFIG_HOME/DawnQuill.conf" |
+    tr -d '"' | tr '\n' '|')" = "GentleStartSeconds=$2|Repeat=$1|WakeWith=$3|" ]
 }
 
 on_bus() { rig_bus_names | grep -qE "$1"; }  # on_bus PATTERN: a name on the session bus matches
@@ -229,6 +234,29 @@ case_tray_hides_and_brings_back() {
   expect_within 5 "the menu's Exit to end the program" app_ended
   expect "12, 30 and 91 saved" settings_are 12 30 91
 }
+# The icon's menu opens the options over the main window, modal; OK writes them at once, and
+# Ctrl+, opens them again as they were saved; Cancel leaves them.
+case_the_options_from_the_menu_and_the_shortcut() {
+  local options='DawnQuill - Options' music=$rig_dir/Música
+  rig_start_tray
+  start_dawnquill 12:00:00
+  tray_menu options
+  expect_within 3 "Options\u2026 to open the options" rig_window_shown "$options"
+  import -window "$(rig_window "$options")" "$shots/options-window.png"
+  # Monday and Friday; 20 seconds; a file. Enter in a box presses OK.
+  xdotool windowfocus --sync "$(rig_window "$options")" key space Tab Tab Tab Tab space \
+    Tab Tab Tab ctrl+a type 20
+  xdotool key Tab type "$music"
+  xdotool key Return
+  expect_within 3 "OK to close the options" rig_window_absent "$options"
+  expect_within 2 "the options written at once" options_are Mon,Fri 20 "$music"
+  xdotool windowfocus --sync "$(main_window)" key ctrl+comma
+  expect_within 3 "Ctrl+, to open them again" rig_window_shown "$options"
+  xdotool windowfocus --sync "$(rig_window "$options")" key space Escape
+  expect_within 3 "Escape to close them" rig_window_absent "$options"
+  expect "Cancel to leave them" options_are Mon,Fri 20 "$music"
+}
+
 # gtk-sni-tray's bar, with a watcher of its own.
 case_status_notifier_host() {
   sni_bar=1

@@ -30,7 +30,7 @@ inline constexpr const char* kBareNames[] = {
     "", "", "", "show window", "hide window", "start hidden", "end", "", "", "icon refreshed",
     "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
     "release", "", "no wake", "play", "stop player", "open ring", "close ring", "", "unannounce",
-    "listen", "stop listening", "own sound", "own sound off", ""};
+    "listen", "stop listening", "own sound", "own sound off", "", "", "close options", ""};
 // clang-format on
 static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
 
@@ -74,6 +74,15 @@ inline std::string Text(const Effect& effect) {
           },
           [](const WakeAt& e) { return "wake " + At(e.instant); },
           [](const Announce& e) { return "announce " + e.time; },
+          [](const OpenOptions& e) {
+            const AlarmOptions& o = e.options;
+            return "open options " + o.days.Stored() + " " + std::to_string(o.gentleStartSeconds) +
+                   " " + o.wakeWith;
+          },
+          [](const SaveOptions& e) {
+            const StoredOptions& o = e.options;
+            return "save options " + o.repeat + " " + o.gentleStartSeconds + " " + o.wakeWith;
+          },
           [&](const Log& e) {
             return "log " + std::string(kLevels[static_cast<int>(e.level)]) + e.text;
           },

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/logger.h"
 #include "core/wall_clock.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/options/options_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
 // Fakes of every back end that write what they are asked into one shared log, so that a test
@@ -35,6 +37,14 @@ class FakeFormView final : public FormView {
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, Write("Close"); }
+  bool Checked(ControlId control) const override { return checked.contains(control); }
+  void SetChecked(ControlId control, bool on) override {
+    if (on) {
+      checked.insert(control);
+    } else {
+      checked.erase(control);
+    }
+  }
   std::string Text(ControlId control) const override {
     const auto found = texts.find(control);
     return found == texts.end() ? std::string() : found->second;
@@ -48,6 +58,7 @@ class FakeFormView final : public FormView {
   void OpenMenu(ControlId) override { Write("OpenMenu"); }
   void SetEvents(FormEvents* /*events*/) override {}
 
+  std::set<ControlId> checked;
   std::map<ControlId, std::string> texts;
   std::map<ControlId, bool> enabled;
   std::map<ControlId, std::vector<std::string>> items;
@@ -75,7 +86,15 @@ struct FakeDesktop : MediaPlayer,
                      DesktopNotice,
                      PlayerListener,
                      AlarmSound,
+                     FileChooser,
                      LogSink {
+  // The file dialog: shown, and answered by the test through `choose`.
+  void Choose(const std::string& startPath, Chosen chosen) override {
+    log.push_back("file dialog " + startPath);
+    choose = std::move(chosen);
+  }
+  Chosen choose;
+
   bool Find() override { return playerRunning; }
   Result<> Send(PlayerCommand command) override {
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
@@ -241,16 +260,17 @@ struct FakeDesktop : MediaPlayer,
 struct Rig : FakeDesktop {
   enum Start { Started, NotStarted };
   explicit Rig(Start start = Started, std::string decimalSeparator = ".")
-      : separator(std::move(decimalSeparator)), program(BackendsWith(mainView, wakeUpView)) {
+      : separator(std::move(decimalSeparator)),
+        program(BackendsWith(mainView, wakeUpView, optionsView)) {
     logger::SetSink(this);
     if (start == Started) StartProgram();
   }
   ~Rig() override { logger::SetSink(nullptr); }
 
   // The rig's back ends, with other windows in their place.
-  Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main,  wakeUp, *this, *this, *this, *this, *this,    *this,
-            *this, *this,  *this, *this, *this, *this, separator};
+  Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
+    return {main,  wakeUp, options, *this, *this, *this, *this, *this,    *this,
+            *this, *this,  *this,   *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {
@@ -316,6 +336,7 @@ struct Rig : FakeDesktop {
 
   FakeFormView mainView{"main", main_window::Layout(), log};
   FakeFormView wakeUpView{"wakeUp", wake_up_window::Layout(), log};
+  FakeFormView optionsView{"options", options_window::Layout(), log};
   std::string separator;
   Program program;
   bool started = false;

@@ -26,8 +26,9 @@ struct RealProgram {
 
   QtFormView mainView{main_window::Layout()};
   QtFormView wakeUpView{wake_up_window::Layout()};
+  QtFormView optionsView{options_window::Layout()};
   Rig rig{Rig::NotStarted};
-  Program program{rig.BackendsWith(mainView, wakeUpView)};
+  Program program{rig.BackendsWith(mainView, wakeUpView, optionsView)};
   bool ended = false;
 };
 

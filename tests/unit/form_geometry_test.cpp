@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/main/main_window_layout.h"
+#include "ui/options/options_window_layout.h"
 #include "ui/text_limit.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
@@ -16,7 +17,8 @@ namespace {
 // until it fits, and no further than the smallest.
 // (The tab order is proven end to end, where the tests type from box to box with Tab.)
 TEST(FormGeometry, EveryControlLiesInsideItsWindowAtAnyScaleAndTheFontShrinksUntilItFits) {
-  for (const FormLayout* layout : {&main_window::Layout(), &wake_up_window::Layout()}) {
+  for (const FormLayout* layout :
+       {&main_window::Layout(), &wake_up_window::Layout(), &options_window::Layout()}) {
     for (const Control& control : layout->controls) {
       if (control.width == 0) continue;  // timers and menus have no place
       for (const int dpi : {96, 144, 192}) {

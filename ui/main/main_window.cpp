@@ -34,6 +34,8 @@ void MainWindow::Click(ControlId control) {
     trayMenu_.HideMainWindow();
   } else if (control == MainControl::ExitButton) {
     Exit();
+  } else if (control == MainControl::OptionsItem) {
+    driver_.OpenOptions();
   } else if (control == MainControl::ShowHideItem) {
     trayMenu_.Choose(TrayCommand::ShowHide);
   } else if (control == MainControl::ExitItem) {

@@ -22,6 +22,7 @@ enum class MainControl {
   ToggleButton,
   IconMenu,  // popped up by the notification icon
   ShowHideItem,
+  OptionsItem,
   MenuSeparator,
   ExitItem,
 };
