@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "backends/win32/win32_alarm_sound.h"
 #include "backends/win32/win32_desktop.h"
+#include "backends/win32/win32_file_chooser.h"
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_log_file.h"
 #include "backends/win32/win32_message_boxes.h"
@@ -21,6 +22,7 @@
 #include "core/logger.h"
 #include "core/start_options.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/options/options_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
@@ -42,6 +44,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32FormView mainView(main_window::Layout(), instance, bell);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
   wakeUpView.SetOwner(&mainView);
+  Win32FormView optionsView(options_window::Layout(), instance, bell);
+  optionsView.SetOwner(&mainView);
+  Win32FileChooser files(instance);
   Win32Player player;
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
@@ -57,6 +62,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
+                   .optionsView = optionsView,
+                   .files = files,
                    .player = player,
                    .playerListener = listener,
                    .alarmSound = alarmSound,

@@ -7,7 +7,7 @@ imports=$(x86_64-w64-mingw32-objdump -p "$1" | awk '/DLL Name/ {print $3}')
 size=$(stat -c %s "$1")
 echo "$size bytes; imports:" $imports
 [ "$size" -lt 409600 ] || { echo "FAIL: $size bytes, not under 400 KB"; exit 1; }
-others=$(grep -viE '^(kernel32|user32|gdi32|shell32|advapi32|comctl32|ole32|winmm|msvcrt)\.dll$' \
+others=$(grep -viE '^(kernel32|user32|gdi32|shell32|advapi32|comctl32|comdlg32|ole32|winmm|msvcrt)\.dll$' \
   <<<"$imports")
 [ -z "$others" ] || { echo "FAIL: imports beyond the system's: $others"; exit 1; }
 # The icon's 256-pixel image, which Explorer's large views and the installer show, is a PNG: the
