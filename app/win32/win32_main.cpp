@@ -40,7 +40,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32LogFile logFile;
   logger::SetSink(&logFile);
   InitCommonControls();
-  LPCSTR bell = MAKEINTRESOURCEA(1);
+  LPCWSTR bell = MAKEINTRESOURCEW(1);
   Win32FormView mainView(main_window::Layout(), instance, bell);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
   wakeUpView.SetOwner(&mainView);
@@ -95,10 +95,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     return 0;
   }
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (!Win32FormView::DialogKeys(message)) {
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
   }
   return 0;

@@ -9,7 +9,7 @@ namespace dawnquill {
 void Win32AlarmSound::Start(Reported reported) {
   if (sounding_) return;
   // No default sound in its place: a missing tone is reported, not replaced by a beep once.
-  sounding_ = PlaySoundA(kResource, GetModuleHandleA(nullptr),
+  sounding_ = PlaySoundW(kResource, GetModuleHandleW(nullptr),
                          SND_RESOURCE | SND_ASYNC | SND_LOOP | SND_NODEFAULT) != FALSE;
   if (sounding_) return reported({});
   reported(Failure{"the system plays no sound"});
@@ -17,7 +17,7 @@ void Win32AlarmSound::Start(Reported reported) {
 
 void Win32AlarmSound::Stop() {
   if (!sounding_) return;
-  PlaySoundA(nullptr, nullptr, 0);
+  PlaySoundW(nullptr, nullptr, 0);
   sounding_ = false;
 }
 

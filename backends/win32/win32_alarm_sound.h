@@ -8,7 +8,7 @@ namespace dawnquill {
 class Win32AlarmSound final : public AlarmSound {
  public:
   // The tone's name among the resources, as the resource script gives it.
-  static constexpr const char* kResource = "ALARM_TONE";
+  static constexpr const wchar_t* kResource = L"ALARM_TONE";
 
   ~Win32AlarmSound() override { Stop(); }
   void Start(Reported reported) override;

@@ -1,11 +1,13 @@
 #include "backends/win32/win32_desktop.h"
 
 #include <deque>
+#include <iterator>
 
 #include <windows.h>
 
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_reason.h"
+#include "backends/win32/win32_text.h"
 
 namespace dawnquill {
 namespace {
@@ -69,11 +71,7 @@ WallTime Win32Clock::LocalAt(std::chrono::sys_seconds instant) const {
 
 // The sign-out screen's reason is shown whether or not the computer can be held awake.
 void Win32SleepInhibitor::Hold(std::string_view reason, Awake awake, Answered answered) {
-  std::wstring text(reason.size(), L'\0');
-  text.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, reason.data(), static_cast<int>(reason.size()), text.data(),
-                          static_cast<int>(text.size()))));
-  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonCreate(window, text.c_str());
+  if (HWND window = mainWindow_.Window()) ShutdownBlockReasonCreate(window, Wide(reason).c_str());
   SetLastError(ERROR_SUCCESS);
   if (SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED |
                               (awake == Awake::ComputerAndScreen ? ES_DISPLAY_REQUIRED : 0)) == 0) {
@@ -88,9 +86,9 @@ void Win32SleepInhibitor::Release() {
 }
 
 std::string LocaleDecimalSeparator() {
-  char separator[8] = ".";
-  GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
-  return separator;
+  wchar_t separator[8] = L".";
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, std::size(separator));
+  return Utf8(separator);
 }
 
 }  // namespace dawnquill

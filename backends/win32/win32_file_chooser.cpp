@@ -2,30 +2,14 @@
 
 #include <commdlg.h>
 
+#include "backends/win32/win32_text.h"
 #include "backends/win32/win32_window_class.h"
 
 namespace dawnquill {
 namespace {
 
-constexpr const char* kWindowClass = "DawnQuillFiles";
+constexpr const wchar_t* kWindowClass = L"DawnQuillFiles";
 constexpr UINT kShow = WM_APP;
-
-std::wstring Wide(const std::string& text) {
-  const int size =
-      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-  return wide;
-}
-
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (size <= 1) return {};
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.pop_back();
-  return utf8;
-}
 
 }  // namespace
 
@@ -38,7 +22,7 @@ Win32FileChooser::~Win32FileChooser() { DestroyWindow(window_); }
 void Win32FileChooser::Choose(const std::string& startPath, Chosen chosen) {
   if (up_ || asked_) return;
   asked_ = Request{startPath, std::move(chosen)};
-  PostMessageA(window_, kShow, 0, 0);
+  PostMessageW(window_, kShow, 0, 0);
 }
 
 // Owned by the window that asked, which the dialog disables while it is up.
@@ -67,12 +51,12 @@ void Win32FileChooser::Show() {
 
 LRESULT CALLBACK Win32FileChooser::WindowProc(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32FileChooser*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32FileChooser*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == kShow && self != nullptr) {
     self->Show();
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace dawnquill

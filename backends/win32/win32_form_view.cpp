@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include <commctrl.h>
 
+#include "backends/win32/win32_text.h"
 #include "backends/win32/win32_window_class.h"
 #include "ui/form_geometry.h"
 
@@ -24,7 +26,7 @@ constexpr int kDroppedList = 3000;  // twips below a combo box for its list
 
 }  // namespace
 
-Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCSTR icon)
+Win32FormView::Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCWSTR icon)
     : layout_(layout), instance_(instance), icon_(icon) {
   RegisterWindowClass(instance_, kWindowClass, WindowProc, WindowFace::Dialog);
 }
@@ -42,9 +44,9 @@ void Win32FormView::Build() {
   // A window owned by another has no task bar button of its own, yet keeps its caption, its icon
   // and its place in Alt+Tab.
   HWND owner = layout_.taskbarButton || owner_ == nullptr ? nullptr : owner_->Window();
-  window_ = CreateWindowExA(layout_.aboveOthers ? WS_EX_TOPMOST : 0, kWindowClass,
-                            std::string(layout_.caption).c_str(), Style(), CW_USEDEFAULT,
-                            CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
+  window_ = CreateWindowExW(layout_.aboveOthers ? WS_EX_TOPMOST : 0, kWindowClass,
+                            Wide(layout_.caption).c_str(), Style(), CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                            0, owner, nullptr, instance_, this);
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
   SetIcons();
   for (const Control& control : layout_.controls) {
@@ -91,7 +93,7 @@ void Win32FormView::LayOut() {
     if (item.control->kind == ControlKind::ComboBox) place.height += Pixels(kDroppedList, dpi_);
     SetWindowPos(item.window, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(item.window, WM_SETFONT,
+    SendMessageW(item.window, WM_SETFONT,
                  reinterpret_cast<WPARAM>(FontFor(*item.control, windowFont)), TRUE);
   }
   for (HFONT font : before) DeleteObject(font);
@@ -105,52 +107,52 @@ void Win32FormView::MakeMenuItem(int id, const Control& control) {
   const auto menu = menus_.find(control.container);
   if (menu == menus_.end()) return;
   if (control.kind == ControlKind::MenuSeparator) {
-    AppendMenuA(menu->second, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu->second, MF_SEPARATOR, 0, nullptr);
   } else {
-    AppendMenuA(menu->second, MF_STRING, id, std::string(control.caption).c_str());
+    AppendMenuW(menu->second, MF_STRING, id, Wide(control.caption).c_str());
   }
 }
 
 // A frame does not hold its controls here: they stand beside it, placed by its corner (LayOut).
 HWND Win32FormView::MakeChild(int id, const Control& control) {
-  const char* windowClass = "STATIC";
+  const wchar_t* windowClass = L"STATIC";
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   DWORD exStyle = 0;
   switch (control.kind) {
     case ControlKind::PushButton:
-      windowClass = "BUTTON";
+      windowClass = L"BUTTON";
       style |=
           WS_TABSTOP | (control.id == layout_.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
       break;
     case ControlKind::Frame:
-      windowClass = "BUTTON";
+      windowClass = L"BUTTON";
       style |= BS_GROUPBOX;
       break;
     case ControlKind::CheckBox:
-      windowClass = "BUTTON";
+      windowClass = L"BUTTON";
       style |= WS_TABSTOP | BS_AUTOCHECKBOX;
       break;
     case ControlKind::TextBox:
-      windowClass = "EDIT";
+      windowClass = L"EDIT";
       style |= WS_TABSTOP | ES_AUTOHSCROLL;
       exStyle = WS_EX_CLIENTEDGE;
       break;
     case ControlKind::ComboBox:
-      windowClass = "COMBOBOX";
+      windowClass = L"COMBOBOX";
       style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
       break;
     default:
       style |= control.centred ? SS_CENTER : SS_LEFT;
       break;
   }
-  const std::string caption(control.caption);
+  const std::wstring caption = Wide(control.caption);
   HWND child =
-      CreateWindowExA(exStyle, windowClass, caption.c_str(), style, 0, 0, 0, 0, window_,
+      CreateWindowExW(exStyle, windowClass, caption.c_str(), style, 0, 0, 0, 0, window_,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-  if (control.kind == ControlKind::ComboBox) SetWindowTextA(child, caption.c_str());
+  if (control.kind == ControlKind::ComboBox) SetWindowTextW(child, caption.c_str());
   if (control.kind == ControlKind::TextBox && control.maxLength > 0) {
     // The limit binds the user only: a longer text the program writes stays whole.
-    SendMessageA(child, EM_LIMITTEXT, control.maxLength, 0);
+    SendMessageW(child, EM_LIMITTEXT, control.maxLength, 0);
   }
   if (control.kind == ControlKind::PushButton) {
     SetWindowSubclass(child, ButtonProc, id, reinterpret_cast<DWORD_PTR>(this));
@@ -161,9 +163,9 @@ HWND Win32FormView::MakeChild(int id, const Control& control) {
 HFONT Win32FormView::FontFor(const Control& control, HFONT windowFont) {
   if (control.font.face.empty()) return windowFont;
   HFONT font =
-      CreateFontA(-MulDiv(control.font.points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                  ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                  DEFAULT_PITCH | FF_SWISS, std::string(control.font.face).c_str());
+      CreateFontW(-MulDiv(control.font.points, dpi_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                  DEFAULT_PITCH | FF_SWISS, Wide(control.font.face).c_str());
   fonts_.push_back(font);
   return font;
 }
@@ -193,18 +195,19 @@ void Win32FormView::SetTabOrder() {
 // The desktop's dialog font, made smaller where it is wider than the one the layout was made for,
 // until the texts fit their controls instead of being cut off.
 HFONT Win32FormView::FitFont() {
-  LOGFONTA face{};
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  LOGFONTW face{};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
   const std::vector<TextRoom> texts = TextsToFit(layout_, dpi_);
   HDC screen = GetDC(window_);
   const auto fits = [&](double pixels) {
-    LOGFONTA candidate = face;
+    LOGFONTW candidate = face;
     candidate.lfHeight = -static_cast<LONG>(pixels);
-    HFONT font = CreateFontIndirectA(&candidate);
+    HFONT font = CreateFontIndirectW(&candidate);
     HGDIOBJ before = SelectObject(screen, font);
     const bool all = std::all_of(texts.begin(), texts.end(), [&](const TextRoom& text) {
       SIZE size{};
-      GetTextExtentPoint32A(screen, text.text.data(), static_cast<int>(text.text.size()), &size);
+      const std::wstring wide = Wide(text.text);
+      GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &size);
       return size.cx <= text.pixels;
     });
     SelectObject(screen, before);
@@ -216,7 +219,7 @@ HFONT Win32FormView::FitFont() {
   const double smallest = MulDiv(kSmallestPoints, dpi_, kPointsPerInch);
   face.lfHeight = -static_cast<LONG>(FittingSize(start, smallest, 1, fits));
   ReleaseDC(window_, screen);
-  HFONT font = CreateFontIndirectA(&face);
+  HFONT font = CreateFontIndirectW(&face);
   fonts_.push_back(font);
   return font;
 }
@@ -227,8 +230,8 @@ void Win32FormView::SetIcons() {
   for (std::size_t i = 0; i < icons_.size(); ++i) {
     const auto [kind, metric] = kKinds[i];
     const int size = GetSystemMetricsForDpi(metric, static_cast<UINT>(dpi_));
-    auto* icon = static_cast<HICON>(LoadImageA(instance_, icon_, IMAGE_ICON, size, size, 0));
-    SendMessageA(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    auto* icon = static_cast<HICON>(LoadImageW(instance_, icon_, IMAGE_ICON, size, size, 0));
+    SendMessageW(window_, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
     if (icons_[i] != nullptr) DestroyIcon(icons_[i]);
     icons_[i] = icon;
   }
@@ -254,7 +257,7 @@ void Win32FormView::Destroy() {
 void Win32FormView::Centre() {
   RECT area;
   RECT frame;
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   GetWindowRect(window_, &frame);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
@@ -317,13 +320,13 @@ HWND Win32FormView::Child(ControlId control) const {
 std::string Win32FormView::Text(ControlId control) const {
   HWND window = Child(control);
   if (window == nullptr) return {};
-  std::string text(GetWindowTextLengthA(window) + 1, '\0');
-  text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
-  return text;
+  std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
+  text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  return Utf8(text);
 }
 
 void Win32FormView::SetText(ControlId control, std::string_view text) {
-  if (HWND window = Child(control)) SetWindowTextA(window, std::string(text).c_str());
+  if (HWND window = Child(control)) SetWindowTextW(window, Wide(text).c_str());
 }
 
 void Win32FormView::SetEnabled(ControlId control, bool enabled) {
@@ -332,18 +335,18 @@ void Win32FormView::SetEnabled(ControlId control, bool enabled) {
 
 bool Win32FormView::Checked(ControlId checkBox) const {
   HWND window = Child(checkBox);
-  return window != nullptr && SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return window != nullptr && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32FormView::SetChecked(ControlId checkBox, bool checked) {
   if (HWND window = Child(checkBox)) {
-    SendMessageA(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 }
 
 void Win32FormView::AddListItem(ControlId comboBox, std::string_view item) {
   if (HWND window = Child(comboBox)) {
-    SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(item).c_str()));
+    SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
   }
 }
 
@@ -365,19 +368,19 @@ void Win32FormView::OpenMenu(ControlId menu) {
   SetForegroundWindow(window_);  // or the menu would not close when the user clicks elsewhere
   const int id = TrackPopupMenu(found->second, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x,
                                 at.y, 0, window_, nullptr);
-  PostMessageA(window_, WM_NULL, 0, 0);
+  PostMessageW(window_, WM_NULL, 0, 0);
   const Item* item = ItemById(id);
   if (item != nullptr && Live()) events_->Click(item->control->id);
 }
 
 bool Win32FormView::DialogKeys(MSG& message) {
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  char windowClass[32] = "";
-  if (root == nullptr || GetClassNameA(root, windowClass, sizeof windowClass) == 0 ||
-      std::strcmp(windowClass, kWindowClass) != 0) {
+  wchar_t windowClass[32] = L"";
+  if (root == nullptr || GetClassNameW(root, windowClass, std::size(windowClass)) == 0 ||
+      std::wcscmp(windowClass, kWindowClass) != 0) {
     return false;
   }
-  return IsDialogMessageA(root, &message) != FALSE;
+  return IsDialogMessageW(root, &message) != FALSE;
 }
 
 const Win32FormView::Item* Win32FormView::ItemById(int id) const {
@@ -388,12 +391,12 @@ const Win32FormView::Item* Win32FormView::ItemById(int id) const {
 LRESULT CALLBACK Win32FormView::WindowProc(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* self = reinterpret_cast<Win32FormView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32FormView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self != nullptr && window == self->window_) return self->Handle(message, wParam, lParam);
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -437,7 +440,7 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(lastFocus_);
         return 0;
       }
-      return DefWindowProcA(window_, message, wParam, lParam);
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_QUERYENDSESSION:
       return !Live() || events_->SessionMayEnd() ? TRUE : FALSE;
     case WM_CTLCOLORSTATIC:  // labels on the window's own face, not the white of a box
@@ -456,7 +459,7 @@ LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         handler->second(wParam);
         return 0;
       }
-      return DefWindowProcA(window_, message, wParam, lParam);
+      return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 
@@ -474,13 +477,13 @@ LRESULT CALLBACK Win32FormView::ButtonProc(HWND button, UINT message, WPARAM wPa
     }
     case WM_CHAR: {
       const Item* item = self->ItemById(static_cast<int>(id));
-      const std::string text(1, static_cast<char>(wParam));
+      const std::string text = Utf8(std::wstring(1, static_cast<wchar_t>(wParam)));
       if (item != nullptr && self->Live() &&
           self->events_->Key(item->control->id, text) == KeyResult::Used) {
         return 0;
       }
       const ButtonKey key = wParam == '\r' ? ButtonKey::Enter : ButtonKey::Other;
-      if (PressesButton(key)) SendMessageA(button, BM_CLICK, 0, 0);
+      if (PressesButton(key)) SendMessageW(button, BM_CLICK, 0, 0);
       return 0;
     }
     default:

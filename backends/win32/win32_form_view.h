@@ -19,10 +19,10 @@ namespace dawnquill {
 // and forwards what the user does to the window's FormEvents. It decides nothing.
 class Win32FormView final : public FormView {
  public:
-  static constexpr const char* kWindowClass = "DawnQuillForm";
+  static constexpr const wchar_t* kWindowClass = L"DawnQuillForm";
 
   // The icon is a resource of the instance's, holding the bell at each size it is shown at.
-  Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCSTR icon);
+  Win32FormView(const FormLayout& layout, HINSTANCE instance, LPCWSTR icon);
   ~Win32FormView() override;
   Win32FormView(const Win32FormView&) = delete;
   Win32FormView& operator=(const Win32FormView&) = delete;
@@ -88,7 +88,7 @@ class Win32FormView final : public FormView {
 
   const FormLayout& layout_;
   HINSTANCE instance_;
-  LPCSTR icon_;
+  LPCWSTR icon_;
   std::array<HICON, 2> icons_{};  // big, small; made for the window's density
   FormEvents* events_ = nullptr;
   const Win32FormView* owner_ = nullptr;

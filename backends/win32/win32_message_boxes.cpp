@@ -1,34 +1,36 @@
 #include "backends/win32/win32_message_boxes.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 #include "backends/win32/win32_form_view.h"
 #include "backends/win32/win32_modality.h"
+#include "backends/win32/win32_text.h"
 #include "backends/win32/win32_window_class.h"
 
 namespace dawnquill {
 namespace {
 
-constexpr const char* kWindowClass = "DawnQuillBoxes";
+constexpr const wchar_t* kWindowClass = L"DawnQuillBoxes";
 constexpr UINT kShowNext = WM_APP;
 
 // The dialog of the box up: the system's dialog class, of this thread, with the box's title. One
 // box is up at a time, so the title tells it.
-HWND BoxWindow(const std::string& title) {
+HWND BoxWindow(const std::wstring& title) {
   struct Search {
-    const std::string& title;
+    const std::wstring& title;
     HWND found = nullptr;
   } search{title};
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND window, LPARAM lParam) {
         auto& s = *reinterpret_cast<Search*>(lParam);
-        char windowClass[16] = "";
-        char caption[256] = "";
-        GetClassNameA(window, windowClass, sizeof windowClass);
-        GetWindowTextA(window, caption, sizeof caption);
-        if (std::strcmp(windowClass, "#32770") != 0 || s.title != caption) return TRUE;
+        wchar_t windowClass[16] = L"";
+        wchar_t caption[256] = L"";
+        GetClassNameW(window, windowClass, std::size(windowClass));
+        GetWindowTextW(window, caption, std::size(caption));
+        if (std::wcscmp(windowClass, L"#32770") != 0 || s.title != caption) return TRUE;
         s.found = window;
         return FALSE;
       },
@@ -49,9 +51,8 @@ MessageBoxes::BoxId Win32MessageBoxes::Show(std::string_view prompt, std::string
                                             BoxKind kind, BoxButtons buttons, Answered answered) {
   const UINT flags = (buttons == BoxButtons::RetryCancel ? MB_RETRYCANCEL : MB_OK) |
                      (kind == BoxKind::Warning ? MB_ICONWARNING : MB_ICONINFORMATION);
-  waiting_.push_back(
-      {++last_, std::string(prompt), std::string(title), flags, std::move(answered)});
-  PostMessageA(window_, kShowNext, 0, 0);
+  waiting_.push_back({++last_, Wide(prompt), Wide(title), flags, std::move(answered)});
+  PostMessageW(window_, kShowNext, 0, 0);
   return last_;
 }
 
@@ -77,11 +78,11 @@ void Win32MessageBoxes::ShowNext() {
   int button = 0;
   {
     const OtherWindowsDisabled modal;
-    button = MessageBoxA(owner, up_->prompt.c_str(), up_->title.c_str(), up_->flags);
+    button = MessageBoxW(owner, up_->prompt.c_str(), up_->title.c_str(), up_->flags);
   }
   const Answered answered = std::move(up_->answered);
   up_.reset();
-  if (!waiting_.empty()) PostMessageA(window_, kShowNext, 0, 0);
+  if (!waiting_.empty()) PostMessageW(window_, kShowNext, 0, 0);
   if (taken_ || !answered) return;
   switch (button) {
     case IDOK:
@@ -95,12 +96,12 @@ void Win32MessageBoxes::ShowNext() {
 
 LRESULT CALLBACK Win32MessageBoxes::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32MessageBoxes*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32MessageBoxes*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == kShowNext && self != nullptr) {
     self->ShowNext();
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace dawnquill

@@ -32,8 +32,8 @@ class Win32MessageBoxes final : public MessageBoxes {
  private:
   struct Box {
     BoxId id = 0;
-    std::string prompt;
-    std::string title;
+    std::wstring prompt;
+    std::wstring title;
     UINT flags = 0;
     Answered answered;
   };

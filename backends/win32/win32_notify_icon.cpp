@@ -1,8 +1,11 @@
 #include "backends/win32/win32_notify_icon.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
 #include <utility>
 
+#include "backends/win32/win32_text.h"
 #include "backends/win32/win32_window_class.h"
 #include "tray/tray_pictures.h"
 
@@ -10,13 +13,13 @@ namespace dawnquill {
 namespace {
 
 namespace tp = tray_pictures;
-constexpr const char* kWindowClass = "DawnQuillTray";
+constexpr const wchar_t* kWindowClass = L"DawnQuillTray";
 constexpr UINT_PTR kAreaWaitTimer = 1;
 
 HICON MakeTrayIcon(TrayPicture picture, int size) {
   const tp::Argb colours = tp::ArgbPixels(picture, size);  // little-endian: the BGRA bytes it takes
   const std::vector<std::uint8_t> mask = tp::TransparencyMask(colours, size, (size + 15) / 16 * 2);
-  return CreateIcon(GetModuleHandleA(nullptr), size, size, 1, 32, mask.data(),
+  return CreateIcon(GetModuleHandleW(nullptr), size, size, 1, 32, mask.data(),
                     reinterpret_cast<const BYTE*>(colours.data()));
 }
 
@@ -36,19 +39,20 @@ Win32NotifyIcon::~Win32NotifyIcon() {
   for (const auto& [picture, icon] : icons_) DestroyIcon(icon);
 }
 
-NOTIFYICONDATAA Win32NotifyIcon::Record(TrayPicture picture, std::string_view tip) const {
-  NOTIFYICONDATAA data{};
-  data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+NOTIFYICONDATAW Win32NotifyIcon::Record(TrayPicture picture, std::string_view tip) const {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V2_SIZE;
   data.hWnd = window_;
   data.uID = kId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
   data.hIcon = Icon(picture);
-  constexpr std::size_t kTipSize = sizeof data.szTip;  // 64 in the first layout
-  tip = tip.substr(0, kTipSize - 1);
-  std::fill(std::begin(data.szTip), std::begin(data.szTip) + kTipSize, ' ');
-  std::copy(tip.begin(), tip.end(), data.szTip);
-  data.szTip[tip.size()] = '\0';
+  std::wstring text = Wide(tip).substr(0, std::size(data.szTip) - 1);
+  // A character cut in half would show as a box.
+  if (!text.empty() && IS_HIGH_SURROGATE(text.back())) text.pop_back();
+  std::fill(std::begin(data.szTip), std::end(data.szTip), L' ');
+  std::copy(text.begin(), text.end(), data.szTip);
+  data.szTip[text.size()] = L'\0';
   return data;
 }
 
@@ -56,18 +60,18 @@ NOTIFYICONDATAA Win32NotifyIcon::Record(TrayPicture picture, std::string_view ti
 void Win32NotifyIcon::Add(TrayPicture picture, std::string_view tip) {
   shown_ = Record(picture, tip);
   added_ = true;
-  hasArea_ = Shell_NotifyIconA(NIM_ADD, &shown_) != FALSE;
+  hasArea_ = Shell_NotifyIconW(NIM_ADD, &shown_) != FALSE;
 }
 
 void Win32NotifyIcon::Modify(TrayPicture picture, std::string_view tip) {
   shown_ = Record(picture, tip);
-  Shell_NotifyIconA(NIM_MODIFY, &shown_);
+  Shell_NotifyIconW(NIM_MODIFY, &shown_);
 }
 
 void Win32NotifyIcon::Delete() {
   added_ = false;
-  NOTIFYICONDATAA data = Record(TrayPicture::Off, "");
-  Shell_NotifyIconA(NIM_DELETE, &data);
+  NOTIFYICONDATAW data = Record(TrayPicture::Off, "");
+  Shell_NotifyIconW(NIM_DELETE, &data);
 }
 
 // Early in a sign-in the shell may not take the icon yet; it says "TaskbarCreated" when it does.
@@ -85,11 +89,11 @@ void Win32NotifyIcon::EndWait(bool came) {
 
 LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32NotifyIcon*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   // Explorer started again with an empty notification area: the icon goes back as it was.
-  static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  static const UINT taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
   if (message == taskbarCreated && self != nullptr && self->added_) {
-    self->hasArea_ = Shell_NotifyIconA(NIM_ADD, &self->shown_) != FALSE;
+    self->hasArea_ = Shell_NotifyIconW(NIM_ADD, &self->shown_) != FALSE;
     if (self->hasArea_) self->EndWait(true);
     return 0;
   }
@@ -102,7 +106,7 @@ LRESULT CALLBACK Win32NotifyIcon::WindowProc(HWND window, UINT message, WPARAM w
     if (lParam == WM_RBUTTONUP) self->events_->MenuRequested();
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace dawnquill

@@ -14,9 +14,10 @@
 
 namespace dawnquill {
 
-// The notification-area icon through Shell_NotifyIconA, in the record's first layout. The shell
-// reports the mouse over the icon to a hidden window of this object's as the callback message
-// (the mouse-move message number), with the mouse event's own number in lParam.
+// The notification-area icon through Shell_NotifyIconW, in the record's first layout whose tip
+// holds 128 characters with its end, room for a translated tip. The shell reports the mouse over
+// the icon to a hidden window of this object's as the callback message (the mouse-move message
+// number), with the mouse event's own number in lParam.
 class Win32NotifyIcon final : public NotificationIcon {
  public:
   static constexpr UINT kId = 1;
@@ -37,7 +38,7 @@ class Win32NotifyIcon final : public NotificationIcon {
                              std::function<void(bool came)> done) override;
 
   // The record as the shell is handed it: the tip is the text, one NUL, then spaces.
-  NOTIFYICONDATAA Record(TrayPicture picture, std::string_view tip) const;
+  NOTIFYICONDATAW Record(TrayPicture picture, std::string_view tip) const;
   HICON Icon(TrayPicture picture) const { return icons_.at(picture); }
   HWND Window() const { return window_; }
 
@@ -48,7 +49,7 @@ class Win32NotifyIcon final : public NotificationIcon {
   HWND window_ = nullptr;
   std::map<TrayPicture, HICON> icons_;
   NotificationIconEvents* events_ = nullptr;
-  NOTIFYICONDATAA shown_{};  // the record last sent, for adding the icon again
+  NOTIFYICONDATAW shown_{};  // the record last sent, for adding the icon again
   bool added_ = false;
   bool hasArea_ = true;                             // until an add fails
   std::vector<std::function<void(bool)>> waiting_;  // the waits for the area, while they last

@@ -1,12 +1,16 @@
 #include "backends/win32/win32_reason.h"
 
+#include <iterator>
+
+#include "backends/win32/win32_text.h"
+
 namespace dawnquill {
 
 std::string SystemReason(DWORD code) {
-  char text[256] = "";
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, code, 0, text, sizeof text, nullptr);
-  std::string reason(text, length);
+  wchar_t text[256] = L"";
+  const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, code, 0, text, std::size(text), nullptr);
+  std::string reason = Utf8({text, length});
   while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
   return reason.empty() ? "Windows error " + std::to_string(code) : reason;
 }

@@ -5,12 +5,12 @@
 namespace dawnquill {
 
 UINT Win32SessionGuard::ComeForwardMessage() {
-  static const UINT message = RegisterWindowMessageA("DawnQuill.ComeForward");
+  static const UINT message = RegisterWindowMessageW(L"DawnQuill.ComeForward");
   return message;
 }
 
 UINT Win32SessionGuard::EndMessage() {
-  static const UINT message = RegisterWindowMessageA("DawnQuill.End");
+  static const UINT message = RegisterWindowMessageW(L"DawnQuill.End");
   return message;
 }
 
@@ -24,12 +24,12 @@ Win32SessionGuard::~Win32SessionGuard() {
 
 // The wake-up window shares the class, so the main window is also found by its caption.
 void Win32SessionGuard::BringFirstForward() {
-  HWND first = FindWindowA(Win32FormView::kWindowClass, "DawnQuill");
+  HWND first = FindWindowW(Win32FormView::kWindowClass, L"DawnQuill");
   if (first == nullptr) return;
   DWORD process = 0;
   GetWindowThreadProcessId(first, &process);
   AllowSetForegroundWindow(process);
-  PostMessageA(first, ComeForwardMessage(), 0, 0);
+  PostMessageW(first, ComeForwardMessage(), 0, 0);
 }
 
 }  // namespace dawnquill

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "backends/win32/win32_reason.h"
+#include "backends/win32/win32_text.h"
 
 namespace dawnquill {
 namespace {
@@ -14,29 +15,29 @@ namespace keys = settings_keys;
 }  // namespace
 
 Win32SettingsStore::Win32SettingsStore(std::string_view appName)
-    : path_("Software\\VB and VBA Program Settings\\" + std::string(appName) + "\\" +
-            std::string(keys::kSection)) {}
+    : path_(L"Software\\VB and VBA Program Settings\\" + Wide(appName) + L"\\" +
+            Wide(keys::kSection)) {}
 
 std::string Win32SettingsStore::Value(std::string_view name, const std::string& fallback) const {
-  const std::string key(name);
-  DWORD size = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
+  const std::wstring key = Wide(name);
+  DWORD size = 0;  // in bytes, the end's included
+  if (RegGetValueW(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
                    &size) != ERROR_SUCCESS) {
     return fallback;
   }
-  std::vector<char> value(size + 1);
-  if (RegGetValueA(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
+  std::vector<wchar_t> value(size / sizeof(wchar_t) + 1);
+  if (RegGetValueW(HKEY_CURRENT_USER, path_.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr,
                    value.data(), &size) != ERROR_SUCCESS) {
     return fallback;
   }
-  return std::string(value.data());
+  return Utf8(value.data());
 }
 
 Result<> Win32SettingsStore::SetValue(std::string_view name, std::string_view value) const {
-  const std::string text(value);
+  const std::wstring text = Wide(value);
   const LSTATUS status =
-      RegSetKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(name).c_str(), REG_SZ,
-                      text.c_str(), static_cast<DWORD>(text.size() + 1));
+      RegSetKeyValueW(HKEY_CURRENT_USER, path_.c_str(), Wide(name).c_str(), REG_SZ, text.c_str(),
+                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   if (status != ERROR_SUCCESS) return Failure{SystemReason(static_cast<DWORD>(status))};
   return {};
 }
@@ -78,7 +79,7 @@ Result<> Win32SettingsStore::KeepAlarm(std::string_view line) {
 
 Result<> Win32SettingsStore::ClearKeptAlarm() {
   const LSTATUS status =
-      RegDeleteKeyValueA(HKEY_CURRENT_USER, path_.c_str(), std::string(keys::kKeptAlarm).c_str());
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, path_.c_str(), Wide(keys::kKeptAlarm).c_str());
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
     return Failure{SystemReason(static_cast<DWORD>(status))};
   }
@@ -86,9 +87,9 @@ Result<> Win32SettingsStore::ClearKeptAlarm() {
 }
 
 std::string ExecutableName() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string name(path, length);
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::string name = Utf8({path, length});
   name = name.substr(name.find_last_of("\\/") + 1);
   return name.substr(0, name.find_last_of('.'));
 }

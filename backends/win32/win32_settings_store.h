@@ -22,7 +22,7 @@ class Win32SettingsStore final : public SettingsStore {
   std::string Value(std::string_view name, const std::string& fallback) const;
   Result<> SetValue(std::string_view name, std::string_view value) const;
 
-  std::string path_;
+  std::wstring path_;
 };
 
 // The executable's file name without its extension.

@@ -7,7 +7,7 @@
 namespace dawnquill {
 namespace {
 
-constexpr const char* kWindowClass = "DawnQuillWakeUp";
+constexpr const wchar_t* kWindowClass = L"DawnQuillWakeUp";
 constexpr UINT kWoken = WM_APP;
 constexpr const char* kAllowWakeTimers =
     "To let DawnQuill wake it, turn on \"Allow wake timers\" under Sleep in the power plan's "
@@ -58,19 +58,19 @@ DWORD WINAPI Win32WakeTimer::Wait(void* self) {
   auto* timer = static_cast<Win32WakeTimer*>(self);
   const HANDLE handles[] = {timer->stop_, timer->timer_};
   while (WaitForMultipleObjects(2, handles, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
-    PostMessageA(timer->window_, kWoken, 0, 0);
+    PostMessageW(timer->window_, kWoken, 0, 0);
   }
   return 0;
 }
 
 LRESULT CALLBACK Win32WakeTimer::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32WakeTimer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32WakeTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message == kWoken && self != nullptr && self->events_ != nullptr) {
     self->events_->Woken();
     return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace dawnquill

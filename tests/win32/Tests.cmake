@@ -26,3 +26,6 @@ add_test(NAME win32_executable
 # click on the icon, so they take their turn too.
 set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_desktop
                                            SKIP_RETURN_CODE 77 TIMEOUT 120)
+# The Win32 kit's own cases run with them, as they need the display too.
+target_sources(core_tests PRIVATE win32/wide_text_test.cpp)
+target_link_libraries(core_tests PRIVATE dawnquill_win32)
