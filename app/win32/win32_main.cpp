@@ -42,6 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   InitCommonControls();
   LPCWSTR bell = MAKEINTRESOURCEW(1);
   Win32FormView mainView(main_window::Layout(), instance, bell);
+  mainView.AddToSystemMenu(MainControl::OptionsItem);
   Win32FormView wakeUpView(wake_up_window::Layout(), instance, bell);
   wakeUpView.SetOwner(&mainView);
   Win32FormView optionsView(options_window::Layout(), instance, bell);

@@ -19,6 +19,9 @@ namespace {
 // Child window ids are numbered from here on, in the table's order, clear of the ids a dialog
 // gives its own meaning (IDOK, IDCANCEL and the rest).
 constexpr int kFirstChildId = 100;
+// Below the system's own commands, from 0xF000, and with the four low bits that Windows uses
+// for itself clear.
+constexpr WPARAM kSystemMenuItem = 0x0010;
 constexpr int kPointsPerInch = 72;
 constexpr int kLayoutPoints = 8;
 constexpr int kSmallestPoints = 6;
@@ -49,6 +52,14 @@ void Win32FormView::Build() {
                             0, owner, nullptr, instance_, this);
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
   SetIcons();
+  if (systemItem_) {
+    for (const Control& control : layout_.controls) {
+      if (control.id != *systemItem_) continue;
+      HMENU menu = GetSystemMenu(window_, FALSE);
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_STRING, kSystemMenuItem, Wide(control.caption).c_str());
+    }
+  }
   for (const Control& control : layout_.controls) {
     const int id = kFirstChildId + static_cast<int>(childIds_.size());
     childIds_.emplace(control.id, id);
@@ -380,7 +391,26 @@ bool Win32FormView::DialogKeys(MSG& message) {
       std::wcscmp(windowClass, kWindowClass) != 0) {
     return false;
   }
+  if (message.message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0) {
+    auto* view = reinterpret_cast<Win32FormView*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+    if (view != nullptr && view->Shortcut(message.wParam)) return true;
+  }
   return IsDialogMessageW(root, &message) != FALSE;
+}
+
+// A menu item's "Ctrl+<character>", pressed anywhere in its window.
+bool Win32FormView::Shortcut(WPARAM key) {
+  constexpr std::string_view kCtrl = "Ctrl+";
+  for (const Control& control : layout_.controls) {
+    const std::string_view shortcut = control.shortcut;
+    if (shortcut.size() != kCtrl.size() + 1 || !shortcut.starts_with(kCtrl)) continue;
+    if ((VkKeyScanW(static_cast<wchar_t>(shortcut.back())) & 0xFF) != static_cast<SHORT>(key)) {
+      continue;
+    }
+    if (Live()) events_->Click(control.id);
+    return true;
+  }
+  return false;
 }
 
 const Win32FormView::Item* Win32FormView::ItemById(int id) const {
@@ -401,6 +431,12 @@ LRESULT CALLBACK Win32FormView::WindowProc(HWND window, UINT message, WPARAM wPa
 
 LRESULT Win32FormView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == kSystemMenuItem && systemItem_ && Live()) {
+        events_->Click(*systemItem_);
+        return 0;
+      }
+      return DefWindowProcW(window_, message, wParam, lParam);
     case WM_COMMAND:
       // Escape, as the dialog manager reports it for a window without an IDCANCEL control.
       if (LOWORD(wParam) == IDCANCEL && lParam == 0 && layout_.cancelButton != ControlId{} &&

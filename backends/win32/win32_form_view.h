@@ -36,6 +36,9 @@ class Win32FormView final : public FormView {
   void SetOnMessage(UINT message, std::function<void(WPARAM)> handler) {
     handlers_[message] = std::move(handler);
   }
+  // A menu item of the table also in the window's system menu, where Windows users look for a
+  // program's settings; from the next Open().
+  void AddToSystemMenu(ControlId item) { systemItem_ = item; }
 
   void Open() override;
   void Show() override;
@@ -53,6 +56,8 @@ class Win32FormView final : public FormView {
   void OpenMenu(ControlId menu) override;
 
   HWND Window() const { return window_; }
+  // A menu item's shortcut for this key, with Ctrl held: chosen, and true.
+  bool Shortcut(WPARAM key);
   HWND Child(ControlId control) const;
   int ChildId(ControlId control) const;
 
@@ -95,6 +100,7 @@ class Win32FormView final : public FormView {
   std::function<void()> onClosed_;
   std::map<UINT, std::function<void(WPARAM)>> handlers_;
   HWND window_ = nullptr;
+  std::optional<ControlId> systemItem_;
   int dpi_ = 96;
   HWND lastFocus_ = nullptr;   // the control that had the focus when the window last lost it
   std::map<int, Item> items_;  // by the child window's id

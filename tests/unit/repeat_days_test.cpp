@@ -208,5 +208,24 @@ TEST(RepeatDays, TheHoldCoversOnlyTheHalfDayBeforeTheRingWhereTheComputerWakesIt
   }
 }
 
+// The options window opens with what the next arming uses; a gentle start out of range keeps it
+// open; OK saves at once, applies new days to the alarm that is on, and a failed save is told.
+TEST(RepeatDays, TheOptionsWindowsOkAppliesTheDaysToWhatIsPending) {
+  Model model;
+  ArmRepeating(model, "Sat", 5, 6, 0);
+  EXPECT_EQ(model.Take(event::OptionsAsked{}), Log{"open options Sat 0 "});
+  const Log refused = model.Take(event::OptionsChosen{Weekdays::Of({4}), "301", ""});
+  EXPECT_EQ(refused, Log{"box Error: Fill in a gentle start between 0 and 300 seconds"});
+  const Log taken = model.Take(event::OptionsChosen{Weekdays::Of({0, 4}), "20", "/m/a.ogg"});
+  for (const char* effect :
+       {"close options", "save options Mon,Fri 20 /m/a.ogg", "log Alarm on for 7:00, Mon, Fri",
+        "icon armed Alarm is on - Time: 7:00, Mon, Fri", "wake 03-05 07:00Z"}) {
+    EXPECT_TRUE(Has(taken, effect)) << effect;
+  }
+  EXPECT_EQ(model.Take(event::Done<effect::SaveOptions>{{}, Failure{"Read-only."}}),
+            (Log{"log error: The options could not be saved. Read-only.",
+                 "box DawnQuill: The options could not be saved.\n\nRead-only."}));
+}
+
 }  // namespace
 }  // namespace dawnquill::testing

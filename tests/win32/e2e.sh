@@ -356,6 +356,26 @@ case_log_off_asks_first() {
 # player comes just after the first: a start whose ticks would come less than two seconds after
 # a minute is made again, so that a ring from the ticks alone comes late by that, and one from the
 # wake timer within a second. Once the player runs, the next tick takes the prompt away.
+# The options open from the main window's system menu and from Ctrl+,, modal to the program;
+# Escape leaves them, and OK writes them to the registry.
+case_the_options_from_the_system_menu_and_the_shortcut() {
+  local options='DawnQuill - Options'
+  start_player
+  start_program
+  probe system-menu 0x10
+  expect_within 5 "the system menu's item to open the options" rig_window_shown "$options"
+  expect "the main window held while they are open" main_takes_input 0
+  xdotool windowfocus --sync "$(rig_window "$options")" key Escape
+  expect_within 5 "Escape to leave them" gone "$options"
+  expect "the main window free again" main_takes_input 1
+  rig_click "$(rig_window DawnQuill)" "$at_hour_box"  # Wine gives the keys to a clicked window
+  xdotool key ctrl+comma
+  expect_within 5 "Ctrl+, to open them" rig_window_shown "$options"
+  xdotool windowfocus --sync "$(rig_window "$options")" key space Return
+  expect_within 5 "OK to close them" gone "$options"
+  expect_within 3 "Monday in the registry" stored 'Repeat    REG_SZ    Mon'
+}
+
 case_the_wake_timer_rings_on_the_minute() {
   local lead now boundary late
   for _ in 1 2 3 4 5 6; do

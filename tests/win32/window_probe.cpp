@@ -15,7 +15,10 @@
 //   window_probe count          prints how many main windows there are, shown or not
 //   window_probe icon-sizes EXE prints the sizes of the images in the program file's icon
 //   window_probe status-place   prints where the status line is on the screen: WxH+X+Y
+//   window_probe system-menu N  chooses item N of the main window's system menu, with the low
+//                               bits set that Windows sets for a choice by mouse
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include <windows.h>
@@ -133,6 +136,8 @@ int main(int argc, char** argv) {
   }
   if (command == "enabled") {
     std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+  } else if (command == "system-menu" && argc == 3) {
+    PostMessageA(window, WM_SYSCOMMAND, std::strtoul(argv[2], nullptr, 0) | 0x0003, 0);
   } else if (command == "client") {
     RECT client{};
     GetClientRect(window, &client);
