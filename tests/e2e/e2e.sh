@@ -241,7 +241,7 @@ case_the_options_from_the_menu_and_the_shortcut() {
   rig_start_tray
   start_dawnquill 12:00:00
   tray_menu options
-  expect_within 3 "Options\u2026 to open the options" rig_window_shown "$options"
+  expect_within 3 "Options… to open the options" rig_window_shown "$options"
   import -window "$(rig_window "$options")" "$shots/options-window.png"
   # Monday and Friday; 20 seconds; a file. Enter in a box presses OK.
   xdotool windowfocus --sync "$(rig_window "$options")" key space Tab Tab Tab Tab space \
