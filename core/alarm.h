@@ -85,6 +85,7 @@ class Alarm {
   void Held();
   void Kept(bool tell);
   void Wake(bool userArmed);
+  void TickAtNextRing();
   void Changed(bool tell);
 
   // The ticks.
@@ -155,6 +156,12 @@ class Alarm {
   // The wake-up asked for last, and the last one the log told.
   std::optional<std::chrono::sys_seconds> wakeSet_;
   std::optional<std::chrono::sys_seconds> wakeTold_;
+
+  // The tick asked for at the next ring. Its timer may have run apart from the wall clock since
+  // (`tickStale_`): it counts no time asleep, and the clock may have been set.
+  std::optional<std::chrono::sys_seconds> tickSet_;
+  std::optional<std::chrono::sys_seconds> tickRead_;  // the UTC the last tick read
+  bool tickStale_ = false;
 
   // What is said once a run.
   bool toldKept_ = false;

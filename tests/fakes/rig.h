@@ -71,6 +71,7 @@ struct FakeDesktop : MediaPlayer,
                      SleepInhibitor,
                      SignInStart,
                      WakeTimer,
+                     TickTimer,
                      RingNotice,
                      DesktopNotice,
                      PlayerListener,
@@ -179,6 +180,9 @@ struct FakeDesktop : MediaPlayer,
   }
   void Cancel() override { wakes.push_back(std::nullopt); }
   void SetEvents(WakeTimerEvents* /*events*/) override {}
+  void SetFor(std::chrono::sys_seconds /*instant*/) override {}
+  void CancelTick() override {}
+  void SetEvents(TickTimerEvents* /*events*/) override {}
   void Show(std::string_view time, RingNotice::Answered answered) override {
     log.push_back("notice " + std::string(time));
     answered({});
@@ -242,8 +246,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp) {
-    return {main,  wakeUp, *this, *this, *this, *this, *this,    *this,
-            *this, *this,  *this, *this, *this, *this, separator};
+    return {main,  wakeUp, *this, *this, *this, *this, *this, *this,
+            *this, *this,  *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

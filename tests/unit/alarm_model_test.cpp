@@ -1,3 +1,5 @@
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "core/alarm.h"
@@ -12,12 +14,13 @@ using namespace std::chrono;
 using Log = std::vector<std::string>;
 
 // The wall clock of UTC, standing where a test puts it: an instant and its reading are the same
-// seconds.
+// seconds, unless a test moves the zone.
 struct UtcClock final : Clock {
-  WallTime Now() const override { return UtcTimeAt(now); }
+  WallTime Now() const override { return LocalAt(now); }
   sys_seconds Utc() const override { return now; }
-  WallTime LocalAt(sys_seconds t) const override { return UtcTimeAt(t); }
+  WallTime LocalAt(sys_seconds t) const override { return UtcTimeAt(t + offset); }
   sys_seconds now = sys_days{2027y / 3 / 1} + 6h;
+  seconds offset{0};
 };
 
 struct Model {
@@ -127,24 +130,27 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
             (Log{"boxes 7 0 9", "log Alarm on for 7:00, snoozes of 9 minutes",
                  "inputs Turn alarm off, locked", "status Alarm is on - Time: 7:00",
                  "icon armed Alarm is on - Time: 7:00", "hold Alarm is on - Time: 7:00",
-                 "sign-in on", "keep 7:0, told", "wake 03-01 07:00Z"}));
+                 "sign-in on", "keep 7:0, told", "wake 03-01 07:00Z", "tick at 03-01 07:00Z"}));
   const effect::WakeAt wake{sys_days{2027y / 3 / 1} + 7h, true};
   EXPECT_EQ(model.Take(event::Done<effect::WakeAt, WakeUpSet>{wake, WakeUpSet{}}),
             Log{"log Wake-up asked for 2027-03-01 7:00"});
-  EXPECT_EQ(model.Tick(6, 30), Log{"icon refreshed"});
-  EXPECT_EQ(model.Tick(7, 0, 3), (Log{"icon refreshed", "play", "open ring", "status Alarm!",
-                                      "icon ringing Alarm!", "hold Alarm!, screen", "sign-in on",
-                                      "keep 7:0 rang 03-01 07:00Z", "no wake", "announce 7:00"}));
+  EXPECT_EQ(model.Tick(6, 30), (Log{"icon refreshed", "tick at 03-01 07:00Z"}))
+      << "half an hour since the last tick: its timer may be off the clock";
+  EXPECT_EQ(model.Tick(7, 0, 3),
+            (Log{"icon refreshed", "play", "open ring", "status Alarm!", "icon ringing Alarm!",
+                 "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake",
+                 "no tick", "announce 7:00"}));
   EXPECT_EQ(model.Take(event::Done<effect::Play>{}),
             (Log{"log Ringing for 7:00: the player was told to play", "listen"}));
   EXPECT_EQ(model.Arm(8, 0), Log{});
   EXPECT_FALSE(model.Rings(model.Tick(7, 0, 40))) << "a tick while it rings";
   model.clock.now += 4s;
-  EXPECT_EQ(model.Take(event::Snooze{}),
-            (Log{"stop listening", "stop player", "close ring", "unannounce",
-                 "log Snoozed until 7:09", "status Snooze is on - Time: 7:09",
-                 "icon armed Snooze is on - Time: 7:09", "hold Snooze is on - Time: 7:09",
-                 "sign-in on", "keep 7:0 snooze 03-01 07:09Z, told", "wake 03-01 07:09Z"}));
+  EXPECT_EQ(
+      model.Take(event::Snooze{}),
+      (Log{"stop listening", "stop player", "close ring", "unannounce", "log Snoozed until 7:09",
+           "status Snooze is on - Time: 7:09", "icon armed Snooze is on - Time: 7:09",
+           "hold Snooze is on - Time: 7:09", "sign-in on", "keep 7:0 snooze 03-01 07:09Z, told",
+           "wake 03-01 07:09Z", "tick at 03-01 07:09Z"}));
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 1)));
   EXPECT_EQ(model.Take(event::TurnOff{}),
             (Log{"stop listening", "stop player", "close ring", "unannounce", "log Alarm off",
@@ -153,6 +159,63 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   EXPECT_EQ(model.Take(event::Snooze{}), Log{}) << "the notice's Snooze after the ring";
   model.Arm(7, 9);
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 30))) << "armed again inside the minute";
+}
+
+// The tick at the next ring is asked for at each change, and again at a tick that finds the
+// instant moved, or the clock moved under the timer: back, or on further than ticks go. Off
+// cancels it, once.
+TEST(AlarmModel, TheTickAtTheNextRingIsAskedAgainWheneverItMayBeWrong) {
+  const struct {
+    const char* what;
+    std::function<Log(Model&)> step;  // from a tick at 6:00; what its last event asks
+    Log asked;
+  } cases[] = {
+      {"armed", [](Model& m) { return m.Arm(7, 0); }, {"tick at 03-01 07:00Z"}},
+      {"the next tick", [](Model& m) { return m.Arm(7, 0), m.Tick(6, 0, 5); }, {}},
+      {"snoozed",
+       [](Model& m) {
+         m.Arm(7, 0);
+         m.Tick(7, 0, 0);
+         return m.Take(event::Snooze{});
+       },
+       {"tick at 03-01 07:09Z"}},
+      {"the tick that rings",
+       [](Model& m) { return m.Arm(7, 0), m.Tick(6, 59, 58), m.Tick(7, 0, 0); },
+       {"no tick"}},
+      {"the clock on by 40 s",
+       [](Model& m) { return m.Arm(7, 0), m.Tick(6, 0, 40); },
+       {"tick at 03-01 07:00Z"}},
+      {"the clock set back",
+       [](Model& m) { return m.Arm(7, 0), m.Tick(6, 0, 5), m.Tick(5, 59, 0); },
+       {"tick at 03-01 07:00Z"}},
+      {"the clock past the alarm by over an hour",
+       [](Model& m) { return m.Arm(7, 0), m.Tick(6, 59, 58), m.Tick(8, 1, 0); },
+       {"tick at 03-02 07:00Z"}},
+      {"the zone an hour west",
+       [](Model& m) {
+         m.Arm(7, 0);
+         m.clock.offset = -1h;
+         return m.Tick(6, 0, 5);
+       },
+       {"tick at 03-01 08:00Z"}},
+      {"the platform's word",
+       [](Model& m) { return m.Arm(7, 0), m.Take(event::WakeLost{}); },
+       {"tick at 03-01 07:00Z"}},
+      {"off", [](Model& m) { return m.Arm(7, 0), m.Arm(7, 0); }, {"no tick"}},
+      {"off, then the clock on",
+       [](Model& m) { return m.Arm(7, 0), m.Arm(7, 0), m.Tick(6, 30); },
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Model model;
+    model.Tick(6, 0);
+    Log asked;
+    for (const std::string& effect : c.step(model)) {
+      if (effect.starts_with("tick at") || effect == "no tick") asked.push_back(effect);
+    }
+    EXPECT_EQ(asked, c.asked);
+  }
 }
 
 // The prompt for a player is a state, not a wait: Retry with no player asks again, and the alarm
@@ -172,7 +235,7 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(
       model.Tick(7, 0, 3, false),
       (Log{"icon refreshed", "stop asking", "open ring", "status Alarm!", "icon ringing Alarm!",
-           "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake",
+           "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake", "no tick",
            "announce 7:00", "log Ringing for 7:00: no media player runs", "own sound"}));
   EXPECT_EQ(model.Take(event::Done<effect::SoundOwn>{{1}, {}}),
             Log{"log The player cannot be heard, no media player runs: the alarm sounds its own "
@@ -184,13 +247,13 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(model.Take(event::Heard{{1}, {.playing = true}}),
             (Log{"log The player is heard: the alarm's own sound stops", "own sound off"}));
   model.Take(event::Snooze{});
-  EXPECT_EQ(model.Tick(7, 2, 0, false), asking) << "the prompt back after the ring";
-  EXPECT_EQ(model.Tick(7, 2, 5),
+  EXPECT_EQ(model.Tick(7, 0, 13, false), asking) << "the prompt back after the ring";
+  EXPECT_EQ(model.Tick(7, 0, 18),
             (Log{"icon refreshed", "stop asking", "log A media player runs again"}));
-  EXPECT_EQ(model.Tick(7, 2, 10, false), asking);
+  EXPECT_EQ(model.Tick(7, 0, 23, false), asking);
   EXPECT_EQ(model.Take(event::PromptAnswered{BoxAnswer::Cancel, false, {"7", "0", "9"}}),
             (Log{"log Alarm off: the prompt for a media player was cancelled", "release",
-                 "sign-in off", "forget", "no wake", "icon deleted", "save 7 0 9"}));
+                 "sign-in off", "forget", "no wake", "no tick", "icon deleted", "save 7 0 9"}));
 }
 
 // The own sound's failure is an event: logged once a ring with its reason, and tried again at the
