@@ -18,6 +18,7 @@
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
+#include "backends/qt/qt_tick_timer.h"
 #include "backends/qt/qt_tray.h"
 #include "backends/qt/qt_tray_picture_icon.h"
 #include "backends/qt/xdg_sign_in_start.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
   KdeWakeTimer wakeTimer(QDBusConnection::sessionBus());
+  QtTickTimer tickTimer;
   DBusRingNotice ringNotice(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));
   XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
                              QCoreApplication::applicationFilePath());
@@ -94,6 +96,7 @@ int main(int argc, char** argv) {
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .tickTimer = tickTimer,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});

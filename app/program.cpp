@@ -31,6 +31,7 @@ Program::Program(const Backends& b)
               .signIn = b.signInStart,
               .inhibitor = b.inhibitor,
               .wakeTimer = b.wakeTimer,
+              .tickTimer = b.tickTimer,
               .clock = b.clock}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
@@ -42,6 +43,7 @@ Program::Program(const Backends& b)
   b.notificationIcon.SetEvents(&trayMenu);
   b.ringNotice.SetEvents(&driver);
   b.wakeTimer.SetEvents(&driver);
+  b.tickTimer.SetEvents(&driver);
 }
 
 }  // namespace dawnquill

@@ -16,6 +16,7 @@
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
@@ -43,6 +44,7 @@ struct Backends {
   SleepInhibitor& inhibitor;
   SignInStart& signInStart;
   WakeTimer& wakeTimer;
+  TickTimer& tickTimer;
   RingNotice& ringNotice;
   DesktopNotice& notice;
   std::string decimalSeparator;

@@ -57,6 +57,7 @@ struct NullDesktop final : Clock,
                            SleepInhibitor,
                            SignInStart,
                            WakeTimer,
+                           TickTimer,
                            RingNotice,
                            DesktopNotice,
                            PlayerListener,
@@ -73,6 +74,9 @@ struct NullDesktop final : Clock,
   void WakeAt(std::chrono::sys_seconds, WakeTimer::Answered) override {}
   void Cancel() override {}
   void SetEvents(WakeTimerEvents*) override {}
+  void SetFor(std::chrono::sys_seconds) override {}
+  void CancelTick() override {}
+  void SetEvents(TickTimerEvents*) override {}
   void SetEvents(RingNoticeEvents*) override {}
   void Hold(std::string_view, Awake, SleepInhibitor::Answered) override {}
   void Release() override {}
@@ -112,6 +116,7 @@ int main(int argc, char** argv) {
                    .inhibitor = desktop,
                    .signInStart = desktop,
                    .wakeTimer = desktop,
+                   .tickTimer = desktop,
                    .ringNotice = desktop,
                    .notice = desktop,
                    .decimalSeparator = "."});

@@ -59,6 +59,11 @@ void Alarm::On(const event::Start& start) {
 
 void Alarm::On(const event::Tick& tick) {
   if (ending_) return;
+  // Ticks come five seconds apart, and closer around the tick at a ring: a longer step, or one
+  // back, was a sleep, a stopped program or the clock set.
+  tickStale_ =
+      tickStale_ || (tickRead_ && (tick.utc < *tickRead_ || tick.utc - *tickRead_ > kRecentTick));
+  tickRead_ = tick.utc;
   SetNow(tick.now, tick.utc);
   Do(effect::RefreshIcon{});
   if (state_ == AlarmState::Ringing) {
@@ -73,13 +78,16 @@ void Alarm::On(const event::Tick& tick) {
     if (pending && (!wakeSet_ || *wakeSet_ <= lastTickUtc_)) Wake(false);
     if (HoldWanted() != holding_) Held();
   }
+  TickAtNextRing();
   ShowWaitingWindow();
 }
 
 void Alarm::On(const event::Woken& /*woken*/) { wakeSet_.reset(); }
 
 void Alarm::On(const event::WakeLost& /*lost*/) {
-  if (!ending_) Wake(false);
+  if (ending_) return;
+  tickStale_ = true;
+  Wake(false);
 }
 
 // The time read at a tick, on the wall clock and in UTC. A snooze missed by more than the latest
@@ -336,13 +344,28 @@ void Alarm::Kept(bool tell) {
   Do(effect::Forget{tell});
 }
 
-// Set for the next ring, or cancelled: at every change, and whenever the platform may have lost
-// it.
+// The wake-up and the tick for the next ring, set or cancelled: at every change, and whenever
+// the platform may have lost them.
 void Alarm::Wake(bool userArmed) {
   wakeSet_ = NextRing();
   wakeCovers_ = false;
-  if (!wakeSet_) return Do(effect::CancelWake{});
-  Do(effect::WakeAt{*wakeSet_, userArmed});
+  if (wakeSet_) {
+    Do(effect::WakeAt{*wakeSet_, userArmed});
+  } else {
+    Do(effect::CancelWake{});
+  }
+  TickAtNextRing();
+}
+
+// Asked again whenever the next ring's instant moves, by a change or by the clock's zone, and
+// whenever the timer may have run apart from the wall clock.
+void Alarm::TickAtNextRing() {
+  const std::optional<std::chrono::sys_seconds> due = NextRing();
+  const bool stale = std::exchange(tickStale_, false);
+  if (due == tickSet_ && !(due && stale)) return;
+  tickSet_ = due;
+  if (!due) return Do(effect::CancelTick{});
+  Do(effect::TickAt{*due});
 }
 
 void Alarm::Changed(bool tell) {

@@ -93,6 +93,7 @@ class Alarm {
   bool HoldWanted() const;
   void Kept(bool tell);
   void Wake(bool userArmed);
+  void TickAtNextRing();
   void Changed(bool tell);
 
   // The ticks.
@@ -172,6 +173,12 @@ class Alarm {
   // The platform took the last one and will wake the computer for it.
   bool wakeCovers_ = false;
   bool holding_ = false;
+
+  // The tick asked for at the next ring. Its timer may have run apart from the wall clock since
+  // (`tickStale_`): it counts no time asleep, and the clock may have been set.
+  std::optional<std::chrono::sys_seconds> tickSet_;
+  std::optional<std::chrono::sys_seconds> tickRead_;  // the UTC the last tick read
+  bool tickStale_ = false;
 
   // What is said once a run.
   bool toldKept_ = false;

@@ -131,6 +131,8 @@ void AlarmDriver::Do(const effect::WakeAt& e) {
                           [this, e](Result<WakeUpSet> set) { Report(e, std::move(set)); });
 }
 void AlarmDriver::Do(const effect::CancelWake& /*e*/) { ports_.wakeTimer.Cancel(); }
+void AlarmDriver::Do(const effect::TickAt& e) { ports_.tickTimer.SetFor(e.instant); }
+void AlarmDriver::Do(const effect::CancelTick& /*e*/) { ports_.tickTimer.CancelTick(); }
 
 // --------------------------------------------------------------------------------- the ring
 

@@ -15,6 +15,7 @@
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
 #include "tray/tray_icon.h"
@@ -40,13 +41,14 @@ struct AlarmPorts {
   SignInStart& signIn;
   SleepInhibitor& inhibitor;
   WakeTimer& wakeTimer;
+  TickTimer& tickTimer;
   const Clock& clock;
 };
 
 // What the user, the tick and the desktop do to the alarm: each is read into an event, the alarm
 // decides, and each effect it calls for goes to its one port, in order. An event that comes while
 // effects are carried out waits for them.
-class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
+class AlarmDriver final : public WakeTimerEvents, public TickTimerEvents, public RingNoticeEvents {
  public:
   AlarmDriver(const Clock& clock, std::string decimalSeparator, AlarmPorts ports)
       : alarm_(clock, std::move(decimalSeparator)), ports_(ports) {}
@@ -56,7 +58,8 @@ class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
 
   // With the stored settings and the kept alarm, then the first tick.
   void Start(StartShown shown);
-  void Tick();
+  // The five-second timer's, and the one at a ring's instant.
+  void Tick() override;
   void Toggle() { Take(event::Toggle{Typed()}); }
   void Snooze() { Take(event::Snooze{}); }
   void TurnOff() { Take(event::TurnOff{}); }
@@ -107,6 +110,8 @@ class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
   void Do(const effect::Release& e);
   void Do(const effect::WakeAt& e);
   void Do(const effect::CancelWake& e);
+  void Do(const effect::TickAt& e);
+  void Do(const effect::CancelTick& e);
   void Do(const effect::Play& e);
   void Do(const effect::StopPlayer& e);
   void Do(const effect::OpenRing& e);

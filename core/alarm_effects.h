@@ -93,6 +93,10 @@ struct WakeAt {
   bool userArmed = false;  // a computer that cannot wake is the user's to hear, once a run
 };
 struct CancelWake {};
+struct TickAt {  // the tick at the next ring's instant, beside the five-second ones
+  std::chrono::sys_seconds instant;
+};
+struct CancelTick {};
 
 // The ring.
 struct Play {};
@@ -127,11 +131,11 @@ using Effect =
                  effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
                  effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget,
                  effect::StartAtSignIn, effect::SaveSettings, effect::TellDesktop, effect::Hold,
-                 effect::Release, effect::WakeAt, effect::CancelWake, effect::Play,
-                 effect::StopPlayer, effect::OpenRing, effect::CloseRing, effect::Announce,
-                 effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
-                 effect::SilenceOwn, effect::Log, effect::OpenOptions, effect::CloseOptions,
-                 effect::SaveOptions>;
+                 effect::Release, effect::WakeAt, effect::CancelWake, effect::TickAt,
+                 effect::CancelTick, effect::Play, effect::StopPlayer, effect::OpenRing,
+                 effect::CloseRing, effect::Announce, effect::Unannounce, effect::Listen,
+                 effect::StopListening, effect::SoundOwn, effect::SilenceOwn, effect::Log,
+                 effect::OpenOptions, effect::CloseOptions, effect::SaveOptions>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

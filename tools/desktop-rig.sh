@@ -175,10 +175,14 @@ rig_player_status_is() { rig_player_property PlaybackStatus | grep -q "\"$1\""; 
 rig_position() { rig_player_property Position "$@" | awk '/int64/ {print $3}'; }
 
 # The wall clock of programs started by rig_start_on_clock reads $1 (any date(1) time) from now
-# on; their timers keep their real pace.
+# on; their timers keep their real pace. It reads $1 at the real second rig_clock_real: the
+# offset is whole seconds.
 rig_clock_file=$rig_dir/faketime
 echo +0 >"$rig_clock_file"
-rig_set_clock() { printf '%+d\n' $(($(date -d "$1" +%s) - $(date +%s))) >"$rig_clock_file"; }
+rig_set_clock() {
+  rig_clock_real=$(date +%s)
+  printf '%+d\n' $(($(date -d "$1" +%s) - rig_clock_real)) >"$rig_clock_file"
+}
 rig_start_on_clock() {  # rig_start_on_clock PROGRAM [ARG...]: its PID is in rig_app_pid
   LD_PRELOAD=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1) \
     FAKETIME_TIMESTAMP_FILE=$rig_clock_file FAKETIME_CACHE_DURATION=1 \

@@ -18,6 +18,7 @@
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
+#include "backends/win32/win32_tick_timer.h"
 #include "backends/win32/win32_wake_timer.h"
 #include "core/logger.h"
 #include "core/start_options.h"
@@ -60,6 +61,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32SignInStart signInStart;
   Win32RingNotice ringNotice;
   Win32WakeTimer wakeTimer(instance);
+  Win32TickTimer tickTimer;
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -75,6 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .tickTimer = tickTimer,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});

@@ -13,12 +13,13 @@ using namespace std::chrono_literals;
 using Log = std::vector<std::string>;
 
 // The wall clock of UTC, standing where a test puts it: an instant and its reading are the same
-// seconds.
+// seconds, unless a test moves the zone.
 struct UtcClock final : Clock {
-  WallTime Now() const override { return UtcTimeAt(now); }
+  WallTime Now() const override { return LocalAt(now); }
   std::chrono::sys_seconds Utc() const override { return now; }
-  WallTime LocalAt(std::chrono::sys_seconds t) const override { return UtcTimeAt(t); }
+  WallTime LocalAt(std::chrono::sys_seconds t) const override { return UtcTimeAt(t + offset); }
   std::chrono::sys_seconds now = std::chrono::sys_days{2027y / 3 / 1} + 6h;
+  std::chrono::seconds offset{0};
 };
 
 struct Model {

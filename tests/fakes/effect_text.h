@@ -29,8 +29,9 @@ inline std::string At(std::chrono::sys_seconds instant) {
 inline constexpr const char* kBareNames[] = {
     "", "", "", "show window", "hide window", "start hidden", "end", "", "", "icon refreshed",
     "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
-    "release", "", "no wake", "play", "stop player", "open ring", "close ring", "", "unannounce",
-    "listen", "stop listening", "own sound", "own sound off", "", "", "close options", ""};
+    "release", "", "no wake", "", "no tick", "play", "stop player", "open ring", "close ring", "",
+    "unannounce", "listen", "stop listening", "own sound", "own sound off", "", "", "close options",
+    ""};
 // clang-format on
 static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
 
@@ -73,6 +74,7 @@ inline std::string Text(const Effect& effect) {
                    (e.awake == SleepInhibitor::Awake::ComputerAndScreen ? ", screen" : "");
           },
           [](const WakeAt& e) { return "wake " + At(e.instant); },
+          [](const TickAt& e) { return "tick at " + At(e.instant); },
           [](const Announce& e) { return "announce " + e.time; },
           [](const OpenOptions& e) {
             const AlarmOptions& o = e.options;

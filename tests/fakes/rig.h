@@ -82,6 +82,7 @@ struct FakeDesktop : MediaPlayer,
                      SleepInhibitor,
                      SignInStart,
                      WakeTimer,
+                     TickTimer,
                      RingNotice,
                      DesktopNotice,
                      PlayerListener,
@@ -204,6 +205,9 @@ struct FakeDesktop : MediaPlayer,
   }
   void Cancel() override { wakes.push_back(std::nullopt); }
   void SetEvents(WakeTimerEvents* /*events*/) override {}
+  void SetFor(std::chrono::sys_seconds /*instant*/) override {}
+  void CancelTick() override {}
+  void SetEvents(TickTimerEvents* /*events*/) override {}
   void Show(std::string_view time, RingNotice::Answered answered) override {
     log.push_back("notice " + std::string(time));
     answered({});
@@ -269,8 +273,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this, *this,    *this,
-            *this, *this,  *this,   *this, *this, *this, *this, separator};
+    return {main,  wakeUp, options, *this, *this, *this, *this, *this, *this,
+            *this, *this,  *this,   *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

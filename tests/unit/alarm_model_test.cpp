@@ -1,5 +1,7 @@
 #include "fakes/alarm_model.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 // The alarm's rules alone: events in, effect lists out, without a window or a back end.
@@ -96,24 +98,27 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
             (Log{"boxes 7 0 9", "log Alarm on for 7:00, snoozes of 9 minutes",
                  "inputs Turn alarm off, locked", "status Alarm is on - Time: 7:00",
                  "icon armed Alarm is on - Time: 7:00", "hold Alarm is on - Time: 7:00",
-                 "sign-in on", "keep 7:0, told", "wake 03-01 07:00Z"}));
+                 "sign-in on", "keep 7:0, told", "wake 03-01 07:00Z", "tick at 03-01 07:00Z"}));
   const effect::WakeAt wake{sys_days{2027y / 3 / 1} + 7h, true};
   EXPECT_EQ(model.Take(event::Done<effect::WakeAt, WakeUpSet>{wake, WakeUpSet{}}),
             Log{"log Wake-up asked for 2027-03-01 7:00"});
-  EXPECT_EQ(model.Tick(6, 30), Log{"icon refreshed"});
-  EXPECT_EQ(model.Tick(7, 0, 3), (Log{"icon refreshed", "play", "open ring", "status Alarm!",
-                                      "icon ringing Alarm!", "hold Alarm!, screen", "sign-in on",
-                                      "keep 7:0 rang 03-01 07:00Z", "no wake", "announce 7:00"}));
+  EXPECT_EQ(model.Tick(6, 30), (Log{"icon refreshed", "tick at 03-01 07:00Z"}))
+      << "half an hour since the last tick: its timer may be off the clock";
+  EXPECT_EQ(model.Tick(7, 0, 3),
+            (Log{"icon refreshed", "play", "open ring", "status Alarm!", "icon ringing Alarm!",
+                 "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake",
+                 "no tick", "announce 7:00"}));
   EXPECT_EQ(model.Take(event::Done<effect::Play>{}),
             (Log{"log Ringing for 7:00: the player was told to play", "listen"}));
   EXPECT_EQ(model.Arm(8, 0), Log{});
   EXPECT_FALSE(model.Rings(model.Tick(7, 0, 40))) << "a tick while it rings";
   model.clock.now += 4s;
-  EXPECT_EQ(model.Take(event::Snooze{}),
-            (Log{"stop listening", "stop player", "close ring", "unannounce",
-                 "log Snoozed until 7:09", "status Snooze is on - Time: 7:09",
-                 "icon armed Snooze is on - Time: 7:09", "hold Snooze is on - Time: 7:09",
-                 "sign-in on", "keep 7:0 snooze 03-01 07:09Z, told", "wake 03-01 07:09Z"}));
+  EXPECT_EQ(
+      model.Take(event::Snooze{}),
+      (Log{"stop listening", "stop player", "close ring", "unannounce", "log Snoozed until 7:09",
+           "status Snooze is on - Time: 7:09", "icon armed Snooze is on - Time: 7:09",
+           "hold Snooze is on - Time: 7:09", "sign-in on", "keep 7:0 snooze 03-01 07:09Z, told",
+           "wake 03-01 07:09Z", "tick at 03-01 07:09Z"}));
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 1)));
   EXPECT_EQ(model.Take(event::TurnOff{}),
             (Log{"stop listening", "stop player", "close ring", "unannounce", "log Alarm off",
@@ -122,6 +127,42 @@ TEST(AlarmModel, AMorningArmedRungSnoozedAndTurnedOff) {
   EXPECT_EQ(model.Take(event::Snooze{}), Log{}) << "the notice's Snooze after the ring";
   model.Arm(7, 9);
   EXPECT_TRUE(model.Rings(model.Tick(7, 9, 30))) << "armed again inside the minute";
+}
+
+// Armed at a tick at 6:00 for 7:00, the tick at the next ring is asked for again at a tick that
+// finds the instant moved, or the clock moved under the timer: back, or on further than ticks go.
+// Off cancels it, once. Arming and snoozing ask for it in the morning above.
+TEST(AlarmModel, TheTickAtTheNextRingIsAskedAgainWheneverItMayBeWrong) {
+  using M = Model&;
+  const struct {
+    const char* what;
+    std::function<Log(Model&)> steps;
+    std::string asked;  // by the last step: the instant, or "no tick"
+  } cases[] = {
+      // clang-format off
+      {"the next tick", [](M m) { return m.Tick(6, 0, 5); }, ""},
+      {"the tick that rings", [](M m) { return m.Tick(6, 59, 58), m.Tick(7, 0, 0); }, "no tick"},
+      {"the clock on by 40 s", [](M m) { return m.Tick(6, 0, 40); }, "03-01 07:00Z"},
+      {"the clock set back", [](M m) { return m.Tick(6, 0, 5), m.Tick(5, 59, 0); }, "03-01 07:00Z"},
+      {"over an hour past", [](M m) { return m.Tick(6, 59, 58), m.Tick(8, 1, 0); }, "03-02 07:00Z"},
+      {"zone west", [](M m) { return m.clock.offset = -1h, m.Tick(6, 0, 5); }, "03-01 08:00Z"},
+      {"the platform's word", [](M m) { return m.Take(event::WakeLost{}); }, "03-01 07:00Z"},
+      {"off", [](M m) { return m.Arm(7, 0); }, "no tick"},
+      {"off, then the clock on", [](M m) { return m.Arm(7, 0), m.Tick(6, 30); }, ""},
+      // clang-format on
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Model model;
+    model.Tick(6, 0);
+    model.Arm(7, 0);
+    std::string asked;
+    for (const std::string& effect : c.steps(model)) {
+      if (effect.starts_with("tick at ")) asked += effect.substr(8);
+      if (effect == "no tick") asked += effect;
+    }
+    EXPECT_EQ(asked, c.asked);
+  }
 }
 
 // The prompt for a player is a state, not a wait: Retry with no player asks again, and the alarm
@@ -141,7 +182,7 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(
       model.Tick(7, 0, 3, false),
       (Log{"icon refreshed", "stop asking", "open ring", "status Alarm!", "icon ringing Alarm!",
-           "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake",
+           "hold Alarm!, screen", "sign-in on", "keep 7:0 rang 03-01 07:00Z", "no wake", "no tick",
            "announce 7:00", "log Ringing for 7:00: no media player runs", "own sound"}));
   EXPECT_EQ(model.Take(event::Done<effect::SoundOwn>{{1}, {}}),
             Log{"log The player cannot be heard, no media player runs: the alarm sounds its own "
@@ -153,13 +194,13 @@ TEST(AlarmModel, TheRingComesWhileThePromptIsOpenAndAPlayerThatComesBackPlays) {
   EXPECT_EQ(model.Take(event::Heard{{1}, {.playing = true}}),
             (Log{"log The player is heard: the alarm's own sound stops", "own sound off"}));
   model.Take(event::Snooze{});
-  EXPECT_EQ(model.Tick(7, 2, 0, false), asking) << "the prompt back after the ring";
-  EXPECT_EQ(model.Tick(7, 2, 5),
+  EXPECT_EQ(model.Tick(7, 0, 13, false), asking) << "the prompt back after the ring";
+  EXPECT_EQ(model.Tick(7, 0, 18),
             (Log{"icon refreshed", "stop asking", "log A media player runs again"}));
-  EXPECT_EQ(model.Tick(7, 2, 10, false), asking);
+  EXPECT_EQ(model.Tick(7, 0, 23, false), asking);
   EXPECT_EQ(model.Take(event::PromptAnswered{BoxAnswer::Cancel, false, {"7", "0", "9"}}),
             (Log{"log Alarm off: the prompt for a media player was cancelled", "release",
-                 "sign-in off", "forget", "no wake", "icon deleted", "save 7 0 9"}));
+                 "sign-in off", "forget", "no wake", "no tick", "icon deleted", "save 7 0 9"}));
 }
 
 // The own sound's failure is an event: logged once a ring with its reason, and tried again at the
