@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,14 +36,8 @@ class FakeFormView final : public FormView {
   void Hide() override { visible = false, Write("Hide"); }
   void Minimise() override { Write("Minimise"); }
   void Close() override { visible = false, Write("Close"); }
-  bool Checked(ControlId control) const override { return checked.contains(control); }
-  void SetChecked(ControlId control, bool on) override {
-    if (on) {
-      checked.insert(control);
-    } else {
-      checked.erase(control);
-    }
-  }
+  bool Checked(ControlId /*checkBox*/) const override { return false; }
+  void SetChecked(ControlId /*checkBox*/, bool /*checked*/) override {}
   std::string Text(ControlId control) const override {
     const auto found = texts.find(control);
     return found == texts.end() ? std::string() : found->second;
@@ -58,7 +51,6 @@ class FakeFormView final : public FormView {
   void OpenMenu(ControlId) override { Write("OpenMenu"); }
   void SetEvents(FormEvents* /*events*/) override {}
 
-  std::set<ControlId> checked;
   std::map<ControlId, std::string> texts;
   std::map<ControlId, bool> enabled;
   std::map<ControlId, std::vector<std::string>> items;
@@ -89,12 +81,7 @@ struct FakeDesktop : MediaPlayer,
                      AlarmSound,
                      FileChooser,
                      LogSink {
-  // The file dialog: shown, and answered by the test through `choose`.
-  void Choose(const std::string& startPath, Chosen chosen) override {
-    log.push_back("file dialog " + startPath);
-    choose = std::move(chosen);
-  }
-  Chosen choose;
+  void Choose(const std::string& /*startPath*/, Chosen /*chosen*/) override {}
 
   bool Find() override { return playerRunning; }
   Result<> Send(PlayerCommand command) override {
