@@ -246,7 +246,7 @@ case_the_options_from_the_menu_and_the_shortcut() {
   # Monday and Friday; 20 seconds; a file. Enter in a box presses OK.
   xdotool windowfocus --sync "$(rig_window "$options")" key space Tab Tab Tab Tab space \
     Tab Tab Tab ctrl+a type 20
-  xdotool key Tab type "$music"
+  LC_ALL=C.UTF-8 xdotool key Tab type "$music"  # a name beyond ASCII, whatever the locale
   xdotool key Return
   expect_within 3 "OK to close the options" rig_window_absent "$options"
   expect_within 2 "the options written at once" options_are Mon,Fri 20 "$music"
