@@ -398,8 +398,11 @@ case_the_wake_timer_rings_on_the_minute() {
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
-# The cases share the prefix: each starts with no alarm kept and no start at sign-in.
-wine reg delete "$settings_key" /v Alarm /f >/dev/null 2>&1
+# The cases share the prefix: each starts with no alarm kept, the options at their defaults and
+# no start at sign-in.
+for value in Alarm Repeat GentleStartSeconds WakeWith; do
+  wine reg delete "$settings_key" /v "$value" /f >/dev/null 2>&1
+done
 wine reg delete "$run_key" /v 'DawnQuill alarm' /f >/dev/null 2>&1
 rig_load_points wine "$build/layout_points.exe"
 "case_$name"
