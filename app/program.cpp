@@ -31,7 +31,9 @@ Program::Program(const Backends& b)
               .signIn = b.signInStart,
               .inhibitor = b.inhibitor,
               .wakeTimer = b.wakeTimer,
-              .clock = b.clock}),
+              .clock = b.clock,
+              .volume = b.playerVolume,
+              .fadeSteps = b.fadeSteps}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);

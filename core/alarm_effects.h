@@ -112,6 +112,23 @@ struct SoundOwn {
 };
 struct SilenceOwn {};
 
+// The gentle start, in the player's own units. `fade`: an answer about an older fade is stale.
+struct ReadVolume {
+  unsigned fade = 0;
+};
+// A restore sets back the level of this run's fade, a repayment the one the last run kept.
+enum class VolumeUse { FadeStart, FadeStep, Restore, Repay };
+struct SetVolume {
+  double level = 0;
+  VolumeUse use = VolumeUse::Restore;
+  unsigned fade = 0;
+};
+struct StepAfter {
+  std::chrono::milliseconds delay{};
+  unsigned fade = 0;
+};
+struct CancelStep {};
+
 struct Log {
   logger::Level level = logger::Level::Info;
   std::string text;
@@ -121,17 +138,16 @@ struct Log {
 
 namespace dawnquill {
 
-using Effect =
-    std::variant<effect::SetStatus, effect::SetInputs, effect::RewriteBoxes, effect::ShowWindow,
-                 effect::HideWindow, effect::StartHidden, effect::EndProgram, effect::AddIcon,
-                 effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
-                 effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget,
-                 effect::StartAtSignIn, effect::SaveSettings, effect::TellDesktop, effect::Hold,
-                 effect::Release, effect::WakeAt, effect::CancelWake, effect::Play,
-                 effect::StopPlayer, effect::OpenRing, effect::CloseRing, effect::Announce,
-                 effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
-                 effect::SilenceOwn, effect::Log, effect::OpenOptions, effect::CloseOptions,
-                 effect::SaveOptions>;
+using Effect = std::variant<
+    effect::SetStatus, effect::SetInputs, effect::RewriteBoxes, effect::ShowWindow,
+    effect::HideWindow, effect::StartHidden, effect::EndProgram, effect::AddIcon,
+    effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
+    effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget, effect::StartAtSignIn,
+    effect::SaveSettings, effect::TellDesktop, effect::Hold, effect::Release, effect::WakeAt,
+    effect::CancelWake, effect::Play, effect::StopPlayer, effect::OpenRing, effect::CloseRing,
+    effect::Announce, effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
+    effect::SilenceOwn, effect::Log, effect::OpenOptions, effect::CloseOptions, effect::SaveOptions,
+    effect::ReadVolume, effect::SetVolume, effect::StepAfter, effect::CancelStep>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

@@ -87,7 +87,8 @@ struct FakeDesktop : MediaPlayer,
                      PlayerListener,
                      AlarmSound,
                      FileChooser,
-                     LogSink {
+                     LogSink,
+                     PlayerVolume {
   // The file dialog: shown, and answered by the test through `choose`.
   void Choose(const std::string& startPath, Chosen chosen) override {
     log.push_back("file dialog " + startPath);
@@ -101,6 +102,20 @@ struct FakeDesktop : MediaPlayer,
     return {};
   }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
+  Result<VolumeLevel> Volume() override { return VolumeLevel{.level = volume, .full = 1}; }
+  Result<double> SetVolume(double level) override {
+    log.push_back("player volume " + std::to_string(level));
+    return volume = level;
+  }
+  double volume = 0.9;
+  // The gentle start's next step, which a test calls.
+  struct Steps final : StepTimer {
+    void After(std::chrono::milliseconds /*delay*/, std::function<void()> due) override {
+      step = std::move(due);
+    }
+    void Cancel() override { step = {}; }
+    std::function<void()> step;
+  } steps;
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
@@ -269,8 +284,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this, *this,    *this,
-            *this, *this,  *this,   *this, *this, *this, *this, separator};
+    return {main,  wakeUp, options, *this, *this, *this, *this,     *this, *this, *this,
+            *this, *this,  *this,   *this, *this, *this, separator, *this, steps};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

@@ -168,6 +168,7 @@ TEST(RepeatDays, TheKeptRecordCarriesTheDays) {
                          .days = Weekdays::Of({0, 1, 2, 3, 4}),
                          .snoozeDue = {},
                          .rang = {},
+                         .volume = {},
                          .written = std::chrono::sys_days{2027y / 3 / 5} + 7h};
   EXPECT_EQ(RecordText(kept), "7:00 delay 9 days Mon,Tue,Wed,Thu,Fri written 2027-03-05T07:00:00Z");
   EXPECT_EQ(ReadRecord(RecordText(kept)), kept);
