@@ -6,8 +6,8 @@ namespace dawnquill {
 
 namespace {
 
-// A player hands back what it was given through its own arithmetic (mpv scales it by 100 and
-// back): a change smaller than this share of its full volume is none.
+// A player hands back what it was given through its own arithmetic (mpv keeps a float of
+// percent): a change smaller than this share of its full volume is none.
 constexpr double kSameLevel = 1e-6;
 
 }  // namespace
