@@ -1,5 +1,7 @@
 #include "backends/qt/qt_step_timer.h"
 
+#include <utility>
+
 namespace dawnquill {
 
 QtStepTimer::QtStepTimer() {

@@ -1,5 +1,7 @@
 #include "backends/win32/win32_step_timer.h"
 
+#include <utility>
+
 #include "backends/win32/win32_window_class.h"
 
 namespace dawnquill {
