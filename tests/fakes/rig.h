@@ -102,19 +102,12 @@ struct FakeDesktop : MediaPlayer,
     return {};
   }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
-  Result<VolumeLevel> Volume() override { return VolumeLevel{.level = volume, .full = 1}; }
-  Result<double> SetVolume(double level) override {
-    log.push_back("player volume " + std::to_string(level));
-    return volume = level;
-  }
-  double volume = 0.9;
-  // The gentle start's next step, which a test calls.
+  // The rig's player has no volume to tell, and its fade's steps never come.
+  Result<VolumeLevel> Volume() override { return Failure{"no volume"}; }
+  Result<double> SetVolume(double /*level*/) override { return Failure{"no volume"}; }
   struct Steps final : StepTimer {
-    void After(std::chrono::milliseconds /*delay*/, std::function<void()> due) override {
-      step = std::move(due);
-    }
-    void Cancel() override { step = {}; }
-    std::function<void()> step;
+    void After(std::chrono::milliseconds /*delay*/, std::function<void()> /*due*/) override {}
+    void Cancel() override {}
   } steps;
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }

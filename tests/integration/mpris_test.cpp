@@ -141,9 +141,8 @@ TEST_F(MprisTest, ThePlayersVolumeIsReadAndSetInItsOwnUnits) {
   const Result<VolumeLevel> before = volume.Volume();
   ASSERT_TRUE(before);
   EXPECT_EQ(before->level, 1.0);
-  EXPECT_EQ(before->full, 1.0);
   auto probe = PlayerObject(name, QDBusConnection::connectToBus(address_, "probe" + address_));
-  for (const double level : {1.0 / 3, 1.2, 0.1 + 0.2}) {
+  for (const double level : {1.0 / 3, 1.2}) {
     ASSERT_TRUE(volume.SetVolume(level));
     const QDBusReply<QDBusVariant> seen = probe.Get(kPlayerInterface, QStringLiteral("Volume"));
     EXPECT_NEAR(seen.value().variant().toDouble(), level, 1e-6);
