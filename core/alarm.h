@@ -127,7 +127,7 @@ class Alarm {
   void PlayGently();
   void NoFade(std::string_view why);
   void Rise(const Result<double>& taken);
-  void SettleVolume(effect::VolumeUse use = effect::VolumeUse::Restore);
+  void SettleVolume();
   void RepayVolume(bool playerRuns);
 
   // The end of the program: it waits for the settings to be saved, and for any box it showed.

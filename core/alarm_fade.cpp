@@ -100,11 +100,14 @@ void Alarm::Rise(const Result<double>& taken) {
   Do(effect::Keep{Record(clock_.Utc()), false});
 }
 
-// After the player stopped: the level the fade took from it goes back, exactly.
-void Alarm::SettleVolume(effect::VolumeUse use) {
+// After the player stopped: the level the fade took from it goes back, exactly. A level that no
+// fade of this run read is the last run's.
+void Alarm::SettleVolume() {
   if (fade_.Rising()) Do(effect::CancelStep{});
+  const bool read = fade_.Read();
   if (const std::optional<double> owed = fade_.Settle()) {
-    Do(effect::SetVolume{*owed, use, fade_.Id()});
+    Do(effect::SetVolume{*owed, read ? effect::VolumeUse::Restore : effect::VolumeUse::Repay,
+                         fade_.Id()});
   }
 }
 
@@ -112,7 +115,7 @@ void Alarm::SettleVolume(effect::VolumeUse use) {
 // a ring meanwhile fades towards it instead.
 void Alarm::RepayVolume(bool playerRuns) {
   if (!playerRuns || !fade_.Owed()) return;
-  SettleVolume(effect::VolumeUse::Repay);
+  SettleVolume();
   if (state_ != AlarmState::Off) Do(effect::Keep{Record(clock_.Utc()), false});
 }
 

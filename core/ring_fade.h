@@ -33,6 +33,8 @@ class RingFade {
   double Next();
   bool Reached() const { return step_ >= steps_; }
   bool Rising() const { return rising_; }
+  // A fade of this run has read the player's scale.
+  bool Read() const { return steps_ > 0; }
 
   // No more steps; the level is owed still.
   void Halt() { asking_ = rising_ = false; }
