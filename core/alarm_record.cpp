@@ -23,14 +23,6 @@ void AppendInstant(std::string& text, const char* key, sys_seconds instant) {
   text += part;
 }
 
-// The shortest text that reads back as the same number, so that the level comes back exactly.
-void AppendLevel(std::string& text, double level) {
-  char number[32];
-  const auto [end, failure] = std::to_chars(number, number + sizeof number, level);
-  text += " volume ";
-  text.append(number, end);
-}
-
 // A level of zero or more, and nothing after it.
 std::optional<double> ReadLevel(std::string_view text) {
   double level = 0;
@@ -40,6 +32,24 @@ std::optional<double> ReadLevel(std::string_view text) {
     return std::nullopt;
   }
   return level;
+}
+
+// The shortest text that reads back as the same number, so that the level comes back exactly.
+// printf's, not to_chars's, whose tables would swell the Windows program by a third; the C
+// library may write the radix in the user's locale, and the one character that is no digit,
+// sign or exponent mark is it.
+void AppendLevel(std::string& text, double level) {
+  std::string number;
+  for (int digits = 15; digits <= 17; ++digits) {
+    char written[40];
+    std::snprintf(written, sizeof written, "%.*g", digits, level);
+    number = written;
+    for (char& c : number) {
+      if ((c < '0' || c > '9') && c != 'e' && c != '-' && c != '+') c = '.';
+    }
+    if (ReadLevel(number) == level) break;
+  }
+  text += " volume " + number;
 }
 
 // Exactly `count` decimal digits, nothing else: no sign, no space.
