@@ -417,10 +417,10 @@ case_a_gentle_start_turns_the_player_down_and_back() {
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
-# The cases share the prefix: each starts with no alarm kept, no gentle start and no start at
-# sign-in.
-wine reg delete "$settings_key" /v Alarm /f >/dev/null 2>&1
-wine reg delete "$settings_key" /v GentleStartSeconds /f >/dev/null 2>&1
+# The cases share the prefix: each starts with no alarm kept, no options and no start at sign-in.
+for value in Alarm Repeat GentleStartSeconds; do
+  wine reg delete "$settings_key" /v "$value" /f >/dev/null 2>&1
+done
 wine reg delete "$run_key" /v 'DawnQuill alarm' /f >/dev/null 2>&1
 rig_load_points wine "$build/layout_points.exe"
 "case_$name"
