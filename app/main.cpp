@@ -11,6 +11,7 @@
 #include "backends/dbus/kde_wake_timer.h"
 #include "backends/dbus/mpris_listener.h"
 #include "backends/dbus/mpris_player.h"
+#include "backends/dbus/mpris_volume.h"
 #include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_caret_rest.h"
 #include "backends/qt/qt_desktop.h"
@@ -18,6 +19,7 @@
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
+#include "backends/qt/qt_step_timer.h"
 #include "backends/qt/qt_tick_timer.h"
 #include "backends/qt/qt_tray.h"
 #include "backends/qt/qt_tray_picture_icon.h"
@@ -69,6 +71,8 @@ int main(int argc, char** argv) {
   QtFormView optionsView(options_window::Layout());
   QtFileChooser files;
   MprisPlayer player(QDBusConnection::sessionBus());
+  MprisVolume volume(player, QDBusConnection::sessionBus());
+  QtStepTimer fadeSteps;
   LazySoundServer soundServer(DAWNQUILL_SOUND_MODULE, DAWNQUILL_ALARM_TONE, logSink);
   MprisListener listener(QDBusConnection::sessionBus(), player, soundServer);
   QtSettingsStore settings(ExecutableName());
@@ -99,7 +103,9 @@ int main(int argc, char** argv) {
                    .tickTimer = tickTimer,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
-                   .decimalSeparator = LocaleDecimalSeparator()});
+                   .decimalSeparator = LocaleDecimalSeparator(),
+                   .playerVolume = volume,
+                   .fadeSteps = fadeSteps});
   notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on.

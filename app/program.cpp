@@ -32,7 +32,9 @@ Program::Program(const Backends& b)
               .inhibitor = b.inhibitor,
               .wakeTimer = b.wakeTimer,
               .tickTimer = b.tickTimer,
-              .clock = b.clock}),
+              .clock = b.clock,
+              .volume = b.playerVolume,
+              .fadeSteps = b.fadeSteps}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);

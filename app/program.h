@@ -12,10 +12,12 @@
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
 #include "interfaces/player_listener.h"
+#include "interfaces/player_volume.h"
 #include "interfaces/ring_notice.h"
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/step_timer.h"
 #include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
@@ -48,6 +50,8 @@ struct Backends {
   RingNotice& ringNotice;
   DesktopNotice& notice;
   std::string decimalSeparator;
+  PlayerVolume& playerVolume;
+  StepTimer& fadeSteps;
 };
 
 // The whole program, wired once: every connection between the alarm, its effects, the windows

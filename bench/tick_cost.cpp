@@ -10,6 +10,7 @@
 
 #include "app/program.h"
 #include "backends/dbus/mpris_player.h"
+#include "backends/dbus/mpris_volume.h"
 #include "ui/main/main_window_layout.h"
 
 namespace {
@@ -62,7 +63,8 @@ struct NullDesktop final : Clock,
                            DesktopNotice,
                            PlayerListener,
                            AlarmSound,
-                           FileChooser {
+                           FileChooser,
+                           StepTimer {
   void Choose(const std::string&, Chosen) override {}
   void Listen(std::function<void(const PlayerSound&)>) override {}
   void Done() override {}
@@ -73,6 +75,7 @@ struct NullDesktop final : Clock,
   void Close() override {}
   void WakeAt(std::chrono::sys_seconds, WakeTimer::Answered) override {}
   void Cancel() override {}
+  void After(std::chrono::milliseconds, std::function<void()>) override {}
   void SetEvents(WakeTimerEvents*) override {}
   void SetFor(std::chrono::sys_seconds) override {}
   void CancelTick() override {}
@@ -102,6 +105,7 @@ int main(int argc, char** argv) {
   NullSettings settings;
   NullDesktop desktop;
   MprisPlayer player(QDBusConnection::sessionBus());
+  MprisVolume volume(player, QDBusConnection::sessionBus());
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
                    .optionsView = optionsView,
@@ -119,7 +123,9 @@ int main(int argc, char** argv) {
                    .tickTimer = desktop,
                    .ringNotice = desktop,
                    .notice = desktop,
-                   .decimalSeparator = "."});
+                   .decimalSeparator = ".",
+                   .playerVolume = volume,
+                   .fadeSteps = desktop});
   if (!PlayerRemote(player).Running()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");
     return 1;

@@ -71,6 +71,7 @@ void Alarm::On(const event::Tick& tick) {
   } else if (RingIsDue()) {
     Ring(tick.playerRuns);
   } else {
+    RepayVolume(tick.playerRuns);
     InsistOnPlayer(tick.playerRuns);
     // A wake-up that has called back, or whose instant passed without a ring (a minute missed
     // by over an hour), is asked for again for the next ring.
@@ -282,6 +283,7 @@ void Alarm::SnoozeFor(std::chrono::sys_seconds due) {
 void Alarm::Restore(const AlarmRecord& kept) {
   Arm(kept.hour, kept.minute, kept.snoozeDelay);
   days_ = kept.days;
+  if (kept.volume) fade_.Owe(*kept.volume);
   if (kept.snoozeDue) SnoozeFor(*kept.snoozeDue);
   lastTickUtc_ = kept.rang ? *kept.rang - seconds{1} : kept.written;
   lastTick_ = clock_.LocalAt(lastTickUtc_);
@@ -420,6 +422,7 @@ AlarmRecord Alarm::Record(std::chrono::sys_seconds written) const {
           .days = days_,
           .snoozeDue = snoozeDue_,
           .rang = rang_,
+          .volume = fade_.Owed(),
           .written = written};
 }
 

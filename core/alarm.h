@@ -9,6 +9,7 @@
 #include "core/alarm_events.h"
 #include "core/alarm_options.h"
 #include "core/alarm_record.h"
+#include "core/ring_fade.h"
 #include "core/ring_hearing.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
@@ -70,6 +71,9 @@ class Alarm {
   void On(const event::Done<effect::Hold>& done);
   void On(const event::Done<effect::WakeAt, WakeUpSet>& done);
   void On(const event::Done<effect::Announce>& done);
+  void On(const event::FadeStep& step);
+  void On(const event::Done<effect::ReadVolume, VolumeLevel>& done);
+  void On(const event::Done<effect::SetVolume, double>& done);
 
   template <typename E>
   void Do(E effect) {
@@ -120,6 +124,13 @@ class Alarm {
   void Audible();
   void EndRing(bool stopPlayer);
 
+  // The gentle start: the player's volume, lowered before it plays and raised back.
+  void PlayGently();
+  void NoFade(std::string_view why);
+  void Rise(const Result<double>& taken);
+  void SettleVolume();
+  void RepayVolume(bool playerRuns);
+
   // The end of the program: it waits for the settings to be saved, and for any box it showed.
   void End(CloseReason reason, const ArmingTexts& typed);
   void KeptOrNot(std::string_view what, const Result<>& result, bool tell);
@@ -166,6 +177,8 @@ class Alarm {
   unsigned attempt_ = 0;  // the own sound's last start, whose report counts
   bool toldOwnFailure_ = false;
   bool toldMuted_ = false;
+  RingFade fade_;
+  bool toldNoFade_ = false;  // once a run
 
   // The wake-up asked for last, and the last one the log told.
   std::optional<std::chrono::sys_seconds> wakeSet_;

@@ -155,6 +155,14 @@ void AlarmDriver::Do(const effect::SoundOwn& e) {
 }
 void AlarmDriver::Do(const effect::SilenceOwn& /*e*/) { ports_.ownSound.Stop(); }
 
+// The player was found by the tick, or by the stop, just before.
+void AlarmDriver::Do(const effect::ReadVolume& e) { Report(e, ports_.volume.Volume()); }
+void AlarmDriver::Do(const effect::SetVolume& e) { Report(e, ports_.volume.SetVolume(e.level)); }
+void AlarmDriver::Do(const effect::StepAfter& e) {
+  ports_.fadeSteps.After(e.delay, [this, e] { Take(event::FadeStep{e.fade}); });
+}
+void AlarmDriver::Do(const effect::CancelStep& /*e*/) { ports_.fadeSteps.Cancel(); }
+
 void AlarmDriver::Do(const effect::Log& e) { logger::Write(e.level, {e.text}); }
 
 }  // namespace dawnquill

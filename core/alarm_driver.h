@@ -11,10 +11,12 @@
 #include "interfaces/desktop_notice.h"
 #include "interfaces/message_box.h"
 #include "interfaces/player_listener.h"
+#include "interfaces/player_volume.h"
 #include "interfaces/ring_notice.h"
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
+#include "interfaces/step_timer.h"
 #include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
@@ -43,6 +45,8 @@ struct AlarmPorts {
   WakeTimer& wakeTimer;
   TickTimer& tickTimer;
   const Clock& clock;
+  PlayerVolume& volume;  // of the player the remote control found last
+  StepTimer& fadeSteps;
 };
 
 // What the user, the tick and the desktop do to the alarm: each is read into an event, the alarm
@@ -126,6 +130,10 @@ class AlarmDriver final : public WakeTimerEvents, public TickTimerEvents, public
   void Do(const effect::OpenOptions& e);
   void Do(const effect::CloseOptions& e);
   void Do(const effect::SaveOptions& e);
+  void Do(const effect::ReadVolume& e);
+  void Do(const effect::SetVolume& e);
+  void Do(const effect::StepAfter& e);
+  void Do(const effect::CancelStep& e);
 
   Alarm alarm_;
   AlarmPorts ports_;

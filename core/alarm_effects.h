@@ -116,6 +116,23 @@ struct SoundOwn {
 };
 struct SilenceOwn {};
 
+// The gentle start, in the player's own units. `fade`: an answer about an older fade is stale.
+struct ReadVolume {
+  unsigned fade = 0;
+};
+// A restore sets back the level of this run's fade, a repayment the one the last run kept.
+enum class VolumeUse { FadeStart, FadeStep, Restore, Repay };
+struct SetVolume {
+  double level = 0;
+  VolumeUse use = VolumeUse::Restore;
+  unsigned fade = 0;
+};
+struct StepAfter {
+  std::chrono::milliseconds delay{};
+  unsigned fade = 0;
+};
+struct CancelStep {};
+
 struct Log {
   logger::Level level = logger::Level::Info;
   std::string text;
@@ -135,7 +152,8 @@ using Effect =
                  effect::CancelTick, effect::Play, effect::StopPlayer, effect::OpenRing,
                  effect::CloseRing, effect::Announce, effect::Unannounce, effect::Listen,
                  effect::StopListening, effect::SoundOwn, effect::SilenceOwn, effect::Log,
-                 effect::OpenOptions, effect::CloseOptions, effect::SaveOptions>;
+                 effect::OpenOptions, effect::CloseOptions, effect::SaveOptions, effect::ReadVolume,
+                 effect::SetVolume, effect::StepAfter, effect::CancelStep>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

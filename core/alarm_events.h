@@ -11,6 +11,7 @@
 #include "interfaces/form_view.h"
 #include "interfaces/message_box.h"
 #include "interfaces/player_listener.h"
+#include "interfaces/player_volume.h"
 #include "interfaces/result.h"
 #include "interfaces/settings_store.h"
 #include "interfaces/wake_timer.h"
@@ -82,6 +83,11 @@ struct Heard {
   PlayerSound sound;
 };
 
+// The step timer of a gentle start called back.
+struct FadeStep {
+  unsigned fade = 0;
+};
+
 // What became of an effect that can fail.
 template <typename E, typename T = void>
 struct Done {
@@ -93,15 +99,16 @@ struct Done {
 
 namespace dawnquill {
 
-using Event = std::variant<event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle,
-                           event::Snooze, event::TurnOff, event::Exit, event::CloseAsked,
-                           event::SessionEndAsked, event::Uninstall, event::PromptAnswered,
-                           event::WarningAnswered, event::OptionsAsked, event::OptionsChosen,
-                           event::Heard, event::Done<effect::Play>, event::Done<effect::StopPlayer>,
-                           event::Done<effect::SoundOwn>, event::Done<effect::Keep>,
-                           event::Done<effect::Forget>, event::Done<effect::StartAtSignIn>,
-                           event::Done<effect::SaveSettings>, event::Done<effect::TellDesktop>,
-                           event::Done<effect::Hold>, event::Done<effect::WakeAt, WakeUpSet>,
-                           event::Done<effect::Announce>, event::Done<effect::SaveOptions>>;
+using Event = std::variant<
+    event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle, event::Snooze,
+    event::TurnOff, event::Exit, event::CloseAsked, event::SessionEndAsked, event::Uninstall,
+    event::PromptAnswered, event::WarningAnswered, event::OptionsAsked, event::OptionsChosen,
+    event::Heard, event::Done<effect::Play>, event::Done<effect::StopPlayer>,
+    event::Done<effect::SoundOwn>, event::Done<effect::Keep>, event::Done<effect::Forget>,
+    event::Done<effect::StartAtSignIn>, event::Done<effect::SaveSettings>,
+    event::Done<effect::TellDesktop>, event::Done<effect::Hold>,
+    event::Done<effect::WakeAt, WakeUpSet>, event::Done<effect::Announce>,
+    event::Done<effect::SaveOptions>, event::FadeStep, event::Done<effect::ReadVolume, VolumeLevel>,
+    event::Done<effect::SetVolume, double>>;
 
 }  // namespace dawnquill

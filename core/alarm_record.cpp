@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -20,6 +21,35 @@ void AppendInstant(std::string& text, const char* key, sys_seconds instant) {
   std::snprintf(part, sizeof part, " %s %04d-%02d-%02dT%02d:%02d:%02dZ", key, t.year, t.month,
                 t.day, t.hour, t.minute, t.second);
   text += part;
+}
+
+// A level of zero or more, and nothing after it.
+std::optional<double> ReadLevel(std::string_view text) {
+  double level = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, level);
+  if (failure != std::errc{} || stop != end || !std::isfinite(level) || level < 0) {
+    return std::nullopt;
+  }
+  return level;
+}
+
+// The shortest text that reads back as the same number, so that the level comes back exactly.
+// printf's, not to_chars's, whose tables would swell the Windows program by a third; the C
+// library may write the radix in the user's locale, and the one character that is no digit,
+// sign or exponent mark is it.
+void AppendLevel(std::string& text, double level) {
+  std::string number;
+  for (int digits = 15; digits <= 17; ++digits) {
+    char written[40];
+    std::snprintf(written, sizeof written, "%.*g", digits, level);
+    number = written;
+    for (char& c : number) {
+      if ((c < '0' || c > '9') && c != 'e' && c != '-' && c != '+') c = '.';
+    }
+    if (ReadLevel(number) == level) break;
+  }
+  text += " volume " + number;
 }
 
 // Exactly `count` decimal digits, nothing else: no sign, no space.
@@ -78,6 +108,7 @@ std::string RecordText(const AlarmRecord& record) {
   if (!record.days.Once()) text += " days " + record.days.Stored();
   if (record.snoozeDue) AppendInstant(text, "snooze", *record.snoozeDue);
   if (record.rang) AppendInstant(text, "rang", *record.rang);
+  if (record.volume) AppendLevel(text, *record.volume);
   AppendInstant(text, "written", record.written);
   return text;
 }
@@ -107,6 +138,11 @@ std::optional<AlarmRecord> ReadRecord(std::string_view text) {
       const std::optional<Weekdays> days = ReadWeekdays(value);
       if (!days) return std::nullopt;
       record.days = *days;
+      continue;
+    }
+    if (key == "volume") {
+      record.volume = ReadLevel(value);
+      if (!record.volume) return std::nullopt;
       continue;
     }
     // A key this version does not know was written by a newer one: its alarm still counts.

@@ -22,13 +22,15 @@ struct AlarmRecord {
   Weekdays days;                                      // none: once
   std::optional<std::chrono::sys_seconds> snoozeDue;  // while snoozing: the minute it rings at
   std::optional<std::chrono::sys_seconds> rang;       // while ringing: the minute that rang
+  std::optional<double> volume;  // while a gentle start runs: the player's level to set back
   std::chrono::sys_seconds written{};
 
   friend bool operator==(const AlarmRecord&, const AlarmRecord&) = default;
 };
 
 // One line a person can read in the settings file:
-// "7:30 delay 9 days Mon,Fri snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z written ...".
+// "7:30 delay 9 days Mon,Fri snooze 2027-03-01T06:40:00Z rang 2027-03-01T06:40:00Z volume 0.9
+// written ...".
 std::string RecordText(const AlarmRecord& record);
 // Nothing for a text that is not such a line (keys it does not know aside), or whose alarm could
 // not be turned on: an hour beyond 0 to 23, a minute beyond 0 to 59, a delay beyond 1 to 99.

@@ -27,7 +27,7 @@ void Alarm::Ring(bool playerRuns) {
     asking_ = false;
     Do(effect::StopAsking{});
   }
-  if (playerRuns) Do(effect::Play{});
+  if (playerRuns) PlayGently();
   Do(effect::OpenRing{});
   Changed(false);
   Do(effect::Announce{ringDue_});
@@ -45,7 +45,7 @@ void Alarm::RingTick(bool playerRuns) {
     played_ = listening_ = false;
     ++question_;
     Silent(kNoPlayer);
-  } else if (!played_) {
+  } else if (!played_ && !fade_.Asking()) {
     Do(effect::Play{});
   } else if (!listening_) {
     AskWhetherHeard();
@@ -143,6 +143,7 @@ void Alarm::EndRing(bool stopPlayer) {
   listening_ = false;
   Do(effect::StopListening{});
   if (stopPlayer) Do(effect::StopPlayer{});
+  SettleVolume();
   Do(effect::CloseRing{});
   Do(effect::Unannounce{});
 }

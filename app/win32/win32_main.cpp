@@ -15,9 +15,11 @@
 #include "backends/win32/win32_notify_icon.h"
 #include "backends/win32/win32_player.h"
 #include "backends/win32/win32_player_listener.h"
+#include "backends/win32/win32_player_volume.h"
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
+#include "backends/win32/win32_step_timer.h"
 #include "backends/win32/win32_tick_timer.h"
 #include "backends/win32/win32_wake_timer.h"
 #include "core/logger.h"
@@ -50,6 +52,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   optionsView.SetOwner(&mainView);
   Win32FileChooser files(instance);
   Win32Player player;
+  Win32PlayerVolume volume(player);
+  Win32StepTimer fadeSteps(instance);
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
   Win32MessageBoxes messageBoxes(instance, wakeUpView);
@@ -80,7 +84,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .tickTimer = tickTimer,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
-                   .decimalSeparator = LocaleDecimalSeparator()});
+                   .decimalSeparator = LocaleDecimalSeparator(),
+                   .playerVolume = volume,
+                   .fadeSteps = fadeSteps});
   mainView.SetOnClosed([] { PostQuitMessage(0); });
   // A suspend, a resume or a clock set by hand may leave the wake timer on a stale instant.
   mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {

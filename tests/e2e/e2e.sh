@@ -391,6 +391,33 @@ case_a_weekday_alarm_stays_on_from_friday_to_monday() {
   expect_within 25 "a ring on Monday at 7:00" ringing
 }
 
+# mpv's MPRIS volume, as a number: "0.9".
+mpv_volume() { rig_player_property Volume | awk '/double/ { print $3 }'; }
+volume_within() {  # volume_within LOW HIGH
+  local volume
+  volume=$(mpv_volume) && [ -n "$volume" ] || return 1
+  awk -v v="$volume" -v low="$1" -v high="$2" 'BEGIN { exit !(v >= low && v <= high) }'
+}
+# A gentle start of 20 seconds: mpv is turned down to a third of its level before it plays, rises
+# in steps, and is back at its level, exactly, once the ring is off.
+case_a_gentle_start_rises_to_the_players_level_and_back() {
+  local risen
+  mkdir -p "$XDG_CONFIG_HOME"
+  printf '[Settings]\nGentleStartSeconds=20\n' >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  expect "mpv to start" rig_start_mpv
+  rig_player_volume 0.9
+  start_dawnquill "2027-03-05 06:59:50"
+  rig_arm 7 0 9
+  expect_within 25 "a ring at 7:00" ringing
+  expect_within 2 "mpv at a third of its level at the start" volume_within 0.29 0.45
+  risen=$(mpv_volume | awk '{ print $1 + 0.1 }')
+  expect_within 3 "mpv playing" sounding
+  expect_within 10 "the volume rising" volume_within "$risen" 0.85
+  turn_off
+  expect_within 3 "the ring's end" not_ringing
+  expect_within 3 "mpv back at its level after Off" volume_within 0.9 0.9
+}
+
 # The entry that starts the program at sign-in is there exactly while the alarm is on, and its
 # Exec line starts the program in the tray. A second start brings the first program's hidden
 # window forward and ends, writing nothing; a second start in the tray ends without a word. The

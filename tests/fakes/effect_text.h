@@ -31,7 +31,7 @@ inline constexpr const char* kBareNames[] = {
     "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
     "release", "", "no wake", "", "no tick", "play", "stop player", "open ring", "close ring", "",
     "unannounce", "listen", "stop listening", "own sound", "own sound off", "", "", "close options",
-    ""};
+    "", "read volume", "", "", "cancel step"};
 // clang-format on
 static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
 
@@ -60,6 +60,7 @@ inline std::string Text(const Effect& effect) {
                 "keep " + std::to_string(e.record.hour) + ":" + std::to_string(e.record.minute);
             if (e.record.snoozeDue) text += " snooze " + At(*e.record.snoozeDue);
             if (e.record.rang) text += " rang " + At(*e.record.rang);
+            if (e.record.volume) text += " volume " + std::to_string(*e.record.volume).substr(0, 4);
             return text + (e.tell ? ", told" : "");
           },
           [](const Forget& e) -> std::string { return e.tell ? "forget, told" : "forget"; },
@@ -85,6 +86,14 @@ inline std::string Text(const Effect& effect) {
             const StoredOptions& o = e.options;
             return "save options " + o.repeat + " " + o.gentleStartSeconds + " " + o.wakeWith;
           },
+          [](const SetVolume& e) {
+            constexpr const char* kUses[] = {"start", "step", "restore", "repay"};
+            char text[48];
+            std::snprintf(text, sizeof text, "volume %.4g %s", e.level,
+                          kUses[static_cast<int>(e.use)]);
+            return std::string(text);
+          },
+          [](const StepAfter& e) { return "step in " + std::to_string(e.delay.count()) + " ms"; },
           [&](const Log& e) {
             return "log " + std::string(kLevels[static_cast<int>(e.level)]) + e.text;
           },

@@ -80,7 +80,8 @@ struct FakeDesktop : MediaPlayer,
                      PlayerListener,
                      AlarmSound,
                      FileChooser,
-                     LogSink {
+                     LogSink,
+                     PlayerVolume {
   void Choose(const std::string& /*startPath*/, Chosen /*chosen*/) override {}
 
   bool Find() override { return playerRunning; }
@@ -89,6 +90,13 @@ struct FakeDesktop : MediaPlayer,
     return {};
   }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
+  // The rig's player has no volume to tell, and its fade's steps never come.
+  Result<VolumeLevel> Volume() override { return Failure{"no volume"}; }
+  Result<double> SetVolume(double /*level*/) override { return Failure{"no volume"}; }
+  struct Steps final : StepTimer {
+    void After(std::chrono::milliseconds /*delay*/, std::function<void()> /*due*/) override {}
+    void Cancel() override {}
+  } steps;
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
@@ -260,8 +268,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this, *this, *this,
-            *this, *this,  *this,   *this, *this, *this, *this, *this, separator};
+    return {main,  wakeUp, options, *this, *this, *this, *this, *this,     *this, *this,
+            *this, *this,  *this,   *this, *this, *this, *this, separator, *this, steps};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

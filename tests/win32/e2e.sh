@@ -54,6 +54,7 @@ ringing() { rig_window_shown 'Dawnquill - Wake up!'; }
 docked() { icon_window >/dev/null; }
 undocked() { rig_display_answers && ! docked; }
 player_told() { [ "$(tr '\n' ' ' <"$log" 2>/dev/null)" = "$1" ]; }
+player_log_matches() { tr '\n' ' ' <"$log" 2>/dev/null | grep -q "$1"; }  # a grep pattern
 stored() { in_registry "$settings_key" "$1"; }
 in_registry() { wine reg query "$1" 2>/dev/null | tr -d '\r' | grep -q "$2"; }  # KEY TEXT
 # Absent from a registry that answers.
@@ -395,6 +396,23 @@ case_the_wake_timer_rings_on_the_minute() {
   late=$(awk -v t="$(date +%s.%N)" -v b="$boundary" 'BEGIN { print t - b }')
   awk -v l="$late" 'BEGIN { exit !(l < 0.5) }' ||
     fail "expected: a ring within 0.5 s of the minute, not $late s after (ticks $lead s before)"
+}
+
+# A gentle start of 20 seconds: the player, at 200 of 255, is set to a third before it is told to
+# play, and raised a step a second; Off stops it, then sets its level back.
+case_a_gentle_start_turns_the_player_down_and_back() {
+  local steps='volume 67 40045 0 volume 73 '
+  wine reg add "$settings_key" /v GentleStartSeconds /d 20 /f >/dev/null 2>&1
+  start_player
+  rig_set_clock 06:59:52
+  start_program
+  rig_arm 7 0 9
+  expect_within 20 "a ring at 7:00" ringing
+  expect_within 5 "a third, play, then the first step" player_log_matches "^$steps"
+  rig_click "$(rig_window 'Dawnquill - Wake up!')" "$at_turn_off"
+  expect_within 5 "Off to end the ring" gone 'Dawnquill - Wake up!'
+  expect_within 3 "the player stopped, then set back to 200" \
+    player_log_matches "^$steps.*40047 0 volume 200 \$"
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
