@@ -17,12 +17,6 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-Weekdays Weekdays::Of(std::initializer_list<int> days) {
-  Weekdays set;
-  for (const int day : days) set.Set(day, true);
-  return set;
-}
-
 int Weekdays::DayOf(const WallTime& date) {
   using namespace std::chrono;
   const sys_days day{year{date.year} / month{static_cast<unsigned>(date.month)} /

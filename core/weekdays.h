@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +14,6 @@ class Weekdays {
   constexpr Weekdays() = default;
 
   // 0 for Monday to 6 for Sunday.
-  static Weekdays Of(std::initializer_list<int> days);
   static int DayOf(const WallTime& date);
 
   bool Once() const { return mask_ == 0; }

@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "backends/dbus/mpris_player.h"
-#include "backends/dbus/mpris_properties.h"
-#include "backends/dbus/mpris_volume.h"
 #include "core/call_limit.h"
 #include "mpris_player_interface.h"
 #include "player/player_remote.h"
@@ -128,28 +126,6 @@ TEST_F(MprisTest, APlayerThatQuitsComesBackAndLocksUpCostsNoMoreThanTheBound) {
   const auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(remote_->Play());
   EXPECT_LT(std::chrono::steady_clock::now() - start, kCallLimit + 2s);
-}
-
-// mpv takes and tells back the levels of a gentle start, beyond its 100% too, as another
-// program on the bus reads them. It keeps a level as a float of percent: one it told comes back
-// exactly, for the restore, and any other within the share the fade counts as no change.
-TEST_F(MprisTest, ThePlayersVolumeIsReadAndSetInItsOwnUnits) {
-  Process mpv;
-  const QString name = StartMpv(mpv, true);
-  ASSERT_TRUE(remote_->Running());
-  MprisVolume volume(*player_, bus_);
-  const Result<VolumeLevel> before = volume.Volume();
-  ASSERT_TRUE(before);
-  EXPECT_EQ(before->level, 1.0);
-  auto probe = PlayerObject(name, QDBusConnection::connectToBus(address_, "probe" + address_));
-  for (const double level : {1.0 / 3, 1.2}) {
-    ASSERT_TRUE(volume.SetVolume(level));
-    const QDBusReply<QDBusVariant> seen = probe.Get(kPlayerInterface, QStringLiteral("Volume"));
-    EXPECT_NEAR(seen.value().variant().toDouble(), level, 1e-6);
-    const double told = volume.Volume()->level;
-    ASSERT_TRUE(volume.SetVolume(told));
-    EXPECT_EQ(volume.Volume()->level, told);
-  }
 }
 
 TEST(MprisWithoutBus, NoSessionBusMeansNoPlayerAndNoCrash) {
