@@ -13,6 +13,7 @@
 #include "backends/dbus/mpris_player.h"
 #include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_caret_rest.h"
+#include "backends/qt/qt_countdown.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_file_chooser.h"
 #include "backends/qt/qt_form_view.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
   QtNotifyIcon notifyIcon;
   DBusSleepInhibitor inhibitor(QDBusConnection::sessionBus());
   KdeWakeTimer wakeTimer(QDBusConnection::sessionBus());
+  QtCountdown countdown;
   DBusRingNotice ringNotice(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));
   XdgSignInStart signInStart(QStringLiteral(DAWNQUILL_APP_ID),
                              QCoreApplication::applicationFilePath());
@@ -94,6 +96,7 @@ int main(int argc, char** argv) {
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .countdown = countdown,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});

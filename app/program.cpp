@@ -31,7 +31,8 @@ Program::Program(const Backends& b)
               .signIn = b.signInStart,
               .inhibitor = b.inhibitor,
               .wakeTimer = b.wakeTimer,
-              .clock = b.clock}),
+              .clock = b.clock,
+              .countdown = b.countdown}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);

@@ -5,6 +5,7 @@
 #include "core/alarm_driver.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
+#include "interfaces/countdown.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/file_chooser.h"
 #include "interfaces/form_view.h"
@@ -43,6 +44,7 @@ struct Backends {
   SleepInhibitor& inhibitor;
   SignInStart& signInStart;
   WakeTimer& wakeTimer;
+  Countdown& countdown;
   RingNotice& ringNotice;
   DesktopNotice& notice;
   std::string decimalSeparator;

@@ -57,6 +57,7 @@ struct NullDesktop final : Clock,
                            SleepInhibitor,
                            SignInStart,
                            WakeTimer,
+                           Countdown,
                            RingNotice,
                            DesktopNotice,
                            PlayerListener,
@@ -73,6 +74,7 @@ struct NullDesktop final : Clock,
   void WakeAt(std::chrono::sys_seconds, WakeTimer::Answered) override {}
   void Cancel() override {}
   void SetEvents(WakeTimerEvents*) override {}
+  void Start(std::chrono::milliseconds, std::function<void()>) override {}
   void SetEvents(RingNoticeEvents*) override {}
   void Hold(std::string_view, Awake, SleepInhibitor::Answered) override {}
   void Release() override {}
@@ -112,6 +114,7 @@ int main(int argc, char** argv) {
                    .inhibitor = desktop,
                    .signInStart = desktop,
                    .wakeTimer = desktop,
+                   .countdown = desktop,
                    .ringNotice = desktop,
                    .notice = desktop,
                    .decimalSeparator = "."});

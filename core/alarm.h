@@ -70,6 +70,8 @@ class Alarm {
   void On(const event::Done<effect::Hold>& done);
   void On(const event::Done<effect::WakeAt, WakeUpSet>& done);
   void On(const event::Done<effect::Announce>& done);
+  void On(const event::Done<effect::Open, std::optional<ListEntry>>& done);
+  void On(const event::Done<effect::ProveTrack, PlayingNow>& done);
 
   template <typename E>
   void Do(E effect) {
@@ -118,6 +120,9 @@ class Alarm {
   void Silent(std::string_view why);
   void Audible();
   void EndRing(bool stopPlayer);
+  // What plays: the player's own list, or what the user chose, handed over first.
+  void PlayChosen();
+  bool FellBack(const event::Done<effect::Play>& done);
 
   // The end of the program: it waits for the settings to be saved, and for any box it showed.
   void End(CloseReason reason, const ArmingTexts& typed);
@@ -165,6 +170,11 @@ class Alarm {
   unsigned attempt_ = 0;  // the own sound's last start, whose report counts
   bool toldOwnFailure_ = false;
   bool toldMuted_ = false;
+  unsigned opening_ = 0;      // the last handing-over of the chosen track, whose answers count
+  bool opens_ = false;        // its answer is awaited before the player is told to play
+  bool fallingBack_ = false;  // the player is told to play what it has instead
+  // Where the player put the chosen track, by its URI, so that the next ring selects it again.
+  std::optional<std::pair<std::string, ListEntry>> entry_;
 
   // The wake-up asked for last, and the last one the log told.
   std::optional<std::chrono::sys_seconds> wakeSet_;

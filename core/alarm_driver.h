@@ -8,6 +8,7 @@
 #include "core/window_roles.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
+#include "interfaces/countdown.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/message_box.h"
 #include "interfaces/player_listener.h"
@@ -41,6 +42,7 @@ struct AlarmPorts {
   SleepInhibitor& inhibitor;
   WakeTimer& wakeTimer;
   const Clock& clock;
+  Countdown& countdown;  // the short waits of a ring
 };
 
 // What the user, the tick and the desktop do to the alarm: each is read into an event, the alarm
@@ -121,6 +123,8 @@ class AlarmDriver final : public WakeTimerEvents, public RingNoticeEvents {
   void Do(const effect::OpenOptions& e);
   void Do(const effect::CloseOptions& e);
   void Do(const effect::SaveOptions& e);
+  void Do(const effect::Open& e);
+  void Do(const effect::ProveTrack& e);
 
   Alarm alarm_;
   AlarmPorts ports_;

@@ -10,6 +10,7 @@
 #include "core/alarm_options.h"
 #include "core/alarm_record.h"
 #include "core/logger.h"
+#include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
 #include "interfaces/settings_store.h"
@@ -97,6 +98,16 @@ struct CancelWake {};
 // The ring.
 struct Play {};
 struct StopPlayer {};
+struct Open {  // what the user chose to wake with, handed to the player before it plays
+  std::string uri;
+  std::string path;                // empty for a URI that names no file
+  std::optional<ListEntry> again;  // where the player put it the last time
+  unsigned attempt = 0;            // an answer about an older one is stale
+};
+struct ProveTrack {  // after a while, what the player plays: the proof that it took the track
+  std::chrono::milliseconds after{};
+  unsigned attempt = 0;
+};
 struct OpenRing {};
 struct CloseRing {};
 struct Announce {  // the desktop's notice of the ring
@@ -131,7 +142,7 @@ using Effect =
                  effect::StopPlayer, effect::OpenRing, effect::CloseRing, effect::Announce,
                  effect::Unannounce, effect::Listen, effect::StopListening, effect::SoundOwn,
                  effect::SilenceOwn, effect::Log, effect::OpenOptions, effect::CloseOptions,
-                 effect::SaveOptions>;
+                 effect::SaveOptions, effect::Open, effect::ProveTrack>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

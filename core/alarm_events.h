@@ -93,15 +93,16 @@ struct Done {
 
 namespace dawnquill {
 
-using Event = std::variant<event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle,
-                           event::Snooze, event::TurnOff, event::Exit, event::CloseAsked,
-                           event::SessionEndAsked, event::Uninstall, event::PromptAnswered,
-                           event::WarningAnswered, event::OptionsAsked, event::OptionsChosen,
-                           event::Heard, event::Done<effect::Play>, event::Done<effect::StopPlayer>,
-                           event::Done<effect::SoundOwn>, event::Done<effect::Keep>,
-                           event::Done<effect::Forget>, event::Done<effect::StartAtSignIn>,
-                           event::Done<effect::SaveSettings>, event::Done<effect::TellDesktop>,
-                           event::Done<effect::Hold>, event::Done<effect::WakeAt, WakeUpSet>,
-                           event::Done<effect::Announce>, event::Done<effect::SaveOptions>>;
+using Event = std::variant<
+    event::Start, event::Tick, event::Woken, event::WakeLost, event::Toggle, event::Snooze,
+    event::TurnOff, event::Exit, event::CloseAsked, event::SessionEndAsked, event::Uninstall,
+    event::PromptAnswered, event::WarningAnswered, event::OptionsAsked, event::OptionsChosen,
+    event::Heard, event::Done<effect::Play>, event::Done<effect::StopPlayer>,
+    event::Done<effect::SoundOwn>, event::Done<effect::Keep>, event::Done<effect::Forget>,
+    event::Done<effect::StartAtSignIn>, event::Done<effect::SaveSettings>,
+    event::Done<effect::TellDesktop>, event::Done<effect::Hold>,
+    event::Done<effect::WakeAt, WakeUpSet>, event::Done<effect::Announce>,
+    event::Done<effect::SaveOptions>, event::Done<effect::Open, std::optional<ListEntry>>,
+    event::Done<effect::ProveTrack, PlayingNow>>;
 
 }  // namespace dawnquill

@@ -107,4 +107,31 @@ Result<> MprisPlayer::Send(PlayerCommand command) {
   return {};
 }
 
+// Whatever the player lists in SupportedUriSchemes: mpv lists no file scheme and opens files.
+void MprisPlayer::Open(const std::string& uri, const std::string& /*path*/,
+                       std::optional<ListEntry> /*again*/, Opened opened) {
+  if (found_.empty()) return opened(Failure{"no media player runs"});
+  CallLater(
+      Proxy(), [&uri](auto& player) { return player.OpenUri(QString::fromStdString(uri)); }, this,
+      [opened = std::move(opened)](const QDBusPendingReply<>& reply) {
+        if (reply.isError()) return opened(Failure{reply.error().message().toStdString()});
+        opened(std::optional<ListEntry>{});
+      },
+      Wait::CallLimit);
+}
+
+void MprisPlayer::ReadPlaying(std::function<void(Result<PlayingNow>)> read) {
+  if (found_.empty()) return read(Failure{"no media player runs"});
+  CallLater(
+      PlayerObject(QString::fromStdString(found_), bus_),
+      [](auto& player) { return player.Get(kPlayerInterface, QStringLiteral("Metadata")); }, this,
+      [read = std::move(read)](const QDBusPendingReply<QDBusVariant>& reply) {
+        if (reply.isError()) return read(Failure{reply.error().message().toStdString()});
+        const auto track = qdbus_cast<QVariantMap>(reply.value().variant());
+        read(PlayingNow{.url = track.value(QStringLiteral("xesam:url")).toString().toStdString(),
+                        .position = std::nullopt});
+      },
+      Wait::CallLimit);
+}
+
 }  // namespace dawnquill

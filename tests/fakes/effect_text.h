@@ -30,7 +30,8 @@ inline constexpr const char* kBareNames[] = {
     "", "", "", "show window", "hide window", "start hidden", "end", "", "", "icon refreshed",
     "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
     "release", "", "no wake", "play", "stop player", "open ring", "close ring", "", "unannounce",
-    "listen", "stop listening", "own sound", "own sound off", "", "", "close options", ""};
+    "listen", "stop listening", "own sound", "own sound off", "", "", "close options", "", "",
+    ""};
 // clang-format on
 static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
 
@@ -83,6 +84,15 @@ inline std::string Text(const Effect& effect) {
             const StoredOptions& o = e.options;
             return "save options " + o.repeat + " " + o.gentleStartSeconds + " " + o.wakeWith;
           },
+          [](const Open& e) {
+            std::string text = "open " + e.uri;
+            if (e.again) {
+              text += " again at " + std::to_string(e.again->index) + " of " +
+                      std::to_string(e.again->length);
+            }
+            return text;
+          },
+          [](const ProveTrack& e) { return "prove in " + std::to_string(e.after.count()) + " ms"; },
           [&](const Log& e) {
             return "log " + std::string(kLevels[static_cast<int>(e.level)]) + e.text;
           },

@@ -82,6 +82,7 @@ struct FakeDesktop : MediaPlayer,
                      SleepInhibitor,
                      SignInStart,
                      WakeTimer,
+                     Countdown,
                      RingNotice,
                      DesktopNotice,
                      PlayerListener,
@@ -100,7 +101,18 @@ struct FakeDesktop : MediaPlayer,
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
     return {};
   }
+  void Open(const std::string& uri, const std::string& /*path*/, std::optional<ListEntry> /*again*/,
+            Opened opened) override {
+    log.push_back("player open " + uri);
+    opened(std::optional<ListEntry>{});
+  }
+  void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override { read(PlayingNow{}); }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
+  // The ring's short waits run out when the test says.
+  void Start(std::chrono::milliseconds /*delay*/, std::function<void()> done) override {
+    countdown = std::move(done);
+  }
+  std::function<void()> countdown;
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
@@ -269,8 +281,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this, *this,    *this,
-            *this, *this,  *this,   *this, *this, *this, *this, separator};
+    return {main,  wakeUp, options, *this, *this, *this, *this, *this, *this,
+            *this, *this,  *this,   *this, *this, *this, *this, *this, separator};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {
