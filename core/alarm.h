@@ -122,7 +122,6 @@ class Alarm {
   void EndRing(bool stopPlayer);
   // What plays: the player's own list, or what the user chose, handed over first.
   void PlayChosen();
-  bool FellBack(const event::Done<effect::Play>& done);
 
   // The end of the program: it waits for the settings to be saved, and for any box it showed.
   void End(CloseReason reason, const ArmingTexts& typed);
@@ -170,9 +169,10 @@ class Alarm {
   unsigned attempt_ = 0;  // the own sound's last start, whose report counts
   bool toldOwnFailure_ = false;
   bool toldMuted_ = false;
-  unsigned opening_ = 0;      // the last handing-over of the chosen track, whose answers count
-  bool opens_ = false;        // its answer is awaited before the player is told to play
-  bool fallingBack_ = false;  // the player is told to play what it has instead
+  // The chosen track on its way: handed to the player, then looked for in its hands; the
+  // player is told to play once that is done.
+  enum class Handing { None, Opening, Proving } handing_ = Handing::None;
+  unsigned opening_ = 0;  // the last handing-over, whose answers count
   // Where the player put the chosen track, by its URI, so that the next ring selects it again.
   std::optional<std::pair<std::string, ListEntry>> entry_;
 

@@ -21,7 +21,8 @@ void Alarm::Ring(bool playerRuns) {
   rang_ = state_ == AlarmState::Snoozing ? *snoozeDue_ : MinuteThatCame();
   state_ = AlarmState::Ringing;
   playerRuns_ = playerRuns;
-  played_ = ringTold_ = toldOwnFailure_ = toldMuted_ = opens_ = fallingBack_ = false;
+  played_ = ringTold_ = toldOwnFailure_ = toldMuted_ = false;
+  handing_ = Handing::None;
   hearing_.Begin();
   if (asking_) {
     asking_ = false;
@@ -45,8 +46,8 @@ void Alarm::RingTick(bool playerRuns) {
     played_ = listening_ = false;
     ++question_;
     Silent(kNoPlayer);
-  } else if (!played_ && !opens_) {
-    PlayChosen();
+  } else if (!played_) {
+    if (handing_ == Handing::None) PlayChosen();
   } else if (!listening_) {
     AskWhetherHeard();
   }
@@ -59,7 +60,6 @@ void Alarm::RingTick(bool playerRuns) {
 // A player that did not take the command counts as silent until it is heard; it is not told
 // again, as it may hang.
 void Alarm::On(const event::Done<effect::Play>& done) {
-  if (state_ == AlarmState::Ringing && FellBack(done)) return;
   if (state_ != AlarmState::Ringing || played_) return;
   played_ = true;
   const bool cameBack = std::exchange(ringTold_, true);

@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "backends/win32/win32_alarm_sound.h"
+#include "backends/win32/win32_countdown.h"
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_file_chooser.h"
 #include "backends/win32/win32_form_view.h"
@@ -60,6 +61,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32SignInStart signInStart;
   Win32RingNotice ringNotice;
   Win32WakeTimer wakeTimer(instance);
+  Win32Countdown countdown;
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
@@ -75,6 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .inhibitor = inhibitor,
                    .signInStart = signInStart,
                    .wakeTimer = wakeTimer,
+                   .countdown = countdown,
                    .ringNotice = ringNotice,
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator()});

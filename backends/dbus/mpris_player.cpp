@@ -108,9 +108,13 @@ Result<> MprisPlayer::Send(PlayerCommand command) {
 }
 
 // Whatever the player lists in SupportedUriSchemes: mpv lists no file scheme and opens files.
+// Paused first, the player waits with the track for the Play that follows the proof: mpv's
+// plugin goes on saying Stopped of a file it opened while idle, until its pause changes. The bus
+// keeps the two calls in order.
 void MprisPlayer::Open(const std::string& uri, const std::string& /*path*/,
                        std::optional<ListEntry> /*again*/, Opened opened) {
   if (found_.empty()) return opened(Failure{"no media player runs"});
+  CallLater(Proxy(), &OrgMprisMediaPlayer2PlayerInterface::Pause);
   CallLater(
       Proxy(), [&uri](auto& player) { return player.OpenUri(QString::fromStdString(uri)); }, this,
       [opened = std::move(opened)](const QDBusPendingReply<>& reply) {

@@ -1,10 +1,13 @@
 // A stand-in for the player: a window of the player's class that appends "wParam lParam" to a
-// log file for every WM_COMMAND it is sent, and closes after five minutes, longer than any case
-// runs, should the case that started it be gone. With "hung" it takes five seconds over each
+// log file for every WM_COMMAND it is sent, "play PATH" for a wide path handed over, which it
+// appends to its list, and "select INDEX" as an entry is selected; it answers the list's length
+// and place, and closes after five minutes, longer than any case runs, should the case that
+// started it be gone. With "hung" it takes five seconds over each
 // command, as a player that stopped answering does. With "stuck" it stands in for a DawnQuill that
 // will not end instead: a window of its class and caption that lets every request to end go by.
 //   stub_player LOGFILE [hung|stuck]
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include <windows.h>
@@ -13,17 +16,44 @@ namespace {
 
 const char* logPath = nullptr;
 bool hung = false;
+int listLength = 0;
+int listPosition = 0;
+
+void Log(const char* format, auto... values) {
+  if (std::FILE* log = std::fopen(logPath, "ab")) {
+    std::fprintf(log, format, values...);
+    std::fclose(log);
+  }
+}
+
+std::string Utf8(const wchar_t* text) {
+  std::string out(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), static_cast<int>(out.size()), nullptr,
+                      nullptr);
+  out.pop_back();
+  return out;
+}
 
 LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    if (std::FILE* log = std::fopen(logPath, "ab")) {
-      std::fprintf(log, "%llu %lld\n", static_cast<unsigned long long>(wParam),
-                   static_cast<long long>(lParam));
-      std::fclose(log);
-    }
+    Log("%llu %lld\n", static_cast<unsigned long long>(wParam), static_cast<long long>(lParam));
     if (hung) Sleep(5000);
     return 0;
   }
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (data->dwData != 1100) return FALSE;
+    Log("play %s\n", Utf8(static_cast<const wchar_t*>(data->lpData)).c_str());
+    ++listLength;
+    return TRUE;
+  }
+  if (message == WM_USER && lParam == 121) {
+    listPosition = static_cast<int>(wParam);
+    Log("select %d\n", listPosition);
+    return 0;
+  }
+  if (message == WM_USER && lParam == 124) return listLength;
+  if (message == WM_USER && lParam == 125) return listPosition;
   if (message == WM_TIMER || message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
