@@ -398,9 +398,34 @@ case_the_wake_timer_rings_on_the_minute() {
     fail "expected: a ring within a second of the minute, not $late s after (ticks $lead s before)"
 }
 
+# A file chosen to wake with: at the ring the player is handed its wide path, and the entry it
+# appended is selected and played once its place is seen; the snooze's ring selects the same
+# entry again rather than handing the file over twice.
+case_the_player_plays_the_file_chosen_to_wake_with() {
+  local path
+  : >"$dir/chosen wake.wav"
+  path=$(winepath -w "$dir/chosen wake.wav")
+  wine reg add "$settings_key" /v WakeWith /d "$path" /f >/dev/null 2>&1
+  start_player
+  rig_set_clock 06:59:50
+  start_program
+  rig_arm 7 0 1
+  expect_within 20 "the ring" ringing
+  expect_within 5 "the file handed over, selected and played" \
+    player_told "play $path select 0 40045 0 "
+  xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
+  expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
+  rig_set_clock 07:01:40
+  expect_within 8 "the snooze's ring" ringing
+  expect_within 5 "the same entry selected again and played" \
+    player_told "play $path select 0 40045 0 40047 0 select 0 40045 0 "
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
-# The cases share the prefix: each starts with no alarm kept and no start at sign-in.
+# The cases share the prefix: each starts with no alarm kept, no start at sign-in and nothing
+# chosen to wake with.
 wine reg delete "$settings_key" /v Alarm /f >/dev/null 2>&1
+wine reg delete "$settings_key" /v WakeWith /f >/dev/null 2>&1
 wine reg delete "$run_key" /v 'DawnQuill alarm' /f >/dev/null 2>&1
 rig_load_points wine "$build/layout_points.exe"
 "case_$name"
