@@ -2,12 +2,11 @@
 // log file for every WM_COMMAND it is sent, "play PATH" for a wide path handed over, which it
 // appends to its list, and "select INDEX" as an entry is selected; it answers the list's length
 // and place, and closes after five minutes, longer than any case runs, should the case that
-// started it be gone. With "hung" it takes five seconds over each
-// command, as a player that stopped answering does. With "stuck" it stands in for a DawnQuill that
-// will not end instead: a window of its class and caption that lets every request to end go by.
+// started it be gone. With "hung" it takes five seconds over each command, as a player that
+// stopped answering does. With "stuck" it stands in for a DawnQuill that will not end instead: a
+// window of its class and caption that lets every request to end go by.
 //   stub_player LOGFILE [hung|stuck]
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 #include <windows.h>
@@ -26,14 +25,6 @@ void Log(const char* format, auto... values) {
   }
 }
 
-std::string Utf8(const wchar_t* text) {
-  std::string out(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), static_cast<int>(out.size()), nullptr,
-                      nullptr);
-  out.pop_back();
-  return out;
-}
-
 LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
     Log("%llu %lld\n", static_cast<unsigned long long>(wParam), static_cast<long long>(lParam));
@@ -43,7 +34,7 @@ LRESULT CALLBACK Player(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_COPYDATA) {
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (data->dwData != 1100) return FALSE;
-    Log("play %s\n", Utf8(static_cast<const wchar_t*>(data->lpData)).c_str());
+    Log("play %ls\n", static_cast<const wchar_t*>(data->lpData));
     ++listLength;
     return TRUE;
   }
