@@ -104,7 +104,7 @@ struct Open {  // what the user chose to wake with, handed to the player before 
   std::optional<ListEntry> again;  // where the player put it the last time
   unsigned attempt = 0;            // an answer about an older one is stale
 };
-struct ProveTrack {  // after a while, what the player plays: the proof that it took the track
+struct ProveTrack {  // after a while, what the player holds: the proof that it took the track
   std::chrono::milliseconds after{};
   unsigned attempt = 0;
 };
