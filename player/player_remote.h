@@ -24,9 +24,12 @@ class PlayerRemote {
     if (!Running()) return {};
     return player_.Send(PlayerCommand::Stop);
   }
-  // Hands over nothing when no player runs, or when the path names nothing that is there.
+  // Hands over nothing when no player runs.
   void Open(const std::string& uri, const std::string& path, std::optional<ListEntry> again,
-            MediaPlayer::Opened opened);
+            MediaPlayer::Opened opened) {
+    if (!Running()) return opened(Failure{"no media player runs"});
+    player_.Open(uri, path, again, std::move(opened));
+  }
   void ReadPlaying(std::function<void(Result<PlayingNow>)> read) {
     if (!Running()) return read(Failure{"no media player runs"});
     player_.ReadPlaying(std::move(read));

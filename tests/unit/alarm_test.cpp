@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
@@ -29,19 +27,6 @@ TEST(Toggle, ShowsAndHoldsWhatTheAlarmCallsFor) {
   EXPECT_EQ(rig.Main(MainControl::StatusLabel) + "|" + rig.held, "Alarm is off|");
   EXPECT_EQ(rig.Only("player"), (Log{"player Play", "player Stop"}));
   EXPECT_FALSE(rig.keptAlarm || rig.startsAtSignIn);
-}
-
-// A path chosen to wake with that is not there at the ring is not handed over: the player plays
-// what it has, and the log says why.
-TEST(WakeWith, APathThatIsNotThereAtTheRingIsNotHandedOver) {
-  Rig rig(Rig::NotStarted);
-  rig.options = {.repeat = "", .gentleStartSeconds = "0", .wakeWith = "/nonexistent/a.ogg"};
-  rig.StartProgram();
-  rig.RingAnd([&] { EXPECT_EQ(rig.Only("player"), Log{"player Play"}); });
-  EXPECT_EQ(std::ranges::count(rig.lines,
-                               "The player was not given /nonexistent/a.ogg: "
-                               "/nonexistent/a.ogg is not there; it plays what it has"),
-            1);
 }
 
 // A snooze lasts its delay in real minutes from the start of the minute it was pressed in, also
