@@ -14,12 +14,12 @@
 #include "backends/dbus/mpris_volume.h"
 #include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_caret_rest.h"
+#include "backends/qt/qt_countdown.h"
 #include "backends/qt/qt_desktop.h"
 #include "backends/qt/qt_file_chooser.h"
 #include "backends/qt/qt_form_view.h"
 #include "backends/qt/qt_session_end.h"
 #include "backends/qt/qt_settings_store.h"
-#include "backends/qt/qt_step_timer.h"
 #include "backends/qt/qt_tick_timer.h"
 #include "backends/qt/qt_tray.h"
 #include "backends/qt/qt_tray_picture_icon.h"
@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
   QtFileChooser files;
   MprisPlayer player(QDBusConnection::sessionBus());
   MprisVolume volume(player, QDBusConnection::sessionBus());
-  QtStepTimer fadeSteps;
+  QtCountdown fadeSteps;
+  QtCountdown trackProof;
   LazySoundServer soundServer(DAWNQUILL_SOUND_MODULE, DAWNQUILL_ALARM_TONE, logSink);
   MprisListener listener(QDBusConnection::sessionBus(), player, soundServer);
   QtSettingsStore settings(ExecutableName());
@@ -105,7 +106,8 @@ int main(int argc, char** argv) {
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator(),
                    .playerVolume = volume,
-                   .fadeSteps = fadeSteps});
+                   .fadeSteps = fadeSteps,
+                   .trackProof = trackProof});
   notifyIcon.SetMenu([&mainView] { return mainView.Menu(MainControl::IconMenu); });
   // exit(), not quit(): quit() asks every window to close first, and the main window refuses
   // while the alarm is on.

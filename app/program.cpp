@@ -34,7 +34,8 @@ Program::Program(const Backends& b)
               .tickTimer = b.tickTimer,
               .clock = b.clock,
               .volume = b.playerVolume,
-              .fadeSteps = b.fadeSteps}),
+              .fadeSteps = b.fadeSteps,
+              .trackProof = b.trackProof}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);

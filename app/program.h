@@ -5,6 +5,7 @@
 #include "core/alarm_driver.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
+#include "interfaces/countdown.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/file_chooser.h"
 #include "interfaces/form_view.h"
@@ -17,7 +18,6 @@
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
-#include "interfaces/step_timer.h"
 #include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
@@ -51,7 +51,8 @@ struct Backends {
   DesktopNotice& notice;
   std::string decimalSeparator;
   PlayerVolume& playerVolume;
-  StepTimer& fadeSteps;
+  Countdown& fadeSteps;
+  Countdown& trackProof;
 };
 
 // The whole program, wired once: every connection between the alarm, its effects, the windows

@@ -64,7 +64,7 @@ struct NullDesktop final : Clock,
                            PlayerListener,
                            AlarmSound,
                            FileChooser,
-                           StepTimer {
+                           Countdown {
   void Choose(const std::string&, Chosen) override {}
   void Listen(std::function<void(const PlayerSound&)>) override {}
   void Done() override {}
@@ -125,7 +125,8 @@ int main(int argc, char** argv) {
                    .notice = desktop,
                    .decimalSeparator = ".",
                    .playerVolume = volume,
-                   .fadeSteps = desktop});
+                   .fadeSteps = desktop,
+                   .trackProof = desktop});
   if (!PlayerRemote(player).Running()) {
     std::fprintf(stderr, "tick_cost: no MPRIS player on the session bus\n");
     return 1;

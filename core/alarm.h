@@ -74,6 +74,8 @@ class Alarm {
   void On(const event::FadeStep& step);
   void On(const event::Done<effect::ReadVolume, VolumeLevel>& done);
   void On(const event::Done<effect::SetVolume, double>& done);
+  void On(const event::Done<effect::Open, std::optional<ListEntry>>& done);
+  void On(const event::Done<effect::ProveTrack, PlayingNow>& done);
 
   template <typename E>
   void Do(E effect) {
@@ -123,6 +125,8 @@ class Alarm {
   void Silent(std::string_view why);
   void Audible();
   void EndRing(bool stopPlayer);
+  // What plays: the player's own list, or what the user chose, handed over first.
+  void PlayChosen();
 
   // The gentle start: the player's volume, lowered before it plays and raised back.
   void PlayGently();
@@ -179,6 +183,12 @@ class Alarm {
   bool toldMuted_ = false;
   RingFade fade_;
   bool toldNoFade_ = false;  // once a run
+  // The chosen track on its way: handed to the player, then looked for in its hands; the
+  // player is told to play once that is done.
+  enum class Handing { None, Opening, Proving } handing_ = Handing::None;
+  unsigned opening_ = 0;  // the last handing-over, whose answers count
+  // Where the player put the chosen track, by its URI, so that the next ring selects it again.
+  std::optional<std::pair<std::string, ListEntry>> entry_;
 
   // The wake-up asked for last, and the last one the log told.
   std::optional<std::chrono::sys_seconds> wakeSet_;

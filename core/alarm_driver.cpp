@@ -138,6 +138,16 @@ void AlarmDriver::Do(const effect::CancelTick& /*e*/) { ports_.tickTimer.CancelT
 
 void AlarmDriver::Do(const effect::Play& e) { Report(e, ports_.player.Play()); }
 void AlarmDriver::Do(const effect::StopPlayer& e) { Report(e, ports_.player.Stop()); }
+void AlarmDriver::Do(const effect::Open& e) {
+  ports_.player.Open(e.uri, e.path, e.again, [this, e](Result<std::optional<ListEntry>> opened) {
+    Report(e, std::move(opened));
+  });
+}
+void AlarmDriver::Do(const effect::ProveTrack& e) {
+  ports_.trackProof.After(e.after, [this, e] {
+    ports_.player.ReadPlaying([this, e](Result<PlayingNow> now) { Report(e, std::move(now)); });
+  });
+}
 void AlarmDriver::Do(const effect::OpenRing& /*e*/) { ports_.ring.Open(); }
 void AlarmDriver::Do(const effect::OpenOptions& e) { ports_.options.Open(e.options); }
 void AlarmDriver::Do(const effect::CloseOptions& /*e*/) { ports_.options.Close(); }

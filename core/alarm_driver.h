@@ -8,6 +8,7 @@
 #include "core/window_roles.h"
 #include "interfaces/alarm_sound.h"
 #include "interfaces/clock.h"
+#include "interfaces/countdown.h"
 #include "interfaces/desktop_notice.h"
 #include "interfaces/message_box.h"
 #include "interfaces/player_listener.h"
@@ -16,7 +17,6 @@
 #include "interfaces/settings_store.h"
 #include "interfaces/sign_in_start.h"
 #include "interfaces/sleep_inhibitor.h"
-#include "interfaces/step_timer.h"
 #include "interfaces/tick_timer.h"
 #include "interfaces/wake_timer.h"
 #include "player/player_remote.h"
@@ -46,7 +46,8 @@ struct AlarmPorts {
   TickTimer& tickTimer;
   const Clock& clock;
   PlayerVolume& volume;  // of the player the remote control found last
-  StepTimer& fadeSteps;
+  Countdown& fadeSteps;
+  Countdown& trackProof;  // the wait before the player is asked what it holds
 };
 
 // What the user, the tick and the desktop do to the alarm: each is read into an event, the alarm
@@ -134,6 +135,8 @@ class AlarmDriver final : public WakeTimerEvents, public TickTimerEvents, public
   void Do(const effect::SetVolume& e);
   void Do(const effect::StepAfter& e);
   void Do(const effect::CancelStep& e);
+  void Do(const effect::Open& e);
+  void Do(const effect::ProveTrack& e);
 
   Alarm alarm_;
   AlarmPorts ports_;

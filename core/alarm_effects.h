@@ -10,6 +10,7 @@
 #include "core/alarm_options.h"
 #include "core/alarm_record.h"
 #include "core/logger.h"
+#include "interfaces/media_player.h"
 #include "interfaces/message_box.h"
 #include "interfaces/notification_icon.h"
 #include "interfaces/settings_store.h"
@@ -101,6 +102,16 @@ struct CancelTick {};
 // The ring.
 struct Play {};
 struct StopPlayer {};
+struct Open {  // what the user chose to wake with, handed to the player before it plays
+  std::string uri;
+  std::string path;                // empty for a URI that names no file
+  std::optional<ListEntry> again;  // where the player put it the last time
+  unsigned attempt = 0;            // an answer about an older one is stale
+};
+struct ProveTrack {  // after a while, what the player holds: the proof that it took the track
+  std::chrono::milliseconds after{};
+  unsigned attempt = 0;
+};
 struct OpenRing {};
 struct CloseRing {};
 struct Announce {  // the desktop's notice of the ring
@@ -142,18 +153,17 @@ struct Log {
 
 namespace dawnquill {
 
-using Effect =
-    std::variant<effect::SetStatus, effect::SetInputs, effect::RewriteBoxes, effect::ShowWindow,
-                 effect::HideWindow, effect::StartHidden, effect::EndProgram, effect::AddIcon,
-                 effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
-                 effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget,
-                 effect::StartAtSignIn, effect::SaveSettings, effect::TellDesktop, effect::Hold,
-                 effect::Release, effect::WakeAt, effect::CancelWake, effect::TickAt,
-                 effect::CancelTick, effect::Play, effect::StopPlayer, effect::OpenRing,
-                 effect::CloseRing, effect::Announce, effect::Unannounce, effect::Listen,
-                 effect::StopListening, effect::SoundOwn, effect::SilenceOwn, effect::Log,
-                 effect::OpenOptions, effect::CloseOptions, effect::SaveOptions, effect::ReadVolume,
-                 effect::SetVolume, effect::StepAfter, effect::CancelStep>;
+using Effect = std::variant<
+    effect::SetStatus, effect::SetInputs, effect::RewriteBoxes, effect::ShowWindow,
+    effect::HideWindow, effect::StartHidden, effect::EndProgram, effect::AddIcon,
+    effect::PublishIcon, effect::RefreshIcon, effect::DeleteIcon, effect::Warn,
+    effect::AskForPlayer, effect::StopAsking, effect::Keep, effect::Forget, effect::StartAtSignIn,
+    effect::SaveSettings, effect::TellDesktop, effect::Hold, effect::Release, effect::WakeAt,
+    effect::CancelWake, effect::TickAt, effect::CancelTick, effect::Play, effect::StopPlayer,
+    effect::OpenRing, effect::CloseRing, effect::Announce, effect::Unannounce, effect::Listen,
+    effect::StopListening, effect::SoundOwn, effect::SilenceOwn, effect::Log, effect::OpenOptions,
+    effect::CloseOptions, effect::SaveOptions, effect::ReadVolume, effect::SetVolume,
+    effect::StepAfter, effect::CancelStep, effect::Open, effect::ProveTrack>;
 using Effects = std::vector<Effect>;
 
 }  // namespace dawnquill

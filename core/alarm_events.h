@@ -109,6 +109,7 @@ using Event = std::variant<
     event::Done<effect::TellDesktop>, event::Done<effect::Hold>,
     event::Done<effect::WakeAt, WakeUpSet>, event::Done<effect::Announce>,
     event::Done<effect::SaveOptions>, event::FadeStep, event::Done<effect::ReadVolume, VolumeLevel>,
-    event::Done<effect::SetVolume, double>>;
+    event::Done<effect::SetVolume, double>, event::Done<effect::Open, std::optional<ListEntry>>,
+    event::Done<effect::ProveTrack, PlayingNow>>;
 
 }  // namespace dawnquill

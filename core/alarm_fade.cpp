@@ -12,9 +12,10 @@ std::string Percent(int percent) { return std::to_string(percent) + "%"; }
 
 }  // namespace
 
-// The ring's play waits for the player's level, so that the music starts quiet.
+// The ring's play waits for the player's level, so that the music starts quiet, even where the
+// player starts what it is handed before it is told to play.
 void Alarm::PlayGently() {
-  if (options_.gentleStartSeconds <= 0) return Do(effect::Play{});
+  if (options_.gentleStartSeconds <= 0) return PlayChosen();
   Do(effect::ReadVolume{fade_.Ask()});
 }
 
@@ -35,7 +36,7 @@ void Alarm::On(const event::Done<effect::ReadVolume, VolumeLevel>& done) {
           fade_.Begin(done.result->level, done.result->full, options_.gentleStartSeconds);
       Do(effect::SetVolume{start, effect::VolumeUse::FadeStart, fade_.Id()});
     }
-    return Do(effect::Play{});
+    return PlayChosen();
   }
   if (!fade_.Rising()) return;
   if (!done.result) {

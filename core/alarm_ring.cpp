@@ -22,6 +22,7 @@ void Alarm::Ring(bool playerRuns) {
   state_ = AlarmState::Ringing;
   playerRuns_ = playerRuns;
   played_ = ringTold_ = toldOwnFailure_ = toldMuted_ = false;
+  handing_ = Handing::None;
   hearing_.Begin();
   if (asking_) {
     asking_ = false;
@@ -45,8 +46,9 @@ void Alarm::RingTick(bool playerRuns) {
     played_ = listening_ = false;
     ++question_;
     Silent(kNoPlayer);
-  } else if (!played_ && !fade_.Asking()) {
-    Do(effect::Play{});
+  } else if (!played_) {
+    // Nothing is asked of the hearing while the player is being readied.
+    if (handing_ == Handing::None && !fade_.Asking()) PlayChosen();
   } else if (!listening_) {
     AskWhetherHeard();
   }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "interfaces/media_player.h"
 
 namespace dawnquill {
@@ -20,6 +23,16 @@ class PlayerRemote {
   Result<> Stop() {
     if (!Running()) return {};
     return player_.Send(PlayerCommand::Stop);
+  }
+  // Hands over nothing when no player runs.
+  void Open(const std::string& uri, const std::string& path, std::optional<ListEntry> again,
+            MediaPlayer::Opened opened) {
+    if (!Running()) return opened(Failure{"no media player runs"});
+    player_.Open(uri, path, again, std::move(opened));
+  }
+  void ReadPlaying(std::function<void(Result<PlayingNow>)> read) {
+    if (!Running()) return read(Failure{"no media player runs"});
+    player_.ReadPlaying(std::move(read));
   }
   MissingPlayerPrompt Missing() const { return player_.Missing(); }
 

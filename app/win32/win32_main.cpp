@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "backends/win32/win32_alarm_sound.h"
+#include "backends/win32/win32_countdown.h"
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_file_chooser.h"
 #include "backends/win32/win32_form_view.h"
@@ -19,7 +20,6 @@
 #include "backends/win32/win32_session_guard.h"
 #include "backends/win32/win32_settings_store.h"
 #include "backends/win32/win32_sign_in_start.h"
-#include "backends/win32/win32_step_timer.h"
 #include "backends/win32/win32_tick_timer.h"
 #include "backends/win32/win32_wake_timer.h"
 #include "core/logger.h"
@@ -53,7 +53,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32FileChooser files(instance);
   Win32Player player;
   Win32PlayerVolume volume(player);
-  Win32StepTimer fadeSteps(instance);
+  Win32Countdown fadeSteps(instance);
+  Win32Countdown trackProof(instance);
   Win32SettingsStore settings(ExecutableName());
   Win32Clock clock;
   Win32MessageBoxes messageBoxes(instance, wakeUpView);
@@ -86,7 +87,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                    .notice = ringNotice,
                    .decimalSeparator = LocaleDecimalSeparator(),
                    .playerVolume = volume,
-                   .fadeSteps = fadeSteps});
+                   .fadeSteps = fadeSteps,
+                   .trackProof = trackProof});
   mainView.SetOnClosed([] { PostQuitMessage(0); });
   // A suspend, a resume or a clock set by hand may leave the wake timer on a stale instant.
   mainView.SetOnMessage(WM_POWERBROADCAST, [&program](WPARAM event) {

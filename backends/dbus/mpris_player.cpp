@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QDBusVariant>
+#include <QFileInfo>
 
 #include "backends/dbus/bus_calls.h"
 #include "backends/dbus/mpris_properties.h"
@@ -105,6 +106,40 @@ Result<> MprisPlayer::Send(PlayerCommand command) {
   const auto reply = CallBounded(Proxy(), ProxyMethod(mpris::MethodFor(command, canPause)));
   if (reply.isError()) return Failure{reply.error().message().toStdString()};
   return {};
+}
+
+// Whatever the player lists in SupportedUriSchemes: mpv lists no file scheme and opens files.
+// Paused first, the player waits with the track for the Play that follows the proof: mpv's
+// plugin goes on saying Stopped of a file it opened while idle, until its pause changes. The bus
+// keeps the two calls in order.
+void MprisPlayer::Open(const std::string& uri, const std::string& path,
+                       std::optional<ListEntry> /*again*/, Opened opened) {
+  if (found_.empty()) return opened(Failure{"no media player runs"});
+  if (!path.empty() && !QFileInfo::exists(QString::fromStdString(path))) {
+    return opened(Failure{path + " is not there"});
+  }
+  CallLater(Proxy(), &OrgMprisMediaPlayer2PlayerInterface::Pause);
+  CallLater(
+      Proxy(), [&uri](auto& player) { return player.OpenUri(QString::fromStdString(uri)); }, this,
+      [opened = std::move(opened)](const QDBusPendingReply<>& reply) {
+        if (reply.isError()) return opened(Failure{reply.error().message().toStdString()});
+        opened(std::optional<ListEntry>{});
+      },
+      Wait::CallLimit);
+}
+
+void MprisPlayer::ReadPlaying(std::function<void(Result<PlayingNow>)> read) {
+  if (found_.empty()) return read(Failure{"no media player runs"});
+  CallLater(
+      PlayerObject(QString::fromStdString(found_), bus_),
+      [](auto& player) { return player.Get(kPlayerInterface, QStringLiteral("Metadata")); }, this,
+      [read = std::move(read)](const QDBusPendingReply<QDBusVariant>& reply) {
+        if (reply.isError()) return read(Failure{reply.error().message().toStdString()});
+        const auto track = qdbus_cast<QVariantMap>(reply.value().variant());
+        read(PlayingNow{.url = track.value(QStringLiteral("xesam:url")).toString().toStdString(),
+                        .position = std::nullopt});
+      },
+      Wait::CallLimit);
 }
 
 }  // namespace dawnquill

@@ -29,6 +29,10 @@ class MprisPlayer final : public QObject, public MediaPlayer {
 
   bool Find() override;
   Result<> Send(PlayerCommand command) override;
+  // The player says nothing of a list's place, so `again` is of no use.
+  void Open(const std::string& uri, const std::string& path, std::optional<ListEntry> again,
+            Opened opened) override;
+  void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override;
   // Any MPRIS player will do, so none is named.
   MissingPlayerPrompt Missing() const override {
     return {"No media player is running. Please start a media player to use the alarm.",

@@ -14,9 +14,18 @@ class Win32Player final : public MediaPlayer {
   static constexpr const char* kWindowClass = "Winamp v1.x";
   static constexpr WPARAM kPlay = 40045;
   static constexpr WPARAM kStop = 40047;
+  // The player's own messages: WM_USER with the code in lParam, and a copy of the wide path.
+  static constexpr ULONG_PTR kPlayFileWide = 1100;
+  static constexpr LPARAM kSetListPosition = 121;
+  static constexpr LPARAM kListLength = 124;
+  static constexpr LPARAM kListPosition = 125;
 
   bool Find() override;
   Result<> Send(PlayerCommand command) override;
+  // The player appends what it is handed to its list; the entry is selected for the play.
+  void Open(const std::string& uri, const std::string& path, std::optional<ListEntry> again,
+            Opened opened) override;
+  void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override;
   MissingPlayerPrompt Missing() const override {
     return {"Winamp is not running. Please start winamp to use the alarm.", "Winamp not running"};
   }
@@ -25,6 +34,9 @@ class Win32Player final : public MediaPlayer {
   HWND Window() const { return window_; }
 
  private:
+  Result<LRESULT> Ask(WPARAM wParam, LPARAM code) const;
+  Result<> Append(const std::string& what) const;
+
   HWND window_ = nullptr;
 };
 

@@ -599,6 +599,25 @@ case_the_room_hears_the_program_when_the_player_says_it_plays_with_nothing_to_pl
   the_program_sounds_for_a_player_with_nothing_to_play
 }
 
+# A file chosen to wake with, and mpv with nothing to play: at the ring mpv opens the file and
+# plays it, the room hears it, and, from the tick after the Play on, nothing of the program's.
+case_the_room_hears_the_file_chosen_to_wake_with() {
+  start_room
+  make_tone 'chosen tone' 30
+  mkdir -p "$XDG_CONFIG_HOME"
+  printf '[Settings]\nWakeWith=%s\n' "$rig_dir/chosen tone.wav" >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  ring_at_seven
+  expect_within 5 "the track proved" \
+    grep -q "The player holds $rig_dir/chosen tone.wav" "$rig_dir/log"
+  expect_within 4 "the room to hear the chosen file" rig_room_hears
+  expect "mpv plays the chosen file" rig_player_property Metadata | grep -q "chosen%20tone.wav"
+  expect_within 8 "no stream of the program's a tick on" program_quiet
+  sleep 6  # a tick
+  expect "no stream of the program's while the file plays" program_quiet
+  expect "the room to hear the file still" rig_room_hears
+}
+
 # One track and no repeat: the room hears the track, and then, within a tick of its end, the
 # program's own tone, since this desktop's sound theme has no alarm sound.
 case_the_program_sounds_its_own_tone_when_the_track_runs_out() {

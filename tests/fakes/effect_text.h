@@ -31,7 +31,7 @@ inline constexpr const char* kBareNames[] = {
     "icon deleted", "", "ask for a player", "stop asking", "", "", "", "", "", "",
     "release", "", "no wake", "", "no tick", "play", "stop player", "open ring", "close ring", "",
     "unannounce", "listen", "stop listening", "own sound", "own sound off", "", "", "close options",
-    "", "read volume", "", "", "cancel step"};
+    "", "read volume", "", "", "cancel step", "", ""};
 // clang-format on
 static_assert(std::size(kBareNames) == std::variant_size_v<Effect>);
 
@@ -94,6 +94,15 @@ inline std::string Text(const Effect& effect) {
             return std::string(text);
           },
           [](const StepAfter& e) { return "step in " + std::to_string(e.delay.count()) + " ms"; },
+          [](const Open& e) {
+            std::string text = "open " + e.uri;
+            if (e.again) {
+              text += " again at " + std::to_string(e.again->index) + " of " +
+                      std::to_string(e.again->length);
+            }
+            return text;
+          },
+          [](const ProveTrack& e) { return "prove in " + std::to_string(e.after.count()) + " ms"; },
           [&](const Log& e) {
             return "log " + std::string(kLevels[static_cast<int>(e.level)]) + e.text;
           },

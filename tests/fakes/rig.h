@@ -89,11 +89,17 @@ struct FakeDesktop : MediaPlayer,
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
     return {};
   }
+  void Open(const std::string& uri, const std::string& /*path*/, std::optional<ListEntry> /*again*/,
+            Opened opened) override {
+    log.push_back("player open " + uri);
+    opened(std::optional<ListEntry>{});
+  }
+  void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override { read(PlayingNow{}); }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
   // The rig's player has no volume to tell, and its fade's steps never come.
   Result<VolumeLevel> Volume() override { return Failure{"no volume"}; }
   Result<double> SetVolume(double /*level*/) override { return Failure{"no volume"}; }
-  struct Steps final : StepTimer {
+  struct Steps final : Countdown {
     void After(std::chrono::milliseconds /*delay*/, std::function<void()> /*due*/) override {}
     void Cancel() override {}
   } steps;
@@ -268,8 +274,8 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this, *this,     *this, *this,
-            *this, *this,  *this,   *this, *this, *this, *this, separator, *this, steps};
+    return {main,  wakeUp, options, *this, *this, *this, *this,     *this, *this, *this, *this,
+            *this, *this,  *this,   *this, *this, *this, separator, *this, steps, steps};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {

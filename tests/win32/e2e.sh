@@ -415,6 +415,29 @@ case_a_gentle_start_turns_the_player_down_and_back() {
     player_log_matches "^$steps.*40047 0 volume 200 \$"
 }
 
+# A file chosen to wake with: at the ring the player is handed its wide path, and the entry it
+# appended is selected and played once its place is seen; the snooze's ring selects the same
+# entry again rather than handing the file over twice.
+case_the_player_plays_the_file_chosen_to_wake_with() {
+  local path
+  : >"$dir/chosen wake.wav"
+  path=$(winepath -w "$dir/chosen wake.wav")
+  wine reg add "$settings_key" /v WakeWith /d "$path" /f >/dev/null 2>&1
+  start_player
+  rig_set_clock 06:59:50
+  start_program
+  rig_arm 7 0 1
+  expect_within 20 "the ring" ringing
+  expect_within 5 "the file handed over, selected and played" \
+    player_told "play $path select 0 40045 0 "
+  xdotool windowfocus --sync "$(rig_window 'Dawnquill - Wake up!')" key x
+  expect_within 5 "a key to snooze" gone 'Dawnquill - Wake up!'
+  rig_set_clock 07:01:40
+  expect_within 8 "the snooze's ring" ringing
+  expect_within 5 "the same entry selected again and played" \
+    player_told "play $path select 0 40045 0 40047 0 select 0 40045 0 "
+}
+
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 # The cases share the prefix: each starts with no alarm kept, the options at their defaults and
 # no start at sign-in.

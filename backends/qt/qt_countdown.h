@@ -2,13 +2,13 @@
 
 #include <QTimer>
 
-#include "interfaces/step_timer.h"
+#include "interfaces/countdown.h"
 
 namespace dawnquill {
 
-class QtStepTimer final : public StepTimer {
+class QtCountdown final : public Countdown {
  public:
-  QtStepTimer();
+  QtCountdown();
 
   void After(std::chrono::milliseconds delay, std::function<void()> due) override;
   void Cancel() override;

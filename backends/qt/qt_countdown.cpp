@@ -1,10 +1,10 @@
-#include "backends/qt/qt_step_timer.h"
+#include "backends/qt/qt_countdown.h"
 
 #include <utility>
 
 namespace dawnquill {
 
-QtStepTimer::QtStepTimer() {
+QtCountdown::QtCountdown() {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   // Handed over first: what it calls may ask for the next step.
@@ -13,12 +13,12 @@ QtStepTimer::QtStepTimer() {
   });
 }
 
-void QtStepTimer::After(std::chrono::milliseconds delay, std::function<void()> due) {
+void QtCountdown::After(std::chrono::milliseconds delay, std::function<void()> due) {
   due_ = std::move(due);
   timer_.start(delay);
 }
 
-void QtStepTimer::Cancel() {
+void QtCountdown::Cancel() {
   timer_.stop();
   due_ = {};
 }

@@ -1,4 +1,4 @@
-#include "backends/win32/win32_step_timer.h"
+#include "backends/win32/win32_countdown.h"
 
 #include <utility>
 
@@ -7,31 +7,31 @@
 namespace dawnquill {
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"DawnQuillStep";
+constexpr const wchar_t* kWindowClass = L"DawnQuillCountdown";
 constexpr UINT_PTR kTimerId = 1;
 
 }  // namespace
 
-Win32StepTimer::Win32StepTimer(HINSTANCE instance)
+Win32Countdown::Win32Countdown(HINSTANCE instance)
     : window_(CreateMessageWindow(instance, kWindowClass, WindowProc, this,
                                   Hearing::OwnMessagesOnly)) {}
 
-Win32StepTimer::~Win32StepTimer() { DestroyWindow(window_); }
+Win32Countdown::~Win32Countdown() { DestroyWindow(window_); }
 
 // Setting the same timer again replaces the pending one.
-void Win32StepTimer::After(std::chrono::milliseconds delay, std::function<void()> due) {
+void Win32Countdown::After(std::chrono::milliseconds delay, std::function<void()> due) {
   due_ = std::move(due);
   SetTimer(window_, kTimerId, static_cast<UINT>(delay.count()), nullptr);
 }
 
-void Win32StepTimer::Cancel() {
+void Win32Countdown::Cancel() {
   KillTimer(window_, kTimerId);
   due_ = {};
 }
 
-LRESULT CALLBACK Win32StepTimer::WindowProc(HWND window, UINT message, WPARAM wParam,
+LRESULT CALLBACK Win32Countdown::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
-  auto* self = reinterpret_cast<Win32StepTimer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Win32Countdown*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (message != WM_TIMER || wParam != kTimerId || self == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }

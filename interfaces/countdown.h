@@ -6,9 +6,9 @@
 namespace dawnquill {
 
 // Calls back once, from the event loop, after a delay; a new delay replaces the one pending.
-class StepTimer {
+class Countdown {
  public:
-  virtual ~StepTimer() = default;
+  virtual ~Countdown() = default;
 
   virtual void After(std::chrono::milliseconds delay, std::function<void()> due) = 0;
   // Harmless when none is pending.
