@@ -35,7 +35,8 @@ Program::Program(const Backends& b)
               .clock = b.clock,
               .volume = b.playerVolume,
               .fadeSteps = b.fadeSteps,
-              .trackProof = b.trackProof}),
+              .trackProof = b.trackProof,
+              .files = b.files}),
       mainWindow(b.mainView, driver, trayMenu) {
   driver.SetProgramWindow(mainWindow);
   wakeUpWindow.AnswerTo(driver);

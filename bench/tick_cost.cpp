@@ -66,6 +66,7 @@ struct NullDesktop final : Clock,
                            FileChooser,
                            Countdown {
   void Choose(const std::string&, Chosen) override {}
+  bool IsThere(const std::string&) const override { return true; }
   void Listen(std::function<void(const PlayerSound&)>) override {}
   void Done() override {}
   void Start(Reported /*reported*/) override {}

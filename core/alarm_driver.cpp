@@ -139,6 +139,9 @@ void AlarmDriver::Do(const effect::CancelTick& /*e*/) { ports_.tickTimer.CancelT
 void AlarmDriver::Do(const effect::Play& e) { Report(e, ports_.player.Play()); }
 void AlarmDriver::Do(const effect::StopPlayer& e) { Report(e, ports_.player.Stop()); }
 void AlarmDriver::Do(const effect::Open& e) {
+  if (!e.path.empty() && !ports_.files.IsThere(e.path)) {
+    return Report(e, Result<std::optional<ListEntry>>(Failure{e.path + " is not there"}));
+  }
   ports_.player.Open(e.uri, e.path, e.again, [this, e](Result<std::optional<ListEntry>> opened) {
     Report(e, std::move(opened));
   });

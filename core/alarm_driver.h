@@ -10,6 +10,7 @@
 #include "interfaces/clock.h"
 #include "interfaces/countdown.h"
 #include "interfaces/desktop_notice.h"
+#include "interfaces/file_chooser.h"
 #include "interfaces/message_box.h"
 #include "interfaces/player_listener.h"
 #include "interfaces/player_volume.h"
@@ -48,6 +49,7 @@ struct AlarmPorts {
   PlayerVolume& volume;  // of the player the remote control found last
   Countdown& fadeSteps;
   Countdown& trackProof;  // the wait before the player is asked what it holds
+  const FileChooser& files;
 };
 
 // What the user, the tick and the desktop do to the alarm: each is read into an event, the alarm

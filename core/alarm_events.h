@@ -77,6 +77,7 @@ struct OptionsChosen {
   Weekdays days;
   std::string gentleStartSeconds;  // as typed
   std::string wakeWith;
+  bool wakeWithGone = false;  // names a file or folder that is not there
 };
 struct Heard {
   effect::Listen asked;

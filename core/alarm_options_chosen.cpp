@@ -11,7 +11,8 @@ void Alarm::On(const event::OptionsAsked& /*asked*/) {
 }
 
 // A gentle start out of range keeps the window open for the user to mend it; the rest is taken
-// at once, and a change of days applies to what is pending as to the next arming.
+// at once, and a change of days applies to what is pending as to the next arming. A path to
+// nothing is kept all the same, as a drive may be away for now, and the user is told.
 void Alarm::On(const event::OptionsChosen& chosen) {
   if (ending_) return;
   std::vector<std::string> complaints;
@@ -30,6 +31,12 @@ void Alarm::On(const event::OptionsChosen& chosen) {
       {"Options: rings ", options_.days.Once() ? "once" : options_.days.Shown(),
        ", gentle start of ", std::to_string(options_.gentleStartSeconds), " seconds, wakes with ",
        options_.wakeWith.empty() ? "the player's own list" : options_.wakeWith});
+  if (chosen.wakeWithGone) {
+    Log(Level::Warning, {"Nothing is at ", options_.wakeWith, " to wake with, for now"});
+    Warn(logger::Joined({"There is no file or folder at\n\n", options_.wakeWith,
+                         "\n\nUntil there is, the player plays what it has at the ring."}),
+         kProgramName, BoxKind::Warning);
+  }
   if (state_ == AlarmState::Off || days_ == options_.days) return;
   days_ = options_.days;
   if (state_ != AlarmState::Ringing) {

@@ -15,6 +15,8 @@ class FileChooser {
   virtual ~FileChooser() = default;
 
   virtual void Choose(const std::string& startPath, Chosen chosen) = 0;
+  // Whether a file or a folder is at the path now.
+  virtual bool IsThere(const std::string& path) const = 0;
 };
 
 }  // namespace dawnquill

@@ -43,7 +43,7 @@ class MediaPlayer {
   // with the reason it did not within the call limit.
   virtual Result<> Send(PlayerCommand command) = 0;
   // Hands the player found last what to play, a URI or a path, as the platform's player takes
-  // it; `again`: where it was put the last time. A path that is not there is not handed over.
+  // it; `again`: where it was put the last time.
   // Answers once, from the event loop or at once, with where the player keeps it, if it says.
   using Opened = std::function<void(Result<std::optional<ListEntry>>)>;
   virtual void Open(const std::string& uri, const std::string& path, std::optional<ListEntry> again,

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include <QDBusVariant>
-#include <QFileInfo>
 
 #include "backends/dbus/bus_calls.h"
 #include "backends/dbus/mpris_properties.h"
@@ -112,12 +111,9 @@ Result<> MprisPlayer::Send(PlayerCommand command) {
 // Paused first, the player waits with the track for the Play that follows the proof: mpv's
 // plugin goes on saying Stopped of a file it opened while idle, until its pause changes. The bus
 // keeps the two calls in order.
-void MprisPlayer::Open(const std::string& uri, const std::string& path,
+void MprisPlayer::Open(const std::string& uri, const std::string& /*path*/,
                        std::optional<ListEntry> /*again*/, Opened opened) {
   if (found_.empty()) return opened(Failure{"no media player runs"});
-  if (!path.empty() && !QFileInfo::exists(QString::fromStdString(path))) {
-    return opened(Failure{path + " is not there"});
-  }
   CallLater(Proxy(), &OrgMprisMediaPlayer2PlayerInterface::Pause);
   CallLater(
       Proxy(), [&uri](auto& player) { return player.OpenUri(QString::fromStdString(uri)); }, this,

@@ -24,4 +24,6 @@ void QtFileChooser::Choose(const std::string& startPath, Chosen chosen) {
   dialog->open();
 }
 
+bool QtFileChooser::IsThere(const std::string& path) const { return QFileInfo::exists(Utf8(path)); }
+
 }  // namespace dawnquill

@@ -9,6 +9,7 @@ namespace dawnquill {
 class QtFileChooser final : public FileChooser {
  public:
   void Choose(const std::string& startPath, Chosen chosen) override;
+  bool IsThere(const std::string& path) const override;
 };
 
 }  // namespace dawnquill

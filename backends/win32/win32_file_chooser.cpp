@@ -59,4 +59,8 @@ LRESULT CALLBACK Win32FileChooser::WindowProc(HWND window, UINT message, WPARAM 
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+bool Win32FileChooser::IsThere(const std::string& path) const {
+  return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace dawnquill

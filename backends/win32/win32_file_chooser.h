@@ -20,6 +20,7 @@ class Win32FileChooser final : public FileChooser {
   Win32FileChooser& operator=(const Win32FileChooser&) = delete;
 
   void Choose(const std::string& startPath, Chosen chosen) override;
+  bool IsThere(const std::string& path) const override;
 
  private:
   struct Request {

@@ -62,9 +62,6 @@ Result<> Win32Player::Append(const std::string& what) const {
 // list the user changed since may not, and gets the track again.
 void Win32Player::Open(const std::string& uri, const std::string& path,
                        std::optional<ListEntry> again, Opened opened) {
-  if (!path.empty() && GetFileAttributesW(Wide(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
-    return opened(Failure{path + " is not there"});
-  }
   Result<LRESULT> length = Ask(0, kListLength);
   if (!length) return opened(Failure{length.Reason()});
   ListEntry entry;

@@ -19,6 +19,7 @@ app_runs() { kill -0 "$rig_app_pid" 2>/dev/null; }
 main_window() { rig_window DawnQuill; }
 wake_window() { rig_window 'Dawnquill - Wake up!'; }
 main_shown() { rig_window_shown DawnQuill; }
+windows_called() { [ "$(xdotool search --all --onlyvisible --name "^$1$" | wc -l)" = "$2" ]; }
 # The running program's main window exists, unmapped.
 main_hidden() {
   app_runs && xdotool search --all --name '^DawnQuill$' >/dev/null 2>&1 && rig_window_absent DawnQuill
@@ -239,17 +240,21 @@ case_tray_hides_and_brings_back() {
 case_the_options_from_the_menu_and_the_shortcut() {
   local options='DawnQuill - Options' music=$rig_dir/Música
   rig_start_tray
-  start_dawnquill 12:00:00
+  start_dawnquill 12:00:00 2>"$rig_dir/log"
   tray_menu options
   expect_within 3 "Options… to open the options" rig_window_shown "$options"
   import -window "$(rig_window "$options")" "$shots/options-window.png"
-  # Monday and Friday; 20 seconds; a file. Enter in a box presses OK.
+  # Monday and Friday; 20 seconds; a folder not there yet. Enter in a box presses OK.
   xdotool windowfocus --sync "$(rig_window "$options")" key space Tab Tab Tab Tab space \
     Tab Tab Tab ctrl+a type 20
   LC_ALL=C.UTF-8 xdotool key Tab type "$music"  # a name beyond ASCII, whatever the locale
   xdotool key Return
   expect_within 3 "OK to close the options" rig_window_absent "$options"
   expect_within 2 "the options written at once" options_are Mon,Fri 20 "$music"
+  expect_within 3 "a box over the main window to tell of the folder" windows_called DawnQuill 2
+  grep -q "warning: Nothing is at $music to wake with" "$rig_dir/log" || fail "expected: it logged"
+  xdotool key Return
+  expect_within 3 "Return to close the box" windows_called DawnQuill 1
   xdotool windowfocus --sync "$(main_window)" key ctrl+comma
   expect_within 3 "Ctrl+, to open them again" rig_window_shown "$options"
   xdotool windowfocus --sync "$(rig_window "$options")" key space Escape

@@ -83,6 +83,7 @@ struct FakeDesktop : MediaPlayer,
                      LogSink,
                      PlayerVolume {
   void Choose(const std::string& /*startPath*/, Chosen /*chosen*/) override {}
+  bool IsThere(const std::string& /*path*/) const override { return true; }
 
   bool Find() override { return playerRunning; }
   Result<> Send(PlayerCommand command) override {

@@ -174,17 +174,22 @@ TEST(RepeatDays, TheHoldCoversOnlyTheHalfDayBeforeTheRingWhereTheComputerWakesIt
 }
 
 // The options window opens with what the next arming uses; a gentle start out of range keeps it
-// open; OK saves at once, applies new days to the alarm that is on, and a failed save is told.
+// open; OK saves at once, applies new days to the alarm that is on, and a failed save is told. A
+// path to nothing is saved, and told.
 TEST(RepeatDays, TheOptionsWindowsOkAppliesTheDaysToWhatIsPending) {
   Model model;
   ArmRepeating(model, "Sat", 5, 6, 0);
   EXPECT_EQ(model.Take(event::OptionsAsked{}), Log{"open options Sat 0 "});
   const Log refused = model.Take(event::OptionsChosen{*ReadWeekdays("Fri"), "301", ""});
   EXPECT_EQ(refused, Log{"box Error: Fill in a gentle start between 0 and 300 seconds"});
-  const Log taken = model.Take(event::OptionsChosen{*ReadWeekdays("Mon,Fri"), "20", "/m/a.ogg"});
+  const Log taken =
+      model.Take(event::OptionsChosen{*ReadWeekdays("Mon,Fri"), "20", "/m/a.ogg", true});
   for (const char* effect :
        {"close options", "save options Mon,Fri 20 /m/a.ogg", "log Alarm on for 7:00, Mon, Fri",
-        "icon armed Alarm is on - Time: 7:00, Mon, Fri", "wake 03-05 07:00Z"}) {
+        "icon armed Alarm is on - Time: 7:00, Mon, Fri", "wake 03-05 07:00Z",
+        "log warning: Nothing is at /m/a.ogg to wake with, for now",
+        "box DawnQuill: There is no file or folder at\n\n/m/a.ogg\n\nUntil there is, the player "
+        "plays what it has at the ring."}) {
     EXPECT_TRUE(Has(taken, effect)) << effect;
   }
   EXPECT_EQ(model.Take(event::Done<effect::SaveOptions>{{}, Failure{"Read-only."}}),

@@ -1,5 +1,6 @@
 #include "ui/options/options_window.h"
 
+#include "core/wake_with.h"
 #include "ui/options/options_window_layout.h"
 
 namespace dawnquill {
@@ -25,6 +26,8 @@ void OptionsWindowForm::Click(ControlId control) {
                                 .gentleStartSeconds = view_.Text(OptionsControl::GentleBox),
                                 .wakeWith = view_.Text(OptionsControl::WakeWithBox)};
     for (int day = 0; day < kDaysPerWeek; ++day) chosen.days.Set(day, view_.Checked(DayBox(day)));
+    const std::string path = TrackFor(chosen.wakeWith).path;
+    chosen.wakeWithGone = !path.empty() && !files_.IsThere(path);
     driver_->ChooseOptions(std::move(chosen));
   } else if (control == OptionsControl::CancelButton) {
     CloseNow();
