@@ -90,9 +90,8 @@ struct FakeDesktop : MediaPlayer,
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
     return {};
   }
-  void Open(const std::string& uri, const std::string& /*path*/, std::optional<ListEntry> /*again*/,
-            Opened opened) override {
-    log.push_back("player open " + uri);
+  void Open(const std::string& /*uri*/, const std::string& /*path*/,
+            std::optional<ListEntry> /*again*/, Opened opened) override {
     opened(std::optional<ListEntry>{});
   }
   void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override { read(PlayingNow{}); }

@@ -33,29 +33,29 @@ class SettingsFileTest : public ::testing::Test {
   QTemporaryDir dir_;
 };
 
-// Saved texts come back as they were, and hand-written ones read as their text.
-TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWritten) {
+// Saved texts come back as they were, and hand-written ones read as their text, commas and all.
+// Each save writes only its own: the options only when chosen, and the kept alarm's record goes
+// without a trace, never making a store by its removal.
+TEST_F(SettingsFileTest, TextsComeBackAsTheyWereWrittenAndEachSaveWritesOnlyItsOwn) {
+  EXPECT_TRUE(Store().ClearKeptAlarm());
+  EXPECT_FALSE(QFile::exists(File()));
   for (const char* value : {"7,5", " 07 ", "a=b;c#d", "\"quoted\"", "", "caf\xc3\xa9"}) {
     EXPECT_TRUE(Store().Write({.hour = "7", .minute = value, .snoozeDelay = "9"}));
     EXPECT_EQ(Stored(), "7|" + std::string(value) + "|9");
   }
-  Write("[Settings]\nHour=7,5\nMinute=\"05\"\nSnoozeDelay=  12  \n");
-  // Unquoted commas would otherwise make a list.
-  EXPECT_EQ(Stored(), "7,5|05|12");
-}
-
-// The options are written only when chosen: a save of the three values leaves them as the user
-// wrote them, and hand-written days with unquoted commas read whole.
-TEST_F(SettingsFileTest, TheOptionsLiveBesideTheThreeValuesAndOnlyTheirOwnSaveWritesThem) {
-  Write("[Settings]\nRepeat=Mon,Tue,Someday\nGentleStartSeconds=20\nWakeWith=/m/a b,c.ogg\n");
+  Write(
+      "[Settings]\nHour=7,5\nMinute=\"05\"\nSnoozeDelay=  12  \nRepeat=Mon,Tue,Someday\n"
+      "GentleStartSeconds=20\nWakeWith=/m/a b,c.ogg\nAlarm=7:00 delay 9\n");
+  EXPECT_EQ(Stored() + "|" + Store().KeptAlarm(), "7,5|05|12|7:00 delay 9");
   EXPECT_TRUE(Store().Write({.hour = "7", .minute = "0", .snoozeDelay = "9"}));
-  StoredOptions read = Store().ReadOptions();
-  EXPECT_EQ(read.repeat + "|" + read.gentleStartSeconds + "|" + read.wakeWith,
-            "Mon,Tue,Someday|20|/m/a b,c.ogg");
+  EXPECT_TRUE(Store().ClearKeptAlarm());
+  const auto options = [] {
+    const StoredOptions read = Store().ReadOptions();
+    return read.repeat + "|" + read.gentleStartSeconds + "|" + read.wakeWith;
+  };
+  EXPECT_EQ(options() + "|" + Store().KeptAlarm(), "Mon,Tue,Someday|20|/m/a b,c.ogg|");
   EXPECT_TRUE(Store().WriteOptions({"Sat,Sun", "0", "file:///M%C3%BAsica"}));
-  read = Store().ReadOptions();
-  EXPECT_EQ(read.repeat + "|" + read.gentleStartSeconds + "|" + read.wakeWith,
-            "Sat,Sun|0|file:///M%C3%BAsica");
+  EXPECT_EQ(options(), "Sat,Sun|0|file:///M%C3%BAsica");
   EXPECT_EQ(Stored(), "7|0|9");
 }
 
@@ -70,17 +70,6 @@ TEST_F(SettingsFileTest, ABrokenStoreGivesItsTextAndLosesNothingElse) {
   EXPECT_EQ(Stored(), "8|0|1");
   EXPECT_TRUE(QFile(File()).open(QIODevice::ReadOnly));
   EXPECT_EQ(QSettings(File(), QSettings::IniFormat).value("Other/Keep").toString(), "1");
-}
-
-// The kept alarm's record goes without a trace: the settings stay, and a store that never had it
-// is not made by its removal.
-TEST_F(SettingsFileTest, ARemovedValueLeavesTheOthersAndMakesNoFile) {
-  EXPECT_TRUE(Store().ClearKeptAlarm());
-  EXPECT_FALSE(QFile::exists(File()));
-  Write("[Settings]\nHour=7\nAlarm=7:00 delay 9 written 2027-03-01T05:00:00Z\n");
-  EXPECT_EQ(Store().KeptAlarm(), "7:00 delay 9 written 2027-03-01T05:00:00Z");
-  EXPECT_TRUE(Store().ClearKeptAlarm());
-  EXPECT_EQ(Store().KeptAlarm() + "|" + Store().Read().hour, "|7");
 }
 
 // A store that cannot be read starts from the defaults; one that cannot be written says why, and

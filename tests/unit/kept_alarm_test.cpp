@@ -7,18 +7,27 @@ namespace {
 
 WallTime At(int day, int hour, int minute) { return {hour, minute, 0, 2027, 3, day}; }
 
-// Armed for 7:00 with a delay of 9 in the run that was killed, from what a tick at `when` saw.
-void ArmedAt(Rig& rig, WallTime when) {
-  rig.Tick(when);
-  rig.Arm("7", "0");
+// The run that was killed: armed for 7:00 with a delay of 9 at a tick on that day and time.
+std::function<void(Rig&)> Armed(int day, int hour, int minute) {
+  return [=](Rig& rig) {
+    rig.Tick(At(day, hour, minute));
+    rig.Arm("7", "0");
+  };
 }
-// Rung at 7:00 and left ringing, after `snoozes` snoozes of 9 minutes.
-void KilledRinging(Rig& rig, int snoozes) {
-  rig.Arm("7", "0");
-  rig.onRing = [&rig] { rig.Snooze(); };
-  for (int i = 0; i < snoozes; ++i) rig.TickAt(7, 9 * i, 5);
-  rig.onRing = {};
-  rig.TickAt(7, 9 * snoozes, 5);
+// Rung at 7:00 and left ringing, after `snoozes` snoozes of 9 minutes, then snoozed again if asked.
+std::function<void(Rig&)> Ringing(int snoozes, bool snoozed = false) {
+  return [=](Rig& rig) {
+    rig.Arm("7", "0");
+    rig.onRing = [&rig] { rig.Snooze(); };
+    for (int i = 0; i < snoozes; ++i) rig.TickAt(7, 9 * i, 5);
+    rig.onRing = {};
+    rig.TickAt(7, 9 * snoozes, 5);
+    if (snoozed) rig.Snooze();
+  };
+}
+// A record as another run or version left it.
+std::function<void(Rig&)> Record(std::string text) {
+  return [=](Rig& rig) { rig.keptAlarm = text; };
 }
 
 // A program killed with its alarm on comes back with it at the next start, without a question,
@@ -37,37 +46,20 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
     std::string status;  // once start-up's tick has run
   } cases[] = {
       // clang-format off
-      {"armed, started before the minute", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); }, At(1, 6, 30),
-       "Alarm is on - Time: 7:00"},
-      {"armed, started 10 minutes after it", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); },
-       At(1, 7, 10), "Alarm!"},
-      {"armed, started 61 minutes after it", [](Rig& r) { ArmedAt(r, At(1, 6, 0)); },
-       At(1, 8, 1), "Alarm is on - Time: 7:00"},
-      {"armed the evening before, started at 7:10", [](Rig& r) { ArmedAt(r, At(1, 22, 0)); },
-       At(2, 7, 10), "Alarm!"},
-      {"armed at 7:05 for the next day", [](Rig& r) { ArmedAt(r, At(1, 7, 5)); }, At(1, 7, 8),
-       "Alarm is on - Time: 7:00"},
-      {"snoozing, started before its minute",
-       [](Rig& r) { KilledRinging(r, 1); r.Snooze(); }, At(1, 7, 12), "Snooze is on - Time: 7:18"},
-      {"snoozing, started after its minute",
-       [](Rig& r) { KilledRinging(r, 1); r.Snooze(); }, At(1, 7, 30), "Alarm!"},
-      {"ringing, started within the hour", [](Rig& r) { KilledRinging(r, 0); }, At(1, 7, 40),
-       "Alarm!"},
-      {"ringing, started 61 minutes after it", [](Rig& r) { KilledRinging(r, 0); }, At(1, 8, 1),
-       "Alarm is on - Time: 7:00"},
-      {"ringing after a snooze, started within the hour", [](Rig& r) { KilledRinging(r, 1); },
-       At(1, 8, 9), "Alarm!"},
-      {"a broken record", [](Rig& r) { r.keptAlarm = "7:00 delay nine"; }, At(1, 6, 30),
-       "Alarm is off"},
-      {"a record no one could arm",
-       [](Rig& r) { r.keptAlarm = "24:00 delay 9 written 2027-03-01T05:00:00Z"; },
-       At(1, 6, 30), "Alarm is off"},
-      {"a newer version's record",
-       [](Rig& r) { r.keptAlarm = "7:00 delay 9 volume 40 tone soft written 2027-03-01T05:00:00Z"; },
-       At(1, 6, 30), "Alarm is on - Time: 7:00"},
-      {"a snooze kept hours ahead",
-       [](Rig& r) { r.keptAlarm = "7:00 delay 9 snooze 2027-03-01T09:00:00Z written 2027-03-01T05:00:00Z"; },
-       At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"armed, started before the minute", Armed(1, 6, 0), At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"armed, started 10 minutes after it", Armed(1, 6, 0), At(1, 7, 10), "Alarm!"},
+      {"armed, started 61 minutes after it", Armed(1, 6, 0), At(1, 8, 1), "Alarm is on - Time: 7:00"},
+      {"armed the evening before, started at 7:10", Armed(1, 22, 0), At(2, 7, 10), "Alarm!"},
+      {"armed at 7:05 for the next day", Armed(1, 7, 5), At(1, 7, 8), "Alarm is on - Time: 7:00"},
+      {"snoozing, started before its minute", Ringing(1, true), At(1, 7, 12), "Snooze is on - Time: 7:18"},
+      {"snoozing, started after its minute", Ringing(1, true), At(1, 7, 30), "Alarm!"},
+      {"ringing, started within the hour", Ringing(0), At(1, 7, 40), "Alarm!"},
+      {"ringing, started 61 minutes after it", Ringing(0), At(1, 8, 1), "Alarm is on - Time: 7:00"},
+      {"ringing after a snooze, started within the hour", Ringing(1), At(1, 8, 9), "Alarm!"},
+      {"a broken record", Record("7:00 delay nine"), At(1, 6, 30), "Alarm is off"},
+      {"a record no one could arm", Record("24:00 delay 9 written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is off"},
+      {"a newer version's record", Record("7:00 delay 9 tone soft chime 3 written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"a snooze kept hours ahead", Record("7:00 delay 9 snooze 2027-03-01T09:00:00Z written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is on - Time: 7:00"},
       // clang-format on
   };
   for (const auto& c : cases) {

@@ -64,20 +64,25 @@ const std::string kUri = "file:///m/a%20b.ogg";
 // holds two seconds on is known: the chosen track, or whatever it has. Nothing is asked of the
 // ring's hearing before that, since a player loading a track is silent.
 TEST(WakeWith, ThePlayerPlaysTheTrackItIsSeenToHoldOrWhatItHas) {
+  const std::string notHeld = "log warning: The player does not hold /m/a b.ogg two seconds on (";
+  const std::string own = "): it plays what it has";
   struct Case {
     Result<std::optional<ListEntry>> opened;
     std::optional<Result<PlayingNow>> now;  // none: not taken, nothing to prove
-    std::string why;                        // in the log's warning; none: it holds the track
+    std::string told;
   };
   const std::optional<ListEntry> took;
   for (Case& c : std::vector<Case>{
-           {took, PlayingNow{kUri, {}}, ""},
-           {took, PlayingNow{"file:///m/old.ogg", {}}, "it holds file:///m/old.ogg"},
-           {took, PlayingNow{}, "it names no track"},
-           {took, Failure{"no reply"}, "no reply"},
-           {Failure{"/m/a b.ogg is not there"}, std::nullopt, "/m/a b.ogg is not there"},
+           {took, PlayingNow{kUri, {}}, "log The player holds /m/a b.ogg"},
+           {took, PlayingNow{"file:///m/old.ogg", {}},
+            notHeld + "it holds file:///m/old.ogg" + own},
+           {took, PlayingNow{}, notHeld + "it names no track" + own},
+           {took, Failure{"no reply"}, notHeld + "no reply" + own},
+           {Failure{"/m/a b.ogg is not there"}, std::nullopt,
+            "log warning: The player was not given /m/a b.ogg: /m/a b.ogg is not there; it plays "
+            "what it has"},
        }) {
-    SCOPED_TRACE(c.why);
+    SCOPED_TRACE(c.told);
     Morning morning("/m/a b.ogg");
     EXPECT_EQ(morning.Ring(), "open " + kUri);
     EXPECT_EQ(morning.Tick(7, 0, 8), Log{"icon refreshed"}) << "the answer is awaited";
@@ -87,14 +92,7 @@ TEST(WakeWith, ThePlayerPlaysTheTrackItIsSeenToHoldOrWhatItHas) {
       EXPECT_EQ(morning.Tick(7, 0, 13), Log{"icon refreshed"}) << "the proof is awaited";
       told = morning.Proved(*c.now);
     }
-    const std::string why = !c.now ? "log warning: The player was not given /m/a b.ogg: " + c.why +
-                                         "; it plays what it has"
-                            : c.why.empty()
-                                ? "log The player holds /m/a b.ogg"
-                                : "log warning: The player does not hold /m/a b.ogg two seconds "
-                                  "on (" +
-                                      c.why + "): it plays what it has";
-    EXPECT_EQ(told, (Log{why, "play"}));
+    EXPECT_EQ(told, (Log{c.told, "play"}));
     EXPECT_EQ(morning.Take(event::Done<effect::Play>{}),
               (Log{"log Ringing for 7:00: the player was told to play", "listen"}));
     EXPECT_EQ(morning.Proved(PlayingNow{kUri, {}}), Log{}) << "a proof that came twice";
