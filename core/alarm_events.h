@@ -84,7 +84,7 @@ struct Heard {
   PlayerSound sound;
 };
 
-// The step timer of a gentle start called back.
+// A gentle start's countdown to its next step ran out.
 struct FadeStep {
   unsigned fade = 0;
 };

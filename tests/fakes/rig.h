@@ -96,13 +96,13 @@ struct FakeDesktop : MediaPlayer,
   }
   void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override { read(PlayingNow{}); }
   MissingPlayerPrompt Missing() const override { return {"Start a player.", "No player"}; }
-  // The rig's player has no volume to tell, and its fade's steps never come.
+  // The rig's player has no volume to tell, and no countdown of the rig ever runs out.
   Result<VolumeLevel> Volume() override { return Failure{"no volume"}; }
   Result<double> SetVolume(double /*level*/) override { return Failure{"no volume"}; }
-  struct Steps final : Countdown {
+  struct Stopped final : Countdown {
     void After(std::chrono::milliseconds /*delay*/, std::function<void()> /*due*/) override {}
     void Cancel() override {}
-  } steps;
+  } countdown;
 
   void Add(TrayPicture picture, std::string_view tip) override { Tray("add", picture, tip); }
   void Modify(TrayPicture picture, std::string_view tip) override { Tray("modify", picture, tip); }
@@ -274,8 +274,9 @@ struct Rig : FakeDesktop {
 
   // The rig's back ends, with other windows in their place.
   Backends BackendsWith(FormView& main, FormView& wakeUp, FormView& options) {
-    return {main,  wakeUp, options, *this, *this, *this, *this,     *this, *this, *this, *this,
-            *this, *this,  *this,   *this, *this, *this, separator, *this, steps, steps};
+    return {main,  wakeUp, options, *this,     *this, *this,     *this,
+            *this, *this,  *this,   *this,     *this, *this,     *this,
+            *this, *this,  *this,   separator, *this, countdown, countdown};
   }
   // Starts the program and forgets what start-up wrote to the log.
   void StartProgram() {
