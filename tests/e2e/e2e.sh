@@ -108,6 +108,9 @@ tray_menu() {  # tray_menu show-hide|options|exit [SHOT]: opens the icon's menu,
   xdotool key --repeat "${downs[$1]}" Down key Return
 }
 
+settings_hold() {  # settings_hold LINE: the settings file holds that line alone, before a start
+  mkdir -p "$XDG_CONFIG_HOME" && printf '[Settings]\n%s\n' "$1" >"$XDG_CONFIG_HOME/DawnQuill.conf"
+}
 kept_alarm_is() { [ "$(grep -c '^Alarm=' "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$1" ]; }
 settings_are() {  # settings_are HOUR MINUTE DELAY: and nothing else, the options aside
   [ "$(grep -vE '^(Repeat|GentleStartSeconds|WakeWith)=' "$XDG_CONFIG_HOME/DawnQuill.conf" |
@@ -377,8 +380,7 @@ case_a_weekday_alarm_stays_on_from_friday_to_monday() {
   local weekdays="Mon,Tue,Wed,Thu,Fri"
   start_inhibitor portal
   rig_start_tray
-  mkdir -p "$XDG_CONFIG_HOME"
-  printf '[Settings]\nRepeat=%s\n' "$weekdays" >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  settings_hold "Repeat=$weekdays"
   start_dawnquill "2027-03-05 06:59:45"
   rig_arm 7 0 9
   expect_within 2 "a hold with the days in the tip" holding "Alarm is on - Time: 7:00, Mon-Fri"
@@ -407,8 +409,7 @@ volume_within() {  # volume_within LOW HIGH
 # in steps, and is back at its level, exactly, once the ring is off.
 case_a_gentle_start_rises_to_the_players_level_and_back() {
   local risen
-  mkdir -p "$XDG_CONFIG_HOME"
-  printf '[Settings]\nGentleStartSeconds=20\n' >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  settings_hold GentleStartSeconds=20
   expect "mpv to start" rig_start_mpv
   rig_player_volume 0.9
   start_dawnquill "2027-03-05 06:59:50"
@@ -609,8 +610,7 @@ case_the_room_hears_the_program_when_the_player_says_it_plays_with_nothing_to_pl
 case_the_room_hears_the_file_chosen_to_wake_with() {
   start_room
   make_tone 'chosen tone' 30
-  mkdir -p "$XDG_CONFIG_HOME"
-  printf '[Settings]\nWakeWith=%s\n' "$rig_dir/chosen tone.wav" >"$XDG_CONFIG_HOME/DawnQuill.conf"
+  settings_hold "WakeWith=$rig_dir/chosen tone.wav"
   expect "mpv to start with an empty list" rig_start_mpv_with Stopped
   ring_at_seven
   expect_within 5 "the track proved" \

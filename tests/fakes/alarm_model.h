@@ -22,6 +22,10 @@ struct UtcClock final : Clock {
   std::chrono::seconds offset{0};
 };
 
+inline bool Has(const Log& effects, const std::string& effect) {
+  return std::find(effects.begin(), effects.end(), effect) != effects.end();
+}
+
 struct Model {
   Log Take(const Event& event) { return Texts(alarm.Take(event)); }
   // A tick at that time of 1 March 2027, or of the day given.
@@ -34,9 +38,7 @@ struct Model {
   Log Arm(int hour, int minute, const std::string& delay = "9") {
     return Take(event::Toggle{{std::to_string(hour), std::to_string(minute), delay}});
   }
-  bool Rings(const Log& effects) {
-    return std::find(effects.begin(), effects.end(), "open ring") != effects.end();
-  }
+  bool Rings(const Log& effects) { return Has(effects, "open ring"); }
 
   UtcClock clock;
   Alarm alarm{clock, "."};

@@ -95,12 +95,9 @@ inline std::string Text(const Effect& effect) {
           },
           [](const StepAfter& e) { return "step in " + std::to_string(e.delay.count()) + " ms"; },
           [](const Open& e) {
-            std::string text = "open " + e.uri;
-            if (e.again) {
-              text += " again at " + std::to_string(e.again->index) + " of " +
-                      std::to_string(e.again->length);
-            }
-            return text;
+            if (!e.again) return "open " + e.uri;
+            return "open " + e.uri + " again at " + std::to_string(e.again->index) + " of " +
+                   std::to_string(e.again->length);
           },
           [](const ProveTrack& e) { return "prove in " + std::to_string(e.after.count()) + " ms"; },
           [&](const Log& e) {

@@ -90,8 +90,8 @@ struct FakeDesktop : MediaPlayer,
     log.push_back(command == PlayerCommand::Play ? "player Play" : "player Stop");
     return {};
   }
-  void Open(const std::string& /*uri*/, const std::string& /*path*/,
-            std::optional<ListEntry> /*again*/, Opened opened) override {
+  void Open(const std::string&, const std::string&, std::optional<ListEntry>,
+            Opened opened) override {
     opened(std::optional<ListEntry>{});
   }
   void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override { read(PlayingNow{}); }
@@ -229,7 +229,7 @@ struct FakeDesktop : MediaPlayer,
     reported({});
   }
   void Stop() override { log.push_back("own sound off"); }
-  void Line(logger::Level /*level*/, std::string_view text) override { lines.emplace_back(text); }
+  void Line(logger::Level /*level*/, std::string_view /*text*/) override {}
   Result<> Enable() override {
     startsAtSignIn = true;
     return {};
@@ -252,7 +252,6 @@ struct FakeDesktop : MediaPlayer,
   bool startsAtSignIn = false;
   std::vector<std::optional<std::chrono::sys_seconds>> wakes;  // each set, or none for a cancel
   std::deque<std::function<void()>> later;  // answers that wait for the event loop
-  Log lines;                                // what the logger wrote
   std::deque<BoxAnswer> answers;
   std::optional<std::pair<BoxId, MessageBoxes::Answered>>
       openBox;  // the one box that waits for an answer

@@ -260,6 +260,8 @@ TEST(AlarmModel, ASnoozeCountsFromTheLastTickOnlyWhileItIsRecent) {
 TEST(AlarmModel, FailuresAreLoggedAndToldOnlyInAnswerToTheUser) {
   const std::string cannotWake = "Turn on wake timers.";
   const effect::WakeAt armed{sys_days{2027y / 3 / 1} + 7h, true};
+  const std::string noWake =
+      "This computer cannot wake itself for the alarm: it rings when the computer is woken.";
   const struct {
     const char* what;
     std::vector<Event> events;
@@ -267,15 +269,12 @@ TEST(AlarmModel, FailuresAreLoggedAndToldOnlyInAnswerToTheUser) {
   } cases[] = {
       {"the arming finds the computer unable to wake",
        {event::Done<effect::WakeAt, WakeUpSet>{armed, WakeUpSet{cannotWake}}},
-       {"log warning: This computer cannot wake itself for the alarm: it rings when the computer "
-        "is woken. Turn on wake timers.",
-        "box DawnQuill: This computer cannot wake itself for the alarm: it rings when the "
-        "computer is woken.\n\nTurn on wake timers.",
+       {"log warning: " + noWake + " Turn on wake timers.",
+        "box DawnQuill: " + noWake + "\n\nTurn on wake timers.",
         "log Wake-up asked for 2027-03-01 7:00"}},
       {"a restore finds it unable to wake",
        {event::Done<effect::WakeAt, WakeUpSet>{{armed.instant, false}, WakeUpSet{cannotWake}}},
-       {"log warning: This computer cannot wake itself for the alarm: it rings when the computer "
-        "is woken. Turn on wake timers.",
+       {"log warning: " + noWake + " Turn on wake timers.",
         "log Wake-up asked for 2027-03-01 7:00"}},
       {"the store cannot keep the arming, twice",
        {event::Done<effect::Keep>{{{}, true}, Failure{"The disk is full."}},

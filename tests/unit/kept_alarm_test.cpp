@@ -25,10 +25,6 @@ std::function<void(Rig&)> Ringing(int snoozes, bool snoozed = false) {
     if (snoozed) rig.Snooze();
   };
 }
-// A record as another run or version left it.
-std::function<void(Rig&)> Record(std::string text) {
-  return [=](Rig& rig) { rig.keptAlarm = text; };
-}
 
 // A program killed with its alarm on comes back with it at the next start, without a question,
 // with the boxes showing it. A minute that came while no program ran rings at the first tick, up
@@ -56,10 +52,10 @@ TEST(KeptAlarm, ComesBackAtTheNextStartAndRingsForAMinuteMissedWithinTheHour) {
       {"ringing, started within the hour", Ringing(0), At(1, 7, 40), "Alarm!"},
       {"ringing, started 61 minutes after it", Ringing(0), At(1, 8, 1), "Alarm is on - Time: 7:00"},
       {"ringing after a snooze, started within the hour", Ringing(1), At(1, 8, 9), "Alarm!"},
-      {"a broken record", Record("7:00 delay nine"), At(1, 6, 30), "Alarm is off"},
-      {"a record no one could arm", Record("24:00 delay 9 written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is off"},
-      {"a newer version's record", Record("7:00 delay 9 tone soft chime 3 written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is on - Time: 7:00"},
-      {"a snooze kept hours ahead", Record("7:00 delay 9 snooze 2027-03-01T09:00:00Z written 2027-03-01T05:00:00Z"), At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"a broken record", [](Rig& r) { r.keptAlarm = "7:00 delay nine"; }, At(1, 6, 30), "Alarm is off"},
+      {"a record no one could arm", [](Rig& r) { r.keptAlarm = "24:00 delay 9 written 2027-03-01T05:00:00Z"; }, At(1, 6, 30), "Alarm is off"},
+      {"a newer version's record", [](Rig& r) { r.keptAlarm = "7:00 delay 9 tone soft chime 3 written 2027-03-01T05:00:00Z"; }, At(1, 6, 30), "Alarm is on - Time: 7:00"},
+      {"a snooze kept hours ahead", [](Rig& r) { r.keptAlarm = "7:00 delay 9 snooze 2027-03-01T09:00:00Z written 2027-03-01T05:00:00Z"; }, At(1, 6, 30), "Alarm is on - Time: 7:00"},
       // clang-format on
   };
   for (const auto& c : cases) {

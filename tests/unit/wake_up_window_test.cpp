@@ -5,19 +5,6 @@
 namespace dawnquill::testing {
 namespace {
 
-TEST(WakeUpWindow, ShowsTheTimeFromTheFirstMomentAndEveryTimerTick) {
-  Rig rig;
-  std::string shown;
-  rig.RingAnd([&] {
-    shown = rig.wakeUpView.Text(WakeUpControl::ClockLabel);
-    rig.now.second = 8;
-    rig.program.wakeUpWindow.Timer(WakeUpControl::ClockTimer);
-    shown += " " + rig.wakeUpView.Text(WakeUpControl::ClockLabel);
-    rig.Snooze();
-  });
-  EXPECT_EQ(shown, "06:00:00 06:00:08");
-}
-
 TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
   constexpr auto kSnooze = WakeUpControl::SnoozeButton;
   const struct {
@@ -45,15 +32,22 @@ TEST(WakeUpWindow, EveryKeyThatWritesACharacterSnoozesOnce) {
   }
 }
 
-// The frame's close is refused; the end of the session takes the window and leaves the alarm.
-TEST(WakeUpWindow, RefusesOnlyTheUsersOwnClose) {
+// The time shows from the first moment and at every timer tick. The frame's close is refused;
+// the end of the session takes the window and leaves the alarm.
+TEST(WakeUpWindow, ShowsTheTimeAndRefusesOnlyTheUsersOwnClose) {
   for (const auto reason : {CloseReason::User, CloseReason::SessionEnd}) {
     Rig rig;
     bool closed = false;
+    std::string shown;
     rig.RingAnd([&] {
+      shown = rig.wakeUpView.Text(WakeUpControl::ClockLabel);
+      rig.now.second = 8;
+      rig.program.wakeUpWindow.Timer(WakeUpControl::ClockTimer);
+      shown += " " + rig.wakeUpView.Text(WakeUpControl::ClockLabel);
       closed = rig.program.wakeUpWindow.CloseRequested(reason) == CloseVerdict::Close;
       if (!closed) rig.AlarmOff();
     });
+    EXPECT_EQ(shown, "06:00:00 06:00:08");
     EXPECT_EQ(closed, reason != CloseReason::User);
     EXPECT_EQ(rig.State(), closed ? AlarmState::Ringing : AlarmState::Off);
   }
