@@ -66,7 +66,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32SignInStart signInStart;
   Win32RingNotice ringNotice;
   Win32WakeTimer wakeTimer(instance);
-  Win32TickTimer tickTimer;
+  Win32TickTimer tickTimer(instance);
 
   Program program({.mainView = mainView,
                    .wakeUpView = wakeUpView,
