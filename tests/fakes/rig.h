@@ -178,7 +178,7 @@ struct FakeDesktop : MediaPlayer,
     if (!answers.empty()) {
       const BoxAnswer answer = answers.front();
       answers.pop_front();
-      AnswerBox(answer);
+      std::exchange(openBox, std::nullopt)->second(answer);
     }
     return box;
   }
@@ -187,13 +187,6 @@ struct FakeDesktop : MediaPlayer,
   }
   // The user's answer to the next box.
   void Answer(BoxAnswer answer) { answers.push_back(answer); }
-  // The user answers the box that is open.
-  void AnswerBox(BoxAnswer answer) {
-    if (auto open = std::exchange(openBox, std::nullopt)) open->second(answer);
-  }
-  void RunLater() {
-    for (const auto& work : std::exchange(later, {})) work();
-  }
   void Hold(std::string_view reason, Awake awake, SleepInhibitor::Answered answered) override {
     held = reason;
     screenHeld = awake == Awake::ComputerAndScreen;
@@ -314,7 +307,7 @@ struct Rig : FakeDesktop {
   void Tick() {
     const bool ringing = wakeUpView.visible;
     program.mainWindow.Timer(MainControl::AlarmTimer);
-    RunLater();
+    for (const auto& work : std::exchange(later, {})) work();
     if (!ringing && wakeUpView.visible && onRing) onRing();
   }
   // Rings at 6:00 and lets `user` act on the open wake-up window.
