@@ -186,9 +186,9 @@ double Alarm::NormaliseTimeField(Input input, const std::string& typed,
 
 void Alarm::TurnOn(const ArmingTexts& typed) {
   effect::RewriteBoxes boxes;
-  const std::string_view warning = CheckedArming(typed, boxes);
+  std::string warning = CheckedArming(typed, boxes);
   Do(std::move(boxes));
-  if (!warning.empty()) return Warn(std::string(warning), "Error");
+  if (!warning.empty()) return Warn(std::move(warning), Tr("box title", "Error"));
   days_ = options_.days;
   Log(Level::Info, {"Alarm on for ", DueTimeAndDays(), ", snoozes of ",
                     std::to_string(snoozeDelay_), snoozeDelay_ == 1 ? " minute" : " minutes"});
@@ -201,15 +201,15 @@ void Alarm::TurnOn(const ArmingTexts& typed) {
 
 // Arms once the three boxes pass their checks, in order; else returns why not. The boxes it
 // reached are written back.
-std::string_view Alarm::CheckedArming(const ArmingTexts& typed, effect::RewriteBoxes& boxes) {
+std::string Alarm::CheckedArming(const ArmingTexts& typed, effect::RewriteBoxes& boxes) {
   const double hour = NormaliseTimeField(Input::Hour, typed.hour, boxes);
-  if (hour < 0 || hour > 23) return "Fill in an hour between 0 and 23";
+  if (hour < 0 || hour > 23) return Tr("Fill in an hour between 0 and 23");
   const double minute = NormaliseTimeField(Input::Minute, typed.minute, boxes);
-  if (minute < 0 || minute > 59) return "Fill in a minute between 0 and 59";
+  if (minute < 0 || minute > 59) return Tr("Fill in a minute between 0 and 59");
   const double delay = numbers::LeadingNumber(typed.snoozeDelay);
   boxes.texts[static_cast<int>(Input::SnoozeDelay)] = numbers::NumberText(delay, decimalSeparator_);
   if (delay < 1 || delay > kLongestSnoozeDelay) {
-    return "Fill in a snooze delay between 1 and 99 minutes";
+    return Tr("Fill in a snooze delay between 1 and 99 minutes");
   }
   // All three are in range, so their whole values fit.
   Arm(*numbers::WholeValue(hour), *numbers::WholeValue(minute), *numbers::WholeValue(delay));
@@ -313,7 +313,7 @@ void Alarm::Restore(const AlarmRecord& kept) {
 
 void Alarm::FollowInputs() {
   const bool off = state_ == AlarmState::Off;
-  Do(effect::SetInputs{off ? kTurnOnCaption : kTurnOffCaption, off});
+  Do(effect::SetInputs{off ? Tr(kTurnOnToggle) : Tr(kTurnOffToggle), off});
 }
 
 void Alarm::Shown() {
@@ -391,23 +391,36 @@ std::string Alarm::DueTimeAndDays() const {
   return days_.Once() ? DueTime() : logger::Joined({DueTime(), ", ", days_.Shown()});
 }
 
+// The status line's words, and after them the days of a repeating alarm: a language may say the
+// tip otherwise than the status line.
 std::string Alarm::Tip() const {
-  if (state_ == AlarmState::Off || state_ == AlarmState::Ringing || days_.Once()) return Status();
-  return logger::Joined({Status(), ", ", days_.Shown()});
+  switch (state_) {
+    case AlarmState::Off:
+      return Tr("tray tip", "Alarm is off");
+    case AlarmState::Armed:
+      if (days_.Once()) return Fill(Tr("tray tip", "Alarm is on - Time: %1"), {DueTime()});
+      return Fill(Tr("tray tip", "Alarm is on - Time: %1, %2"), {DueTime(), days_.InTip()});
+    case AlarmState::Snoozing:
+      if (days_.Once()) return Fill(Tr("tray tip", "Snooze is on - Time: %1"), {DueTime()});
+      return Fill(Tr("tray tip", "Snooze is on - Time: %1, %2"), {DueTime(), days_.InTip()});
+    case AlarmState::Ringing:
+      break;
+  }
+  return Tr("tray tip", "Alarm!");
 }
 
 std::string Alarm::Status() const {
   switch (state_) {
     case AlarmState::Off:
-      return "Alarm is off";
+      return Tr(kOffStatus);
     case AlarmState::Armed:
-      return logger::Joined({"Alarm is on - Time: ", DueTime()});
+      return Fill(Tr("status", "Alarm is on - Time: %1"), {DueTime()});
     case AlarmState::Snoozing:
-      return logger::Joined({"Snooze is on - Time: ", DueTime()});
+      return Fill(Tr(kSnoozingStatus), {DueTime()});
     case AlarmState::Ringing:
       break;
   }
-  return std::string(kRingingStatus);
+  return Tr("status", "Alarm!");
 }
 
 TrayPicture Alarm::Picture() const {

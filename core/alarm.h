@@ -11,6 +11,7 @@
 #include "core/alarm_record.h"
 #include "core/ring_fade.h"
 #include "core/ring_hearing.h"
+#include "core/texts.h"
 #include "core/window_roles.h"
 #include "interfaces/clock.h"
 #include "interfaces/notification_icon.h"
@@ -86,7 +87,7 @@ class Alarm {
   // Arming, and what follows any change of what is pending.
   double NormaliseTimeField(AlarmControls::Input input, const std::string& typed,
                             effect::RewriteBoxes& boxes) const;
-  std::string_view CheckedArming(const ArmingTexts& typed, effect::RewriteBoxes& boxes);
+  std::string CheckedArming(const ArmingTexts& typed, effect::RewriteBoxes& boxes);
   void TurnOn(const ArmingTexts& typed);
   void Arm(int hour, int minute, int delay);
   void TurnOffNow(bool tell);
@@ -137,7 +138,7 @@ class Alarm {
 
   // The end of the program: it waits for the settings to be saved, and for any box it showed.
   void End(CloseReason reason, const ArmingTexts& typed);
-  void KeptOrNot(std::string_view what, const Result<>& result, bool tell);
+  void KeptOrNot(std::string_view what, const Words& told, const Result<>& result, bool tell);
   void Warn(std::string text, std::string_view title, BoxKind kind = BoxKind::Warning);
   void EndWhenSettled();
 

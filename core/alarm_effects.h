@@ -25,7 +25,7 @@ struct SetStatus {
   std::string text;
 };
 struct SetInputs {  // the toggle's caption, and whether the three boxes take input
-  std::string_view toggleCaption;
+  std::string toggleCaption;
   bool enabled = true;
 };
 struct RewriteBoxes {  // by AlarmControls::Input; none for a box left as typed

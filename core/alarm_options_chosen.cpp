@@ -22,7 +22,7 @@ void Alarm::On(const event::OptionsChosen& chosen) {
        .wakeWith = chosen.wakeWith},
       complaints);
   if (!complaints.empty()) {
-    return Warn("Fill in a gentle start between 0 and 300 seconds", "Error");
+    return Warn(Tr("Fill in a gentle start between 0 and 300 seconds"), Tr("box title", "Error"));
   }
   Do(effect::CloseOptions{});
   options_ = read;
@@ -33,8 +33,9 @@ void Alarm::On(const event::OptionsChosen& chosen) {
        options_.wakeWith.empty() ? "the player's own list" : options_.wakeWith});
   if (chosen.wakeWithGone) {
     Log(Level::Warning, {"Nothing is at ", options_.wakeWith, " to wake with, for now"});
-    Warn(logger::Joined({"There is no file or folder at\n\n", options_.wakeWith,
-                         "\n\nUntil there is, the player plays what it has at the ring."}),
+    Warn(Fill(Tr("There is no file or folder at\n\n%1\n\nUntil there is, the player plays what "
+                 "it has at the ring."),
+              {options_.wakeWith}),
          kProgramName, BoxKind::Warning);
   }
   if (state_ == AlarmState::Off || days_ == options_.days) return;
@@ -49,7 +50,7 @@ void Alarm::On(const event::Done<effect::SaveOptions>& done) {
   if (done.result) return;
   constexpr std::string_view what = "The options could not be saved.";
   Log(Level::Error, {what, " ", done.result.Reason()});
-  Warn(logger::Joined({what, "\n\n", done.result.Reason()}), kProgramName);
+  Warn(Fill(Tr("The options could not be saved.\n\n%1"), {done.result.Reason()}), kProgramName);
 }
 
 }  // namespace dawnquill

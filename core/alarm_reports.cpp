@@ -17,11 +17,11 @@ void Alarm::On(const event::Done<effect::StopPlayer>& done) {
 
 // A store that cannot keep the alarm leaves it on for this run alone, and one that cannot forget
 // it brings it back at the next start.
-void Alarm::KeptOrNot(std::string_view what, const Result<>& result, bool tell) {
+void Alarm::KeptOrNot(std::string_view what, const Words& told, const Result<>& result, bool tell) {
   if (result) return;
   Log(Level::Error, {what, " ", result.Reason()});
   if (tell && !std::exchange(toldKept_, true)) {
-    Warn(logger::Joined({what, "\n\n", result.Reason()}), kProgramName);
+    Warn(Fill(Tr(told), {result.Reason()}), kProgramName);
   }
 }
 
@@ -29,6 +29,8 @@ void Alarm::On(const event::Done<effect::Keep>& done) {
   KeptOrNot(
       "The alarm could not be written down: it rings only while this DawnQuill runs, and not "
       "after a restart.",
+      Said("The alarm could not be written down: it rings only while this DawnQuill runs, and not "
+           "after a restart.\n\n%1"),
       done.result, done.effect.tell);
 }
 
@@ -36,6 +38,8 @@ void Alarm::On(const event::Done<effect::Forget>& done) {
   KeptOrNot(
       "The alarm that was turned off could not be removed from the settings: it comes back when "
       "DawnQuill starts again.",
+      Said("The alarm that was turned off could not be removed from the settings: it comes back "
+           "when DawnQuill starts again.\n\n%1"),
       done.result, done.effect.tell);
 }
 
@@ -53,9 +57,12 @@ void Alarm::On(const event::Done<effect::SaveSettings>& done) {
     constexpr std::string_view what = "The alarm time and snooze delay could not be saved.";
     Log(Level::Error, {what, " ", done.result.Reason()});
     if (done.effect.sessionEnds) {
-      Do(effect::TellDesktop{logger::Joined({what, "\n", done.result.Reason()})});
+      Do(effect::TellDesktop{Fill(Tr("The alarm time and snooze delay could not be saved.\n%1"),
+                                  {done.result.Reason()})});
     } else {
-      Warn(logger::Joined({what, "\n\n", done.result.Reason()}), kProgramName);
+      Warn(Fill(Tr("The alarm time and snooze delay could not be saved.\n\n%1"),
+                {done.result.Reason()}),
+           kProgramName);
     }
   }
   settingsSettled_ = true;
@@ -95,7 +102,10 @@ void Alarm::On(const event::Done<effect::WakeAt, WakeUpSet>& done) {
   }
   if (!advice.empty() && done.effect.userArmed && !ending_ &&
       !std::exchange(toldCannotWake_, true)) {
-    Warn(logger::Joined({what, "\n\n", advice}), kProgramName, BoxKind::Information);
+    Warn(Fill(Tr("This computer cannot wake itself for the alarm: it rings when the computer is "
+                 "woken.\n\n%1"),
+              {advice}),
+         kProgramName, BoxKind::Information);
   }
   if (wakeSet_ != done.effect.instant || wakeTold_ == done.effect.instant) return;
   wakeTold_ = done.effect.instant;

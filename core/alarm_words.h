@@ -2,13 +2,16 @@
 
 #include <string_view>
 
+#include "core/texts.h"
+
 namespace dawnquill {
 
-// The alarm's own words, wherever the program shows them: the windows, the tray, the desktop's
-// notice and the sound server's description of the ring.
-inline constexpr std::string_view kRingingStatus = "Alarm!";
-inline constexpr std::string_view kTurnOffCaption = "Turn alarm off";
-inline constexpr std::string_view kTurnOnCaption = "Turn alarm on";
+// The alarm's own words where the core and the windows' tables share them: the toggle's two
+// captions, and the status line's first text and its widest.
+inline constexpr Words kTurnOnToggle = Said("toggle", "Turn alarm on");
+inline constexpr Words kTurnOffToggle = Said("toggle", "Turn alarm off");
+inline constexpr Words kOffStatus = Said("status", "Alarm is off");
+inline constexpr Words kSnoozingStatus = Said("status", "Snooze is on - Time: %1");
 // The program's name as the tray tip and the wake-up window's caption write it, in a casing of
 // their own beside the main window's "DawnQuill".
 inline constexpr std::string_view kCasualName = "Dawnquill";

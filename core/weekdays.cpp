@@ -3,11 +3,17 @@
 #include <array>
 #include <chrono>
 
+#include "core/texts.h"
+
 namespace dawnquill {
 namespace {
 
-constexpr std::array<std::string_view, kDaysPerWeek> kNames{"Mon", "Tue", "Wed", "Thu",
-                                                            "Fri", "Sat", "Sun"};
+// The stored names are the English ones, whatever the user's language.
+constexpr std::array kNames{Said("day in tip", "Mon"), Said("day in tip", "Tue"),
+                            Said("day in tip", "Wed"), Said("day in tip", "Thu"),
+                            Said("day in tip", "Fri"), Said("day in tip", "Sat"),
+                            Said("day in tip", "Sun")};
+static_assert(kNames.size() == kDaysPerWeek);
 
 std::string_view Trimmed(std::string_view text) {
   const std::size_t start = text.find_first_not_of(' ');
@@ -37,14 +43,21 @@ std::string Weekdays::Stored() const {
   for (int day = 0; day < kDaysPerWeek; ++day) {
     if (!Has(day)) continue;
     if (!text.empty()) text += ',';
-    text += kNames[day];
+    text += kNames[day].english;
   }
   return text;
 }
 
+std::string Weekdays::Shown() const { return Listed(false); }
+
+std::string Weekdays::InTip() const { return Listed(true); }
+
 // Three days or more in a row are a range; fewer are named one by one.
-std::string Weekdays::Shown() const {
-  if (mask_ == (1U << kDaysPerWeek) - 1) return "every day";
+std::string Weekdays::Listed(bool translated) const {
+  const auto say = [translated](const Words& words) {
+    return translated ? Tr(words) : std::string(words.english);
+  };
+  if (mask_ == (1U << kDaysPerWeek) - 1) return say(Said("every day"));
   std::string text;
   for (int day = 0; day < kDaysPerWeek;) {
     if (!Has(day)) {
@@ -53,14 +66,13 @@ std::string Weekdays::Shown() const {
     }
     int last = day;
     while (last + 1 < kDaysPerWeek && Has(last + 1)) ++last;
-    const auto add = [&text](std::string_view part) {
-      if (!text.empty()) text += ", ";
-      text += part;
+    const auto add = [&](const std::string& part) {
+      text = text.empty() ? part : Fill(say(Said("list of days", "%1, %2")), {text, part});
     };
     if (last - day >= 2) {
-      add(std::string(kNames[day]) + "-" + std::string(kNames[last]));
+      add(Fill(say(Said("day range", "%1-%2")), {say(kNames[day]), say(kNames[last])}));
     } else {
-      for (int each = day; each <= last; ++each) add(kNames[each]);
+      for (int each = day; each <= last; ++each) add(say(kNames[each]));
     }
     day = last + 1;
   }
@@ -74,7 +86,7 @@ std::optional<Weekdays> ReadWeekdays(std::string_view text) {
     const std::size_t comma = text.find(',');
     const std::string_view name = Trimmed(text.substr(0, comma));
     int day = 0;
-    while (day < kDaysPerWeek && kNames[day] != name) ++day;
+    while (day < kDaysPerWeek && kNames[day].english != name) ++day;
     if (day == kDaysPerWeek) return std::nullopt;
     days.Set(day, true);
     if (comma == std::string_view::npos) return days;

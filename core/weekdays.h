@@ -23,13 +23,16 @@ class Weekdays {
 
   // As the settings keep them: "Mon,Tue,Wed", English whatever the user's language.
   std::string Stored() const;
-  // As the tip and the log show them: "every day", "Mon-Fri", "Sat, Sun", "Mon, Wed, Fri";
-  // empty for once.
+  // As the log shows them: "every day", "Mon-Fri", "Sat, Sun", "Mon, Wed, Fri"; empty for once.
   std::string Shown() const;
+  // As the tip shows them, in the user's language.
+  std::string InTip() const;
 
   friend bool operator==(Weekdays, Weekdays) = default;
 
  private:
+  std::string Listed(bool translated) const;
+
   unsigned mask_ = 0;
 };
 

@@ -13,8 +13,8 @@ enum class PlayerCommand { Play, Stop };
 
 // What the user is told while no player runs: the prompt and the box's title.
 struct MissingPlayerPrompt {
-  std::string_view text;
-  std::string_view title;
+  std::string text;
+  std::string title;
 };
 
 // Where a player that keeps a list put what it was handed, and the list's length then: while the

@@ -22,7 +22,7 @@ class TrayIcon {
   void Delete() { icon_.Delete(); }
 
  private:
-  void SetTip(std::string_view tip) { tip_ = tip.substr(0, kLongestTip); }
+  void SetTip(std::string_view tip);
 
   NotificationIcon& icon_;
   TrayPicture picture_ = TrayPicture::Off;

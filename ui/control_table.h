@@ -3,10 +3,12 @@
 #include <span>
 #include <string_view>
 
+#include "core/texts.h"
 #include "interfaces/form_view.h"
 
 // A window described as data, so that any window kit can draw it. Positions and sizes are in
-// twips: 1440 to the inch, 15 to the pixel at 96 dots per inch.
+// twips: 1440 to the inch, 15 to the pixel at 96 dots per inch. The texts are English, and the
+// kit translates them as it shows them.
 namespace dawnquill {
 
 enum class ControlKind {
@@ -30,8 +32,8 @@ struct Font {
 struct Control {
   ControlId id{};
   ControlKind kind = ControlKind::Label;
-  ControlId container{};       // none: the window's client area
-  std::string_view caption{};  // of a label, button, frame or menu item; a box's first text
+  ControlId container{};  // none: the window's client area
+  Words caption{};        // of a label, button, frame or menu item; a box's first text
   int left = 0;
   int top = 0;
   int width = 0;
@@ -42,10 +44,11 @@ struct Control {
   int maxLength = 0;     // text box: characters the user may type or paste; 0 for no limit
   int interval = 0;      // timer: milliseconds
   // The longest text the program writes into the control at run time; the window kit leaves
-  // room for it.
-  std::string_view widestText{};
+  // room for it, with %1 filled by `widestValue`.
+  Words widestText{};
+  std::string_view widestValue{};
   // What a screen reader calls a box that no label of its own names; empty: its label's text.
-  std::string_view accessibleName{};
+  Words accessibleName{};
   ControlId names{};  // a label: the one box it names, for the screen reader and its shortcut
   // A menu item: the key that chooses it while its window has the focus, as "Ctrl+,".
   std::string_view shortcut{};

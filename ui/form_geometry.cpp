@@ -53,8 +53,10 @@ std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi) {
       continue;
     }
     const int room = Pixels(control.width, dpi) - padding * dpi / kStandardDpi;
-    texts.push_back({control.caption, room});
-    if (!control.widestText.empty()) texts.push_back({control.widestText, room});
+    texts.push_back({Tr(control.caption), room});
+    if (!control.widestText.english.empty()) {
+      texts.push_back({Fill(Tr(control.widestText), {control.widestValue}), room});
+    }
   }
   return texts;
 }

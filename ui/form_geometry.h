@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -36,12 +37,13 @@ std::vector<const Control*> TabOrder(const FormLayout& layout);
 
 // A text in the window's own font and the pixels it must fit in.
 struct TextRoom {
-  std::string_view text;
+  std::string text;
   int pixels = 0;
 };
-// Every caption in the window's own font, and every text the program will write there, with the
-// room its control leaves for it. The layout was made for a narrow 8-point face: a window kit
-// whose default font is wider makes it smaller until all of these fit.
+// Every caption in the window's own font, and every text the program will write there, as the
+// user's language says them, with the room its control leaves for it. The layout was made for a
+// narrow 8-point face: a window kit whose default font is wider makes it smaller until all of these
+// fit.
 std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi = kStandardDpi);
 // The largest font size from `start` down to `smallest`, in steps of `step`, at which `fits`
 // holds; `smallest` when none does.

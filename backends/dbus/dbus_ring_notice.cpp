@@ -3,7 +3,8 @@
 #include <QVariantMap>
 
 #include "backends/dbus/bus_calls.h"
-#include "core/alarm_words.h"
+#include "backends/qt/qt_text.h"
+#include "core/texts.h"
 #include "notifications_interface.h"
 
 namespace dawnquill {
@@ -38,12 +39,13 @@ DBusRingNotice::~DBusRingNotice() = default;
 
 void DBusRingNotice::Show(std::string_view time, Answered answered) {
   shown_ = true;
-  const QStringList actions{QStringLiteral("snooze"), QStringLiteral("Snooze"),
-                            QStringLiteral("turn-off"), QString::fromUtf8(kTurnOffCaption)};
+  const QStringList actions{QStringLiteral("snooze"), Utf8(Tr("notice action", "Snooze")),
+                            QStringLiteral("turn-off"),
+                            Utf8(Tr("notice action", "Turn alarm off"))};
   // However late: a server that must first be started still shows the notice, and one that
   // comes after the ring ended is closed as its number arrives.
   CallLater(
-      *server_, Notice(appId_, QString::fromUtf8(kRingingStatus), time, actions, kCritical, 0),
+      *server_, Notice(appId_, Utf8(Tr("notice title", "Alarm!")), time, actions, kCritical, 0),
       this,
       [this, answered = std::move(answered)](const QDBusPendingReply<uint>& id) {
         if (id.isError()) return answered(Failure{id.error().message().toStdString()});

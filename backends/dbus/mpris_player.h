@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QObject>
 
+#include "core/texts.h"
 #include "interfaces/media_player.h"
 
 class OrgFreedesktopDBusInterface;
@@ -35,8 +36,8 @@ class MprisPlayer final : public QObject, public MediaPlayer {
   void ReadPlaying(std::function<void(Result<PlayingNow>)> read) override;
   // Any MPRIS player will do, so none is named.
   MissingPlayerPrompt Missing() const override {
-    return {"No media player is running. Please start a media player to use the alarm.",
-            "No media player running"};
+    return {Tr("No media player is running. Please start a media player to use the alarm."),
+            Tr("No media player running")};
   }
 
   // The unique name of the player found last; empty when none was.

@@ -6,7 +6,6 @@
 
 #include <canberra.h>
 
-#include "core/alarm_words.h"
 #include "core/logger.h"
 
 namespace dawnquill {
@@ -74,7 +73,7 @@ class CanberraAlarmSound::Player : public std::enable_shared_from_this<Player> {
       ca_proplist* properties = nullptr;
       if (ca_proplist_create(&properties) < 0) return CA_ERROR_OOM;
       ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "alarm");
-      ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, kRingingStatus.data());
+      ca_proplist_sets(properties, CA_PROP_EVENT_DESCRIPTION, "Alarm!");
       ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "permanent");
       ca_proplist_sets(properties, CA_PROP_EVENT_ID,
                        themeLacksIt_ ? "dawnquill-alarm-tone" : "alarm-clock-elapsed");

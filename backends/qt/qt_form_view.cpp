@@ -25,6 +25,9 @@ namespace {
 
 QRect Rect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
+// The tables hold English: a control's text is translated here, as it is shown.
+QString Caption(const Control& control) { return Utf8(Tr(control.caption)); }
+
 // Holds what the user types or pastes to the box's limit (LimitEdit); the program's own text is
 // never cut, as QLineEdit::setMaxLength would cut it.
 class LengthLimit final : public QValidator {
@@ -108,12 +111,12 @@ void QtFormView::Build() {
   // Named for a screen reader: by a name of its own, or by the label that names it.
   for (const Control& control : layout_.controls) {
     QWidget* widget = Widget(control.id);
-    if (widget != nullptr && !control.accessibleName.empty()) {
-      widget->setAccessibleName(Utf8(control.accessibleName));
+    if (widget != nullptr && !control.accessibleName.english.empty()) {
+      const QString name = Utf8(Tr(control.accessibleName));
+      widget->setAccessibleName(name);
       // The focus, and with it the screen reader, is in a typed-in list's edit field.
-      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        combo->lineEdit()->setAccessibleName(Utf8(control.accessibleName));
-      }
+      if (auto* combo = qobject_cast<QComboBox*>(widget))
+        combo->lineEdit()->setAccessibleName(name);
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setBuddy(Widget(control.names));
   }
@@ -145,7 +148,7 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
       MakeTimer(control);
       return nullptr;
     case ControlKind::Menu:
-      menus_.emplace(control.id, new QMenu(Utf8(control.caption), window_));
+      menus_.emplace(control.id, new QMenu(Caption(control), window_));
       return nullptr;
     case ControlKind::MenuItem:
     case ControlKind::MenuSeparator:
@@ -167,7 +170,7 @@ QWidget* QtFormView::MakeControl(const Control& control, QWidget* parent) {
       widget = MakeComboBox(control, parent);
       break;
     case ControlKind::CheckBox:
-      widget = new QCheckBox(Utf8(control.caption), parent);
+      widget = new QCheckBox(Caption(control), parent);
       break;
   }
   widget->setGeometry(Rect(Place(control)));
@@ -200,7 +203,7 @@ void QtFormView::MakeMenuItem(const Control& control) {
     menu->addSeparator();
     return;
   }
-  QAction* action = menu->addAction(Utf8(control.caption));
+  QAction* action = menu->addAction(Caption(control));
   connect(action, &QAction::triggered, this, [this, id = control.id] {
     if (events_) events_->Click(id);
   });
@@ -216,7 +219,7 @@ void QtFormView::MakeMenuItem(const Control& control) {
 }
 
 QWidget* QtFormView::MakeButton(const Control& control, QWidget* parent) {
-  auto* button = new QPushButton(Utf8(control.caption), parent);
+  auto* button = new QPushButton(Caption(control), parent);
   button->setAutoDefault(true);  // Enter on a focused button presses it
   connect(button, &QPushButton::clicked, this, [this, id = control.id] {
     if (events_) events_->Click(id);
@@ -225,7 +228,7 @@ QWidget* QtFormView::MakeButton(const Control& control, QWidget* parent) {
 }
 
 QWidget* QtFormView::MakeFrame(const Control& control, QWidget* parent) {
-  auto* frame = new QGroupBox(Utf8(control.caption), parent);
+  auto* frame = new QGroupBox(Caption(control), parent);
   // The caption sits in the frame's top border, as the layout's positions assume.
   frame->setStyleSheet(QStringLiteral(
       "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 0.5em; }"
@@ -234,13 +237,13 @@ QWidget* QtFormView::MakeFrame(const Control& control, QWidget* parent) {
 }
 
 QWidget* QtFormView::MakeTextBox(const Control& control, QWidget* parent) {
-  auto* box = new QLineEdit(Utf8(control.caption), parent);
+  auto* box = new QLineEdit(Caption(control), parent);
   if (control.maxLength > 0) box->setValidator(new LengthLimit(control.maxLength, box));
   return box;
 }
 
 QWidget* QtFormView::MakeLabel(const Control& control, QWidget* parent) {
-  auto* label = new QLabel(Utf8(control.caption), parent);
+  auto* label = new QLabel(Caption(control), parent);
   label->setAlignment(Qt::AlignTop | (control.centred ? Qt::AlignHCenter : Qt::AlignLeft));
   return label;
 }
@@ -250,7 +253,7 @@ QWidget* QtFormView::MakeComboBox(const Control& control, QWidget* parent) {
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);  // the lists never grow
   combo->setCompleter(nullptr);                 // what is typed stays as typed
-  combo->setEditText(Utf8(control.caption));
+  combo->setEditText(Caption(control));
   controlOf_.emplace(combo->lineEdit(), control.id);
   combo->lineEdit()->installEventFilter(this);
   return combo;

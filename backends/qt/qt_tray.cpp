@@ -9,6 +9,7 @@
 #include <xcb/xcb.h>
 
 #include "backends/dbus/bus_calls.h"
+#include "backends/qt/qt_text.h"
 #include "backends/qt/qt_tray_picture_icon.h"
 #include "properties_interface.h"
 
@@ -131,7 +132,7 @@ void QtNotifyIcon::Dock() {
 
 // The tick hands the same picture and tip over every five seconds: only a change is drawn.
 void QtNotifyIcon::Apply(TrayPicture picture, std::string_view tip) {
-  const QString text = QString::fromLatin1(tip.data(), static_cast<qsizetype>(tip.size()));
+  const QString text = Utf8(tip);
   const bool pictureChanged = picture != shownPicture_;
   const bool tipChanged = text != shownTip_;
   shownPicture_ = picture;

@@ -23,6 +23,9 @@ constexpr int kFirstChildId = 100;
 // for itself clear.
 constexpr WPARAM kSystemMenuItem = 0x0010;
 constexpr int kPointsPerInch = 72;
+
+// The tables hold English: a control's text is translated here, as it is shown.
+std::wstring Caption(const Control& control) { return Wide(Tr(control.caption)); }
 constexpr int kLayoutPoints = 8;
 constexpr int kSmallestPoints = 6;
 constexpr int kDroppedList = 3000;  // twips below a combo box for its list
@@ -57,7 +60,7 @@ void Win32FormView::Build() {
       if (control.id != *systemItem_) continue;
       HMENU menu = GetSystemMenu(window_, FALSE);
       AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-      AppendMenuW(menu, MF_STRING, kSystemMenuItem, Wide(control.caption).c_str());
+      AppendMenuW(menu, MF_STRING, kSystemMenuItem, Caption(control).c_str());
     }
   }
   for (const Control& control : layout_.controls) {
@@ -120,7 +123,7 @@ void Win32FormView::MakeMenuItem(int id, const Control& control) {
   if (control.kind == ControlKind::MenuSeparator) {
     AppendMenuW(menu->second, MF_SEPARATOR, 0, nullptr);
   } else {
-    AppendMenuW(menu->second, MF_STRING, id, Wide(control.caption).c_str());
+    AppendMenuW(menu->second, MF_STRING, id, Caption(control).c_str());
   }
 }
 
@@ -156,7 +159,7 @@ HWND Win32FormView::MakeChild(int id, const Control& control) {
       style |= control.centred ? SS_CENTER : SS_LEFT;
       break;
   }
-  const std::wstring caption = Wide(control.caption);
+  const std::wstring caption = Caption(control);
   HWND child =
       CreateWindowExW(exStyle, windowClass, caption.c_str(), style, 0, 0, 0, 0, window_,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);

@@ -28,7 +28,7 @@ class FakeFormView final : public FormView {
 
   void Open() override {
     texts.clear();
-    for (const Control& control : layout_.controls) texts[control.id] = control.caption;
+    for (const Control& control : layout_.controls) texts[control.id] = Tr(control.caption);
     Write("Open");
   }
   void Show() override { visible = true, Write("Show"); }

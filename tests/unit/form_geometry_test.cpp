@@ -22,7 +22,7 @@ TEST(FormGeometry, EveryControlLiesInsideItsWindowAtAnyScaleAndTheFontShrinksUnt
     for (const Control& control : layout->controls) {
       if (control.width == 0) continue;  // timers and menus have no place
       for (const int dpi : {96, 144, 192}) {
-        SCOPED_TRACE(std::string(layout->name) + " " + std::string(control.caption) + " " +
+        SCOPED_TRACE(std::string(layout->name) + " " + std::string(control.caption.english) + " " +
                      std::to_string(dpi));
         const PixelRect r = PlaceInWindow(*layout, control, dpi);
         EXPECT_GE(r.left, 0);

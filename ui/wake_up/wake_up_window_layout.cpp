@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "core/alarm_words.h"
 #include "ui/captions.h"
 
 namespace dawnquill::wake_up_window {
@@ -14,7 +13,7 @@ constexpr std::array kControls{
     Control{.id = WakeUpControl::ClockTimer, .kind = Timer, .interval = 200},
     Control{.id = WakeUpControl::TurnOffButton,
             .kind = PushButton,
-            .caption = kTurnOffCaption,
+            .caption = Said("wake-up button", "Turn alarm off"),
             .left = 240,
             .top = 2400,
             .width = 4215,
@@ -22,7 +21,7 @@ constexpr std::array kControls{
             .tabIndex = 2},
     Control{.id = WakeUpControl::SnoozeButton,
             .kind = PushButton,
-            .caption = "Snooze",
+            .caption = Said("wake-up button", "Snooze"),
             .left = 240,
             .top = 1560,
             .width = 4215,
