@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/program.h"
 #include "backends/dbus/dbus_application.h"
@@ -12,6 +16,7 @@
 #include "backends/dbus/mpris_listener.h"
 #include "backends/dbus/mpris_player.h"
 #include "backends/dbus/mpris_volume.h"
+#include "backends/gettext/gettext_texts.h"
 #include "backends/pulse/lazy_sound_server.h"
 #include "backends/qt/qt_caret_rest.h"
 #include "backends/qt/qt_countdown.h"
@@ -26,6 +31,7 @@
 #include "backends/qt/xdg_sign_in_start.h"
 #include "core/logger.h"
 #include "core/start_options.h"
+#include "core/texts.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/options/options_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
@@ -41,6 +47,14 @@ dawnquill::StartOptions CommandLine() {
   return dawnquill::ReadStartOptions(views);
 }
 
+// The build tree's catalogues when the program runs from there, else the installed ones.
+std::string CatalogueFolder() {
+  const QDir folder(QCoreApplication::applicationDirPath());
+  const QString built = folder.filePath(QStringLiteral("locale"));
+  if (QDir(built).exists()) return built.toStdString();
+  return QDir::cleanPath(folder.filePath(QStringLiteral(DAWNQUILL_LOCALE_FOLDER))).toStdString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -52,6 +66,15 @@ int main(int argc, char** argv) {
   qSetMessagePattern(QStringLiteral(
       "%{category}: %{if-warning}warning: %{endif}%{if-critical}error: %{endif}%{message}"));
   const StartOptions options = CommandLine();
+  // QApplication has set the locale from the environment, which gettext reads.
+  const GettextTexts texts("dawnquill", CatalogueFolder());
+  SetTexts(&texts);
+  // Qt's own words: the boxes' buttons, the file dialog.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qtTexts);
+  }
   // A second start hands over to the first, writes nothing and ends: two copies would ring twice
   // and write their settings over each other's.
   DBusApplication instance(QDBusConnection::sessionBus(), QStringLiteral(DAWNQUILL_APP_ID));

@@ -50,7 +50,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcanberra0 only suggests the back end that reaches the sound server.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse")
+# libcanberra0 only suggests the back end that reaches the sound server; Qt's own words for the
+# boxes' buttons and the file dialog come apart from Qt.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra-pulse, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "mpv, mpv-mpris, sound-theme-freedesktop")
 include(CPack)
