@@ -766,20 +766,40 @@ case_a_sound_server_that_hangs_holds_nothing_up() {
   kill -CONT "$rig_sound_pid"
 }
 
-# A screen reader hears each box by a name of its own, with the accessibility bus turned on as a
-# screen reader turns it on.
-case_the_boxes_are_named_for_a_screen_reader() {
+# The accessibility bus, turned on as a screen reader turns it on.
+start_accessibility_bus() {
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   rig_pids+=($!)
   rig_wait 50 on_bus '^org.a11y.Bus$' || unavailable "the accessibility bus"
   dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.freedesktop.DBus.Properties.Set \
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+}
+heard() { "$(dirname "$0")/accessible_names.py" DawnQuill >"$rig_dir/heard" 2>/dev/null; }
+toggle_heard_as() { heard && grep -qxF "push button|$1" "$rig_dir/heard"; }
+
+# A screen reader hears each box by a name of its own.
+case_the_boxes_are_named_for_a_screen_reader() {
+  start_accessibility_bus
   start_dawnquill
-  heard() { "$(dirname "$0")/accessible_names.py" DawnQuill >"$rig_dir/heard" 2>/dev/null; }
   expect_within 5 "the program on the accessibility bus" heard
   for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
     expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
+  done
+}
+
+# The program speaks the language of the user's locale from its catalogues, and English under C.
+case_the_toggle_in_the_users_language() {
+  locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+    unavailable "a German locale"
+  start_accessibility_bus
+  local language
+  local -A toggle=([de_DE.UTF-8]=Einschalten [C]="Turn alarm on")
+  for language in de_DE.UTF-8 C; do
+    LC_ALL='' LANGUAGE='' LANG=$language start_dawnquill
+    expect_within 5 "the toggle as $language says it" toggle_heard_as "${toggle[$language]}"
+    kill -TERM "$rig_app_pid"
+    expect_within 5 "the program ended" app_ended
   done
 }
 
