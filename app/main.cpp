@@ -52,7 +52,7 @@ std::string CatalogueFolder() {
   const QDir folder(QCoreApplication::applicationDirPath());
   const QString built = folder.filePath(QStringLiteral("locale"));
   if (QDir(built).exists()) return built.toStdString();
-  return QDir::cleanPath(folder.filePath(QStringLiteral(DAWNQUILL_LOCALE_FOLDER))).toStdString();
+  return QDir::cleanPath(folder.filePath(QString::fromUtf8(DAWNQUILL_LOCALE_FOLDER))).toStdString();
 }
 
 }  // namespace

@@ -11,23 +11,22 @@
 namespace dawnquill {
 
 // An English text as a table holds it, with the context that tells it apart: translated where it
-// is shown, not where it is written.
+// is shown, not where it is written. Of literals alone, held as two pointers so that the windows'
+// tables stay small.
 struct Words {
   constexpr Words() = default;
   constexpr Words(const char* english) : english(english) {}
-  constexpr Words(std::string_view english) : english(english) {}
-  constexpr Words(std::string_view context, std::string_view english)
-      : context(context), english(english) {}
+  constexpr Words(const char* context, const char* english) : context(context), english(english) {}
 
-  std::string_view context{};
-  std::string_view english{};
+  constexpr bool Empty() const { return english[0] == '\0'; }
+
+  const char* context = "";
+  const char* english = "";
 };
 
 // Marks a table's text for the catalogue's template.
-constexpr Words Said(std::string_view english) { return {english}; }
-constexpr Words Said(std::string_view context, std::string_view english) {
-  return {context, english};
-}
+constexpr Words Said(const char* english) { return {english}; }
+constexpr Words Said(const char* context, const char* english) { return {context, english}; }
 
 // The catalogue must outlive every text asked for; nullptr gives English again.
 void SetTexts(const Texts* texts);

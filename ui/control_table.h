@@ -46,7 +46,7 @@ struct Control {
   // The longest text the program writes into the control at run time; the window kit leaves
   // room for it, with %1 filled by `widestValue`.
   Words widestText{};
-  std::string_view widestValue{};
+  const char* widestValue = "";
   // What a screen reader calls a box that no label of its own names; empty: its label's text.
   Words accessibleName{};
   ControlId names{};  // a label: the one box it names, for the screen reader and its shortcut

@@ -54,7 +54,7 @@ std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi) {
     }
     const int room = Pixels(control.width, dpi) - padding * dpi / kStandardDpi;
     texts.push_back({Tr(control.caption), room});
-    if (!control.widestText.english.empty()) {
+    if (!control.widestText.Empty()) {
       texts.push_back({Fill(Tr(control.widestText), {control.widestValue}), room});
     }
   }

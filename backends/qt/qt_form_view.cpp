@@ -111,7 +111,7 @@ void QtFormView::Build() {
   // Named for a screen reader: by a name of its own, or by the label that names it.
   for (const Control& control : layout_.controls) {
     QWidget* widget = Widget(control.id);
-    if (widget != nullptr && !control.accessibleName.english.empty()) {
+    if (widget != nullptr && !control.accessibleName.Empty()) {
       const QString name = Utf8(Tr(control.accessibleName));
       widget->setAccessibleName(name);
       // The focus, and with it the screen reader, is in a typed-in list's edit field.

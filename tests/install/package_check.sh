@@ -31,6 +31,12 @@ for wanted in dawnquill-sound.so alarm-tone.wav; do
   [ -s "$bin/$path" ] || fail "nothing at $path from the executable"
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the module's dependencies were not derived"
+# The catalogues, where the program looks for them from its own folder, and Qt's own beside.
+locale=$(strings "$bin/DawnQuill" | grep '^\.\./.*/locale$') || fail "no path to the catalogues"
+for language in de fr es it nl pt_BR; do
+  [ -s "$bin/$locale/$language/LC_MESSAGES/dawnquill.mo" ] || fail "no $language catalogue"
+done
+dpkg-deb -f "$deb" Depends | grep -q 'qt6-translations-l10n' || fail "no Qt catalogues"
 for size in 16 32 48 64 128 256; do
   [ "$(identify -format %wx%h "$icons/${size}x${size}/apps/org.dawnquill.DawnQuill.png")" = \
     "${size}x${size}" ] || fail "no icon of ${size} pixels"

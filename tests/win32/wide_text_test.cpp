@@ -32,7 +32,7 @@ static void CALLBACK ReadWhatIsUp(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(WideTexts, ReachTheScreenAndTheRegistryWhole) {
   FormLayout layout = main_window::Layout();
   std::vector<Control> controls(layout.controls.begin(), layout.controls.end());
-  for (Control& control : controls) control.caption = kText;
+  for (Control& control : controls) control.caption = kText.data();
   layout.caption = kText;
   layout.controls = controls;
   Win32FormView view(layout, GetModuleHandleW(nullptr), nullptr);
