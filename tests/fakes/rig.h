@@ -222,7 +222,7 @@ struct FakeDesktop : MediaPlayer,
     reported({});
   }
   void Stop() override { log.push_back("own sound off"); }
-  void Line(logger::Level /*level*/, std::string_view /*text*/) override {}
+  void Line(logger::Level /*level*/, std::string_view text) override { lines.emplace_back(text); }
   Result<> Enable() override {
     startsAtSignIn = true;
     return {};
@@ -233,6 +233,7 @@ struct FakeDesktop : MediaPlayer,
   }
 
   Log log;
+  Log lines;  // what the logger wrote
   bool playerRunning = true;
   PlayerSound playerSound{.playing = true};
   bool hasArea = true;
