@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
+#include <limits>
 #include <vector>
 
+#include "core/number_rules.h"
 #include "core/wall_clock.h"
 
 namespace dawnquill {
@@ -23,14 +24,11 @@ void AppendInstant(std::string& text, const char* key, sys_seconds instant) {
   text += part;
 }
 
-// A level of zero or more, and nothing after it.
+// A level of zero or more, and nothing after it, with a point for its radix in every locale.
 std::optional<double> ReadLevel(std::string_view text) {
-  double level = 0;
-  const char* const end = text.data() + text.size();
-  const auto [stop, failure] = std::from_chars(text.data(), end, level);
-  if (failure != std::errc{} || stop != end || !std::isfinite(level) || level < 0) {
-    return std::nullopt;
-  }
+  if (!numbers::IsNumericText(text)) return std::nullopt;
+  const double level = numbers::LeadingNumber(text);
+  if (level < 0 || level == std::numeric_limits<double>::max()) return std::nullopt;
   return level;
 }
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace dawnquill::numbers {
@@ -13,7 +13,7 @@ namespace {
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Collects the characters of the leading number into a plain form that from_chars reads. Digits
+// Collects the characters of the leading number into a plain form that strtod reads. Digits
 // beyond what a double can tell apart only move the exponent, so a thousand-digit text stays
 // cheap.
 class Scanner {
@@ -41,13 +41,12 @@ class Scanner {
 
   double Value() const {
     if (mantissa_.empty()) return negative_ ? -0.0 : 0.0;
-    std::string form = mantissa_ + "e" + std::to_string(exponent_);
-    double value = 0;
-    const auto result = std::from_chars(form.data(), form.data() + form.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-      // from_chars leaves the value alone on overflow and underflow; tell them apart.
-      value = exponent_ > 0 ? std::numeric_limits<double>::max() : 0.0;
-    }
+    // Digits and an exponent only: with no radix character in it, the C library reads the form
+    // alike in every locale, and without the tables that make from_chars for a double a tenth of
+    // the Windows program.
+    const std::string form = mantissa_ + "e" + std::to_string(exponent_);
+    double value = std::strtod(form.c_str(), nullptr);
+    if (std::isinf(value)) value = std::numeric_limits<double>::max();
     return negative_ ? -value : value;
   }
 
