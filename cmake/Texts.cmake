@@ -12,7 +12,10 @@ foreach(language IN LISTS DAWNQUILL_LANGUAGES)
                              ${CMAKE_CURRENT_SOURCE_DIR}/po/${language}.po
                      DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/po/${language}.po VERBATIM)
   list(APPEND catalogues ${folder}/dawnquill.mo)
-  install(FILES ${folder}/dawnquill.mo
-          DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/${language}/LC_MESSAGES)
+  # The Windows program carries them inside itself.
+  if(NOT WIN32)
+    install(FILES ${folder}/dawnquill.mo
+            DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/${language}/LC_MESSAGES)
+  endif()
 endforeach()
 add_custom_target(catalogues ALL DEPENDS ${catalogues})

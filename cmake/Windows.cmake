@@ -1,5 +1,6 @@
 # DawnQuill.exe with its resources (the bell drawn at each icon size from the tray pictures, the
-# alarm's own tone, the version record, the manifest), the release zip named by version, and beside it the installer.
+# alarm's own tone, the catalogues, the version record, the manifest), the release zip named by
+# version, and beside it the installer.
 set(win32_dir ${CMAKE_CURRENT_SOURCE_DIR}/app/win32)
 set(make_icon ${CMAKE_CURRENT_BINARY_DIR}/make_icon)
 set(icon ${CMAKE_CURRENT_BINARY_DIR}/dawnquill.ico)
@@ -20,8 +21,16 @@ add_custom_command(OUTPUT ${make_alarm_tone}
                    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/sound/make_alarm_tone.cpp VERBATIM)
 add_custom_command(OUTPUT ${alarm_tone} COMMAND ${make_alarm_tone} ${alarm_tone}
                    DEPENDS ${make_alarm_tone} VERBATIM)
-set_source_files_properties(${win32_dir}/dawnquill.rc PROPERTIES
-                            OBJECT_DEPENDS "${icon};${alarm_tone};${win32_dir}/dawnquill.manifest")
+# Each catalogue a resource named by its language, for the program to pick the user's.
+include(cmake/Texts.cmake)
+set(catalogue_resources "")
+foreach(language IN LISTS DAWNQUILL_LANGUAGES)
+  string(APPEND catalogue_resources
+         "${language} RCDATA \"locale/${language}/LC_MESSAGES/dawnquill.mo\"\n")
+endforeach()
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/catalogues.rc CONTENT "${catalogue_resources}")
+set_source_files_properties(${win32_dir}/dawnquill.rc PROPERTIES OBJECT_DEPENDS
+  "${icon};${alarm_tone};${win32_dir}/dawnquill.manifest;${catalogues}")
 
 add_executable(DawnQuill WIN32 app/win32/win32_main.cpp ${win32_dir}/dawnquill.rc)
 target_include_directories(DawnQuill PRIVATE ${CMAKE_CURRENT_BINARY_DIR} ${win32_dir})

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string_view>
 #include <vector>
 
@@ -6,7 +7,9 @@
 #include <commctrl.h>
 
 #include "app/program.h"
+#include "backends/catalogue/catalogue_texts.h"
 #include "backends/win32/win32_alarm_sound.h"
+#include "backends/win32/win32_catalogue.h"
 #include "backends/win32/win32_countdown.h"
 #include "backends/win32/win32_desktop.h"
 #include "backends/win32/win32_file_chooser.h"
@@ -24,9 +27,18 @@
 #include "backends/win32/win32_wake_timer.h"
 #include "core/logger.h"
 #include "core/start_options.h"
+#include "core/texts.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/options/options_window_layout.h"
 #include "ui/wake_up/wake_up_window_layout.h"
+
+// The runtime's own handler of an exception nobody caught names it on standard error, which a
+// program of the Windows subsystem does not have; it would carry a demangler, a tenth of the
+// executable, for nothing. The program ends the same way.
+namespace __gnu_cxx {
+void __verbose_terminate_handler();                   // NOLINT(bugprone-reserved-identifier)
+void __verbose_terminate_handler() { std::abort(); }  // NOLINT(bugprone-reserved-identifier)
+}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
@@ -43,6 +55,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   Win32LogFile logFile;
   logger::SetSink(&logFile);
   InitCommonControls();
+  const CatalogueTexts texts(UserCatalogue(instance));
+  SetTexts(&texts);
   LPCWSTR bell = MAKEINTRESOURCEW(1);
   Win32FormView mainView(main_window::Layout(), instance, bell);
   mainView.AddToSystemMenu(MainControl::OptionsItem);

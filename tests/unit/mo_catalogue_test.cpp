@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "backends/catalogue/catalogue_texts.h"
+
 // A catalogue that msgfmt compiled from tests/catalogue/sample.po at build time.
 namespace dawnquill::testing {
 namespace {
@@ -47,7 +49,16 @@ TEST(MoCatalogue, FindsEachTextByItsContextAndLeavesTheRestEnglish) {
     std::string spoilt = bytes;
     spoilt[at] = static_cast<char>(spoilt[at] ^ 0x40);
     EXPECT_FALSE(MoCatalogue::Read(spoilt)) << at;
+    EXPECT_EQ(CatalogueTexts(spoilt).Translate("toggle", "Turn alarm off"), "Turn alarm off");
   }
+  EXPECT_EQ(CatalogueTexts(bytes).Translate("toggle", "Turn alarm off"), "Ausschalten");
+}
+
+TEST(CatalogueNames, MostExactFirstAndEnglishEndsTheSearch) {
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(CatalogueNames({"pt-BR", "de-DE"}), (Names{"pt_BR", "pt", "de_DE", "de"}));
+  EXPECT_EQ(CatalogueNames({"zh-Hans-CN", "fr"}), (Names{"zh_CN", "zh", "fr"}));
+  EXPECT_EQ(CatalogueNames({"", "en-GB", "de-DE"}), Names{});
 }
 
 }  // namespace
