@@ -87,6 +87,7 @@ start_program() {
 # What the probe sees of the program's windows (window_probe.cpp).
 probe() { wine "$build/tests/window_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 status_is() { [ "$(probe status)" = "$1" ]; }
+shows_text() { probe texts | grep -qxF "$1"; }  # a control of the main window
 program_ended() { ! kill -0 "$1" 2>/dev/null; }
 # The wake-up window's clock digits, between its caption and its Snooze button, stand at least a
 # sixth as high as the window, as they do at any scale when the font grows with the layout.
@@ -436,6 +437,15 @@ case_the_player_plays_the_file_chosen_to_wake_with() {
   expect_within 8 "the snooze's ring" ringing
   expect_within 5 "the same entry selected again and played" \
     player_told "play $path select 0 40045 0 40047 0 select 0 40045 0 "
+}
+
+# The main window speaks the user's display language, from the catalogue inside the program.
+case_the_toggle_in_the_users_language() {
+  locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+    { echo "no German locale" >&2; exit 77; }
+  start_player
+  LC_ALL=de_DE.UTF-8 start_program
+  expect_within 5 "the toggle in German" shows_text Einschalten
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }

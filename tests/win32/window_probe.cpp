@@ -12,6 +12,8 @@
 //   window_probe shell-started  tells every window "TaskbarCreated", as Explorer does when it
 //                               starts again
 //   window_probe status         prints the main window's status line
+//   window_probe texts          prints the text of each of the main window's controls, a line
+//                               each, in UTF-8
 //   window_probe count          prints how many main windows there are, shown or not
 //   window_probe icon-sizes EXE prints the sizes of the images in the program file's icon
 //   window_probe status-place   prints where the status line is on the screen: WxH+X+Y
@@ -55,6 +57,15 @@ BOOL CALLBACK FindStatus(HWND child, LPARAM found) {
   }
   *reinterpret_cast<HWND*>(found) = child;
   return FALSE;
+}
+
+BOOL CALLBACK PrintText(HWND child, LPARAM /*unused*/) {
+  wchar_t wide[128] = L"";
+  char text[512] = "";
+  GetWindowTextW(child, wide, 128);
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  std::printf("%s\n", text);
+  return TRUE;
 }
 
 BOOL CALLBACK CountMainWindows(HWND window, LPARAM count) {
@@ -134,7 +145,9 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
-  if (command == "enabled") {
+  if (command == "texts") {
+    EnumChildWindows(window, PrintText, 0);
+  } else if (command == "enabled") {
     std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
   } else if (command == "system-menu" && argc == 3) {
     PostMessageA(window, WM_SYSCOMMAND, std::strtoul(argv[2], nullptr, 0) | 0x0003, 0);
