@@ -56,7 +56,7 @@ struct Control {
 
 struct FormLayout {
   std::string_view name{};
-  std::string_view caption{};
+  Words caption{};
   int clientWidth = 0;
   int clientHeight = 0;
   bool minimiseButton = false;

@@ -96,7 +96,7 @@ void QtFormView::Build() {
   if (layout_.aboveOthers) flags |= Qt::WindowStaysOnTopHint;
   window_ = new FormWindow(*this, flags);
   window_->setObjectName(Utf8(layout_.name));
-  window_->setWindowTitle(Utf8(layout_.caption));
+  window_->setWindowTitle(Utf8(Tr(layout_.caption)));
   window_->setFixedSize(Pixels(layout_.clientWidth), Pixels(layout_.clientHeight));
   FitWindowFont();  // before the controls, which take the window's font as they are made
   for (const Control& control : layout_.controls) {

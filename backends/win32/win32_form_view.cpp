@@ -51,8 +51,8 @@ void Win32FormView::Build() {
   // and its place in Alt+Tab.
   HWND owner = layout_.taskbarButton || owner_ == nullptr ? nullptr : owner_->Window();
   window_ = CreateWindowExW(layout_.aboveOthers ? WS_EX_TOPMOST : 0, kWindowClass,
-                            Wide(layout_.caption).c_str(), Style(), CW_USEDEFAULT, CW_USEDEFAULT, 0,
-                            0, owner, nullptr, instance_, this);
+                            Wide(Tr(layout_.caption)).c_str(), Style(), CW_USEDEFAULT,
+                            CW_USEDEFAULT, 0, 0, owner, nullptr, instance_, this);
   dpi_ = static_cast<int>(GetDpiForWindow(window_));
   SetIcons();
   if (systemItem_) {

@@ -33,7 +33,7 @@ TEST(WideTexts, ReachTheScreenAndTheRegistryWhole) {
   FormLayout layout = main_window::Layout();
   std::vector<Control> controls(layout.controls.begin(), layout.controls.end());
   for (Control& control : controls) control.caption = kText.data();
-  layout.caption = kText;
+  layout.caption = kText.data();
   layout.controls = controls;
   Win32FormView view(layout, GetModuleHandleW(nullptr), nullptr);
   view.Open();

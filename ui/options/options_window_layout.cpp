@@ -161,7 +161,7 @@ constexpr std::array kControls{
 
 constexpr FormLayout kLayout{
     .name = "optionsWindow",
-    .caption = "DawnQuill - Options",
+    .caption = Said("DawnQuill - Options"),
     .clientWidth = 5655,
     .clientHeight = 3375,
     .taskbarButton = false,

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/captions.h"
+#include "core/texts.h"
 
 namespace dawnquill::wake_up_window {
 namespace {
@@ -41,7 +41,7 @@ constexpr std::array kControls{
 
 constexpr FormLayout kLayout{
     .name = "wakeUpWindow",
-    .caption = kWakeUpCaption,
+    .caption = Said("Dawnquill - Wake up!"),
     .clientWidth = 4695,
     .clientHeight = 3015,
     .minimiseButton = false,
