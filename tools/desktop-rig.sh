@@ -2,6 +2,12 @@
 # tests: a virtual X display, a tray host, a private session bus and a headless mpv. Source it;
 # every process it starts is recorded and ended by rig_cleanup, by PID.
 
+# The programs speak English whatever the developer's own language, for the texts the rig reads;
+# a case that wants another language gives it to the program it starts.
+unset LANGUAGE
+export LC_MESSAGES=C
+[ -z "${LC_ALL:-}" ] || export LC_ALL=C.UTF-8
+
 rig_pids=()
 rig_dir=$(mktemp -d "${TMPDIR:-/tmp}/dawnquill-rig.XXXXXX")
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

@@ -776,7 +776,17 @@ start_accessibility_bus() {
     string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
 }
 heard() { "$(dirname "$0")/accessible_names.py" DawnQuill >"$rig_dir/heard" 2>/dev/null; }
-toggle_heard_as() { heard && grep -qxF "push button|$1" "$rig_dir/heard"; }
+# The icon's menu offers an item of that label to the StatusNotifierItem host.
+menu_offers() {
+  local item menu ask=(dbus-send --session --print-reply)
+  item=$("${ask[@]}" --dest=org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierWatcher \
+    string:RegisteredStatusNotifierItems | grep -o '"[^"]*"' | tr -d '"' | head -1)
+  [ -n "$item" ] || return 1
+  "${ask[@]}" --dest="${item%%/*}" /MenuBar com.canonical.dbusmenu.GetLayout int32:0 int32:-1 \
+    array:string:label | grep -qF "string \"$1\""
+}
+hears() { heard && grep -qxF "$1" "$rig_dir/heard"; }  # hears "ROLE|NAME"
 
 # A screen reader hears each box by a name of its own.
 case_the_boxes_are_named_for_a_screen_reader() {
@@ -788,19 +798,38 @@ case_the_boxes_are_named_for_a_screen_reader() {
   done
 }
 
-# The program speaks the language of the user's locale from its catalogues, and English under C.
-case_the_toggle_in_the_users_language() {
+# The program speaks the language of the user's locale from its catalogues: the prompt for a
+# player with Qt's own buttons, the main window, the icon's menu, the options and the wake-up
+# window, each read as a screen reader hears it. Under C it speaks English.
+case_the_windows_in_the_users_language() {
+  local prompt='Kein Medienplayer aktiv'
   locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
     unavailable "a German locale"
   start_accessibility_bus
-  local language
-  local -A toggle=([de_DE.UTF-8]=Einschalten [C]="Turn alarm on")
-  for language in de_DE.UTF-8 C; do
-    LC_ALL='' LANGUAGE='' LANG=$language start_dawnquill
-    expect_within 5 "the toggle as $language says it" toggle_heard_as "${toggle[$language]}"
-    kill -TERM "$rig_app_pid"
-    expect_within 5 "the program ended" app_ended
-  done
+  rig_start_sni_host || unavailable "gtk-sni-tray's bar"
+  LC_ALL='' LC_MESSAGES='' LANG=de_DE.UTF-8 rig_start_on_clock "$app"
+  expect_within 10 "the prompt for a player in German" rig_window_shown "$prompt"
+  expect_within 5 "Qt's own Retry in German" hears 'push button|Wiederholen'
+  expect "mpv to start" rig_start_mpv
+  xdotool windowfocus --sync "$(rig_window "$prompt")" key Return
+  expect_within 5 "Retry to show the main window" main_shown
+  expect_within 5 "the toggle in German" hears 'push button|Wecker einschalten'
+  expect_within 5 "the icon's menu in German" menu_offers 'Optionen…'
+  xdotool windowfocus --sync "$(main_window)" key ctrl+comma
+  expect_within 5 "the options in German" rig_window_shown 'DawnQuill - Optionen'
+  expect_within 5 "Monday by its German name" hears 'check box|Montag'
+  import -window "$(rig_window 'DawnQuill - Optionen')" "$shots/options-window-de.png"
+  xdotool key Escape
+  import -window "$(main_window)" "$shots/main-window-de.png"
+  rig_set_clock 06:59:57
+  rig_arm 7 0 9
+  expect_within 12 "the wake-up window in German" rig_window_shown 'Dawnquill - Aufwachen!'
+  expect_within 5 "its Snooze in German" hears 'push button|Schlummern'
+  import -window "$(rig_window 'Dawnquill - Aufwachen!')" "$shots/wake-up-window-de.png"
+  kill -TERM "$rig_app_pid"
+  expect_within 5 "the program ended" app_ended
+  LC_ALL='' LC_MESSAGES='' LANG=C start_dawnquill
+  expect_within 5 "the main window in English under C" hears 'label|Alarm time:'
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }

@@ -445,7 +445,7 @@ case_the_toggle_in_the_users_language() {
     { echo "no German locale" >&2; exit 77; }
   start_player
   LC_ALL=de_DE.UTF-8 start_program
-  expect_within 5 "the toggle in German" shows_text Einschalten
+  expect_within 5 "the toggle in German" shows_text "Wecker einschalten"
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
