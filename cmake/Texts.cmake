@@ -1,7 +1,7 @@
 # The program's catalogues: each language of po/LINGUAS built into the build tree's locale/, where
 # the program finds them when it runs from there, and installed beside the system's. The same
-# catalogues are merged into the desktop entry and the AppStream metadata, since those are read
-# by the desktop in every language at once.
+# catalogues are merged into the desktop entry, the AppStream metadata and the sign-in entry,
+# since those are read by the desktop in every language at once.
 include(GNUInstallDirs)
 find_program(MSGFMT msgfmt REQUIRED)
 set(po ${CMAKE_CURRENT_SOURCE_DIR}/po)
@@ -41,3 +41,14 @@ add_custom_target(desktop_files ALL
                   DEPENDS ${DAWNQUILL_DESKTOP_FILES}/${DAWNQUILL_APP_ID}.desktop
                           ${DAWNQUILL_DESKTOP_FILES}/${DAWNQUILL_APP_ID}.metainfo.xml)
 
+# The program writes its sign-in entry in all languages, which no one locale's gettext can give:
+# the merged entry is compiled in, as the constant kSignInEntry.
+set(sign_in ${CMAKE_CURRENT_BINARY_DIR}/xdg_sign_in_entry)
+dawnquill_merge_texts(desktop ${CMAKE_CURRENT_SOURCE_DIR}/backends/qt/xdg_sign_in_entry.desktop.in
+                      ${sign_in}.desktop)
+add_custom_command(OUTPUT ${sign_in}.h
+                   COMMAND ${CMAKE_COMMAND} -DTEXT=${sign_in}.desktop -DHEADER=${sign_in}.h
+                           -DNAME=kSignInEntry -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/TextHeader.cmake
+                   DEPENDS ${sign_in}.desktop ${CMAKE_CURRENT_SOURCE_DIR}/cmake/TextHeader.cmake
+                   VERBATIM)
+target_sources(dawnquill_qt PRIVATE ${sign_in}.h)
