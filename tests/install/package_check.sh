@@ -22,14 +22,12 @@ dpkg -x "$deb" "$tmp/root"
 [ -d "$tmp/root/usr/bin" ] || fail "nothing unpacked"
 [ ! -e "$tmp/root/etc/xdg/autostart" ] || fail "a system-wide autostart entry"
 # The desktop files as installed, with the catalogues' translations merged in.
-entry=$tmp/root/usr/share/applications/org.dawnquill.DawnQuill.desktop
-metainfo=$tmp/root/usr/share/metainfo/org.dawnquill.DawnQuill.metainfo.xml
-desktop-file-validate "$entry" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
-grep -q '^GenericName\[de\]=' "$entry" && grep -q '^Comment\[de\]=' "$entry" ||
-  fail "no German desktop entry"
-grep -q 'xml:lang="de"' "$metainfo" || fail "no German AppStream metadata"
-icons=$tmp/root/usr/share/icons/hicolor
+share=$tmp/root/usr/share
+desktop-file-validate "$share"/applications/*.desktop || fail "desktop-file-validate"
+appstreamcli validate --no-net "$share"/metainfo/*.xml || fail "appstreamcli validate"
+[ "$(grep -cE '^(GenericName|Comment)\[de\]=' "$share"/applications/*)" = 2 ] || fail "no German"
+grep -q 'xml:lang="de"' "$share"/metainfo/*.xml || fail "no German AppStream metadata"
+icons=$share/icons/hicolor
 # The sound-server module and the tone, where the program looks for them from its own folder.
 bin=$tmp/root/usr/bin
 for wanted in dawnquill-sound.so alarm-tone.wav; do
