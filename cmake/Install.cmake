@@ -6,9 +6,9 @@ install(TARGETS DawnQuill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS dawnquill_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/dawnquill)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/alarm-tone.wav
         DESTINATION ${CMAKE_INSTALL_DATADIR}/dawnquill)
-install(FILES ${desktop}/${DAWNQUILL_APP_ID}.desktop
+install(FILES ${DAWNQUILL_DESKTOP_FILES}/${DAWNQUILL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop}/${DAWNQUILL_APP_ID}.metainfo.xml
+install(FILES ${DAWNQUILL_DESKTOP_FILES}/${DAWNQUILL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The bell drawn at each of the theme's sizes.

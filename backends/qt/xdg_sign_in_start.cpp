@@ -11,6 +11,7 @@
 
 #include "backends/qt/qt_text.h"
 #include "core/start_options.h"
+#include "xdg_sign_in_entry.h"
 
 namespace dawnquill {
 namespace {
@@ -74,19 +75,11 @@ bool XdgSignInStart::UserStartsIt() const {
 
 Result<> XdgSignInStart::Enable() {
   if (UserStartsIt()) return Disable();
-  const QByteArray text =
-      QStringLiteral(
-          "[Desktop Entry]\n"
-          "Type=Application\n"
-          "Name=DawnQuill\n"
-          "Comment=Starts DawnQuill while an alarm is on; goes when the alarm is turned off\n"
-          "Exec=%1 %2\n"
-          "Icon=%3\n"
-          "Terminal=false\n"
-          "NoDisplay=true\n"
-          "X-GNOME-Autostart-enabled=true\n")
-          .arg(ExecArgument(executable_), Utf8(kInTrayOption), appId_)
-          .toUtf8();
+  // The entry, merged with its comment in every language at build time, leaves the program
+  // (%1), its option (%2) and the icon (%3) to be filled in.
+  const QByteArray text = QString::fromUtf8(kSignInEntry)
+                              .arg(ExecArgument(executable_), Utf8(kInTrayOption), appId_)
+                              .toUtf8();
   QFile existing(EntryPath());
   if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text) return {};
   if (!QDir().mkpath(Folder())) return Failure{Folder().toStdString() + " is not a folder."};

@@ -438,6 +438,7 @@ case_the_sign_in_entry_and_a_second_start() {
   rig_arm 7 0 9
   expect_within 2 "the entry once the alarm is on" test -f "$entry"
   expect "an Exec line that starts it in the tray" grep -qxF "Exec=\"$app\" --tray" "$entry"
+  expect "its comment in German too" grep -q '^Comment\[de\]=Startet DawnQuill' "$entry"
   first=$rig_app_pid
   close_window "$(main_window)"
   expect_within 2 "the close button to hide the armed window" main_hidden

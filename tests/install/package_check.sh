@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# The desktop files validate, the Debian package builds with derived dependencies and no lintian
-# error, installs no autostart entry, and has the bell at each theme size, its sound-server module
-# and its own alarm tone where the program finds them.
-#   package_check.sh SOURCE-DIR BUILD-DIR
+# The Debian package builds with derived dependencies and no lintian error, installs no autostart
+# entry, and has desktop files that validate and speak German, the bell at each theme size, its
+# sound-server module, its own alarm tone and its catalogues where the program finds them.
+#   package_check.sh BUILD-DIR
 set -uo pipefail
-src=$1 build=$2
+build=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 source "$(dirname "$0")/../e2e/expect.sh"
 
-desktop-file-validate "$src"/app/desktop/*.desktop || fail "desktop-file-validate"
-appstreamcli validate --no-net "$src"/app/desktop/*.metainfo.xml || fail "appstreamcli validate"
 cpack --config "$build/CPackConfig.cmake" -B "$tmp/package" >/dev/null || fail "cpack"
 deb=$(ls "$tmp"/package/*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || fail "no package"
@@ -23,7 +21,13 @@ dpkg -x "$deb" "$tmp/root"
 # The program starts with the session only while an alarm is on, by an entry of the user's.
 [ -d "$tmp/root/usr/bin" ] || fail "nothing unpacked"
 [ ! -e "$tmp/root/etc/xdg/autostart" ] || fail "a system-wide autostart entry"
-icons=$tmp/root/usr/share/icons/hicolor
+# The desktop files as installed, with the catalogues' translations merged in.
+share=$tmp/root/usr/share
+desktop-file-validate "$share"/applications/*.desktop || fail "desktop-file-validate"
+appstreamcli validate --no-net "$share"/metainfo/*.xml || fail "appstreamcli validate"
+[ "$(grep -cE '^(GenericName|Comment)\[de\]=' "$share"/applications/*)" = 2 ] || fail "no German"
+grep -q 'xml:lang="de"' "$share"/metainfo/*.xml || fail "no German AppStream metadata"
+icons=$share/icons/hicolor
 # The sound-server module and the tone, where the program looks for them from its own folder.
 bin=$tmp/root/usr/bin
 for wanted in dawnquill-sound.so alarm-tone.wav; do
