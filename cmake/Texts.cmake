@@ -4,6 +4,7 @@
 # since those are read by the desktop in every language at once.
 include(GNUInstallDirs)
 find_program(MSGFMT msgfmt REQUIRED)
+find_program(MSGGREP msggrep REQUIRED)
 set(po ${CMAKE_CURRENT_SOURCE_DIR}/po)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${po}/LINGUAS)
 file(STRINGS ${po}/LINGUAS DAWNQUILL_LANGUAGES)
@@ -11,13 +12,21 @@ set(catalogues)
 set(po_files ${po}/LINGUAS)
 foreach(language IN LISTS DAWNQUILL_LANGUAGES)
   set(folder ${CMAKE_CURRENT_BINARY_DIR}/locale/${language}/LC_MESSAGES)
+  set(source ${po}/${language}.po)
+  if(WIN32)
+    # The Windows program carries its catalogues inside itself, without the texts of the Linux
+    # desktop's files (the *.in templates), which would only weigh.
+    set(source ${folder}/dawnquill.po)
+    set(only_the_program COMMAND ${MSGGREP} --invert-match --location=*/*/*.in -o ${source}
+                                 ${po}/${language}.po)
+  endif()
   add_custom_command(OUTPUT ${folder}/dawnquill.mo
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-                     COMMAND ${MSGFMT} --check -o ${folder}/dawnquill.mo ${po}/${language}.po
+                     ${only_the_program}
+                     COMMAND ${MSGFMT} --check -o ${folder}/dawnquill.mo ${source}
                      DEPENDS ${po}/${language}.po VERBATIM)
   list(APPEND catalogues ${folder}/dawnquill.mo)
   list(APPEND po_files ${po}/${language}.po)
-  # The Windows program carries them inside itself.
   if(NOT WIN32)
     install(FILES ${folder}/dawnquill.mo
             DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/${language}/LC_MESSAGES)
