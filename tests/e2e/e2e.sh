@@ -789,19 +789,10 @@ menu_offers() {
 }
 hears() { heard && grep -qxF "$1" "$rig_dir/heard"; }  # hears "ROLE|NAME"
 
-# A screen reader hears each box by a name of its own.
-case_the_boxes_are_named_for_a_screen_reader() {
-  start_accessibility_bus
-  start_dawnquill
-  expect_within 5 "the program on the accessibility bus" heard
-  for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
-    expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
-  done
-}
-
 # The program speaks the language of the user's locale from its catalogues: the prompt for a
 # player with Qt's own buttons, the main window, the icon's menu, the options and the wake-up
-# window, each read as a screen reader hears it. Under C it speaks English.
+# window, each read as a screen reader hears it. Under C it speaks English, and each box has a name
+# of its own.
 case_the_windows_in_the_users_language() {
   local prompt='Kein Medienplayer aktiv'
   locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
@@ -831,6 +822,9 @@ case_the_windows_in_the_users_language() {
   expect_within 5 "the program ended" app_ended
   LC_ALL='' LC_MESSAGES='' LANG=C start_dawnquill
   expect_within 5 "the main window in English under C" hears 'label|Alarm time:'
+  for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
+    expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
+  done
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
