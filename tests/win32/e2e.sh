@@ -276,7 +276,7 @@ case_laid_out_at_144_dpi_with_a_hung_player() {
 # its start at sign-in in place, for this user alone; the program starts from the shortcut. Run
 # again over the armed program, it ends it for the update and starts the new one, still armed.
 # The silent uninstall ends the running program and takes all of that away, with the kept alarm,
-# and leaves the user's settings.
+# and leaves the user's settings. Started in a German locale, it speaks German.
 case_the_installer_installs_and_uninstalls() {
   local programs shortcut installed
   programs=$(wine_folder LOCALAPPDATA)/Programs
@@ -316,6 +316,9 @@ case_the_installer_installs_and_uninstalls() {
   expect "the starts at sign-in removed" not_in_registry "$run_key" DawnQuill
   expect "the kept alarm removed" not_in_registry "$settings_key" Alarm
   expect "the user's settings kept" stored "Hour    REG_SZ    $far_hour"
+  LC_ALL=de_DE.UTF-8 wine "$build"/DawnQuill-*-setup.exe >/dev/null 2>&1 &
+  rig_pids+=($!)
+  expect_within 20 "the installer in German" rig_window_shown 'Installation von DawnQuill'
 }
 
 # Asked before a log-off while armed, the program refuses, so that Windows asks the user, hides

@@ -7,6 +7,9 @@ dir=$1
 source "$(dirname "$0")/../e2e/expect.sh"
 command -v wine >/dev/null || unavailable Wine
 command -v Xvfb >/dev/null || unavailable Xvfb
+# The installer's case starts it once in a German locale, which Wine reads through glibc.
+locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+  unavailable "a German locale"
 rm -rf "$dir"
 mkdir -p "$dir"
 setsid Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 800x600x24 3>"$dir/display.fd" \
