@@ -449,6 +449,7 @@ case_the_toggle_in_the_users_language() {
   start_player
   LC_ALL=de_DE.UTF-8 start_program
   expect_within 5 "the toggle in German" shows_text "Wecker einschalten"
+  import -window "$(rig_window DawnQuill)" "$shots/windows-main-window-de.png"
 }
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
