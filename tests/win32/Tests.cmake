@@ -29,3 +29,19 @@ set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK 
 # The Win32 kit's own cases run with them, as they need the display too.
 target_sources(core_tests PRIVATE win32/wide_text_test.cpp)
 target_link_libraries(core_tests PRIVATE dawnquill_win32)
+# And the kit's fitting, in every language: the catalogues made by the build host's msgfmt.
+find_program(MSGFMT msgfmt REQUIRED)
+file(GLOB languages ${PROJECT_SOURCE_DIR}/po/*.po)
+set(test_catalogues)
+foreach(po IN LISTS languages)
+  get_filename_component(language ${po} NAME_WE)
+  set(mo ${CMAKE_CURRENT_BINARY_DIR}/locale/${language}.mo)
+  add_custom_command(OUTPUT ${mo} COMMAND ${MSGFMT} --check -o ${mo} ${po} DEPENDS ${po} VERBATIM)
+  list(APPEND test_catalogues ${mo})
+endforeach()
+add_custom_target(test_catalogues DEPENDS ${test_catalogues})
+add_dependencies(core_tests test_catalogues)
+target_sources(core_tests PRIVATE win32/texts_fit_test.cpp)
+target_compile_definitions(core_tests PRIVATE
+                           DAWNQUILL_LOCALE_FOLDER="Z:${CMAKE_CURRENT_BINARY_DIR}/locale")
+target_link_libraries(core_tests PRIVATE dawnquill_catalogue)
