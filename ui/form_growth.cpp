@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <span>
 
 #include "ui/form_geometry.h"
 
@@ -45,28 +46,27 @@ const Control& GrownForm::Of(ControlId control) const {
 
 int GrownForm::Spread(const FormLayout& before, ControlId container,
                       const std::vector<int>& growth) {
-  std::vector<std::size_t> order;
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    if (before.controls[i].container == container && before.controls[i].width > 0) {
-      order.push_back(i);
-    }
-  }
-  std::ranges::stable_sort(order, {}, [&](std::size_t i) { return before.controls[i].left; });
-  std::vector<int> shift(controls_.size(), 0);
-  int widest = 0;
-  int widestNow = 0;
-  for (std::size_t at = 0; at < order.size(); ++at) {
-    const std::size_t i = order[at];
-    const Control& control = before.controls[i];
-    for (std::size_t left = 0; left < at; ++left) {
-      const std::size_t j = order[left];
-      if (Right(before.controls[j]) <= control.left && SameRow(before.controls[j], control)) {
-        shift[i] = std::max(shift[i], shift[j] + growth[j]);
+  const std::span<const Control> was = before.controls;
+  const auto in = [&](std::size_t i) { return was[i].container == container && was[i].width > 0; };
+  // A control moves over by all that grows left of it on its row, through those between: each
+  // pass carries the growth one control further.
+  std::vector<int> shift(was.size(), 0);
+  for (std::size_t pass = 0; pass < was.size(); ++pass) {
+    for (std::size_t i = 0; i < was.size(); ++i) {
+      for (std::size_t j = 0; j < was.size(); ++j) {
+        if (in(i) && in(j) && Right(was[j]) <= was[i].left && SameRow(was[j], was[i])) {
+          shift[i] = std::max(shift[i], shift[j] + growth[j]);
+        }
       }
     }
-    controls_[i].left = control.left + shift[i];
-    controls_[i].width = control.width + growth[i];
-    widest = std::max(widest, Right(control));
+  }
+  int widest = 0;
+  int widestNow = 0;
+  for (std::size_t i = 0; i < was.size(); ++i) {
+    if (!in(i)) continue;
+    controls_[i].left = was[i].left + shift[i];
+    controls_[i].width = was[i].width + growth[i];
+    widest = std::max(widest, Right(was[i]));
     widestNow = std::max(widestNow, Right(controls_[i]));
   }
   return std::max(0, widestNow - widest);
