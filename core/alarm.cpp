@@ -414,13 +414,13 @@ std::string Alarm::Status() const {
     case AlarmState::Off:
       return Tr(kOffStatus);
     case AlarmState::Armed:
-      return Fill(Tr("status", "Alarm is on - Time: %1"), {DueTime()});
+      return Fill(Tr(kArmedStatus), {DueTime()});
     case AlarmState::Snoozing:
       return Fill(Tr(kSnoozingStatus), {DueTime()});
     case AlarmState::Ringing:
       break;
   }
-  return Tr("status", "Alarm!");
+  return Tr(kRingingStatus);
 }
 
 TrayPicture Alarm::Picture() const {

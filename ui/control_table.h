@@ -43,9 +43,9 @@ struct Control {
   bool centred = false;  // label text centred instead of left-aligned
   int maxLength = 0;     // text box: characters the user may type or paste; 0 for no limit
   int interval = 0;      // timer: milliseconds
-  // The longest text the program writes into the control at run time; the window kit leaves
-  // room for it, with %1 filled by `widestValue`.
-  Words widestText{};
+  // The texts the program writes into the control at run time besides its caption; the window
+  // kit leaves room for each, with %1 filled by `widestValue`.
+  std::span<const Words> written{};
   const char* widestValue = "";
   // What a screen reader calls a box that no label of its own names; empty: its label's text.
   Words accessibleName{};

@@ -38,24 +38,35 @@ std::vector<const Control*> TabOrder(const FormLayout& layout) {
   return order;
 }
 
+std::optional<int> TextMargin(ControlKind kind, int dpi) {
+  int margin = 0;
+  switch (kind) {
+    case ControlKind::Label:
+      break;
+    case ControlKind::PushButton:
+      margin = 8;
+      break;
+    case ControlKind::Frame:
+      margin = 16;
+      break;
+    case ControlKind::CheckBox:
+      margin = 20;  // the box itself and the gap beside it
+      break;
+    default:
+      return std::nullopt;
+  }
+  return margin * dpi / kStandardDpi;
+}
+
 std::vector<TextRoom> TextsToFit(const FormLayout& layout, int dpi) {
   std::vector<TextRoom> texts;
   for (const Control& control : layout.controls) {
-    if (!control.font.face.empty()) continue;
-    int padding = 0;
-    if (control.kind == ControlKind::PushButton) {
-      padding = 8;
-    } else if (control.kind == ControlKind::Frame) {
-      padding = 16;
-    } else if (control.kind == ControlKind::CheckBox) {
-      padding = 20;  // the box itself and the gap beside it
-    } else if (control.kind != ControlKind::Label) {
-      continue;
-    }
-    const int room = Pixels(control.width, dpi) - padding * dpi / kStandardDpi;
-    texts.push_back({Tr(control.caption), room});
-    if (!control.widestText.Empty()) {
-      texts.push_back({Fill(Tr(control.widestText), {control.widestValue}), room});
+    const std::optional<int> margin = TextMargin(control.kind, dpi);
+    if (!control.font.face.empty() || !margin) continue;
+    const int room = Pixels(control.width, dpi) - *margin;
+    texts.push_back({control.id, Tr(control.caption), room});
+    for (const Words& written : control.written) {
+      texts.push_back({control.id, Fill(Tr(written), {control.widestValue}), room});
     }
   }
   return texts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +36,15 @@ bool TakesFocus(ControlKind kind);
 // The controls that take the focus, in the order Tab moves it.
 std::vector<const Control*> TabOrder(const FormLayout& layout);
 
-// A text in the window's own font and the pixels it must fit in.
+// A text in the window's own font and the pixels its control leaves for it.
 struct TextRoom {
+  ControlId control{};
   std::string text;
   int pixels = 0;
 };
+// What a control of `kind` takes of its width beside its text (a button's edges, a frame's
+// corner, a check box's box); none for a kind whose text is not fitted.
+std::optional<int> TextMargin(ControlKind kind, int dpi = kStandardDpi);
 // Every caption in the window's own font, and every text the program will write there, as the
 // user's language says them, with the room its control leaves for it. The layout was made for a
 // narrow 8-point face: a window kit whose default font is wider makes it smaller until all of these

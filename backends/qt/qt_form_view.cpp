@@ -97,9 +97,13 @@ void QtFormView::Build() {
   window_ = new FormWindow(*this, flags);
   window_->setObjectName(Utf8(layout_.name));
   window_->setWindowTitle(Utf8(Tr(layout_.caption)));
-  window_->setFixedSize(Pixels(layout_.clientWidth), Pixels(layout_.clientHeight));
   FitWindowFont();  // before the controls, which take the window's font as they are made
-  for (const Control& control : layout_.controls) {
+  const QFontMetrics metrics(window_->font());
+  grown_.emplace(layout_, kStandardDpi,
+                 [&](const std::string& text) { return metrics.horizontalAdvance(Utf8(text)); });
+  const FormLayout& grown = grown_->Layout();
+  window_->setFixedSize(Pixels(grown.clientWidth), Pixels(grown.clientHeight));
+  for (const Control& control : grown.controls) {
     QWidget* parent = window_;
     if (QWidget* container = Widget(control.container)) parent = container;
     if (QWidget* widget = MakeControl(control, parent)) {

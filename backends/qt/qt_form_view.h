@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <QMenu>
 #include <QPointer>
@@ -11,6 +12,7 @@
 #include "interfaces/form_view.h"
 #include "ui/control_table.h"
 #include "ui/first_show.h"
+#include "ui/form_growth.h"
 
 namespace dawnquill {
 
@@ -70,6 +72,7 @@ class QtFormView final : public QObject, public FormView {
   bool CloseEvent(bool spontaneous);
 
   const FormLayout& layout_;
+  std::optional<GrownForm> grown_;  // the places the controls are drawn at
   FormEvents* events_ = nullptr;
   std::function<void()> onClosed_;
   QPointer<FormWindow> window_;

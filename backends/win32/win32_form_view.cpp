@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cwchar>
 #include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,13 @@ std::wstring Caption(const Control& control) { return Wide(Tr(control.caption));
 constexpr int kLayoutPoints = 8;
 constexpr int kSmallestPoints = 6;
 constexpr int kDroppedList = 3000;  // twips below a combo box for its list
+
+int TextWidth(HDC device, const std::string& text) {
+  SIZE size{};
+  const std::wstring wide = Wide(text);
+  GetTextExtentPoint32W(device, wide.c_str(), static_cast<int>(wide.size()), &size);
+  return size.cx;
+}
 
 }  // namespace
 
@@ -96,14 +104,20 @@ DWORD Win32FormView::Style() const {
 void Win32FormView::LayOut() {
   std::vector<HFONT> before;
   before.swap(fonts_);
-  RECT frame{0, 0, Pixels(layout_.clientWidth, dpi_), Pixels(layout_.clientHeight, dpi_)};
+  HFONT windowFont = FitFont();
+  HDC screen = GetDC(window_);
+  HGDIOBJ chosen = SelectObject(screen, windowFont);
+  grown_.emplace(layout_, dpi_, [&](const std::string& text) { return TextWidth(screen, text); });
+  SelectObject(screen, chosen);
+  ReleaseDC(window_, screen);
+  const FormLayout& grown = grown_->Layout();
+  RECT frame{0, 0, Pixels(grown.clientWidth, dpi_), Pixels(grown.clientHeight, dpi_)};
   AdjustWindowRectExForDpi(&frame, Style(), FALSE, 0, static_cast<UINT>(dpi_));
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  HFONT windowFont = FitFont();
   for (const auto& [id, item] : items_) {
     if (item.window == nullptr) continue;
-    PixelRect place = PlaceInWindow(layout_, *item.control, dpi_);
+    PixelRect place = PlaceInWindow(grown, grown_->Of(item.control->id), dpi_);
     if (item.control->kind == ControlKind::ComboBox) place.height += Pixels(kDroppedList, dpi_);
     SetWindowPos(item.window, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -219,10 +233,7 @@ HFONT Win32FormView::FitFont() {
     HFONT font = CreateFontIndirectW(&candidate);
     HGDIOBJ before = SelectObject(screen, font);
     const bool all = std::all_of(texts.begin(), texts.end(), [&](const TextRoom& text) {
-      SIZE size{};
-      const std::wstring wide = Wide(text.text);
-      GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &size);
-      return size.cx <= text.pixels;
+      return TextWidth(screen, text.text) <= text.pixels;
     });
     SelectObject(screen, before);
     DeleteObject(font);

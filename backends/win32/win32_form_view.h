@@ -12,6 +12,7 @@
 #include "interfaces/form_view.h"
 #include "ui/control_table.h"
 #include "ui/first_show.h"
+#include "ui/form_growth.h"
 
 namespace dawnquill {
 
@@ -92,6 +93,7 @@ class Win32FormView final : public FormView {
   bool Live() const { return events_ != nullptr && !closed_; }
 
   const FormLayout& layout_;
+  std::optional<GrownForm> grown_;  // the places the controls are drawn at, for the DPI
   HINSTANCE instance_;
   LPCWSTR icon_;
   std::array<HICON, 2> icons_{};  // big, small; made for the window's density

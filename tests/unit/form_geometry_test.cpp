@@ -1,9 +1,11 @@
 #include "ui/form_geometry.h"
 
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "ui/form_growth.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/options/options_window_layout.h"
 #include "ui/text_limit.h"
@@ -38,6 +40,33 @@ TEST(FormGeometry, EveryControlLiesInsideItsWindowAtAnyScaleAndTheFontShrinksUnt
   }
   EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double size) { return size <= 8; }), 8);
   EXPECT_EQ(FittingSize(9, 6.5, 0.5, [](double) { return false; }), 6.5);
+}
+
+// A text too wide even at the smallest size widens its control, moves what stands right of it on
+// its row, and widens its frame and the window as far as they are passed; all else stays.
+TEST(FormGrowth, ATextThatDoesNotFitWidensItsControlItsRowAndWhatHoldsThem) {
+  using enum MainControl;
+  const struct {
+    int dpi;
+    std::map<std::string, int> widths;  // the rest 20 pixels
+    int captionWidth, hourLeft, frameWidth, exitWidth, toggleLeft, clientWidth;
+  } cases[] = {
+      {96, {{"Alarm time:", 65}, {"Exit", 73}}, 975, 1200, 3855, 1215, 2880, 4335},
+      {96, {{"Alarm time:", 75}}, 1125, 1350, 3855, 1215, 2880, 4335},
+      {96, {{"Exit", 93}}, 975, 1200, 3855, 1515, 3180, 4635},
+      {144, {{"Alarm status:", 107}}, 975, 1200, 3955, 1215, 2880, 4435},
+  };
+  for (const auto& c : cases) {
+    const GrownForm grown(main_window::Layout(), c.dpi, [&](const std::string& text) {
+      return c.widths.contains(text) ? c.widths.at(text) : 20;
+    });
+    EXPECT_EQ(grown.Of(TimeCaption).width, c.captionWidth);
+    EXPECT_EQ(grown.Of(HourBox).left, c.hourLeft);
+    EXPECT_EQ(grown.Of(AlarmFrame).width, c.frameWidth);
+    EXPECT_EQ(grown.Of(ExitButton).width, c.exitWidth);
+    EXPECT_EQ(grown.Of(ToggleButton).left, c.toggleLeft);
+    EXPECT_EQ(grown.Layout().clientWidth, c.clientWidth);
+  }
 }
 
 // The user's edits are held to the limit; the program's own longer text can only shrink.

@@ -29,3 +29,7 @@ set_tests_properties(core_tests PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK 
 # The Win32 kit's own cases run with them, as they need the display too.
 target_sources(core_tests PRIVATE win32/wide_text_test.cpp)
 target_link_libraries(core_tests PRIVATE dawnquill_win32)
+# And the kit's fitting, in every language: the catalogues the program carries.
+add_dependencies(core_tests catalogues)
+target_sources(core_tests PRIVATE win32/texts_fit_test.cpp)
+target_compile_definitions(core_tests PRIVATE DAWNQUILL_LOCALE_FOLDER="Z:${CMAKE_BINARY_DIR}/locale")

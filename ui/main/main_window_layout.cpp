@@ -10,6 +10,9 @@ namespace {
 
 using enum ControlKind;
 
+constexpr std::array kStatuses{kArmedStatus, kSnoozingStatus, kRingingStatus};
+constexpr std::array kToggleCaptions{kTurnOffToggle};
+
 constexpr std::array kControls{
     Control{.id = MainControl::AlarmTimer, .kind = Timer, .interval = 5000},
     Control{.id = MainControl::ToTrayButton,
@@ -98,7 +101,7 @@ constexpr std::array kControls{
             .top = 720,
             .width = 1935,
             .height = 255,
-            .widestText = kSnoozingStatus,
+            .written = kStatuses,
             .widestValue = "23:59"},
     Control{.id = MainControl::StatusCaption,
             .kind = Label,
@@ -125,7 +128,7 @@ constexpr std::array kControls{
             .width = 1215,
             .height = 495,
             .tabIndex = 3,
-            .widestText = kTurnOffToggle},
+            .written = kToggleCaptions},
     Control{.id = MainControl::IconMenu, .kind = Menu, .caption = "TrayMenu"},
     Control{.id = MainControl::ShowHideItem,
             .kind = MenuItem,
