@@ -272,32 +272,56 @@ case_status_notifier_host() {
   case_tray_hides_and_brings_back
 }
 
-# No player: the prompt comes before any window; Retry with the player started shows the window.
-# The player quitting while the alarm rings brings no prompt while it rings, but after the snooze
-# within a tick, and Cancel ends the program with the settings saved. Without the portal, logind
-# holds the session awake for the armed alarm, until the program ends.
-case_player_missing() {
+# In the language of the user's locale, from the catalogues: no player, and the prompt comes
+# before any window, with Qt's own buttons; Retry with the player started shows the window. The
+# icon's menu, the options and the wake-up window speak it too, each read as a screen reader or
+# the tray host reads it. The player quitting while the alarm rings brings no prompt while it
+# rings, but after the snooze within a tick, and Cancel ends the program with the settings saved.
+# Without the portal, logind holds the session awake for the armed alarm, until the program
+# ends. Under C it speaks English, and each box has a name of its own.
+case_player_missing_in_the_users_language() {
+  local prompt='Kein Medienplayer aktiv' wake='Dawnquill - Aufwachen!'
+  locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
+    unavailable "a German locale"
   start_inhibitor logind
-  rig_start_tray
-  rig_start_on_clock "$app"
-  expect_within 10 "the prompt for the missing player" prompt_shown
+  start_accessibility_bus
+  rig_start_sni_host || unavailable "gtk-sni-tray's bar"
+  LC_ALL='' LC_MESSAGES='' LANG=de_DE.UTF-8 rig_start_on_clock "$app"
+  expect_within 10 "the prompt for the missing player in German" rig_window_shown "$prompt"
   expect "no main window before the prompt" rig_window_absent DawnQuill
+  expect_within 5 "Qt's own Retry in German" hears 'push button|Wiederholen'
   expect "mpv to start" rig_start_mpv
-  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Return  # Retry
+  xdotool windowfocus --sync "$(rig_window "$prompt")" key Return  # Retry
   expect_within 5 "Retry with the player running to show the window" main_shown
-  rig_set_clock 06:59:58
+  expect_within 5 "the toggle in German" hears 'push button|Wecker einschalten'
+  expect_within 5 "the icon's menu in German" menu_offers 'Optionen…'
+  xdotool windowfocus --sync "$(main_window)" key ctrl+comma
+  expect_within 5 "the options in German" rig_window_shown 'DawnQuill - Optionen'
+  expect_within 5 "Monday by its German name" hears 'check box|Montag'
+  import -window "$(rig_window 'DawnQuill - Optionen')" "$shots/options-window-de.png"
+  xdotool key Escape
+  import -window "$(main_window)" "$shots/main-window-de.png"
+  rig_set_clock 06:59:57
   rig_arm 7 0 9
-  expect_within 2 "a hold with the tip's text" holding "Alarm is on - Time: 7:00"
-  expect_within 12 "a ring at 7:00" ringing
+  expect_within 2 "a hold with the tip's text" holding "Wecker gestellt auf 7:00"
+  expect_within 12 "the wake-up window in German" rig_window_shown "$wake"
+  expect_within 5 "its Snooze in German" hears 'push button|Schlummern'
+  import -window "$(rig_window "$wake")" "$shots/wake-up-window-de.png"
   kill "$rig_mpv_pid"
   sleep 6  # a tick while it rings
-  expect "no prompt while it rings" rig_window_absent 'No media player running'
-  snooze
-  expect_within 8 "the prompt within a tick of the snooze" prompt_shown
-  xdotool windowfocus --sync "$(rig_window 'No media player running')" key Escape  # Cancel
+  expect "no prompt while it rings" rig_window_absent "$prompt"
+  xdotool windowfocus --sync "$(rig_window "$wake")" key x  # Snooze
+  expect_within 8 "the prompt within a tick of the snooze" rig_window_shown "$prompt"
+  xdotool windowfocus --sync "$(rig_window "$prompt")" key Escape  # Cancel
   expect_within 5 "Cancel to end the program" app_ended
   expect "7, 0 and 9 saved" settings_are 7 0 9
   expect_within 2 "the hold to end with the program" holding
+  expect "mpv to start again" rig_start_mpv
+  LC_ALL='' LC_MESSAGES='' LANG=C start_dawnquill
+  expect_within 5 "the main window in English under C" hears 'label|Alarm time:'
+  for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
+    expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
+  done
 }
 
 # The ring comes whatever is asked: at the alarm minute with the prompt for a player open, the
@@ -788,44 +812,6 @@ menu_offers() {
     array:string:label | grep -qF "string \"$1\""
 }
 hears() { heard && grep -qxF "$1" "$rig_dir/heard"; }  # hears "ROLE|NAME"
-
-# The program speaks the language of the user's locale from its catalogues: the prompt for a
-# player with Qt's own buttons, the main window, the icon's menu, the options and the wake-up
-# window, each read as a screen reader hears it. Under C it speaks English, and each box has a name
-# of its own.
-case_the_windows_in_the_users_language() {
-  local prompt='Kein Medienplayer aktiv'
-  locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
-    unavailable "a German locale"
-  start_accessibility_bus
-  rig_start_sni_host || unavailable "gtk-sni-tray's bar"
-  LC_ALL='' LC_MESSAGES='' LANG=de_DE.UTF-8 rig_start_on_clock "$app"
-  expect_within 10 "the prompt for a player in German" rig_window_shown "$prompt"
-  expect_within 5 "Qt's own Retry in German" hears 'push button|Wiederholen'
-  expect "mpv to start" rig_start_mpv
-  xdotool windowfocus --sync "$(rig_window "$prompt")" key Return
-  expect_within 5 "Retry to show the main window" main_shown
-  expect_within 5 "the toggle in German" hears 'push button|Wecker einschalten'
-  expect_within 5 "the icon's menu in German" menu_offers 'Optionen…'
-  xdotool windowfocus --sync "$(main_window)" key ctrl+comma
-  expect_within 5 "the options in German" rig_window_shown 'DawnQuill - Optionen'
-  expect_within 5 "Monday by its German name" hears 'check box|Montag'
-  import -window "$(rig_window 'DawnQuill - Optionen')" "$shots/options-window-de.png"
-  xdotool key Escape
-  import -window "$(main_window)" "$shots/main-window-de.png"
-  rig_set_clock 06:59:57
-  rig_arm 7 0 9
-  expect_within 12 "the wake-up window in German" rig_window_shown 'Dawnquill - Aufwachen!'
-  expect_within 5 "its Snooze in German" hears 'push button|Schlummern'
-  import -window "$(rig_window 'Dawnquill - Aufwachen!')" "$shots/wake-up-window-de.png"
-  kill -TERM "$rig_app_pid"
-  expect_within 5 "the program ended" app_ended
-  LC_ALL='' LC_MESSAGES='' LANG=C start_dawnquill
-  expect_within 5 "the main window in English under C" hears 'label|Alarm time:'
-  for name in "Alarm hour" "Alarm minute" "Snooze delay in minutes"; do
-    expect "a box called $name" grep -qxF "text|$name" "$rig_dir/heard"
-  done
-}
 
 declare -F "case_$name" >/dev/null || { echo "no such case: $name" >&2; exit 2; }
 rig_start_x || unavailable Xvfb

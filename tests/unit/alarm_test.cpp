@@ -117,8 +117,10 @@ TEST(TrayIcon, IsAddedAtStartUpRefreshedByEveryTickAndCutsTipsToWhatEveryAreaTak
   Rig rig(Rig::NotStarted);
   rig.program.mainWindow.Start();
   EXPECT_EQ(rig.Only("tray"), (Log{"tray add off Dawnquill", "tray modify off Dawnquill"}));
-  rig.program.tray.Publish(std::string(70, 'x'), TrayPicture::Armed);
-  EXPECT_EQ(rig.log.back(), "tray modify armed " + std::string(TrayIcon::kLongestTip, 'x'));
+  // Between two characters of its UTF-8.
+  const std::string before(TrayIcon::kLongestTip - 1, 'a');
+  rig.program.tray.Publish(before + "\xc3\xa9", TrayPicture::Armed);
+  EXPECT_EQ(rig.log.back(), "tray modify armed " + before);
 }
 
 }  // namespace

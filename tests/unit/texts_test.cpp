@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
-#include "tray/tray_icon.h"
 #include "ui/form_geometry.h"
 
 namespace dawnquill::testing {
@@ -60,15 +59,6 @@ TEST(Texts, ShownComeFromTheCatalogueAndTheLogAndTheSettingsStayEnglish) {
   }
   SetTexts(nullptr);
   EXPECT_EQ(Tr("toggle", "Turn alarm off"), "Turn alarm off");
-}
-
-// A tip is cut to what every notification area takes, between two characters of its UTF-8.
-TEST(Texts, ATipIsCutBetweenCharacters) {
-  Rig rig;
-  TrayIcon icon(rig);
-  const std::string before(TrayIcon::kLongestTip - 1, 'a');
-  icon.Publish(before + "\xc3\xa9", TrayPicture::Off);
-  EXPECT_EQ(rig.log.back(), "tray modify off " + before);
 }
 
 }  // namespace
