@@ -7,7 +7,7 @@ dir=$1
 source "$(dirname "$0")/../e2e/expect.sh"
 command -v wine >/dev/null || unavailable Wine
 command -v Xvfb >/dev/null || unavailable Xvfb
-# The installer's case starts it once in a German locale, which Wine reads through glibc.
+# Cases start the installer and the program in a German locale, which Wine reads through glibc.
 locale -a | grep -qx de_DE.utf8 || localedef -i de_DE -f UTF-8 de_DE.UTF-8 ||
   unavailable "a German locale"
 rm -rf "$dir"
