@@ -20,13 +20,17 @@
 // What a window kit drew of every window in every language, measured in the kit's own fonts.
 namespace dawnquill::testing {
 
-inline const FormLayout* const kEveryWindow[] = {&main_window::Layout(), &wake_up_window::Layout(),
-                                                 &options_window::Layout()};
-
-// Runs `test` with the texts of each compiled catalogue below `folder`, then in English (an
-// empty name), and returns how many catalogues it found.
+// Runs `test` on each window with the texts of each compiled catalogue below `folder`, then in
+// English (`english` true), and returns how many catalogues it found.
 inline int InEveryLanguage(const std::filesystem::path& folder,
-                           const std::function<void(const std::string&)>& test) {
+                           const std::function<void(const FormLayout&, bool english)>& test) {
+  const auto everyWindow = [&](const std::string& language) {
+    SCOPED_TRACE(language);
+    for (const FormLayout* layout :
+         {&main_window::Layout(), &wake_up_window::Layout(), &options_window::Layout()}) {
+      test(*layout, language.empty());
+    }
+  };
   int found = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
     if (entry.path().extension() != ".mo") continue;
@@ -34,11 +38,11 @@ inline int InEveryLanguage(const std::filesystem::path& folder,
     const std::string bytes(std::istreambuf_iterator<char>(file), {});
     const CatalogueTexts texts(bytes);
     SetTexts(&texts);
-    test(entry.path().string());
+    everyWindow(entry.path().string());
     ++found;
   }
   SetTexts(nullptr);
-  test("");
+  everyWindow("");
   return found;
 }
 

@@ -8,22 +8,19 @@ namespace dawnquill::testing {
 namespace {
 
 // In the fonts Qt gave the controls, at 96 dpi and, in a run of its own, scaled as at 144.
-void FitInEveryWindow(const std::string& language) {
-  SCOPED_TRACE(language);
-  for (const FormLayout* layout : kEveryWindow) {
-    QtFormView view(*layout);
-    view.Open();
-    const auto width = [&](const TextRoom& text) {
-      return QFontMetrics(view.Widget(text.control)->font()).horizontalAdvance(Utf8(text.text));
-    };
-    const auto drawn = [&](ControlId control) -> std::optional<PixelRect> {
-      const QWidget* widget = view.Widget(control);
-      if (widget == nullptr) return std::nullopt;
-      const QPoint corner = widget->mapTo(view.Window(), QPoint());
-      return PixelRect{corner.x(), corner.y(), widget->width(), widget->height()};
-    };
-    ExpectFitted(*layout, kStandardDpi, language.empty(), view.Window()->width(), width, drawn);
-  }
+void FitInEveryWindow(const FormLayout& layout, bool english) {
+  QtFormView view(layout);
+  view.Open();
+  const auto width = [&](const TextRoom& text) {
+    return QFontMetrics(view.Widget(text.control)->font()).horizontalAdvance(Utf8(text.text));
+  };
+  const auto drawn = [&](ControlId control) -> std::optional<PixelRect> {
+    const QWidget* widget = view.Widget(control);
+    if (widget == nullptr) return std::nullopt;
+    const QPoint corner = widget->mapTo(view.Window(), QPoint());
+    return PixelRect{corner.x(), corner.y(), widget->width(), widget->height()};
+  };
+  ExpectFitted(layout, kStandardDpi, english, view.Window()->width(), width, drawn);
 }
 
 TEST(QtTextsFit, EveryTranslatedTextFitsItsControlAndEnglishStaysInPlace) {
