@@ -11,7 +11,6 @@
 //                               shell that ends takes it
 //   window_probe shell-started  tells every window "TaskbarCreated", as Explorer does when it
 //                               starts again
-//   window_probe status         prints the main window's status line
 //   window_probe texts          prints the text of each of the main window's controls, a line
 //                               each, in UTF-8
 //   window_probe count          prints how many main windows there are, shown or not
@@ -130,19 +129,13 @@ int main(int argc, char** argv) {
   }
   HWND window = FindWindowA(nullptr, "DawnQuill");
   if (window == nullptr) return 1;
-  if (command == "status" || command == "status-place") {
+  if (command == "status-place") {
     HWND status = nullptr;
     EnumChildWindows(window, FindStatus, reinterpret_cast<LPARAM>(&status));
-    char text[128] = "";
     RECT place{};
     if (status == nullptr || !GetWindowRect(status, &place)) return 1;
-    GetWindowTextA(status, text, sizeof text);
-    if (command == "status") {
-      std::printf("%s\n", text);
-    } else {
-      std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top,
-                  place.left, place.top);
-    }
+    std::printf("%ldx%ld+%ld+%ld\n", place.right - place.left, place.bottom - place.top, place.left,
+                place.top);
     return 0;
   }
   if (command == "texts") {
