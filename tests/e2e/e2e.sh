@@ -45,6 +45,12 @@ start_dawnquill() {
   rig_start_on_clock "$app"
   expect_within 10 "the main window" main_shown
 }
+# Arms 7:00 at 6:59:50 and waits for the ring; the program's log goes to $rig_dir/log.
+ring_at_seven() {
+  start_dawnquill 06:59:50 2>"$rig_dir/log"
+  rig_arm 7 0 1
+  expect_within 20 "the ring" ringing
+}
 turn_off() { rig_click "$(wake_window)" "$at_turn_off"; }
 toggle() { rig_click "$(main_window)" "$at_toggle"; }
 # Kills the program as a crash or a power cut would, and waits until it has gone.
@@ -345,26 +351,11 @@ case_the_alarm_rings_while_the_prompt_for_a_player_is_open() {
 # phone is told nothing.
 case_a_phones_player_never_takes_the_ring() {
   start_stand_in phone "$rig_dir/phone"
-  start_dawnquill 06:59:50
-  rig_arm 7 0 9
-  expect_within 20 "the ring" ringing
+  ring_at_seven
   expect_within 3 "mpv to play" sounding
   turn_off
   expect_within 3 "mpv silent once off" silent
   expect "the phone told nothing" test ! -s "$rig_dir/phone"
-}
-
-# A start at sign-in that cannot be written (the autostart folder is a file) leaves the alarm on
-# for this run, and the log says why.
-case_a_start_at_sign_in_that_cannot_be_written() {
-  mkdir -p "$XDG_CONFIG_HOME"
-  : >"$XDG_CONFIG_HOME/autostart"
-  start_dawnquill 06:00:00 2>"$rig_dir/log"
-  rig_arm 7 0 9
-  expect_within 2 "the alarm on, and kept" kept_alarm_is 1
-  expect "the log's line, with the reason" grep -qF \
-    "warning: The start at sign-in could not be written: $XDG_CONFIG_HOME/autostart is not a folder." \
-    "$rig_dir/log"
 }
 
 # Killed with SIGKILL while armed, as by a crash or a power cut: the entry that starts it at
@@ -436,9 +427,7 @@ case_a_gentle_start_rises_to_the_players_level_and_back() {
   settings_hold GentleStartSeconds=20
   expect "mpv to start" rig_start_mpv
   rig_player_volume 0.9
-  start_dawnquill "2027-03-05 06:59:50"
-  rig_arm 7 0 9
-  expect_within 25 "a ring at 7:00" ringing
+  ring_at_seven
   expect_within 2 "mpv at a third of its level at the start" volume_within 0.29 0.45
   risen=$(mpv_volume | awk '{ print $1 + 0.1 }')
   expect_within 3 "mpv playing" sounding
@@ -570,23 +559,25 @@ case_late_answers_are_given_back() {
 }
 
 # ------------------------------------------------------------------------ what the room hears
-# A sound server whose null sink is the room; mpv plays into it.
-start_room() {
+# A sound server whose null sink is the room, which mpv plays into: with "empty", an mpv with
+# nothing to play; with "tone", one paused on a two-second tone that loops, given OPTIONS too.
+start_room() {  # start_room [empty | tone [OPTION...]]
   on_fail() { cat "$rig_dir/log"; pactl list sink-inputs; rig_room_level; }
   expect "a sound server" rig_start_sound
   export RIG_AUDIO_OUT=pulse
   export XDG_CACHE_HOME=$rig_dir/cache  # where libcanberra remembers which file a sound is
+  if [ "${1:-}" = empty ]; then
+    expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  elif [ "${1:-}" = tone ]; then
+    make_tone tone 2
+    expect "mpv to start on the tone" \
+      rig_start_mpv_with Paused --pause "${@:2}" --loop-playlist=inf "$rig_dir/tone.wav"
+  fi
 }
 # The program plays the file named $1 (a pattern) into the room.
 program_plays() { pactl list sink-inputs | grep -q "media.filename = \".*$1\""; }
 # A steady tone of SECONDS, for the player to play.
 make_tone() { sox -n -r 44100 -c 2 -b 16 "$rig_dir/$1.wav" synth "$2" sine 440 vol 0.3 2>/dev/null; }
-# Arms 7:00 at 6:59:50 and waits for the ring; the program's log goes to $rig_dir/log.
-ring_at_seven() {
-  start_dawnquill 06:59:50 2>"$rig_dir/log"
-  rig_arm 7 0 1
-  expect_within 20 "the ring" ringing
-}
 program_streams() { rig_streams_of "$rig_app_pid"; }
 program_sounds() { [ "$(program_streams)" -gt 0 ] && rig_room_hears; }
 program_quiet() { [ "$(program_streams)" = 0 ]; }
@@ -596,9 +587,7 @@ snooze() { xdotool windowfocus --sync "$(wake_window)" key x; }
 # to 0 mid-ring, the program sounds within a tick; turned up again, the program falls silent
 # within a tick, and the room hears the player alone.
 case_the_room_hears_the_player_and_the_program_only_while_the_player_is_at_0() {
-  start_room
-  make_tone tone 2
-  expect "mpv to start" rig_start_mpv_with Paused --pause --loop-playlist=inf "$rig_dir/tone.wav"
+  start_room tone
   ring_at_seven
   expect_within 4 "the room to hear the player" rig_room_hears
   expect "the player's own stream" test "$(rig_streams_of "$rig_mpv_pid")" = 1
@@ -619,8 +608,7 @@ the_program_sounds_for_a_player_with_nothing_to_play() {
   expect "the sound theme's alarm sound" program_plays '/sounds/freedesktop/stereo/alarm-clock-elapsed.oga'
 }
 case_the_room_hears_the_program_when_the_player_has_nothing_to_play() {
-  start_room
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  start_room empty
   the_program_sounds_for_a_player_with_nothing_to_play
 }
 case_the_room_hears_the_program_when_the_player_says_it_plays_with_nothing_to_play() {
@@ -633,10 +621,9 @@ case_the_room_hears_the_program_when_the_player_says_it_plays_with_nothing_to_pl
 # A file chosen to wake with, and mpv with nothing to play: at the ring mpv opens the file and
 # plays it, the room hears it, and, from the tick after the Play on, nothing of the program's.
 case_the_room_hears_the_file_chosen_to_wake_with() {
-  start_room
+  start_room empty
   make_tone 'chosen tone' 30
   settings_hold "WakeWith=$rig_dir/chosen tone.wav"
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
   ring_at_seven
   expect_within 5 "the track proved" \
     grep -q "The player holds $rig_dir/chosen tone.wav" "$rig_dir/log"
@@ -707,9 +694,8 @@ print(max([0] + [(i + 480 - at) // 48 for i in loud]) if loud and loud[0] < at e
 # Snooze and Turn alarm off each silence the room within half a second, though the sound theme's
 # alarm sound, played from the server's sample cache, lasts six seconds.
 case_snooze_and_off_silence_the_room_within_half_a_second() {
-  start_room
+  start_room empty
   record_room
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
   ring_at_seven
   expect_within 8 "the program's sound" program_sounds
   xdotool windowfocus --sync "$(wake_window)"
@@ -724,10 +710,7 @@ case_snooze_and_off_silence_the_room_within_half_a_second() {
 # mpv muted in itself keeps its stream flowing at full volume, and its MPRIS volume says nothing
 # of the mute: the stream's peaks tell, and the program sounds within two ticks of the ring.
 case_the_room_hears_the_program_when_the_player_is_muted_in_itself() {
-  start_room
-  make_tone tone 2
-  expect "mpv to start, muted" \
-    rig_start_mpv_with Paused --pause --mute=yes --loop-playlist=inf "$rig_dir/tone.wav"
+  start_room tone --mute=yes
   ring_at_seven
   local rang
   rang=$(date +%s%N)
@@ -741,9 +724,7 @@ case_the_room_hears_the_program_when_the_player_is_muted_in_itself() {
 # has moved to another output, and the program sounds within three ticks (the first meters the
 # moved stream anew), each answered once the hung player's call has run out.
 case_the_room_hears_the_program_when_the_player_hangs_on_another_output() {
-  start_room
-  make_tone tone 2
-  expect "mpv to start" rig_start_mpv_with Paused --pause --loop-playlist=inf "$rig_dir/tone.wav"
+  start_room tone
   ring_at_seven
   expect_within 4 "the room to hear the player" rig_room_hears
   pactl load-module module-null-sink sink_name=den >/dev/null
@@ -758,8 +739,7 @@ case_the_room_hears_the_program_when_the_player_hangs_on_another_output() {
 # it broke off, and a tick while the player is still silent starts it anew on a new connection,
 # within three ticks.
 case_the_program_sounds_again_after_the_sound_server_restarts() {
-  start_room
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  start_room empty
   ring_at_seven
   expect_within 8 "the program's sound" program_sounds
   expect "the sound server started again" rig_restart_sound
@@ -774,8 +754,7 @@ case_the_program_sounds_again_after_the_sound_server_restarts() {
 # stopped mid-ring, a snooze ends the ring at once, the snooze's ring comes and ends at once as
 # well, and SIGTERM ends the program.
 case_a_sound_server_that_hangs_holds_nothing_up() {
-  start_room
-  expect "mpv to start with an empty list" rig_start_mpv_with Stopped
+  start_room empty
   ring_at_seven
   expect_within 8 "the program's sound" program_sounds
   kill -STOP "$rig_sound_pid"
