@@ -117,7 +117,6 @@ tray_menu() {  # tray_menu show-hide|options|exit [SHOT]: opens the icon's menu,
 settings_hold() {  # settings_hold LINE: the settings file holds that line alone, before a start
   mkdir -p "$XDG_CONFIG_HOME" && printf '[Settings]\n%s\n' "$1" >"$XDG_CONFIG_HOME/DawnQuill.conf"
 }
-kept_alarm_is() { [ "$(grep -c '^Alarm=' "$XDG_CONFIG_HOME/DawnQuill.conf")" = "$1" ]; }
 settings_are() {  # settings_are HOUR MINUTE DELAY: and nothing else, the options aside
   [ "$(grep -vE '^(Repeat|GentleStartSeconds|WakeWith)=' "$XDG_CONFIG_HOME/DawnQuill.conf" |
     tr '\n' ' ')" = "[Settings] Hour=$1 Minute=$2 SnoozeDelay=$3 " ]
@@ -439,11 +438,9 @@ case_a_gentle_start_rises_to_the_players_level_and_back() {
 
 # The entry that starts the program at sign-in is there exactly while the alarm is on, and its
 # Exec line starts the program in the tray. A second start brings the first program's hidden
-# window forward and ends, writing nothing; a second start in the tray ends without a word. The
-# user's own autostart entry, made by the desktop's settings, is left alone, and while it starts
-# the program none is written; switched off in GNOME's session settings, it starts nothing.
+# window forward and ends, writing nothing; a second start in the tray ends without a word.
 case_the_sign_in_entry_and_a_second_start() {
-  local entry=$sign_in_entry own=$XDG_CONFIG_HOME/autostart/org.dawnquill.DawnQuill.desktop
+  local entry=$sign_in_entry
   local first settings second
   rig_start_tray
   start_dawnquill 06:00:00
@@ -473,15 +470,6 @@ case_the_sign_in_entry_and_a_second_start() {
   done
   toggle
   expect_within 2 "the entry gone with the alarm off" test ! -e "$entry"
-  printf '[Desktop Entry]\nType=Application\nExec=DawnQuill\n' >"$own"
-  rig_arm 7 0 9
-  expect_within 2 "the alarm on again" kept_alarm_is 1
-  expect "none beside the user's own entry" test ! -e "$entry"
-  expect "the user's entry untouched" grep -qx 'Exec=DawnQuill' "$own"
-  toggle
-  echo 'X-GNOME-Autostart-enabled=false' >>"$own"
-  rig_arm 7 0 9
-  expect_within 2 "an entry beside the user's switched-off one" test -f "$entry"
 }
 
 # Where KDE's power manager runs, it is asked to wake the computer at the alarm's instant at
